@@ -1,0 +1,110 @@
+// The module: all state that more than one screen shares, and the numerical
+// procedures that work on it. One instance per process; a test makes its own.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform.h"
+
+class Kalvex {
+public:
+    static constexpr int slotCount = 21;  // slots 0..20, slot 0 unused
+    static constexpr int maxTerms = 20;
+    static constexpr int sampleSlots = 100001;  // slots 0..100000, slot 0 unused
+    static constexpr int maxSamples = sampleSlots - 1;
+    static constexpr double yMinSentinel = 1e9;
+    static constexpr double yMaxSentinel = -1e9;
+
+    Kalvex();
+
+    // --- TermTable ---
+    std::int16_t termCount = 0;
+    std::array<std::int16_t, slotCount> shape{};
+    std::array<float, slotCount> coefA{};
+    std::array<float, slotCount> coefB{};
+    std::array<float, slotCount> expN{};
+    std::array<float, slotCount> baseM{};
+    std::array<float, slotCount> offsetC{};
+    std::array<float, slotCount> constK{};
+    std::array<std::string, slotCount> termText{};
+    std::string formulaText;
+    std::int16_t selectedShape = 0;
+
+    // --- EvalState ---
+    double evalX = 0;
+    std::array<double, slotCount> termValue{};
+    double evalSum = 0;
+    std::int16_t evalFailed = 0;
+
+    // --- GraphFrame ---
+    double rangeStart = 0, rangeEnd = 0;
+    double precision = 0;
+    double viewXMin = 0, viewXMax = 0, viewYMin = 0, viewYMax = 0;
+    double homeXMin = 0, homeXMax = 0, homeYMin = 0, homeYMax = 0;
+    double tickX = 0, tickY = 0;
+    std::string gridX, gridY;
+    double sweepX = 0;
+    double sweepStep = 0;
+    double plotLeft = 0, plotRight = 0, plotBottom = 0, plotTop = 0;
+    std::vector<double> sampleX = std::vector<double>(sampleSlots);
+    std::vector<double> sampleY = std::vector<double>(sampleSlots);
+    int sampleCount = 0;  // n of the last sampling
+
+    // Calls of evaluateF since start: for tests and measurements only.
+    long evaluations = 0;
+
+    // --- Refinement ---
+    double bracketX1 = 0, bracketF1 = 0, bracketX2 = 0, bracketF2 = 0;
+    double refF1 = 0, refF2 = 0;
+    double rootEstimate = 0;
+
+    // --- Drag state of the graph (outlives the analysis screen) ---
+    std::int16_t dragState = 0;
+    double pressX = 0, pressY = 0, releaseX = 0, releaseY = 0;
+
+    // --- Calculation screen ---
+    double calcX = 0, calcY = 0;
+
+    // --- Procedures ---
+    void startUp();
+    void evaluateF();
+    void scanRange();
+    void plotGraph();
+    void refineRoot();
+
+    // --- Platform ---
+    void attach(MessageSink* messages, ScreenHost* host, Canvas* canvas);
+    void showMessage(const std::string& text);
+    MessageSink& messages() { return *messageSink; }
+    ScreenHost& host() { return *screenHost; }
+    Canvas& canvas() { return *pictureBox; }
+
+    // A point where F cannot be computed: the message, the flag, value 0.
+    double failTerm(const char* message);
+
+    // True once a scan has set tick steps that plotGraph can draw with.
+    bool hasGraph() const;
+
+    // refineRoot gives up after this many evaluations; false position from
+    // one side can legitimately take thousands, never this many.
+    static constexpr int refineLimit = 100000;
+    // Upper bound of grid lines per axis: more would be a solid fill anyway.
+    static constexpr int gridLineLimit = 100000;
+
+private:
+    MessageSink* messageSink;
+    ScreenHost* screenHost;
+    Canvas* pictureBox;
+};
+
+// True while x has not passed `end` for a grid stepping by `step`:
+// x <= end for a step of zero or more, x >= end for a negative step.
+inline bool notPassed(double x, double end, double step) {
+    return step >= 0 ? x <= end : x >= end;
+}
+
+// -1, 0 or +1.
+inline int Sign(double v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); }

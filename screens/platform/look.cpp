@@ -1,0 +1,44 @@
+#include "look.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QProxyStyle>
+#include <QTranslator>
+
+namespace {
+
+// Message boxes show one plain OK button: no icon on it.
+class PlainButtonsStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+}  // namespace
+
+QFont designFont(const char* family, double pointSize) {
+    QFont font(QString::fromUtf8(family));
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
+void installFontSubstitutions() {
+    QFont::insertSubstitutions(QString::fromUtf8(msPGothic), {"IPAPGothic", "IPAGothic"});
+    QFont::insertSubstitutions(QString::fromUtf8(msMincho), {"IPAMincho", "IPAPMincho"});
+}
+
+void installApplicationLook(QApplication& app) {
+    QApplication::setApplicationName("Kalvex");
+    QApplication::setApplicationVersion("1.00");
+    app.setStyle(new PlainButtonsStyle);
+    installFontSubstitutions();
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), "qtbase", "_",
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(translator);
+    }
+}

@@ -1,0 +1,189 @@
+#include "picturebox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+
+#include "numbertext.h"
+
+namespace {
+
+// Keeps a child's position within what QWidget::move can take; a label
+// placed far outside the view simply stays out of sight.
+constexpr double positionLimit = 1e6;
+
+// Infinite float coordinates (an overflowed value) are drawn as the
+// farthest finite ones, which clip to the edge of the view.
+double tame(double v) { return std::isinf(v) ? std::copysign(double(FLT_MAX), v) : v; }
+
+}  // namespace
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+QColor PictureBox::foregroundColour() const { return palette().color(QPalette::ButtonText); }
+QColor PictureBox::backgroundColour() const { return palette().color(QPalette::Button); }
+
+QImage& PictureBox::canvas() {
+    // Sized lazily: a hidden widget gets no resize event, yet may be drawn on.
+    const qreal ratio = devicePixelRatioF();
+    const QSize wanted = size() * ratio;
+    if (image.size() != wanted || image.devicePixelRatio() != ratio) {
+        QImage fresh(wanted.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+        fresh.setDevicePixelRatio(ratio);
+        fresh.fill(backgroundColour());
+        if (!image.isNull()) {
+            QPainter painter(&fresh);
+            painter.drawImage(0, 0, image);
+        }
+        image = fresh;
+    }
+    return image;
+}
+
+QImage PictureBox::picture() { return canvas(); }
+
+void PictureBox::clear() {
+    canvas().fill(backgroundColour());
+    update();
+}
+
+void PictureBox::setScale(double left, double top, double right, double bottom) {
+    scaleLeft = left;
+    scaleTop = top;
+    scaleRight = right;
+    scaleBottom = bottom;
+    pixelScale = false;
+}
+
+bool PictureBox::scaleUsable() const {
+    if (pixelScale) return true;
+    const double w = scaleRight - scaleLeft, h = scaleBottom - scaleTop;
+    return std::isfinite(w) && std::isfinite(h) && w != 0 && h != 0 && std::isfinite(scaleLeft) &&
+           std::isfinite(scaleTop);
+}
+
+QPointF PictureBox::toPixels(double x, double y) const {
+    if (pixelScale) return QPointF(x, y);
+    x = tame(x);
+    y = tame(y);
+    return QPointF((x - scaleLeft) * width() / (scaleRight - scaleLeft),
+                   (y - scaleTop) * height() / (scaleBottom - scaleTop));
+}
+
+QPointF PictureBox::toUser(QPointF pixels) const {
+    if (pixelScale) return pixels;
+    return QPointF(scaleLeft + pixels.x() * (scaleRight - scaleLeft) / width(),
+                   scaleTop + pixels.y() * (scaleBottom - scaleTop) / height());
+}
+
+QSizeF PictureBox::userSize(const QWidget* child) const {
+    if (pixelScale || width() == 0 || height() == 0) return QSizeF(child->width(), child->height());
+    return QSizeF(child->width() * (scaleRight - scaleLeft) / width(),
+                  child->height() * (scaleTop - scaleBottom) / height());
+}
+
+void PictureBox::moveChildTo(QWidget* child, double x, double y) {
+    QPointF at = toPixels(x, y);
+    auto bounded = [](double v) {
+        if (!std::isfinite(v)) return 0;
+        return static_cast<int>(std::lround(std::clamp(v, -positionLimit, positionLimit)));
+    };
+    child->move(bounded(at.x()), bounded(at.y()));
+}
+
+std::optional<QLineF> PictureBox::clipped(double x1, double y1, double x2, double y2) const {
+    if (!scaleUsable()) return std::nullopt;
+    if (std::isnan(x1) || std::isnan(y1) || std::isnan(x2) || std::isnan(y2)) return std::nullopt;
+    const QPointF a = toPixels(x1, y1), b = toPixels(x2, y2);
+    if (!std::isfinite(a.x()) || !std::isfinite(a.y()) || !std::isfinite(b.x()) || !std::isfinite(b.y())) {
+        return std::nullopt;
+    }
+    // Liang-Barsky against the widget with a margin of two pixels, in double.
+    const double xmin = -2, ymin = -2, xmax = width() + 2, ymax = height() + 2;
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - xmin, xmax - a.x(), a.y() - ymin, ymax - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return std::nullopt;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0) {
+            if (t > t1) return std::nullopt;
+            t0 = std::max(t0, t);
+        } else {
+            if (t < t0) return std::nullopt;
+            t1 = std::min(t1, t);
+        }
+    }
+    return QLineF(a.x() + t0 * dx, a.y() + t0 * dy, a.x() + t1 * dx, a.y() + t1 * dy);
+}
+
+void PictureBox::drawLine(double x1, double y1, double x2, double y2, const QColor& colour) {
+    std::optional<QLineF> segment = clipped(x1, y1, x2, y2);
+    if (!segment) return;
+    QPainter painter(&canvas());
+    painter.setPen(QPen(colour, 1));
+    if (segment->p1() == segment->p2()) {
+        painter.drawPoint(segment->p1());
+    } else {
+        painter.drawLine(*segment);
+    }
+    update();
+}
+
+void PictureBox::drawRectangle(double x1, double y1, double x2, double y2, const QColor& colour) {
+    drawLine(x1, y1, x2, y1, colour);
+    drawLine(x2, y1, x2, y2, colour);
+    drawLine(x2, y2, x1, y2, colour);
+    drawLine(x1, y2, x1, y1, colour);
+}
+
+void PictureBox::fillRectangle(double x1, double y1, double x2, double y2, const QColor& colour) {
+    if (!scaleUsable()) return;
+    const QPointF a = toPixels(x1, y1), b = toPixels(x2, y2);
+    if (!std::isfinite(a.x()) || !std::isfinite(a.y()) || !std::isfinite(b.x()) || !std::isfinite(b.y())) {
+        return;
+    }
+    const double left = std::clamp(std::min(a.x(), b.x()), -2.0, width() + 2.0);
+    const double right = std::clamp(std::max(a.x(), b.x()), -2.0, width() + 2.0);
+    const double top = std::clamp(std::min(a.y(), b.y()), -2.0, height() + 2.0);
+    const double bottom = std::clamp(std::max(a.y(), b.y()), -2.0, height() + 2.0);
+    QPainter painter(&canvas());
+    // Inclusive of both corners, as the outline drawn over the same corners.
+    painter.fillRect(QRectF(QPointF(left, top), QPointF(right + 1, bottom + 1)), colour);
+    update();
+}
+
+void PictureBox::drawPoint(double x, double y, const QColor& colour) { drawLine(x, y, x, y, colour); }
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, canvas());
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    const QPointF at = toUser(event->position());
+    emit pressed(toSingle(at.x()), toSingle(at.y()));
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF at = toUser(event->position());
+    emit moved(toSingle(at.x()), toSingle(at.y()));
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    const QPointF at = toUser(event->position());
+    emit released(toSingle(at.x()), toSingle(at.y()));
+}
+
+// The second press of a double click is no press: its release alone
+// arrives, and repeats the last drag's action.
+void PictureBox::mouseDoubleClickEvent(QMouseEvent*) {}

@@ -1,0 +1,65 @@
+// The picture box: a widget with a user coordinate system (y up when the
+// top edge is given the greater y), drawing into a backing image so the
+// graph survives covering and uncovering, and mouse events in user units.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QLineF>
+#include <QWidget>
+#include <optional>
+
+class PictureBox : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    void clear();
+    // (left, top) is the top-left corner, (right, bottom) the bottom-right
+    // one; left > right mirrors the picture.
+    void setScale(double left, double top, double right, double bottom);
+    void drawLine(double x1, double y1, double x2, double y2, const QColor& colour);
+    void drawRectangle(double x1, double y1, double x2, double y2, const QColor& colour);
+    void fillRectangle(double x1, double y1, double x2, double y2, const QColor& colour);
+    void drawPoint(double x, double y, const QColor& colour);
+
+    QColor foregroundColour() const;
+    QColor backgroundColour() const;
+
+    // Widget pixel position of a user point, and back.
+    QPointF toPixels(double x, double y) const;
+    QPointF toUser(QPointF pixels) const;
+
+    // A child's width and height in user units: the width along growing
+    // pixel x, the height positive when y grows upwards.
+    QSizeF userSize(const QWidget* child) const;
+    // Moves a child so that its top-left corner is at the user point.
+    void moveChildTo(QWidget* child, double x, double y);
+
+    // The drawing as it stands, in device pixels.
+    QImage picture();
+
+signals:
+    void pressed(float x, float y);
+    void moved(float x, float y);
+    void released(float x, float y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    QImage& canvas();
+    // The part of the segment inside the widget (with a small margin), in
+    // pixels; nothing when it lies wholly outside or is not finite.
+    std::optional<QLineF> clipped(double x1, double y1, double x2, double y2) const;
+    bool scaleUsable() const;
+
+    QImage image;
+    double scaleLeft = 0, scaleTop = 0, scaleRight = 0, scaleBottom = 0;
+    bool pixelScale = true;  // until the first setScale, user units are pixels
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform.h"
+
+// A modal QMessageBox: one OK button, no icon, the program's title.
+class QtMessageSink : public MessageSink {
+public:
+    void showMessage(const std::string& text) override;
+};

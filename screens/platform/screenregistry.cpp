@@ -1,0 +1,66 @@
+#include "screenregistry.h"
+
+#include <QWidget>
+#include <cstdio>
+#include <cstdlib>
+
+#include "analysis/analysisscreen.h"
+#include "calculation/calculationscreen.h"
+#include "info/helpscreen.h"
+#include "info/versionscreen.h"
+#include "setting/settingscreen.h"
+#include "ticks/ticksscreen.h"
+
+namespace {
+
+template <class Screen>
+Screen& obtain(QPointer<Screen>& slot, Kalvex& kalvex, ScreenRegistry& registry) {
+    if (!slot) slot = new Screen(kalvex, registry);
+    return *slot;
+}
+
+}  // namespace
+
+ScreenRegistry::ScreenRegistry(Kalvex& kalvex) : kalvex(kalvex) {}
+
+ScreenRegistry::~ScreenRegistry() {
+    delete helpScreen;
+    delete versionScreen;
+    delete calculationScreen;
+    delete ticksScreen;
+    delete analysisScreen;
+    delete settingScreen;
+}
+
+SettingScreen& ScreenRegistry::setting() { return obtain(settingScreen, kalvex, *this); }
+AnalysisScreen& ScreenRegistry::analysis() { return obtain(analysisScreen, kalvex, *this); }
+TicksScreen& ScreenRegistry::ticks() { return obtain(ticksScreen, kalvex, *this); }
+CalculationScreen& ScreenRegistry::calculation() { return obtain(calculationScreen, kalvex, *this); }
+VersionScreen& ScreenRegistry::version() { return obtain(versionScreen, kalvex, *this); }
+HelpScreen& ScreenRegistry::help() { return obtain(helpScreen, kalvex, *this); }
+
+SettingScreen* ScreenRegistry::settingIfOpen() const { return settingScreen; }
+AnalysisScreen* ScreenRegistry::analysisIfOpen() const { return analysisScreen; }
+TicksScreen* ScreenRegistry::ticksIfOpen() const { return ticksScreen; }
+CalculationScreen* ScreenRegistry::calculationIfOpen() const { return calculationScreen; }
+VersionScreen* ScreenRegistry::versionIfOpen() const { return versionScreen; }
+HelpScreen* ScreenRegistry::helpIfOpen() const { return helpScreen; }
+
+void ScreenRegistry::present(QWidget& screen) {
+    screen.show();
+    screen.raise();
+    screen.activateWindow();
+}
+
+void ScreenRegistry::showSettingScreen() { present(setting()); }
+void ScreenRegistry::showAnalysisScreen() { present(analysis()); }
+
+void ScreenRegistry::endProgram() {
+    if (endHook) {
+        endHook();
+        return;
+    }
+    // At once: no question, no closing handler of any screen.
+    std::fflush(nullptr);
+    std::_Exit(0);
+}

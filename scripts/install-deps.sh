@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that the build and the tests need, and only
+# those that are missing. Never waits for input.
+set -euo pipefail
+
+packages=(
+  build-essential cmake
+  qt6-base-dev qt6-translations-l10n
+  libgtest-dev libbenchmark-dev
+  fonts-ipafont-gothic fonts-ipafont-mincho
+  xvfb xdotool imagemagick x11-utils
+  binutils-mingw-w64-x86-64
+  clang libclang-rt-14-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update </dev/null
+$sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}" </dev/null

@@ -1,0 +1,248 @@
+#include <cmath>
+
+#include "enginefixture.h"
+
+using Scan = EngineTest;
+using Plot = EngineTest;
+
+TEST_F(Scan, SquareOverZeroToTen) {
+    add(power(1, 2));
+    scan(0, 10);
+    EXPECT_EQ(k.viewXMin, 0);
+    EXPECT_EQ(k.viewXMax, 10);
+    EXPECT_EQ(k.viewYMin, 0);
+    EXPECT_EQ(k.viewYMax, 99.9999999999996);
+    EXPECT_EQ(k.tickX, 0.1);
+    EXPECT_EQ(k.tickY, 1.0);
+    EXPECT_EQ(k.sweepStep, 0.1);
+    EXPECT_EQ(k.homeXMin, 0);
+    EXPECT_EQ(k.homeXMax, 10);
+    EXPECT_EQ(k.homeYMin, 1e9);
+    EXPECT_EQ(k.homeYMax, -1e9);
+    EXPECT_EQ(k.plotLeft, -0.2);
+    EXPECT_EQ(k.plotRight, 10.200000000000001);
+    EXPECT_EQ(k.plotBottom, -2);
+    EXPECT_EQ(k.plotTop, 101);
+    EXPECT_EQ(host.analysisShows, 1);
+}
+
+TEST_F(Scan, SweepFromZeroToOneHasOneHundredPoints) {
+    add(power(1, 1));
+    scan(0, 1);
+    // F = x: the largest value is the last sweep point, just short of 1.
+    EXPECT_LT(k.viewYMax, 1);
+    EXPECT_GT(k.viewYMax, 0.98);
+}
+
+TEST_F(Scan, TickTable) {
+    struct Row {
+        double span, tick;
+    };
+    const Row rows[] = {{0.1, 0.001},   {0.05, 0.001},        {-3, 0.001},  {0.5, 0.010000000000000002},
+                        {1, 0.010000000000000002}, {2, 0.1}, {5, 0.1},      {10, 0.1},
+                        {10.0000001, 1.0}, {20, 1.0},        {100, 1.0},   {101, 10.0},
+                        {1000, 10.0},   {1000000, 10000}};
+    add(power(1, 1));
+    for (const Row& r : rows) {
+        scan(0, r.span);
+        EXPECT_EQ(k.tickX, r.tick) << "span " << r.span;
+    }
+}
+
+TEST_F(Scan, ConstantFunctionTakesAYSpanOfFive) {
+    add(constant(3));
+    scan(-5, 5);
+    EXPECT_EQ(k.viewYMin, 3);
+    EXPECT_EQ(k.viewYMax, 3);
+    EXPECT_EQ(k.tickY, 0.1);
+    EXPECT_EQ(k.tickX, 0.1);
+}
+
+TEST_F(Scan, ZeroRangeShowsItsMessageAndChangesNothingElse) {
+    add(power(1, 2));
+    scan(0, 10);
+    canvas.ops.clear();
+    scan(3, 3);
+    EXPECT_EQ(sink.shown, std::vector<std::string>{messages::rangeOrDivisions});
+    EXPECT_EQ(k.tickX, 0.1);
+    EXPECT_EQ(k.viewYMax, 99.9999999999996);
+    EXPECT_EQ(k.sweepStep, 0.1);
+    EXPECT_EQ(k.evalFailed, 0);
+    EXPECT_TRUE(canvas.ops.empty());
+}
+
+TEST_F(Scan, ValuesAboveTheSentinelKeepTheMinimumSentinel) {
+    add(constant(2e9));
+    add(power(1, 1));
+    scan(0, 10);
+    EXPECT_EQ(k.viewYMin, 1e9);
+    EXPECT_EQ(k.viewYMax, 2e9 + 10);
+}
+
+TEST_F(Scan, ReversedRangeSweepsDownwards) {
+    add(power(1, 2));
+    scan(10, 0);
+    EXPECT_EQ(k.sweepStep, -0.1);
+    EXPECT_EQ(k.tickX, 0.001);
+    EXPECT_LT(k.viewYMin, 1e-20);
+    EXPECT_EQ(k.viewYMax, 100);
+    EXPECT_GT(k.plotLeft, k.plotRight);  // a mirrored scale
+}
+
+TEST_F(Scan, LogarithmFailingAtTheThirdPointStopsWithoutGraph) {
+    add(log(1, 1, 1, 2));  // ln(x + 2) on 0 down to -100: fails at -2
+    scan(0, -100);
+    EXPECT_EQ(sink.shown, std::vector<std::string>{messages::logArgument});
+    EXPECT_EQ(k.evalX, -2);
+    EXPECT_EQ(k.viewYMax, std::log(2.0));
+    EXPECT_EQ(k.tickX, 0);
+    EXPECT_TRUE(canvas.ops.empty());
+    EXPECT_EQ(host.analysisShows, 0);
+}
+
+TEST_F(Scan, StepThatCannotAdvanceStopsWithAMessage) {
+    add(power(1, 1));
+    scan(1, 1.0000000000000002);
+    EXPECT_EQ(sink.shown, std::vector<std::string>{messages::rangeOrDivisions});
+    EXPECT_TRUE(canvas.ops.empty());
+}
+
+TEST_F(Scan, SpanThatIsNotFiniteStopsWithAMessage) {
+    add(power(1, 1));
+    scan(-1e308, 1e308);
+    EXPECT_EQ(sink.shown, std::vector<std::string>{messages::rangeOrDivisions});
+    EXPECT_TRUE(canvas.ops.empty());
+}
+
+TEST_F(Scan, TinyRangeNearZeroIsDrawn) {
+    add(power(1, 1));
+    scan(0, 1e-320);
+    EXPECT_TRUE(sink.shown.empty());
+    EXPECT_EQ(host.analysisShows, 1);
+}
+
+TEST_F(Scan, FunctionTooLargeToDrawStopsWithAMessage) {
+    add(power(1e30f, 9));
+    scan(-1e31, 1e31);
+    ASSERT_FALSE(sink.shown.empty());
+    EXPECT_TRUE(canvas.ops.empty());
+}
+
+TEST_F(Plot, SquareOverZeroToTenSamplesThreeTicksBeyondTheRange) {
+    add(power(1, 2));
+    scan(0, 10);
+    EXPECT_EQ(k.sampleCount, 107);
+    EXPECT_EQ(k.sampleX[1], -0.30000000000000004);
+    EXPECT_EQ(k.sampleX[107], 10.29999999999998);
+    const auto curve = canvas.of(DrawOp::Line, std::nullopt);
+    ASSERT_EQ(curve.size(), 106u);
+    EXPECT_EQ(curve.front().x1, -0.3f);
+    EXPECT_EQ(curve.front().y1, 0.09f);
+}
+
+TEST_F(Plot, DrawsInOrderFrameAxesCurve) {
+    add(power(1, 2));
+    scan(0, 10);
+    ASSERT_GE(canvas.ops.size(), 5u);
+    EXPECT_EQ(canvas.ops[0].kind, DrawOp::Clear);
+    const DrawOp& scale = canvas.ops[1];
+    EXPECT_EQ(scale.kind, DrawOp::Scale);
+    EXPECT_EQ(scale.x1, -0.2f);
+    EXPECT_EQ(scale.y1, 101.0f);
+    EXPECT_EQ(scale.x2, 10.2f);
+    EXPECT_EQ(scale.y2, -2.0f);
+    EXPECT_EQ(canvas.ops[2].kind, DrawOp::Rectangle);  // no grid: switches empty
+    EXPECT_EQ(canvas.ops[2].ink, colours::frame);
+    EXPECT_EQ(canvas.ops[3].ink, colours::axes);
+    EXPECT_EQ(canvas.ops[3].x1, 0);
+    EXPECT_EQ(canvas.ops[3].y2, 101.0f);
+    EXPECT_EQ(canvas.ops[4].ink, colours::axes);
+    EXPECT_EQ(canvas.ops[4].y1, 0);
+    EXPECT_EQ(canvas.ops[4].x1, -0.2f);
+}
+
+TEST_F(Plot, ShapeThreeTermStartsTheSamplesAtTheRange) {
+    add(power(1, 2));
+    add({3, 0, 0, 0, 2, 0});  // a·m^(...) with a = 0
+    scan(0, 10);
+    EXPECT_EQ(k.sampleCount, 104);
+    EXPECT_EQ(k.sampleX[1], 0);
+}
+
+TEST_F(Plot, GridSwitchesAreExact) {
+    add(power(1, 2));
+    k.gridX = "v";
+    k.gridY = "";
+    scan(0, 10);
+    const auto grid = canvas.of(DrawOp::Line, colours::grid);
+    ASSERT_FALSE(grid.empty());
+    for (const DrawOp& op : grid) EXPECT_EQ(op.x1, op.x2);  // vertical only
+    EXPECT_EQ(grid.front().x1, -0.2f);
+    EXPECT_EQ(grid.size(), 105u);  // -0.2, -0.1, ..., 10.2 by repeated addition
+
+    canvas.ops.clear();
+    k.gridX = "V";
+    k.plotGraph();
+    EXPECT_TRUE(canvas.of(DrawOp::Line, colours::grid).empty());
+
+    canvas.ops.clear();
+    k.gridX = "s";
+    k.gridY = "v";
+    k.plotGraph();
+    const auto rows = canvas.of(DrawOp::Line, colours::grid);
+    ASSERT_FALSE(rows.empty());
+    for (const DrawOp& op : rows) EXPECT_EQ(op.y1, op.y2);
+    EXPECT_EQ(rows.front().y1, -2.0f);
+    EXPECT_EQ(rows.back().y1, 101.0f);
+}
+
+TEST_F(Plot, LogarithmFailingAtTheFirstSampleKeepsGridAndFrameOnly) {
+    add(log(1, 1, 1, 0));  // ln x: computable on the range, not before it
+    k.gridX = "v";
+    scan(0.01, 1);
+    EXPECT_EQ(sink.shown, (std::vector<std::string>{messages::logArgument, messages::notComputableReached}));
+    EXPECT_TRUE(canvas.of(DrawOp::Line, colours::axes).empty());
+    EXPECT_TRUE(canvas.of(DrawOp::Line, std::nullopt).empty());
+    EXPECT_EQ(canvas.of(DrawOp::Rectangle).size(), 1u);
+    EXPECT_FALSE(canvas.of(DrawOp::Line, colours::grid).empty());
+    EXPECT_EQ(host.analysisShows, 0);
+    EXPECT_EQ(k.sampleCount, 1);
+}
+
+TEST_F(Plot, FlagLeftFromEarlierStopsAtTheFirstSampleWithOneMessage) {
+    add(power(1, 2));
+    scan(0, 10);
+    sink.shown.clear();
+    k.evalFailed = 1;
+    k.plotGraph();
+    EXPECT_EQ(sink.shown, std::vector<std::string>{messages::notComputableReached});
+}
+
+TEST_F(Plot, NothingAtAllBeforeAnyGraph) {
+    add(power(1, 2));
+    k.plotGraph();
+    EXPECT_TRUE(canvas.ops.empty());
+    EXPECT_EQ(host.analysisShows, 0);
+    EXPECT_FALSE(k.hasGraph());
+}
+
+TEST_F(Plot, HugeTickStepFillsTheSampleArraysAndStops) {
+    add(power(1, 1));
+    scan(0, 10);
+    k.tickX = 1e6;  // three ticks on each side: 6e6 / 0.1 samples
+    k.plotGraph();
+    EXPECT_EQ(k.sampleCount, Kalvex::maxSamples);
+    EXPECT_EQ(host.analysisShows, 2);
+}
+
+TEST_F(Plot, TinyTickStepDrawsABoundedGrid) {
+    add(power(1, 1));
+    scan(0, 10);
+    k.gridX = "v";
+    k.gridY = "v";
+    k.tickX = 1e-300;
+    k.tickY = 1e-300;
+    canvas.ops.clear();
+    k.plotGraph();
+    EXPECT_LE(canvas.of(DrawOp::Line, colours::grid).size(), 2u * Kalvex::gridLineLimit);
+}

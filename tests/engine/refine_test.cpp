@@ -1,0 +1,101 @@
+#include "enginefixture.h"
+
+class Refinement : public EngineTest {
+protected:
+    void bracket(double x1, double f1, double x2, double f2, double precision) {
+        k.bracketX1 = x1;
+        k.bracketF1 = f1;
+        k.bracketX2 = x2;
+        k.bracketF2 = f2;
+        k.refF1 = f1;
+        k.refF2 = f2;
+        k.precision = precision;
+    }
+    // Evaluations made by one refinement.
+    long refine() {
+        const long before = k.evaluations;
+        k.refineRoot();
+        return k.evaluations - before;
+    }
+};
+
+namespace {
+
+// x² - 2 and 2 - x², each through the module's evaluation.
+void squareMinusTwo(Kalvex& k, float sign) {
+    k.termCount = 2;
+    k.shape[1] = 1;
+    k.coefB[1] = sign;
+    k.expN[1] = 2;
+    k.shape[2] = 7;
+    k.constK[2] = -2 * sign;
+}
+
+}  // namespace
+
+TEST_F(Refinement, LinearRootInOneStep) {
+    add(power(1, 1));
+    add(constant(-2));
+    bracket(1, -1, 3, 1, 0.1);
+    EXPECT_EQ(refine(), 1);
+    EXPECT_EQ(k.rootEstimate, 2);
+    EXPECT_EQ(k.evalX, 2);
+    EXPECT_EQ(k.bracketX2, 2);
+    EXPECT_EQ(k.evalFailed, 0);
+}
+
+TEST_F(Refinement, SquareRootOfTwoRising) {
+    squareMinusTwo(k, 1);
+    bracket(1, -1, 2, 2, 0.001);
+    EXPECT_EQ(refine(), 4);
+    EXPECT_EQ(k.rootEstimate, 1.4139672587948449);
+    EXPECT_EQ(k.bracketX2, 2);  // end 2 stays fixed throughout
+    EXPECT_EQ(k.bracketF2, 2);
+
+    bracket(1, -1, 2, 2, 1e-10);
+    EXPECT_EQ(refine(), 13);
+    EXPECT_EQ(k.rootEstimate, 1.414213562341358);
+}
+
+TEST_F(Refinement, FallingAndReversedBracketsGiveTheSameEstimate) {
+    squareMinusTwo(k, -1);
+    bracket(1, 1, 2, -2, 0.001);
+    EXPECT_EQ(refine(), 4);
+    EXPECT_EQ(k.rootEstimate, 1.4139672587948449);
+
+    squareMinusTwo(k, 1);
+    bracket(2, 2, 1, -1, 0.001);
+    EXPECT_EQ(refine(), 4);
+    EXPECT_EQ(k.rootEstimate, 1.4139672587948449);
+}
+
+TEST_F(Refinement, FailureKeepsThePreviousEstimate) {
+    add(log(1, 1, 1, 0));
+    bracket(-1, -1, 1, 1, 0.001);
+    k.rootEstimate = 7;
+    k.refineRoot();
+    EXPECT_EQ(k.rootEstimate, 7);
+    EXPECT_EQ(k.evalFailed, 1);
+    EXPECT_EQ(sink.shown, (std::vector<std::string>{messages::logArgument, messages::notComputableReached}));
+}
+
+TEST_F(Refinement, EqualHeightsAtBothEndsStopWithoutConverging) {
+    add(power(1, 1));
+    bracket(-1, 1, 1, 1, 0.001);
+    k.rootEstimate = 7;
+    k.refineRoot();
+    EXPECT_EQ(sink.shown, std::vector<std::string>{messages::notConverged});
+    EXPECT_EQ(k.evalFailed, 1);
+    EXPECT_EQ(k.rootEstimate, 7);
+}
+
+TEST_F(Refinement, NonConvergingRefinementStopsAtTheLimit) {
+    add(power(1, 1));
+    // No two estimates ever lie within a negative precision.
+    bracket(-1, -1, 1, 1, -1);
+    k.rootEstimate = 7;
+    k.refineRoot();
+    EXPECT_EQ(sink.shown, std::vector<std::string>{messages::notConverged});
+    EXPECT_EQ(k.rootEstimate, 7);
+    EXPECT_EQ(k.evaluations, Kalvex::refineLimit);
+}
