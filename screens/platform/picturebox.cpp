@@ -103,27 +103,35 @@ std::optional<QLineF> PictureBox::clipped(double x1, double y1, double x2, doubl
     if (!std::isfinite(a.x()) || !std::isfinite(a.y()) || !std::isfinite(b.x()) || !std::isfinite(b.y())) {
         return std::nullopt;
     }
-    // Liang-Barsky against the widget with a margin of two pixels, in double.
+    // Cohen-Sutherland against the widget with a margin of two pixels, in
+    // double. A clipped end is put exactly on the edge and only the other
+    // coordinate is interpolated, so far-away ends lose no precision there.
     const double xmin = -2, ymin = -2, xmax = width() + 2, ymax = height() + 2;
-    const double dx = b.x() - a.x(), dy = b.y() - a.y();
-    double t0 = 0, t1 = 1;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {a.x() - xmin, xmax - a.x(), a.y() - ymin, ymax - a.y()};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0) {
-            if (q[i] < 0) return std::nullopt;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0) {
-            if (t > t1) return std::nullopt;
-            t0 = std::max(t0, t);
+    enum { Left = 1, Right = 2, Top = 4, Bottom = 8 };
+    auto code = [&](QPointF p) {
+        return (p.x() < xmin ? Left : p.x() > xmax ? Right : 0) | (p.y() < ymin ? Top : p.y() > ymax ? Bottom : 0);
+    };
+    QPointF p = a, q = b;
+    int cp = code(p), cq = code(q);
+    for (int round = 0; round < 8; ++round) {
+        if ((cp | cq) == 0) return QLineF(p, q);
+        if (cp & cq) return std::nullopt;
+        const int out = cp ? cp : cq;
+        QPointF& moving = cp ? p : q;
+        const QPointF& other = cp ? q : p;
+        QPointF at;
+        if (out & (Left | Right)) {
+            const double edge = out & Left ? xmin : xmax;
+            at = QPointF(edge, moving.y() + (other.y() - moving.y()) * ((edge - moving.x()) / (other.x() - moving.x())));
         } else {
-            if (t < t0) return std::nullopt;
-            t1 = std::min(t1, t);
+            const double edge = out & Top ? ymin : ymax;
+            at = QPointF(moving.x() + (other.x() - moving.x()) * ((edge - moving.y()) / (other.y() - moving.y())), edge);
         }
+        if (!std::isfinite(at.x()) || !std::isfinite(at.y())) return std::nullopt;
+        moving = at;
+        (cp ? cp : cq) = code(moving);
     }
-    return QLineF(a.x() + t0 * dx, a.y() + t0 * dy, a.x() + t1 * dx, a.y() + t1 * dy);
+    return std::nullopt;
 }
 
 void PictureBox::drawLine(double x1, double y1, double x2, double y2, const QColor& colour) {

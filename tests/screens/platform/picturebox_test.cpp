@@ -1,0 +1,110 @@
+#include <QLabel>
+#include <cmath>
+#include <limits>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "fixture.h"
+#include "platform/picturebox.h"
+
+namespace {
+
+// A picture box of 200 × 100 pixels showing x from -10 to 10, y from 5 down to -5.
+struct Box {
+    Box() {
+        box.resize(200, 100);
+        box.setScale(-10, 5, 10, -5);
+        box.clear();
+    }
+    QColor at(int x, int y) { return box.picture().pixelColor(x, y); }
+    PictureBox box;
+};
+
+}  // namespace
+
+TEST(PictureBox, MapsUserUnitsWithYUp) {
+    Box b;
+    EXPECT_EQ(b.box.toPixels(-10, 5), QPointF(0, 0));
+    EXPECT_EQ(b.box.toPixels(10, -5), QPointF(200, 100));
+    EXPECT_EQ(b.box.toPixels(0, 0), QPointF(100, 50));
+    EXPECT_EQ(b.box.toUser(QPointF(150, 25)), QPointF(5, 2.5));
+}
+
+TEST(PictureBox, MirroredScaleMapsRightToLeft) {
+    Box b;
+    b.box.setScale(10, 5, -10, -5);
+    EXPECT_EQ(b.box.toPixels(10, 0), QPointF(0, 50));
+    EXPECT_EQ(b.box.toUser(QPointF(50, 50)), QPointF(5, 0));
+    b.box.drawLine(5, -5, 5, 5, Qt::red);
+    EXPECT_EQ(b.at(50, 50), QColor(Qt::red));
+}
+
+TEST(PictureBox, DrawsLinesInColourAndClipsFarPoints) {
+    Box b;
+    const QColor background = b.at(10, 10);
+    EXPECT_EQ(background, b.box.backgroundColour());
+    b.box.drawLine(-1e30, 0, 1e30, 0, QColor(255, 0, 0));  // 1e30 user units: far beyond the widget
+    EXPECT_EQ(b.at(5, 50), QColor(255, 0, 0));
+    EXPECT_EQ(b.at(195, 50), QColor(255, 0, 0));
+    b.box.drawLine(0, -1e38, 0, std::numeric_limits<double>::infinity(), QColor(0, 0, 200));
+    EXPECT_EQ(b.at(100, 10), QColor(0, 0, 200));
+    b.box.drawLine(std::nan(""), 0, 1, 1, Qt::green);  // ignored, no crash
+    b.box.clear();
+    EXPECT_EQ(b.at(5, 50), background);
+}
+
+TEST(PictureBox, FilledRectangleAndPoint) {
+    Box b;
+    b.box.fillRectangle(-5, 2.5, 5, -2.5, Qt::white);
+    EXPECT_EQ(b.at(100, 50), QColor(Qt::white));
+    EXPECT_EQ(b.at(20, 50), b.box.backgroundColour());
+    b.box.drawPoint(0, 0, Qt::black);
+    EXPECT_EQ(b.at(100, 50), QColor(Qt::black));
+}
+
+TEST(PictureBox, UnusableScaleDrawsNothing) {
+    Box b;
+    b.box.setScale(1, 1, 1, 1);
+    b.box.drawLine(0, 0, 1, 1, Qt::red);
+    b.box.fillRectangle(0, 0, 1, 1, Qt::red);
+    const QImage picture = b.box.picture();
+    for (int x = 0; x < 200; x += 7) EXPECT_EQ(picture.pixelColor(x, x / 2), b.box.backgroundColour());
+}
+
+TEST(PictureBox, ChildrenAreMeasuredAndPlacedInUserUnits) {
+    Box b;
+    QLabel label(&b.box);
+    label.resize(20, 10);
+    EXPECT_EQ(b.box.userSize(&label), QSizeF(2, 1));
+    b.box.moveChildTo(&label, 0, 0);
+    EXPECT_EQ(label.pos(), QPoint(100, 50));
+    b.box.moveChildTo(&label, 1e30, -1e30);  // far outside: stays out of sight
+    EXPECT_GT(label.x(), 200);
+}
+
+TEST(PictureBox, MouseEventsArriveInUserUnitsAndADoubleClickIsNoPress) {
+    Box b;
+    b.box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&b.box));
+    QSignalSpy presses(&b.box, &PictureBox::pressed);
+    QSignalSpy releases(&b.box, &PictureBox::released);
+    // What the window system delivers for a double click.
+    const QPoint at(150, 25);
+    QTest::mousePress(&b.box, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(&b.box, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseEvent(QTest::MouseDClick, &b.box, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(&b.box, Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_EQ(presses.count(), 1);
+    EXPECT_EQ(releases.count(), 2);
+    ASSERT_FALSE(releases.isEmpty());
+    EXPECT_EQ(releases.first().at(0).toFloat(), 5.0f);
+    EXPECT_EQ(releases.first().at(1).toFloat(), 2.5f);
+}
+
+using Registry = ScreenTest;
+
+TEST_F(Registry, OneInstancePerScreenUntilClosed) {
+    QWidget* first = reinterpret_cast<QWidget*>(&registry->analysis());
+    EXPECT_EQ(reinterpret_cast<QWidget*>(&registry->analysis()), first);
+    EXPECT_NE(registry->analysisIfOpen(), nullptr);
+}
