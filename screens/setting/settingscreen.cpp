@@ -1,19 +1,487 @@
 #include "settingscreen.h"
 
+#include <QEvent>
 #include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolBar>
+#include <QToolButton>
+#include <algorithm>
+#include <cmath>
+#include <vector>
 
+#include "analysis/analysisscreen.h"
+#include "designframe.h"
+#include "info/helpscreen.h"
+#include "info/versionscreen.h"
 #include "kalvex.h"
+#include "messages.h"
+#include "numbertext.h"
+#include "platform/look.h"
 #include "platform/screenregistry.h"
 #include "platform/twips.h"
+#include "termtext.h"
+#include "terms.h"
+
+namespace {
+
+constexpr int clientWidth = 11592;
+constexpr int clientHeight = 5988;
+constexpr int windowLeft = 576;
+constexpr int windowTop = 588;
+
+// The formula row's frames move between these Left positions.
+constexpr int rowStart = 105;
+constexpr int xGroupLeft = 2730;
+constexpr int constantLeft = 7716;
+
+// The options are placed on load; their size is the design's.
+constexpr int optionLeft = 240;
+constexpr int optionTop = 240;
+constexpr int optionPitch = 400;
+constexpr int optionWidth = 1095;
+constexpr int optionHeight = 375;
+
+constexpr const char* shapeCaptions[7] = {"x^n", "e", "a^x", "log", "sin", "cos", "定数"};
+
+// The toolbar's buttons: key (= caption) and picture in the image list.
+struct ToolbarButton {
+    const char* key;
+    int image;
+};
+constexpr ToolbarButton toolbarButtons[] = {{"解法", 0}, {"推定", 1}, {"終了", 3}};
+
+// Buttons of the toolbar show no tool tips; Qt would fall back to the caption.
+class NoToolTips : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ToolTip) return true;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+void place(QWidget* w, const char* name, int left, int top, int width, int height) {
+    w->setObjectName(QString::fromUtf8(name));
+    w->setGeometry(twipsRect(left, top, width, height));
+}
+
+void moveLeft(QWidget* w, int left) { w->move(twipsToPixels(left), w->y()); }
+
+QLabel* label(QWidget* parent, const char* name, const char* caption, int left, int top, int width,
+              int height, double points, bool bold = false) {
+    auto* l = new QLabel(QString::fromUtf8(caption), parent);
+    place(l, name, left, top, width, height);
+    QFont font = designFont(msPGothic, points);
+    font.setBold(bold);
+    l->setFont(font);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return l;
+}
+
+DesignFrame* frame(QWidget* parent, const char* name, const char* caption, int left, int top, int width,
+                   int height) {
+    auto* f = new DesignFrame(QString::fromUtf8(caption), parent);
+    place(f, name, left, top, width, height);
+    return f;
+}
+
+// A text box takes the caption of its frame as its accessible name: a
+// screen reader has nothing else to say for it.
+QLineEdit* textBox(QWidget* parent, const char* name, const QString& accessibleName, int left, int top,
+                   int width, int height) {
+    auto* t = new QLineEdit(parent);
+    place(t, name, left, top, width, height);
+    t->setFont(designFont(msPGothic, 12));
+    t->setAccessibleName(accessibleName);
+    return t;
+}
+
+QLineEdit* framedTextBox(DesignFrame* parent, const char* name, int left, int top, int width, int height) {
+    return textBox(parent, name, parent->title(), left, top, width, height);
+}
+
+QListWidget* listBox(QWidget* parent, const char* name, int left, int top, int width, int height) {
+    auto* l = new QListWidget(parent);
+    place(l, name, left, top, width, height);
+    l->setSelectionMode(QAbstractItemView::SingleSelection);
+    return l;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption, int left, int top, int width,
+                    int height) {
+    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+    place(b, name, left, top, width, height);
+    return b;
+}
+
+QString indexedName(const char* name, int index) {
+    return QString::fromUtf8(name) + "(" + QString::number(index) + ")";
+}
+
+// A picture of the image list; a missing one leaves its button with the caption alone.
+QIcon loadImage(int number) {
+    QPixmap pixmap;
+    if (!pixmap.load(QString(":/toolbar/image%1.png").arg(number))) return QIcon();
+    return QIcon(pixmap);
+}
+
+}  // namespace
 
 SettingScreen::SettingScreen(Kalvex& kalvex, ScreenRegistry& registry)
     : QMainWindow(nullptr), kalvex(kalvex), registry(registry) {
     setObjectName("方程式");
     setWindowTitle("方程式の解法　　(方程式設定画面）");
+    // Closing the window only hides it (no WA_DeleteOnClose): the terms and
+    // their list stay for the return from the analysis screen.
     auto* client = new QWidget(this);
-    client->setFixedSize(twipsToPixels(11592), twipsToPixels(5988));
+    client->setFixedSize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
     setCentralWidget(client);
-    siki = new QLabel("F(x)=", client);
-    siki->setObjectName("siki");
-    siki->setGeometry(twipsRect(90, 915, 570, 300));
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    move(twipsToPixels(windowLeft), twipsToPixels(windowTop));
+
+    createToolbar(client);
+    siki = label(client, "siki", "F(x)=", 90, 915, 570, 300, 12);
+    siki->adjustSize();
+    createFormulaRow(client);
+    createTermControls(client);
+    createEstimatePanel(client);
+    createMenus();
+    load();
 }
+
+void SettingScreen::createToolbar(QWidget* client) {
+    for (int i = 0; i < 9; ++i) ImageList1[i] = loadImage(i + 1);
+    Toolbar1 = new QToolBar(client);
+    place(Toolbar1, "Toolbar1", 0, 0, clientWidth, 756);
+    Toolbar1->setMovable(false);
+    Toolbar1->setFloatable(false);
+    Toolbar1->setIconSize(QSize(32, 32));
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    auto* noToolTips = new NoToolTips(Toolbar1);
+    for (const ToolbarButton& tb : toolbarButtons) {
+        const QString key = QString::fromUtf8(tb.key);
+        QAction* action = Toolbar1->addAction(ImageList1[tb.image], key);
+        action->setObjectName(key);
+        action->setData(key);
+        QWidget* buttonWidget = Toolbar1->widgetForAction(action);
+        buttonWidget->setObjectName(key);
+        buttonWidget->installEventFilter(noToolTips);
+    }
+    connect(Toolbar1, &QToolBar::actionTriggered, this,
+            [this](QAction* action) { toolbarButton(action->data().toString()); });
+}
+
+void SettingScreen::createFormulaRow(QWidget* client) {
+    Frame1 = frame(client, "Frame1", "", 60, 1260, 1428, 4575);
+    for (int i = 0; i < 7; ++i) {
+        f[i] = new QRadioButton(QString::fromUtf8(shapeCaptions[i]), Frame1);
+        f[i]->setObjectName(indexedName("f", i));
+        f[i]->resize(twipsToPixels(optionWidth), twipsToPixels(optionHeight));
+        f[i]->setFont(designFont(msPGothic, 12));
+        connect(f[i], &QRadioButton::clicked, this, [this, i] { chooseShape(i); });
+    }
+
+    Frame6 = frame(client, "Frame6", "", 1620, 1260, 9672, 1572);
+    枠[0] = frame(Frame6, "枠(0)", "各項の係数", 105, 255, 1320, 1170);
+    頭 = framedTextBox(枠[0], "頭", 165, 585, 1035, 360);
+    関数 = label(Frame6, "関数", "", 1530, 825, 870, 615, 18);
+    掛けるラベル = label(Frame6, "掛けるラベル", "・", 1530, 825, 150, 270, 18);
+    // The base m has no frame of its own; it is named for what it holds.
+    tein = textBox(Frame6, "tein", QString::fromUtf8("底"), 1770, 840, 510, 360);
+    ベキラベル = label(Frame6, "ベキラベル", "＾", 2265, 735, 180, 180, 18);
+    括弧[0] = label(Frame6, "括弧(0)", "(", 2430, 855, 270, 555, 18);
+
+    枠[1] = frame(Frame6, "枠(1)", "Ｘの係数及び次数", 2715, 255, 4215, 1170);
+    Frame4[0] = frame(枠[1], "Frame4(0)", "係数", 165, 375, 1000, 660);
+    入力[0] = framedTextBox(Frame4[0], "入力(0)", 120, 225, 780, 345);
+    Label1 = label(枠[1], "Label1", "X", 1248, 600, 288, 468, 17.4, true);
+    Frame4[1] = frame(枠[1], "Frame4(1)", "次数", 1530, 120, 810, 660);
+    入力[1] = framedTextBox(Frame4[1], "入力(1)", 90, 210, 480, 345);
+    たす = label(枠[1], "たす", "+", 2550, 630, 255, 420, 15.6);
+    Frame4[2] = frame(枠[1], "Frame4(2)", "定数", 2805, 405, 1000, 660);
+    入力[2] = framedTextBox(Frame4[2], "入力(2)", 105, 225, 780, 345);
+    枠[1]->hide();
+
+    括弧[1] = label(Frame6, "括弧(1)", ")", 7005, 855, 300, 495, 18);
+    枠[2] = frame(Frame6, "枠(2)", "定数", 7140, 255, 1785, 1170);
+    定数 = framedTextBox(枠[2], "定数", 165, 585, 1155, 360);
+}
+
+void SettingScreen::createTermControls(QWidget* client) {
+    追加 = button(client, "追加", "追 加", 1665, 2940, 735, 570);
+    削除 = button(client, "削除", "削 除", 1665, 3750, 750, 585);
+    削除->setEnabled(false);
+    Frame2 = frame(client, "Frame2", "登録数", 2520, 2850, 750, 675);
+    数 = label(Frame2, "数", "", 135, 240, 525, 330, 12);
+    Frame7 = frame(client, "Frame7", "式", 3360, 2910, 1875, 2850);
+    リスト = listBox(Frame7, "リスト", 90, 240, 1665, 2388);
+    形状枠 = frame(client, "形状枠", "形式番号", 5295, 2910, 1200, 2850);
+    形状 = listBox(形状枠, "形状", 195, 240, 795, 2388);
+    形状枠->hide();
+    connect(追加, &QPushButton::clicked, this, &SettingScreen::addTerm);
+    connect(削除, &QPushButton::clicked, this, &SettingScreen::deleteTerm);
+}
+
+void SettingScreen::createEstimatePanel(QWidget* client) {
+    推定枠 = frame(client, "推定枠", "", 6555, 2910, 4755, 2895);
+    Frame3 = frame(推定枠, "Frame3", "Xの数値", 195, 180, 1320, 720);
+    x値 = framedTextBox(Frame3, "x値", 435, 225, 690, 375);
+    計算 = button(推定枠, "計算", "計　算", 1860, 210, 855, 645);
+    Frame5 = frame(推定枠, "Frame5", "関数の解（上記変数Ｘに対する解の値）", 105, 1032, 3300, 888);
+    解 = label(Frame5, "解", "", 144, 360, 2988, 456, 12);
+    Frame9 = frame(推定枠, "Frame9", "形式番号", 3525, 195, 1050, 2490);
+    式 = listBox(Frame9, "式", 165, 300, 765, 2028);
+    推定枠->hide();
+    connect(計算, &QPushButton::clicked, this, &SettingScreen::estimate);
+    connect(推定枠, &DesignFrame::backgroundClicked, 推定枠, &QWidget::hide);
+}
+
+void SettingScreen::createMenus() {
+    auto item = [this](const char* name, const char* caption, void (SettingScreen::*command)()) {
+        QAction* action = menuBar()->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QString::fromUtf8(name));
+        connect(action, &QAction::triggered, this, command);
+        return action;
+    };
+    kai = item("kai", "解法", &SettingScreen::openAnalysis);
+    s = item("s", "推定", &SettingScreen::showEstimatePanel);
+    QMenu* display = menuBar()->addMenu(QString::fromUtf8("表示"));
+    hh = display->menuAction();
+    hh->setObjectName("hh");
+    const char* displayCaptions[3] = {"", "表示", "非表示"};
+    for (int i = 1; i <= 2; ++i) {
+        h[i] = display->addAction(QString::fromUtf8(displayCaptions[i]));
+        h[i]->setObjectName(indexedName("h", i));
+        connect(h[i], &QAction::triggered, this, [this, i] { switchBorders(i); });
+    }
+    he = item("he", "ヘルプ", &SettingScreen::openHelp);
+    b = item("b", "ﾊﾞｰｼﾞｭﾝ", &SettingScreen::openVersion);
+    E = item("E", "終了", &SettingScreen::endProgram);
+}
+
+// The form's load: the options are stacked, then the screen starts in the
+// layout of the first shape, with the focus on its option.
+void SettingScreen::load() {
+    for (int i = 0; i < 7; ++i) f[i]->move(twipsToPixels(optionLeft), twipsToPixels(optionPitch * i + optionTop));
+    f[0]->setChecked(true);
+    chooseShape(0);
+    f[0]->setFocus();
+}
+
+void SettingScreen::chooseShape(int index) {
+    kalvex.selectedShape = static_cast<std::int16_t>(index + 1);
+
+    // What every shape starts from; the text of tein survives.
+    for (QLineEdit* box : {入力[0], 入力[1], 入力[2], 頭, 定数}) box->clear();
+    枠[0]->show();
+    枠[1]->show();
+    枠[2]->hide();
+    for (QWidget* w : std::initializer_list<QWidget*>{Frame4[2], 括弧[0], 括弧[1], たす, 関数}) w->show();
+    moveLeft(枠[1], xGroupLeft);
+    moveLeft(枠[2], constantLeft);
+    tein->hide();
+    掛けるラベル->hide();
+    ベキラベル->hide();
+
+    switch (kalvex.selectedShape) {
+    case 1:
+        moveLeft(枠[1], rowStart);
+        for (QWidget* w : std::initializer_list<QWidget*>{枠[0], Frame4[2], 括弧[0], 括弧[1], たす, 関数}) w->hide();
+        break;
+    case 2:
+        ベキラベル->show();
+        関数->setText(QString::fromUtf8("・ｅ"));
+        break;
+    case 3:
+        掛けるラベル->show();
+        ベキラベル->show();
+        tein->show();
+        関数->hide();
+        break;
+    case 4: 関数->setText(QString::fromUtf8("・Log")); break;
+    case 5: 関数->setText(QString::fromUtf8("・Sin")); break;
+    case 6: 関数->setText(QString::fromUtf8("・Cos")); break;
+    case 7:
+        枠[0]->hide();
+        枠[1]->hide();
+        moveLeft(枠[2], rowStart);
+        枠[2]->show();
+        関数->hide();
+        括弧[0]->hide();
+        括弧[1]->hide();
+        break;
+    }
+}
+
+// The behaviour's checks first, each with its own message; then ours, which
+// keep the table within its 20 slots and its 32-bit columns finite.
+bool SettingScreen::termRefused() {
+    const int shape = kalvex.selectedShape;
+    const char* refusal = nullptr;
+    if (shape == 7 && 定数->text().isEmpty()) {
+        refusal = messages::nothingEntered;
+    } else if (頭->text().isEmpty() && shape != 1 && shape != 7) {
+        refusal = messages::coefficientRequired;
+    } else if (入力[0]->text().isEmpty() && shape == 1) {
+        refusal = messages::coefficientRequired;
+    } else if (shape < 1 || shape > 7) {
+        refusal = messages::chooseShape;
+    } else if (kalvex.termCount >= Kalvex::maxTerms) {
+        refusal = messages::tooManyTerms;
+    } else {
+        // Only the boxes that the shape's term reads; the others are never evaluated.
+        std::vector<QLineEdit*> used;
+        if (shape == 7) {
+            used = {定数};
+        } else if (shape == 1) {
+            used = {入力[0], 入力[1]};
+        } else {
+            used = {頭, 入力[0], 入力[1], 入力[2]};
+            if (shape == 3) used.push_back(tein);
+        }
+        const bool fits = std::all_of(used.begin(), used.end(), [](QLineEdit* box) {
+            return fitsSingle(readNumber(box->text().toStdString()));
+        });
+        if (!fits) refusal = messages::numberTooLarge;
+    }
+    if (!refusal) return false;
+    kalvex.showMessage(refusal);
+    return true;
+}
+
+void SettingScreen::addTerm() {
+    if (termRefused()) return;
+
+    kalvex.termCount = static_cast<std::int16_t>(kalvex.termCount + 1);
+    const int slot = kalvex.termCount;
+    数->setText(QString::number(slot));
+
+    const TermBoxes boxes{頭->text().toStdString(),    入力[0]->text().toStdString(),
+                          入力[1]->text().toStdString(), 入力[2]->text().toStdString(),
+                          定数->text().toStdString(),  tein->text().toStdString()};
+    kalvex.coefA[slot] = toSingle(readNumber(boxes.a));
+    kalvex.coefB[slot] = toSingle(readNumber(boxes.b));
+    kalvex.expN[slot] = toSingle(readNumber(boxes.n));
+    kalvex.offsetC[slot] = toSingle(readNumber(boxes.c));
+    kalvex.constK[slot] = toSingle(readNumber(boxes.k));
+    kalvex.baseM[slot] = toSingle(readNumber(boxes.m));
+    kalvex.shape[slot] = kalvex.selectedShape;
+    kalvex.termText[slot] = termText(kalvex.selectedShape, slot == 1, boxes);
+
+    kalvex.formulaText = formulaFromTerms({kalvex.termText.begin() + 1, kalvex.termText.begin() + slot + 1});
+    リスト->addItem(QString::fromStdString(listEntry(kalvex.termText[slot])));
+    siki->setText(QString::fromStdString(kalvex.formulaText));
+    siki->adjustSize();
+    削除->setEnabled(true);
+    refillShapeList();
+}
+
+void SettingScreen::deleteTerm() {
+    const int before = リスト->count();
+    int removed = -1;
+    for (int p = 0; p < リスト->count();) {
+        if (リスト->item(p)->isSelected()) {
+            delete リスト->takeItem(p);
+            removed = p;
+        } else {
+            ++p;
+        }
+    }
+    数->setText(QString::number(リスト->count()));
+
+    std::vector<std::string> entries;
+    for (int p = 0; p < リスト->count(); ++p) entries.push_back(リスト->item(p)->text().toStdString());
+    kalvex.formulaText = formulaFromList(entries);
+    siki->setText(QString::fromStdString(kalvex.formulaText));
+    siki->adjustSize();
+    kalvex.termCount = static_cast<std::int16_t>(リスト->count());
+
+    if (removed >= 0) {
+        for (int l = removed + 1; l <= before - 1; ++l) {
+            kalvex.coefA[l] = kalvex.coefA[l + 1];
+            kalvex.coefB[l] = kalvex.coefB[l + 1];
+            kalvex.expN[l] = kalvex.expN[l + 1];
+            kalvex.offsetC[l] = kalvex.offsetC[l + 1];
+            kalvex.constK[l] = kalvex.constK[l + 1];
+            kalvex.baseM[l] = kalvex.baseM[l + 1];
+            kalvex.shape[l] = kalvex.shape[l + 1];
+            kalvex.termText[l] = kalvex.termText[l + 1];
+        }
+    }
+    if (kalvex.termCount != before) refillShapeList();
+}
+
+void SettingScreen::refillShapeList() {
+    形状->clear();
+    for (int i = 1; i <= kalvex.termCount; ++i) 形状->addItem(QString::number(kalvex.shape[i]));
+}
+
+// The panel's own loop over the term functions: it leaves evalX alone and
+// refuses a logarithm at x <= 0 before the term function sees it.
+void SettingScreen::estimate() {
+    式->clear();
+    const double x = readNumber(x値->text().toStdString());
+    kalvex.evalSum = 0;
+    const int count = std::clamp<int>(kalvex.termCount, 0, Kalvex::maxTerms);
+    for (int i = 1; i <= count; ++i) {
+        if (kalvex.shape[i] == 4 && !(x > 0)) {
+            kalvex.showMessage(messages::xRangePositive);
+            kalvex.evalFailed = 1;
+            return;
+        }
+        double value;
+        if (termValueAt(kalvex, i, x, value)) kalvex.termValue[i] = value;
+    }
+    for (int i = 1; i <= count; ++i) {
+        kalvex.evalSum = kalvex.evalSum + kalvex.termValue[i];
+        式->addItem(QString::number(kalvex.shape[i]));
+    }
+    if (!std::isfinite(kalvex.evalSum)) {
+        kalvex.showMessage(messages::notComputableValue);
+        kalvex.evalFailed = 1;
+        return;
+    }
+    解->setText(QString::fromStdString(generalNumberText(kalvex.evalSum)));
+}
+
+void SettingScreen::toolbarButton(const QString& key) {
+    if (key == QString::fromUtf8("解法")) {
+        openAnalysis();
+    } else if (key == QString::fromUtf8("推定")) {
+        showEstimatePanel();
+    } else if (key == QString::fromUtf8("終了")) {
+        endProgram();
+    }
+}
+
+void SettingScreen::openAnalysis() {
+    if (kalvex.termCount >= 1) {
+        ScreenRegistry::present(registry.analysis());
+    } else {
+        kalvex.showMessage(messages::enterFormula);
+    }
+}
+
+void SettingScreen::showEstimatePanel() { 推定枠->show(); }
+
+// Frames hidden by the shape layout stay hidden: only their border changes.
+void SettingScreen::switchBorders(int index) {
+    if (index != 1 && index != 2) return;
+    const bool on = index == 1;
+    for (int i = 0; i < 3; ++i) {
+        枠[i]->setBorder(on);
+        Frame4[i]->setBorder(on);
+    }
+    形状枠->setVisible(on);
+}
+
+void SettingScreen::openHelp() { ScreenRegistry::present(registry.help()); }
+void SettingScreen::openVersion() { ScreenRegistry::present(registry.version()); }
+void SettingScreen::endProgram() { registry.endProgram(); }

@@ -1,11 +1,22 @@
-// The equation setting screen 方程式: the main window.
+// The equation setting screen 方程式: the main window. The user picks a
+// term shape, types its parameters into the formula row, adds and deletes
+// terms, evaluates F at one x, and opens the other screens.
 #pragma once
 
+#include <QIcon>
 #include <QMainWindow>
+#include <array>
 
 class Kalvex;
 class ScreenRegistry;
+class DesignFrame;
 class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QToolBar;
+class QAction;
 
 class SettingScreen : public QMainWindow {
     Q_OBJECT
@@ -13,9 +24,82 @@ class SettingScreen : public QMainWindow {
 public:
     SettingScreen(Kalvex& kalvex, ScreenRegistry& registry);
 
+    // Read by the analysis screen whenever it is activated.
     QLabel* siki = nullptr;
 
+    QToolBar* Toolbar1 = nullptr;
+    DesignFrame* Frame1 = nullptr;
+    QRadioButton* f[7] = {};
+
+    // The formula row.
+    DesignFrame* Frame6 = nullptr;
+    DesignFrame* 枠[3] = {};
+    QLineEdit* 頭 = nullptr;
+    QLabel* 関数 = nullptr;
+    QLabel* 掛けるラベル = nullptr;
+    QLineEdit* tein = nullptr;
+    QLabel* ベキラベル = nullptr;
+    QLabel* 括弧[2] = {};
+    DesignFrame* Frame4[3] = {};
+    QLineEdit* 入力[3] = {};
+    QLabel* Label1 = nullptr;
+    QLabel* たす = nullptr;
+    QLineEdit* 定数 = nullptr;
+
+    QPushButton* 追加 = nullptr;
+    QPushButton* 削除 = nullptr;
+    DesignFrame* Frame2 = nullptr;
+    QLabel* 数 = nullptr;
+    DesignFrame* Frame7 = nullptr;
+    QListWidget* リスト = nullptr;
+    DesignFrame* 形状枠 = nullptr;
+    QListWidget* 形状 = nullptr;
+
+    // The estimate panel.
+    DesignFrame* 推定枠 = nullptr;
+    DesignFrame* Frame3 = nullptr;
+    QLineEdit* x値 = nullptr;
+    QPushButton* 計算 = nullptr;
+    DesignFrame* Frame5 = nullptr;
+    QLabel* 解 = nullptr;
+    DesignFrame* Frame9 = nullptr;
+    QListWidget* 式 = nullptr;
+
+    // The menu bar; h[0] is unused, the items are h(1) and h(2).
+    QAction* kai = nullptr;
+    QAction* s = nullptr;
+    QAction* hh = nullptr;
+    QAction* h[3] = {};
+    QAction* he = nullptr;
+    QAction* b = nullptr;
+    QAction* E = nullptr;
+
+    // Nine pictures; the toolbar uses the first, second and fourth. A
+    // picture that could not be loaded is a null icon.
+    std::array<QIcon, 9> ImageList1;
+
 private:
+    void createFormulaRow(QWidget* client);
+    void createTermControls(QWidget* client);
+    void createEstimatePanel(QWidget* client);
+    void createToolbar(QWidget* client);
+    void createMenus();
+    void load();
+
+    void chooseShape(int index);
+    void addTerm();
+    bool termRefused();
+    void deleteTerm();
+    void refillShapeList();
+    void estimate();
+    void toolbarButton(const QString& key);
+    void openAnalysis();
+    void showEstimatePanel();
+    void switchBorders(int index);
+    void openHelp();
+    void openVersion();
+    void endProgram();
+
     Kalvex& kalvex;
     ScreenRegistry& registry;
 };

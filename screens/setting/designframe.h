@@ -1,0 +1,28 @@
+// A frame as the forms are designed: a group box whose single-line border
+// can be switched off while its caption stays, and which reports a click on
+// its own background (not on the controls inside it).
+#pragma once
+
+#include <QGroupBox>
+
+class DesignFrame : public QGroupBox {
+    Q_OBJECT
+
+public:
+    explicit DesignFrame(const QString& caption, QWidget* parent);
+
+    void setBorder(bool on);
+    bool hasBorder() const { return border; }
+
+signals:
+    void backgroundClicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool border = true;
+    bool pressedOnBackground = false;
+};
