@@ -1,10 +1,122 @@
 #include "calculationscreen.h"
 
-#include "kalvex.h"
-#include "platform/screenregistry.h"
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <cmath>
 
-CalculationScreen::CalculationScreen(Kalvex& kalvex, ScreenRegistry& registry) : QWidget(nullptr), kalvex(kalvex), registry(registry) {
+#include "analysis/analysisscreen.h"
+#include "kalvex.h"
+#include "messages.h"
+#include "numbertext.h"
+#include "platform/look.h"
+#include "platform/picturebox.h"
+#include "platform/screenregistry.h"
+#include "platform/twips.h"
+#include "terms.h"
+
+namespace {
+
+template <class Control>
+Control* place(Control* control, const char* name, QRect geometry) {
+    control->setObjectName(QString::fromUtf8(name));
+    control->setGeometry(geometry);
+    return control;
+}
+
+// A label that sizes itself to its text.
+void setCaption(QLabel* label, const std::string& text) {
+    label->setText(QString::fromStdString(text));
+    label->adjustSize();
+}
+
+}  // namespace
+
+// No load: the boxes of a freshly opened screen are simply empty.
+CalculationScreen::CalculationScreen(Kalvex& kalvex, ScreenRegistry& registry)
+    : QWidget(nullptr), kalvex(kalvex), registry(registry) {
     setObjectName("計算画面");
     setWindowTitle("計算画面");
     setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(twipsToPixels(3648), twipsToPixels(2184));
+    createControls();
 }
+
+void CalculationScreen::createControls() {
+    推定枠 = place(new QGroupBox(this), "推定枠", twipsRect(0, 0, 3540, 2070));
+    戻る = place(new QPushButton("戻る", 推定枠), "戻る", twipsRect(2700, 360, 672, 495));
+    Frame3 = place(new QGroupBox("Xの数値", 推定枠), "Frame3", twipsRect(195, 180, 1320, 720));
+    x値 = place(new QLineEdit(Frame3), "x値", twipsRect(435, 225, 690, 375));
+    x値->setFont(designFont(msPGothic, 12));
+    x値->setAccessibleName(Frame3->title());
+    計算 = place(new QPushButton("計　算", 推定枠), "計算", twipsRect(1560, 360, 672, 495));
+    Frame5 = place(new QGroupBox("関数の解（上記変数Ｘに対する解の値）", 推定枠), "Frame5",
+                   twipsRect(96, 1032, 3300, 888));
+    解 = place(new QLabel(Frame5), "解", twipsRect(150, 360, 75, 225));
+    解->setFont(designFont(msPGothic, 11.4));
+
+    connect(計算, &QPushButton::clicked, this, &CalculationScreen::計算Click);
+    connect(戻る, &QPushButton::clicked, this, &CalculationScreen::戻るClick);
+}
+
+void CalculationScreen::計算Click() {
+    {
+        AnalysisScreen& analysis = registry.analysis();
+        analysis.xti->hide();
+        analysis.yti->hide();
+    }
+    const double x = readNumber(x値->text().toStdString());
+    // F has no value at an x beyond the doubles ("1e999"): refused like an
+    // overflowing sum, before any term is computed or anything is drawn.
+    if (!std::isfinite(x)) {
+        kalvex.failTerm(messages::notComputableValue);
+        return;
+    }
+    kalvex.calcX = x;
+
+    // Our own loop over the terms: evalX stays untouched, and a failing term
+    // (message, flag, value 0) does not stop the sum.
+    kalvex.evalSum = 0;
+    const int count = std::clamp<int>(kalvex.termCount, 0, Kalvex::maxTerms);
+    for (int k = 1; k <= count; ++k) {
+        double value;
+        if (termValueAt(kalvex, k, kalvex.calcX, value)) kalvex.termValue[k] = value;
+    }
+    for (int k = 1; k <= count; ++k) kalvex.evalSum = kalvex.evalSum + kalvex.termValue[k];
+    if (!std::isfinite(kalvex.evalSum)) {
+        kalvex.failTerm(messages::notComputableValue);
+        return;
+    }
+    kalvex.calcY = kalvex.evalSum;
+    setCaption(解, generalNumberText(kalvex.evalSum));
+
+    // Without a graph there is no picture to mark the point on.
+    if (kalvex.hasGraph()) markPoint();
+}
+
+void CalculationScreen::markPoint() {
+    kalvex.plotGraph();
+    // Asked again: the redraw may have had to create the analysis screen.
+    AnalysisScreen& analysis = registry.analysis();
+    analysis.手動解->hide();
+
+    const float x = toSingle(kalvex.calcX);
+    const float y = toSingle(kalvex.calcY);
+    Canvas& canvas = kalvex.canvas();
+    canvas.line(x, 0, x, y, std::nullopt);
+    canvas.line(x, y, 0, y, std::nullopt);
+
+    setCaption(analysis.xti, generalNumberText(kalvex.calcX));
+    setCaption(analysis.yti, "Y= " + generalNumberText(kalvex.calcY));
+    analysis.図->moveChildTo(analysis.xti, x, 0);
+    analysis.図->moveChildTo(analysis.yti, 0, y);
+    analysis.xti->show();
+    analysis.yti->show();
+
+    // The redraw brought the analysis screen forward; this one goes back on top.
+    ScreenRegistry::present(*this);
+}
+
+void CalculationScreen::戻るClick() { close(); }

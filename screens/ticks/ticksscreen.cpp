@@ -1,10 +1,127 @@
 #include "ticksscreen.h"
 
-#include "kalvex.h"
-#include "platform/screenregistry.h"
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <cmath>
 
-TicksScreen::TicksScreen(Kalvex& kalvex, ScreenRegistry& registry) : QWidget(nullptr), kalvex(kalvex), registry(registry) {
+#include "analysis/analysisscreen.h"
+#include "kalvex.h"
+#include "messages.h"
+#include "numbertext.h"
+#include "platform/look.h"
+#include "platform/picturebox.h"
+#include "platform/screenregistry.h"
+#include "platform/twips.h"
+
+namespace {
+
+// Where the form was designed to open, from the top-left of the screen.
+constexpr int designedLeft = 2136;
+constexpr int designedTop = 2016;
+
+template <class Control>
+Control* place(Control* control, const char* name, QRect geometry) {
+    control->setObjectName(QString::fromUtf8(name));
+    control->setGeometry(geometry);
+    return control;
+}
+
+// plotGraph divides by the steps and spaces the grid with them.
+bool usableStep(double step) { return step > 0 && std::isfinite(step); }
+
+}  // namespace
+
+TicksScreen::TicksScreen(Kalvex& kalvex, ScreenRegistry& registry)
+    : QWidget(nullptr), kalvex(kalvex), registry(registry) {
     setObjectName("目盛設定画面");
     setWindowTitle("目盛設定画面");
     setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(twipsToPixels(4920), twipsToPixels(2760));
+    move(twipsToPixels(designedLeft), twipsToPixels(designedTop));
+    createControls();
+    load();
+}
+
+void TicksScreen::createControls() {
+    Frame3 = place(new QGroupBox("目盛の条件設定", this), "Frame3", twipsRect(120, 120, 4692, 2052));
+
+    Frame5 = place(new QGroupBox("目盛間隔　（ｍ）", Frame3), "Frame5", twipsRect(2880, 240, 1692, 1692));
+    Frame7 = place(new QGroupBox("Y目盛", Frame5), "Frame7", twipsRect(120, 960, 1452, 612));
+    Y間隔 = place(new QLineEdit(Frame7), "Y間隔", twipsRect(360, 240, 612, 264));
+    Y間隔->setAccessibleName(Frame7->title());
+    Label2 = place(new QLabel("ｍ", Frame7), "Label2", twipsRect(1080, 240, 252, 252));
+    Label2->setFont(designFont(msPGothic, 7.8));
+    Frame6 = place(new QGroupBox("X目盛", Frame5), "Frame6", twipsRect(120, 240, 1452, 612));
+    x間隔 = place(new QLineEdit(Frame6), "x間隔", twipsRect(360, 240, 612, 264));
+    x間隔->setAccessibleName(Frame6->title());
+    Label1 = place(new QLabel("ｍ", Frame6), "Label1", twipsRect(1080, 240, 252, 252));
+    Label1->setFont(designFont(msPGothic, 7.8));
+
+    Frame4 = place(new QGroupBox("表示選択", Frame3), "Frame4", twipsRect(120, 240, 2652, 1692));
+    // Each pair of option buttons is one group: its own frame keeps them exclusive.
+    Frame1 = place(new QGroupBox(Frame4), "Frame1", twipsRect(120, 960, 2412, 612));
+    Y表示[1] = place(new QRadioButton("非表示", Frame1), "Y表示(1)", twipsRect(1440, 240, 852, 180));
+    Y表示[0] = place(new QRadioButton("表示", Frame1), "Y表示(0)", twipsRect(720, 240, 732, 180));
+    Label5 = place(new QLabel("Ｙ目盛", Frame1), "Label5", twipsRect(120, 240, 492, 252));
+    Frame2 = place(new QGroupBox(Frame4), "Frame2", twipsRect(120, 240, 2412, 612));
+    x表示[1] = place(new QRadioButton("非表示", Frame2), "x表示(1)", twipsRect(1440, 240, 852, 180));
+    x表示[0] = place(new QRadioButton("表示", Frame2), "x表示(0)", twipsRect(720, 240, 732, 180));
+    Label4 = place(new QLabel("X目盛", Frame2), "Label4", twipsRect(120, 240, 492, 252));
+
+    設定ボタン = place(new QPushButton("設定終了", this), "設定ボタン", twipsRect(3855, 2280, 972, 372));
+
+    // A selection made by mouse, keyboard or the load counts as a click.
+    for (int index = 0; index < 2; ++index) {
+        connect(x表示[index], &QRadioButton::toggled, this, [this, index](bool on) {
+            if (on) x表示Click(index);
+        });
+        connect(Y表示[index], &QRadioButton::toggled, this, [this, index](bool on) {
+            if (on) Y表示Click(index);
+        });
+    }
+    connect(設定ボタン, &QPushButton::clicked, this, &TicksScreen::設定ボタンClick);
+}
+
+void TicksScreen::load() {
+    x間隔->setText(QString::fromStdString(signedNumberText(kalvex.tickX)));
+    Y間隔->setText(QString::fromStdString(signedNumberText(kalvex.tickY)));
+    x表示[0]->setChecked(true);
+    Y表示[0]->setChecked(true);
+}
+
+void TicksScreen::x表示Click(int index) {
+    if (index == 0) kalvex.gridX = "v";
+    if (index == 1) kalvex.gridX = "s";
+}
+
+void TicksScreen::Y表示Click(int index) {
+    if (index == 0) kalvex.gridY = "v";
+    if (index == 1) kalvex.gridY = "s";
+}
+
+void TicksScreen::設定ボタンClick() {
+    const double stepX = readNumber(x間隔->text().toStdString());
+    const double stepY = readNumber(Y間隔->text().toStdString());
+    // A step the grid cannot be spaced by is refused before anything
+    // changes: the graph on screen keeps matching the steps in force.
+    if (!usableStep(stepX) || !usableStep(stepY)) {
+        kalvex.showMessage(messages::tickStepPositive);
+        return;
+    }
+    kalvex.tickX = stepX;
+    kalvex.tickY = stepY;
+
+    AnalysisScreen& analysis = registry.analysis();
+    analysis.図->clear();
+    const bool showX = kalvex.gridX == "v";
+    const bool showY = kalvex.gridY == "v";
+    analysis.軸幅枠->setVisible(showX || showY);
+    analysis.Label2->setVisible(showX);
+    analysis.軸幅[0]->setVisible(showX);
+    analysis.Label3->setVisible(showY);
+    analysis.軸幅[1]->setVisible(showY);
+    kalvex.plotGraph();
 }

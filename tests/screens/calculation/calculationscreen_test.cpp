@@ -1,0 +1,258 @@
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <cmath>
+
+#include "analysis/analysisscreen.h"
+#include "calculation/calculationscreen.h"
+#include "fixture.h"
+#include "messages.h"
+#include "platform/look.h"
+#include "platform/picturebox.h"
+#include "platform/twips.h"
+
+namespace {
+
+const QColor red(255, 0, 0);
+const QColor yellow(255, 255, 0);
+
+class CalculationScreenTest : public ScreenTest {
+protected:
+    void term(std::int16_t shape, float a, float b, float n, float c, float k) {
+        const int slot = ++kalvex.termCount;
+        kalvex.shape[slot] = shape;
+        kalvex.coefA[slot] = a;
+        kalvex.coefB[slot] = b;
+        kalvex.expN[slot] = n;
+        kalvex.offsetC[slot] = c;
+        kalvex.constK[slot] = k;
+    }
+    void power(float b, float n) { term(1, 0, b, n, 0, 0); }
+    void constant(float k) { term(7, 0, 0, 0, 0, k); }
+    // a·ln(b·x + c)
+    void logarithm(float a, float b, float c) { term(4, a, b, 1, c, 0); }
+
+    void graph(double start, double end) {
+        kalvex.rangeStart = start;
+        kalvex.rangeEnd = end;
+        kalvex.evalFailed = 0;
+        kalvex.gridX = kalvex.gridY = "v";
+        kalvex.scanRange();
+    }
+
+    CalculationScreen& open() {
+        CalculationScreen& screen = registry->calculation();
+        ScreenRegistry::present(screen);
+        return screen;
+    }
+
+    void calculate(CalculationScreen& screen, const char* x) {
+        screen.x値->clear();
+        QTest::keyClicks(screen.x値, x);
+        QTest::mouseClick(screen.計算, Qt::LeftButton);
+    }
+
+    AnalysisScreen& analysis() { return registry->analysis(); }
+    PictureBox* picture() { return analysis().図; }
+    QColor foreground() { return picture()->foregroundColour(); }
+
+    // Whether the colour lies within a pixel of the user point.
+    bool near(double x, double y, const QColor& colour) {
+        const QImage image = picture()->picture();
+        const QPointF at = picture()->toPixels(x, y);
+        for (int dx = -1; dx <= 1; ++dx) {
+            for (int dy = -1; dy <= 1; ++dy) {
+                const QPoint p(int(std::lround(at.x())) + dx, int(std::lround(at.y())) + dy);
+                if (image.valid(p) && image.pixelColor(p) == colour) return true;
+            }
+        }
+        return false;
+    }
+
+    bool anywhere(const QColor& colour) {
+        const QImage image = picture()->picture();
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixelColor(x, y) == colour) return true;
+            }
+        }
+        return false;
+    }
+
+    QPoint pixelOf(double x, double y) { return picture()->toPixels(x, y).toPoint(); }
+
+};
+
+}  // namespace
+
+TEST_F(CalculationScreenTest, LayoutStartsEmpty) {
+    CalculationScreen& screen = registry->calculation();
+    EXPECT_EQ(screen.windowTitle(), "計算画面");
+    EXPECT_EQ(screen.size(), QSize(twipsToPixels(3648), twipsToPixels(2184)));
+    EXPECT_EQ(find<QPushButton>(&screen, "計算")->text(), "計　算");
+    EXPECT_EQ(find<QPushButton>(&screen, "戻る")->text(), "戻る");
+    EXPECT_EQ(find<QGroupBox>(&screen, "Frame3")->title(), "Xの数値");
+    EXPECT_EQ(find<QGroupBox>(&screen, "Frame5")->title(), "関数の解（上記変数Ｘに対する解の値）");
+    EXPECT_EQ(find<QGroupBox>(&screen, "推定枠")->title(), "");
+    QLineEdit* x = find<QLineEdit>(&screen, "x値");
+    QLabel* value = find<QLabel>(&screen, "解");
+    EXPECT_EQ(x->font().family(), msPGothic);
+    EXPECT_DOUBLE_EQ(x->font().pointSizeF(), 12);
+    EXPECT_EQ(value->font().family(), msPGothic);
+    EXPECT_DOUBLE_EQ(value->font().pointSizeF(), 11.4);
+    EXPECT_EQ(x->text(), "");
+    EXPECT_EQ(value->text(), "");
+}
+
+TEST_F(CalculationScreenTest, MarksThePointOnTheGraph) {
+    power(1, 2);
+    constant(-4);
+    graph(0, 10);
+    ASSERT_TRUE(takeMessages().empty());
+    analysis().手動解->show();
+    kalvex.evalX = 42;
+    EXPECT_FALSE(near(3, 2.5, foreground()));
+    EXPECT_FALSE(near(1.5, 5, foreground()));
+
+    CalculationScreen& screen = open();
+    calculate(screen, "3");
+    EXPECT_TRUE(takeMessages().empty());
+    EXPECT_EQ(screen.解->text(), "5");
+    EXPECT_EQ(kalvex.calcX, 3);
+    EXPECT_EQ(kalvex.calcY, 5);
+    EXPECT_EQ(kalvex.evalX, 42);  // the screen's own loop, not evaluateF
+
+    AnalysisScreen& a = analysis();
+    EXPECT_TRUE(a.isVisible());
+    EXPECT_FALSE(a.手動解->isVisibleTo(&a));
+    EXPECT_EQ(a.xti->text(), "3");
+    EXPECT_EQ(a.yti->text(), "Y= 5");
+    EXPECT_TRUE(a.xti->isVisibleTo(&a));
+    EXPECT_TRUE(a.yti->isVisibleTo(&a));
+    EXPECT_EQ(a.xti->pos(), pixelOf(3, 0));
+    EXPECT_EQ(a.yti->pos(), pixelOf(0, 5));
+    EXPECT_EQ(a.xti->size(), a.xti->sizeHint());
+    EXPECT_EQ(a.yti->size(), a.yti->sizeHint());
+
+    // Up from (3, 0) to (3, 5), then across to (0, 5), and no further.
+    EXPECT_TRUE(near(3, 0.5, foreground()));
+    EXPECT_TRUE(near(3, 2.5, foreground()));
+    EXPECT_TRUE(near(1.5, 5, foreground()));
+    EXPECT_TRUE(near(0.1, 5, foreground()));
+    EXPECT_FALSE(near(3, 7, foreground()));
+    EXPECT_FALSE(near(4, 5, foreground()));
+    EXPECT_FALSE(near(-0.1, 5, foreground()));
+
+    EXPECT_TRUE(screen.isVisible());
+    EXPECT_EQ(QApplication::activeWindow(), &screen);
+
+    // A second point replaces the first: the redraw wipes the old lines.
+    calculate(screen, "4");
+    EXPECT_EQ(screen.解->text(), "12");
+    EXPECT_FALSE(near(3, 2.5, foreground()));
+    EXPECT_TRUE(near(4, 6, foreground()));
+    EXPECT_EQ(a.yti->text(), "Y= 12");
+    EXPECT_EQ(a.yti->pos(), pixelOf(0, 12));
+}
+
+TEST_F(CalculationScreenTest, FailingLogarithmStillMarksThePartialPicture) {
+    logarithm(1, -1, 5);  // ln(5 - x) + 1: fine over the plot of 0..4, not at 6
+    constant(1);
+    graph(0, 4);
+    ASSERT_TRUE(takeMessages().empty());
+
+    CalculationScreen& screen = open();
+    calculate(screen, "6");
+    EXPECT_EQ(takeMessages(), (std::vector<std::string>{messages::logArgument, messages::notComputableReached}));
+    EXPECT_EQ(screen.解->text(), "1");
+    EXPECT_EQ(kalvex.evalFailed, 1);
+    EXPECT_FALSE(anywhere(red));  // the redraw stopped before the axes
+    EXPECT_TRUE(anywhere(yellow));
+    EXPECT_TRUE(near(2, 1, foreground()));  // the line across at F = 1
+    EXPECT_EQ(analysis().yti->text(), "Y= 1");
+    EXPECT_TRUE(analysis().yti->isVisibleTo(&analysis()));
+    EXPECT_EQ(QApplication::activeWindow(), &screen);
+}
+
+TEST_F(CalculationScreenTest, LogarithmFailingAgainAtTheFirstSample) {
+    logarithm(1, 1, 0);  // ln(x) + 1: the plot of 0.2..4 starts at -0.1
+    constant(1);
+    graph(0.2, 4);
+    EXPECT_EQ(takeMessages(), (std::vector<std::string>{messages::logArgument, messages::notComputableReached}));
+    RecordingCanvas drawn;
+    kalvex.attach(&messages, registry.get(), &drawn);
+
+    calculate(open(), "-1");
+    EXPECT_EQ(takeMessages(), (std::vector<std::string>{messages::logArgument, messages::logArgument,
+                                                        messages::notComputableReached}));
+    EXPECT_TRUE(drawn.of(DrawOp::Line, colours::axes).empty());
+    ASSERT_GE(drawn.ops.size(), 4u);
+    EXPECT_EQ(drawn.ops.front().kind, DrawOp::Clear);
+    const DrawOp& up = drawn.ops[drawn.ops.size() - 2];
+    const DrawOp& across = drawn.ops.back();
+    EXPECT_EQ(drawn.ops[drawn.ops.size() - 3].kind, DrawOp::Rectangle);
+    EXPECT_EQ(up.kind, DrawOp::Line);
+    EXPECT_FALSE(up.ink.has_value());
+    EXPECT_EQ((std::array{up.x1, up.y1, up.x2, up.y2}), (std::array{-1.f, 0.f, -1.f, 1.f}));
+    EXPECT_FALSE(across.ink.has_value());
+    EXPECT_EQ((std::array{across.x1, across.y1, across.x2, across.y2}), (std::array{-1.f, 1.f, 0.f, 1.f}));
+}
+
+TEST_F(CalculationScreenTest, BeforeAnyGraphOnlyTheValueIsShown) {
+    power(1, 2);
+    CalculationScreen& screen = open();
+    calculate(screen, "3");
+    EXPECT_TRUE(takeMessages().empty());
+    EXPECT_EQ(screen.解->text(), "9");
+    EXPECT_EQ(kalvex.calcY, 9);
+    EXPECT_EQ(kalvex.evaluations, 0);
+    EXPECT_FALSE(analysis().isVisible());
+    EXPECT_FALSE(analysis().xti->isVisibleTo(&analysis()));
+    EXPECT_FALSE(anywhere(foreground()));
+
+    kalvex.termCount = 0;
+    calculate(screen, "");  // no terms, no x: 0, silently
+    EXPECT_EQ(screen.解->text(), "0");
+    EXPECT_EQ(kalvex.calcX, 0);
+    EXPECT_TRUE(takeMessages().empty());
+}
+
+TEST_F(CalculationScreenTest, ValuesBeyondTheDoublesAreRefused) {
+    power(1, 1);
+    power(1, 1);
+    graph(0, 10);
+    CalculationScreen& screen = open();
+    calculate(screen, "1");
+    ASSERT_EQ(screen.解->text(), "2");
+    const QImage before = picture()->picture();
+    const long evaluations = kalvex.evaluations;
+
+    for (const char* x : {"1.5e308", "1e400"}) {
+        kalvex.evalFailed = 0;
+        calculate(screen, x);
+        EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::notComputableValue}) << x;
+        EXPECT_EQ(screen.解->text(), "2");
+        EXPECT_EQ(kalvex.evalFailed, 1);
+        EXPECT_EQ(kalvex.calcY, 2);
+    }
+    EXPECT_EQ(kalvex.evaluations, evaluations);  // no redraw
+    EXPECT_EQ(picture()->picture(), before);
+}
+
+TEST_F(CalculationScreenTest, BackClosesAndLeavesTheMark) {
+    power(1, 2);
+    graph(0, 10);
+    CalculationScreen& screen = open();
+    calculate(screen, "3");
+    QTest::mouseClick(screen.戻る, Qt::LeftButton);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(registry->calculationIfOpen(), nullptr);
+    EXPECT_TRUE(analysis().xti->isVisibleTo(&analysis()));
+    EXPECT_TRUE(near(3, 4.5, foreground()));
+
+    CalculationScreen& again = open();
+    EXPECT_EQ(again.x値->text(), "");
+    EXPECT_EQ(again.解->text(), "");
+}
