@@ -1,14 +1,33 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds from scratch in its own folder, and runs
-# every test headless.
+# Installs what is missing, builds from scratch in its own folders, and runs
+# every test headless: the plain build, the same suite under AddressSanitizer
+# and UndefinedBehaviorSanitizer, and the fuzz targets for a short while.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
 jobs="$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 
+stage() { printf '\n==== %s ====\n' "$*"; }
+
+stage "build and test"
 build="$root/build-test"
 rm -rf "$build"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" -j"$jobs"
 ctest --test-dir "$build" --output-on-failure -j"$jobs"
+
+stage "build and test with sanitizers"
+asan="$root/build-asan"
+rm -rf "$asan"
+cmake -S "$root" -B "$asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVEX_SANITIZE=ON -DKALVEX_BUILD_BENCHMARKS=OFF
+cmake --build "$asan" -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir "$asan" --output-on-failure -j"$jobs"
+
+stage "fuzz"
+fuzz="$root/build-fuzz"
+rm -rf "$fuzz"
+cmake -S "$root/fuzz" -B "$fuzz" -DCMAKE_CXX_COMPILER=clang++ -DKALVEX_FUZZ_SECONDS="${KALVEX_FUZZ_SECONDS:-30}"
+cmake --build "$fuzz" -j"$jobs"
+ctest --test-dir "$fuzz" --output-on-failure

@@ -1,0 +1,107 @@
+// Random term tables, ranges, precisions and tick steps through the scan,
+// the plot and the refinement: every run ends, without a crash, a hang or
+// a sanitizer report, and nothing is drawn with coordinates it should not.
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "kalvex.h"
+#include "recording.h"
+
+namespace {
+
+class Input {
+public:
+    Input(const std::uint8_t* data, std::size_t size) : data(data), size(size) {}
+    template <class T>
+    T take() {
+        T value{};
+        if (pos + sizeof(T) <= size) {
+            std::memcpy(&value, data + pos, sizeof(T));
+            pos += sizeof(T);
+        }
+        return value;
+    }
+    // A double that is often a plain small number, sometimes anything.
+    double number() {
+        const std::uint8_t kind = take<std::uint8_t>();
+        if (kind % 4 == 0) return take<double>();
+        return static_cast<double>(take<std::int16_t>()) / (1 << (kind % 8));
+    }
+    float single() { return static_cast<float>(take<std::int8_t>()) / 4.0f; }
+
+private:
+    const std::uint8_t* data;
+    std::size_t size;
+    std::size_t pos = 0;
+};
+
+class CountingSink : public MessageSink {
+public:
+    void showMessage(const std::string&) override { ++count; }
+    long count = 0;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    Input in(data, size);
+    Kalvex k;
+    CountingSink sink;
+    RecordingScreenHost host;
+    RecordingCanvas canvas;
+    k.attach(&sink, &host, &canvas);
+
+    k.termCount = static_cast<std::int16_t>(in.take<std::uint8_t>() % (Kalvex::maxTerms + 1));
+    for (int i = 1; i <= k.termCount; ++i) {
+        k.shape[i] = static_cast<std::int16_t>(in.take<std::uint8_t>() % 9);
+        k.coefA[i] = in.single();
+        k.coefB[i] = in.single();
+        k.expN[i] = in.single();
+        k.baseM[i] = in.single();
+        k.offsetC[i] = in.single();
+        k.constK[i] = in.single();
+    }
+    k.gridX = in.take<std::uint8_t>() & 1 ? "v" : "s";
+    k.gridY = in.take<std::uint8_t>() & 1 ? "v" : "";
+    k.rangeStart = in.number();
+    k.rangeEnd = in.number();
+    k.precision = std::fabs(in.number());
+
+    k.scanRange();
+    if (k.sampleCount > Kalvex::maxSamples) std::abort();
+
+    // Tick steps as the tick settings screen would accept them.
+    const double tickX = in.number(), tickY = in.number();
+    if (tickX > 0 && std::isfinite(tickX) && tickY > 0 && std::isfinite(tickY)) {
+        k.tickX = tickX;
+        k.tickY = tickY;
+        k.evalFailed = 0;
+        k.plotGraph();
+    }
+
+    // A refinement over a sign change, when one is found on two points.
+    if (k.precision >= 1e-300 && std::isfinite(k.precision)) {
+        const double x1 = in.number(), x2 = in.number();
+        k.evalFailed = 0;
+        k.evalX = x1;
+        k.evaluateF();
+        const double f1 = k.evalSum;
+        k.evalX = x2;
+        k.evaluateF();
+        const double f2 = k.evalSum;
+        if (k.evalFailed == 0 && Sign(f1) != Sign(f2)) {
+            k.bracketX1 = x1;
+            k.bracketF1 = f1;
+            k.bracketX2 = x2;
+            k.bracketF2 = f2;
+            k.refF1 = f1;
+            k.refF2 = f2;
+            const double before = k.rootEstimate;
+            k.refineRoot();
+            if (k.evalFailed == 1 && k.rootEstimate != before) std::abort();
+        }
+    }
+    return 0;
+}
