@@ -1,16 +1,74 @@
 #include "analysisscreen.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
+#include <cmath>
 
+#include "calculation/calculationscreen.h"
 #include "kalvex.h"
+#include "numbertext.h"
+#include "platform/look.h"
 #include "platform/picturebox.h"
 #include "platform/screenregistry.h"
 #include "platform/twips.h"
+#include "rootsearch.h"
+#include "setting/settingscreen.h"
+#include "ticks/ticksscreen.h"
+
+namespace {
+
+// Where the form was designed to open, in twips.
+constexpr int formLeft = 336, formTop = 876;
+constexpr int clientWidth = 14664, clientHeight = 10860;
+constexpr int precisionChoices = 20;
+
+// The result list of the automatic analysis: 解リスト under its heading,
+// filled a batch at a time so that ten thousand fine hits stay quick.
+class ResultListBox : public rootsearch::RootList {
+public:
+    ResultListBox(QListWidget& list, QLabel& heading) : list(list), heading(heading) {}
+    void clearAndShow() override {
+        list.clear();
+        list.show();
+        heading.show();
+    }
+    void append(const std::vector<std::string>& texts) override {
+        if (texts.empty()) return;
+        QStringList items;
+        items.reserve(static_cast<qsizetype>(texts.size()));
+        for (const std::string& text : texts) items.append(QString::fromStdString(text));
+        list.addItems(items);
+    }
+
+private:
+    QListWidget& list;
+    QLabel& heading;
+};
+
+QString numberText(double v) { return QString::fromStdString(generalNumberText(v)); }
+
+template <class Widget>
+Widget* named(Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromUtf8(name));
+    return widget;
+}
+
+// A label over the graph that hides what lies beneath it, in the colour of
+// the graph's own background.
+void opaqueOverGraph(QLabel* label, const PictureBox* box) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, box->backgroundColour());
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+}
+
+}  // namespace
 
 AnalysisScreen::AnalysisScreen(Kalvex& kalvex, ScreenRegistry& registry)
     : QMainWindow(nullptr), kalvex(kalvex), registry(registry) {
@@ -18,39 +76,160 @@ AnalysisScreen::AnalysisScreen(Kalvex& kalvex, ScreenRegistry& registry)
     setWindowTitle("解析画面");
     setAttribute(Qt::WA_DeleteOnClose);
     auto* client = new QWidget(this);
-    client->setFixedSize(twipsToPixels(14664), twipsToPixels(10860));
+    client->setFixedSize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
     setCentralWidget(client);
+    createControls(client);
+    createMenu();
+    setFocusOrder();
+    connectMouse();
+    move(twipsToPixels(formLeft), twipsToPixels(formTop));
+    load();
+}
 
-    軸幅枠 = new QGroupBox("目盛間隔", client);
-    軸幅枠->setObjectName("軸幅枠");
+void AnalysisScreen::createControls(QWidget* client) {
+    const QFont labelFont = designFont(msPGothic, 11.4);
+    const QFont buttonFont = designFont(msPGothic, 10.8);
+
+    軸幅枠 = named(new QGroupBox("目盛間隔", client), "軸幅枠");
     軸幅枠->setGeometry(twipsRect(12015, 315, 2235, 1410));
     軸幅枠->hide();
-    軸幅[1] = new QLabel(軸幅枠);
-    軸幅[1]->setObjectName("軸幅(1)");
+    軸幅[1] = named(new QLabel(軸幅枠), "軸幅(1)");
     軸幅[1]->setGeometry(twipsRect(600, 885, 1305, 345));
-    軸幅[0] = new QLabel(軸幅枠);
-    軸幅[0]->setObjectName("軸幅(0)");
+    軸幅[1]->setFont(labelFont);
+    軸幅[0] = named(new QLabel(軸幅枠), "軸幅(0)");
     軸幅[0]->setGeometry(twipsRect(600, 345, 1305, 345));
-    Label3 = new QLabel("Y軸", 軸幅枠);
-    Label3->setObjectName("Label3");
+    軸幅[0]->setFont(labelFont);
+    Label3 = named(new QLabel("Y軸", 軸幅枠), "Label3");
     Label3->setGeometry(twipsRect(180, 930, 450, 255));
-    Label2 = new QLabel("X軸", 軸幅枠);
-    Label2->setObjectName("Label2");
+    Label2 = named(new QLabel("X軸", 軸幅枠), "Label2");
     Label2->setGeometry(twipsRect(180, 375, 450, 255));
 
-    図 = new PictureBox(client);
-    図->setObjectName("図");
+    グラフ = named(new QPushButton("グラフ", client), "グラフ");
+    グラフ->setGeometry(twipsRect(2715, 225, 960, 825));
+    connect(グラフ, &QPushButton::clicked, this, &AnalysisScreen::graphCommand);
+
+    解リスト = named(new QListWidget(client), "解リスト");
+    解リスト->setGeometry(twipsRect(10170, 420, 1785, 1308));
+    解リスト->setUniformItemSizes(true);  // ten thousand rows need no measuring each
+    解リスト->hide();
+
+    計算 = named(new QPushButton("個々の計算", client), "計算");
+    計算->setGeometry(twipsRect(7800, 600, 1410, 500));
+    計算->setFont(buttonFont);
+    connect(計算, &QPushButton::clicked, this, &AnalysisScreen::calculationCommand);
+
+    Frame3 = named(new QGroupBox("精度", client), "Frame3");
+    Frame3->setGeometry(twipsRect(3810, 135, 2268, 945));
+    精度コンボ = named(new QComboBox(Frame3), "精度コンボ");
+    精度コンボ->setGeometry(twipsRect(165, 435, 1980, 288));
+    精度コンボ->setEditable(true);
+    精度コンボ->setInsertPolicy(QComboBox::NoInsert);  // a typed precision is not added to the list
+    精度コンボ->setFont(designFont(msPGothic, 9.6));
+    精度コンボ->setAccessibleName("精度");
+
+    式 = named(new QPushButton("戻る", client), "式");
+    式->setGeometry(twipsRect(9285, 600, 735, 500));
+    式->setFont(buttonFont);
+    connect(式, &QPushButton::clicked, this, &AnalysisScreen::backToSetting);
+
+    解析 = named(new QPushButton("自動解析", client), "解析");
+    解析->setGeometry(twipsRect(6420, 600, 1305, 500));
+    解析->setFont(buttonFont);
+    connect(解析, &QPushButton::clicked, this, &AnalysisScreen::automaticAnalysis);
+
+    図 = named(new PictureBox(client), "図");
     図->setGeometry(twipsRect(120, 1785, 14136, 8475));
-    yti = new QLabel(図);
-    yti->setObjectName("yti");
+    yti = named(new QLabel(図), "yti");
+    yti->setGeometry(twipsRect(1560, 6750, 60, 180));
     yti->hide();
-    xti = new QLabel(図);
-    xti->setObjectName("xti");
+    xti = named(new QLabel(図), "xti");
+    xti->setGeometry(twipsRect(330, 6735, 60, 180));
     xti->hide();
-    手動解 = new QLabel(図);
-    手動解->setObjectName("手動解");
+    手動解 = named(new QLabel(図), "手動解");
+    手動解->setGeometry(twipsRect(555, 660, 60, 180));
+    opaqueOverGraph(手動解, 図);
     手動解->hide();
-    itixy = new QLabel(図);
-    itixy->setObjectName("itixy");
+    itixy = named(new QLabel(図), "itixy");
+    itixy->setGeometry(twipsRect(2040, 720, 1776, 252));
+    opaqueOverGraph(itixy, 図);
     itixy->hide();
+
+    Frame1 = named(new QGroupBox("解析の範囲(X座標値）", client), "Frame1");
+    Frame1->setGeometry(twipsRect(120, 120, 2475, 930));
+    Frame2[1] = named(new QGroupBox("終了", Frame1), "Frame2(1)");
+    Frame2[1]->setGeometry(twipsRect(1290, 240, 1065, 585));
+    変域[1] = named(new QLineEdit(Frame2[1]), "変域(1)");
+    変域[1]->setGeometry(twipsRect(105, 225, 795, 285));
+    変域[1]->setAccessibleName("終了");
+    Frame2[0] = named(new QGroupBox("開始", Frame1), "Frame2(0)");
+    Frame2[0]->setGeometry(twipsRect(165, 240, 1065, 600));
+    変域[0] = named(new QLineEdit(Frame2[0]), "変域(0)");
+    変域[0]->setGeometry(twipsRect(165, 225, 795, 285));
+    変域[0]->setAccessibleName("開始");
+
+    Label1 = named(new QLabel("自動解析結果（X値）", client), "Label1");
+    Label1->setGeometry(twipsRect(10155, 180, 1965, 225));
+    Label1->hide();
+
+    式ラベル = named(new QLabel(client), "式ラベル");
+    式ラベル->setGeometry(twipsRect(165, 1335, 135, 285));
+    式ラベル->setFont(labelFont);
 }
+
+void AnalysisScreen::createMenu() {
+    m = named(menuBar()->addAction("目盛"), "m");
+    connect(m, &QAction::triggered, this, &AnalysisScreen::tickSettings);
+    b = named(menuBar()->addAction("戻る"), "b");
+    connect(b, &QAction::triggered, this, &AnalysisScreen::backToSetting);
+}
+
+void AnalysisScreen::setFocusOrder() {
+    QWidget* order[] = {変域[0], 変域[1], 図, 解析, 式, 精度コンボ, 計算, 解リスト, グラフ};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+    変域[0]->setFocus();
+}
+
+void AnalysisScreen::load() {
+    kalvex.precision = 0.1;
+    for (int k = 1; k <= precisionChoices; ++k) 精度コンボ->addItem(numberText(0.1 / std::pow(10.0, k)));
+    精度コンボ->setEditText(numberText(1e-7));
+}
+
+bool AnalysisScreen::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) activated();
+    return QMainWindow::event(event);
+}
+
+void AnalysisScreen::activated() {
+    式ラベル->setText(registry.setting().siki->text());
+    式ラベル->adjustSize();
+}
+
+void AnalysisScreen::graphCommand() {
+    kalvex.rangeStart = readNumber(変域[0]->text().toStdString());
+    kalvex.rangeEnd = readNumber(変域[1]->text().toStdString());
+    if (変域[1]->text().isEmpty() && 変域[0]->text().isEmpty()) return;
+    // The graph does not use the precision: a refused one leaves the last
+    // good one in place and the graph is drawn all the same.
+    rootsearch::takePrecision(kalvex, 精度コンボ->currentText().toStdString());
+    kalvex.evalFailed = 0;
+    kalvex.scanRange();
+    軸幅[0]->setText(numberText(kalvex.tickX));
+    軸幅[1]->setText(numberText(kalvex.tickY));
+}
+
+void AnalysisScreen::automaticAnalysis() {
+    ResultListBox results(*解リスト, *Label1);
+    rootsearch::automaticAnalysis(kalvex, 変域[0]->text().toStdString(), 変域[1]->text().toStdString(),
+                                  精度コンボ->currentText().toStdString(), results);
+}
+
+void AnalysisScreen::calculationCommand() {
+    解リスト->hide();
+    Label1->hide();
+    ScreenRegistry::present(registry.calculation());
+}
+
+void AnalysisScreen::backToSetting() { ScreenRegistry::present(registry.setting()); }
+
+void AnalysisScreen::tickSettings() { ScreenRegistry::present(registry.ticks()); }

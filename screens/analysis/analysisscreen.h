@@ -4,9 +4,12 @@
 
 #include <QMainWindow>
 
+#include "platform.h"
+
 class Kalvex;
 class ScreenRegistry;
 class PictureBox;
+class QAction;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -35,14 +38,55 @@ public:
     QPushButton* グラフ = nullptr;
     QListWidget* 解リスト = nullptr;
     QPushButton* 計算 = nullptr;
+    QGroupBox* Frame3 = nullptr;
     QComboBox* 精度コンボ = nullptr;
     QPushButton* 式 = nullptr;
     QPushButton* 解析 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame2[2] = {};
     QLineEdit* 変域[2] = {};
     QLabel* Label1 = nullptr;
     QLabel* 式ラベル = nullptr;
 
+    // Menu items.
+    QAction* m = nullptr;
+    QAction* b = nullptr;
+
+protected:
+    bool event(QEvent* event) override;
+
 private:
+    void createControls(QWidget* client);
+    void createMenu();
+    void setFocusOrder();
+    void load();
+
+    // Handlers, in the order a user meets them.
+    void activated();
+    void graphCommand();
+    void automaticAnalysis();
+    void calculationCommand();
+    void backToSetting();
+    void tickSettings();
+
+    // Mouse actions on 図 (graphmouse.cpp).
+    void connectMouse();
+    void pressOnGraph(float x, float y);
+    void moveOnGraph(float x, float y);
+    void releaseOnGraph(float x, float y);
+    void zoom();
+    void home();
+    void readOut();
+    void manualRoot();
+    // The rubber band's shape for a mouse point: a line when the point is
+    // left of and above the press point, else a rectangle.
+    bool lineCase(double x, double y) const;
+    // That shape from the press point to (x, y).
+    void drawBand(bool asLine, double x, double y, Ink ink);
+
     Kalvex& kalvex;
     ScreenRegistry& registry;
+    // The last mouse position of the drag under way, where the next move
+    // erases the band from.
+    double lastMouseX = 0, lastMouseY = 0;
 };

@@ -96,6 +96,18 @@ void PictureBox::moveChildTo(QWidget* child, double x, double y) {
     child->move(bounded(at.x()), bounded(at.y()));
 }
 
+QPointF PictureBox::onEdge(QPointF p) const {
+    // The user rectangle's right and bottom edges map to one past the last
+    // pixel: fold the half pixel around each edge onto the picture, so a
+    // line drawn along an edge (the frame) is seen on all four sides.
+    auto fold = [](double v, int extent) {
+        if (v >= -0.5 && v < 0) return 0.0;
+        if (v > extent - 1 && v <= extent + 0.5) return extent - 1.0;
+        return v;
+    };
+    return QPointF(fold(p.x(), width()), fold(p.y(), height()));
+}
+
 std::optional<QLineF> PictureBox::clipped(double x1, double y1, double x2, double y2) const {
     if (!scaleUsable()) return std::nullopt;
     if (std::isnan(x1) || std::isnan(y1) || std::isnan(x2) || std::isnan(y2)) return std::nullopt;
@@ -114,7 +126,7 @@ std::optional<QLineF> PictureBox::clipped(double x1, double y1, double x2, doubl
     QPointF p = a, q = b;
     int cp = code(p), cq = code(q);
     for (int round = 0; round < 8; ++round) {
-        if ((cp | cq) == 0) return QLineF(p, q);
+        if ((cp | cq) == 0) return QLineF(onEdge(p), onEdge(q));
         if (cp & cq) return std::nullopt;
         const int out = cp ? cp : cq;
         QPointF& moving = cp ? p : q;

@@ -58,6 +58,7 @@ private:
     // pixels; nothing when it lies wholly outside or is not finite.
     std::optional<QLineF> clipped(double x1, double y1, double x2, double y2) const;
     bool scaleUsable() const;
+    QPointF onEdge(QPointF pixel) const;
 
     QImage image;
     double scaleLeft = 0, scaleTop = 0, scaleRight = 0, scaleBottom = 0;

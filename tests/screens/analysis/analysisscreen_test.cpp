@@ -1,0 +1,341 @@
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <cmath>
+
+#include "analysisfixture.h"
+#include "calculation/calculationscreen.h"
+#include "messages.h"
+#include "platform/twips.h"
+#include "setting/settingscreen.h"
+#include "ticks/ticksscreen.h"
+
+using Layout = AnalysisTest;
+using Graph = AnalysisTest;
+using AutoAnalysis = AnalysisTest;
+using Navigation = AnalysisTest;
+using Texts = std::vector<std::string>;
+
+namespace {
+
+QString captionOf(QWidget* w) {
+    if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
+    if (auto* button = qobject_cast<QPushButton*>(w)) return button->text();
+    if (auto* frame = qobject_cast<QGroupBox*>(w)) return frame->title();
+    return {};
+}
+
+}  // namespace
+
+TEST_F(Layout, ControlsCaptionsPositionsAndWhatIsHidden) {
+    struct Row {
+        const char* name;
+        const char* caption;
+        int left, top, width, height;
+        bool hidden;
+    };
+    const Row rows[] = {
+        {"軸幅枠", "目盛間隔", 12015, 315, 2235, 1410, true},
+        {"軸幅(1)", "", 600, 885, 1305, 345, false},
+        {"軸幅(0)", "", 600, 345, 1305, 345, false},
+        {"Label3", "Y軸", 180, 930, 450, 255, false},
+        {"Label2", "X軸", 180, 375, 450, 255, false},
+        {"グラフ", "グラフ", 2715, 225, 960, 825, false},
+        {"解リスト", "", 10170, 420, 1785, 1308, true},
+        {"計算", "個々の計算", 7800, 600, 1410, 500, false},
+        {"Frame3", "精度", 3810, 135, 2268, 945, false},
+        {"精度コンボ", "", 165, 435, 1980, 288, false},
+        {"式", "戻る", 9285, 600, 735, 500, false},
+        {"解析", "自動解析", 6420, 600, 1305, 500, false},
+        {"図", "", 120, 1785, 14136, 8475, false},
+        {"yti", "", 1560, 6750, 60, 180, true},
+        {"xti", "", 330, 6735, 60, 180, true},
+        {"手動解", "", 555, 660, 60, 180, true},
+        {"itixy", "", 2040, 720, 1776, 252, true},
+        {"Frame1", "解析の範囲(X座標値）", 120, 120, 2475, 930, false},
+        {"Frame2(1)", "終了", 1290, 240, 1065, 585, false},
+        {"変域(1)", "", 105, 225, 795, 285, false},
+        {"Frame2(0)", "開始", 165, 240, 1065, 600, false},
+        {"変域(0)", "", 165, 225, 795, 285, false},
+        {"Label1", "自動解析結果（X値）", 10155, 180, 1965, 225, true},
+        {"式ラベル", "", 165, 1335, 135, 285, false},
+    };
+    for (const Row& r : rows) {
+        QWidget* w = find<QWidget>(&screen(), QString::fromUtf8(r.name));
+        if (!w) continue;
+        EXPECT_EQ(captionOf(w), QString::fromUtf8(r.caption)) << r.name;
+        EXPECT_EQ(w->geometry(), twipsRect(r.left, r.top, r.width, r.height)) << r.name;
+        EXPECT_EQ(w->isHidden(), r.hidden) << r.name;
+    }
+    // Containment: the range boxes in their frames, the labels on the graph.
+    EXPECT_EQ(screen().変域[0]->parentWidget()->objectName(), "Frame2(0)");
+    EXPECT_EQ(screen().Frame2[0]->parentWidget()->objectName(), "Frame1");
+    EXPECT_EQ(screen().精度コンボ->parentWidget()->objectName(), "Frame3");
+    for (QLabel* label : {screen().xti, screen().yti, screen().手動解, screen().itixy})
+        EXPECT_EQ(label->parentWidget(), screen().図);
+    EXPECT_EQ(screen().軸幅[0]->parentWidget(), screen().軸幅枠);
+
+    EXPECT_EQ(screen().windowTitle(), "解析画面");
+    EXPECT_EQ(screen().centralWidget()->size(), QSize(twipsToPixels(14664), twipsToPixels(10860)));
+    EXPECT_EQ(screen().pos(), QPoint(twipsToPixels(336), twipsToPixels(876)));
+}
+
+TEST_F(Layout, Fonts) {
+    const struct {
+        QWidget* w;
+        double size;
+    } designed[] = {{screen().軸幅[0], 11.4}, {screen().軸幅[1], 11.4}, {screen().式ラベル, 11.4},
+                    {screen().計算, 10.8},    {screen().式, 10.8},      {screen().解析, 10.8},
+                    {screen().精度コンボ, 9.6}};
+    for (const auto& d : designed) {
+        EXPECT_EQ(d.w->font().family(), "ＭＳ Ｐゴシック") << d.w->objectName().toStdString();
+        EXPECT_DOUBLE_EQ(d.w->font().pointSizeF(), d.size) << d.w->objectName().toStdString();
+    }
+    EXPECT_EQ(screen().グラフ->font(), screen().font());
+    EXPECT_EQ(screen().Label1->font(), screen().font());
+}
+
+TEST_F(Layout, MenuHasTicksThenBackWithoutSubmenus) {
+    const QList<QAction*> actions = screen().menuBar()->actions();
+    ASSERT_EQ(actions.size(), 2);
+    EXPECT_EQ(actions[0]->objectName(), "m");
+    EXPECT_EQ(actions[0]->text(), "目盛");
+    EXPECT_EQ(actions[1]->objectName(), "b");
+    EXPECT_EQ(actions[1]->text(), "戻る");
+    for (QAction* a : actions) {
+        EXPECT_EQ(a->menu(), nullptr);
+        EXPECT_TRUE(a->shortcut().isEmpty());
+    }
+}
+
+TEST_F(Layout, FocusStartsInTheStartBoxAndFollowsTheDesignedOrder) {
+    ScreenRegistry::present(screen());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen()));
+    ASSERT_EQ(QApplication::focusWidget(), screen().変域[0]);
+    auto order = [&] {
+        QStringList names;
+        for (int i = 0; i < 9; ++i) {
+            names << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        return names;
+    };
+    // The hidden list takes no focus.
+    EXPECT_EQ(order(), QStringList({"変域(0)", "変域(1)", "図", "解析", "式", "精度コンボ", "計算", "グラフ", "変域(0)"}));
+    screen().解リスト->show();
+    screen().変域[0]->setFocus();
+    EXPECT_EQ(order(), QStringList({"変域(0)", "変域(1)", "図", "解析", "式", "精度コンボ", "計算", "解リスト", "グラフ"}));
+}
+
+TEST_F(Layout, LoadSetsPrecisionAndFillsTheCombo) {
+    kalvex.precision = 0.5;
+    AnalysisScreen& s = screen();
+    EXPECT_EQ(kalvex.precision, 0.1);
+    ASSERT_EQ(s.精度コンボ->count(), 20);
+    EXPECT_EQ(s.精度コンボ->itemText(0), "0.01");
+    EXPECT_EQ(s.精度コンボ->itemText(1), "0.001");
+    EXPECT_EQ(s.精度コンボ->itemText(2), "0.0001");
+    EXPECT_EQ(s.精度コンボ->itemText(3), "1E-05");
+    EXPECT_EQ(s.精度コンボ->itemText(19), "1E-21");
+    for (int i = 0; i < 20; ++i) EXPECT_TRUE(s.精度コンボ->itemText(i).contains(QRegularExpression("^(0\\.0*1|1E-\\d\\d)$")));
+    EXPECT_EQ(s.精度コンボ->currentText(), "1E-07");
+    EXPECT_TRUE(s.精度コンボ->isEditable());
+    EXPECT_TRUE(s.変域[0]->text().isEmpty());
+    EXPECT_TRUE(s.変域[1]->text().isEmpty());
+}
+
+TEST_F(Layout, ClosingUnloadsAndTheNextShowLoadsAgain) {
+    screen().変域[0]->setText("4");
+    screen().close();
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(registry->analysisIfOpen(), nullptr);
+    kalvex.precision = 0.5;
+    EXPECT_TRUE(screen().変域[0]->text().isEmpty());
+    EXPECT_EQ(kalvex.precision, 0.1);
+}
+
+TEST_F(Layout, EveryActivationCopiesTheFormula) {
+    registry->setting().siki->setText("F(x)=1･X^2");
+    ScreenRegistry::present(screen());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen()));
+    EXPECT_EQ(screen().式ラベル->text(), "F(x)=1･X^2");
+    EXPECT_GT(screen().式ラベル->width(), twipsToPixels(135));  // sized to its text
+
+    registry->setting().siki->setText("F(x)=-2");
+    ScreenRegistry::present(registry->setting());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&registry->setting()));
+    EXPECT_EQ(screen().式ラベル->text(), "F(x)=1･X^2");
+    ScreenRegistry::present(screen());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen()));
+    EXPECT_EQ(screen().式ラベル->text(), "F(x)=-2");
+}
+
+TEST_F(Graph, EmptyStartCountsAsZeroAndTheTicksAreShown) {
+    squareMinusTwo();
+    graph("", "5");
+    EXPECT_EQ(kalvex.rangeStart, 0);
+    EXPECT_EQ(kalvex.rangeEnd, 5);
+    EXPECT_EQ(kalvex.precision, 1e-7);  // the combo is read by the graph command
+    EXPECT_EQ(screen().軸幅[0]->text(), "0.1");
+    EXPECT_EQ(screen().軸幅[1]->text(), "1");  // F runs from -2 to 23
+    EXPECT_TRUE(screen().isVisible());
+    EXPECT_TRUE(kalvex.hasGraph());
+    EXPECT_TRUE(takeMessages().empty());
+}
+
+TEST_F(Graph, BothBoxesEmptyDoNothingButStoreZeroes) {
+    squareMinusTwo();
+    graph("-3", "3");
+    typePrecision("0.5");
+    kalvex.rangeStart = 9;
+    const long before = kalvex.evaluations;
+    graph("", "");
+    EXPECT_EQ(kalvex.rangeStart, 0);
+    EXPECT_EQ(kalvex.rangeEnd, 0);
+    EXPECT_EQ(kalvex.precision, 1e-7);
+    EXPECT_EQ(kalvex.evaluations, before);
+    EXPECT_EQ(screen().軸幅[0]->text(), "0.1");
+    EXPECT_TRUE(takeMessages().empty());
+}
+
+TEST_F(Graph, ZeroRangeShowsTheMessageAndStillWritesTheTickLabels) {
+    squareMinusTwo();
+    graph("3", "3");
+    EXPECT_EQ(takeMessages(), Texts{messages::rangeOrDivisions});
+    EXPECT_EQ(screen().軸幅[0]->text(), "0");
+    EXPECT_EQ(screen().軸幅[1]->text(), "0");
+    EXPECT_FALSE(kalvex.hasGraph());
+}
+
+TEST_F(Graph, FailingScanKeepsTheLastTicksInTheLabels) {
+    addTerm(4, 1, 1, 1, 5);  // ln(x + 5)
+    graph("1", "100");
+    EXPECT_EQ(screen().軸幅[0]->text(), "1");
+    graph("-10", "1");
+    EXPECT_EQ(takeMessages(), Texts{messages::logArgument});
+    EXPECT_EQ(screen().軸幅[0]->text(), "1");
+}
+
+TEST_F(Graph, TypedPrecisionIsUsedAndARefusedOneKeepsTheLastGoodOne) {
+    squareMinusTwo();
+    typePrecision("0.5");
+    graph("-3", "3");
+    EXPECT_EQ(kalvex.precision, 0.5);
+    for (const char* refused : {"0", "-1", "abc", "1e-400"}) {
+        typePrecision(refused);
+        kalvex.tickX = 0;
+        graph("-3", "3");
+        EXPECT_EQ(kalvex.precision, 0.5) << refused;
+        EXPECT_TRUE(kalvex.hasGraph()) << refused;  // drawn all the same
+    }
+    EXPECT_TRUE(takeMessages().empty());
+}
+
+TEST_F(AutoAnalysis, SquareMinusTwoListsBothRootsAndShowsTheList) {
+    squareMinusTwo();
+    analyse("-3", "3", "1E-07");
+    EXPECT_EQ(listed(), QStringList({"-1.4142136", "1.4142135"}));
+    EXPECT_FALSE(screen().解リスト->isHidden());
+    EXPECT_FALSE(screen().Label1->isHidden());
+    EXPECT_TRUE(takeMessages().empty());
+    // The graph command alone writes the tick labels.
+    EXPECT_EQ(screen().軸幅[0]->text(), "");
+}
+
+TEST_F(AutoAnalysis, AtOneTenthTheFineHitsFollowTheRoots) {
+    squareMinusTwo();
+    analyse("-3", "3", "0.1");
+    const QStringList texts = listed();
+    ASSERT_EQ(texts.size(), 238);
+    EXPECT_EQ(texts[0], "-1.5");
+    EXPECT_EQ(texts[1], "1.4");
+    // A second run starts afresh.
+    analyse("-3", "3", "1E-07");
+    EXPECT_EQ(listed().size(), 2);
+}
+
+TEST_F(AutoAnalysis, ReversedRangeListsRightToLeft) {
+    squareMinusTwo();
+    analyse("3", "-3", "1E-07");
+    EXPECT_EQ(listed(), QStringList({"1.4142135", "-1.4142136"}));
+}
+
+TEST_F(AutoAnalysis, TenThousandFineHitsFillTheListQuickly) {
+    // No terms: F is 0 everywhere and every fine point is listed.
+    ScreenRegistry::present(screen());
+    QElapsedTimer timer;
+    timer.start();
+    analyse("0", "1", "0.1");
+    QApplication::processEvents();
+    EXPECT_LT(timer.elapsed(), 3000);
+    EXPECT_GE(screen().解リスト->count(), 10000);
+    EXPECT_EQ(screen().解リスト->item(0)->text(), "0");
+    EXPECT_EQ(screen().解リスト->item(screen().解リスト->count() - 1)->text(), "0.9");
+}
+
+TEST_F(AutoAnalysis, FailuresKeepTheListAsTheirStepLeavesIt) {
+    squareMinusTwo();
+    analyse("-3", "3", "1E-07");
+    ASSERT_EQ(listed().size(), 2);
+    kalvex.termCount = 0;
+
+    // In the scan: the list stays, with its old entries.
+    addTerm(4, 1, 1, 1, 0);  // ln x
+    analyse("-1", "1", "0.1");
+    EXPECT_EQ(takeMessages(), (Texts{messages::logArgument, messages::notComputableInRange}));
+    EXPECT_EQ(listed().size(), 2);
+
+    // Only in the plot's samples beyond the range: three messages.
+    analyse("0.01", "1", "0.1");
+    EXPECT_EQ(takeMessages(), (Texts{messages::logArgument, messages::notComputableReached,
+                                     messages::notComputableInRange}));
+    EXPECT_EQ(listed().size(), 2);
+}
+
+TEST_F(AutoAnalysis, FailureInTheFinePassListsWhatWasFound) {
+    // x + 3 + 0.001·ln(x² − 0.0001): a root near -3, then |x| < 0.01 fails.
+    addTerm(1, 0, 1, 1, 0);
+    addTerm(7, 0, 0, 0, 0, 3);
+    addTerm(4, 0.001f, 1, 2, -0.0001f);
+    analyse("-5.05", "4.95", "0.1");
+    EXPECT_EQ(takeMessages(), (Texts{messages::logArgument, messages::notComputableReached}));
+    EXPECT_GT(screen().解リスト->count(), 100);
+    EXPECT_EQ(listed().first(), "-3.1");
+}
+
+TEST_F(AutoAnalysis, RefusedPrecisionSaysSoAndDrawsNothing) {
+    squareMinusTwo();
+    analyse("-3", "3", "0");
+    EXPECT_EQ(takeMessages(), Texts{messages::precisionPositive});
+    EXPECT_EQ(kalvex.precision, 0.1);
+    EXPECT_FALSE(kalvex.hasGraph());
+    EXPECT_TRUE(screen().解リスト->isHidden());
+}
+
+TEST_F(Navigation, CalculationHidesTheResultsThenOpensItsScreen) {
+    squareMinusTwo();
+    analyse("-3", "3", "1E-07");
+    click(screen().計算);
+    EXPECT_TRUE(screen().解リスト->isHidden());
+    EXPECT_TRUE(screen().Label1->isHidden());
+    ASSERT_NE(registry->calculationIfOpen(), nullptr);
+    EXPECT_TRUE(registry->calculationIfOpen()->isVisible());
+}
+
+TEST_F(Navigation, BackAndTicks) {
+    ScreenRegistry::present(screen());
+    click(screen().式);
+    ASSERT_NE(registry->settingIfOpen(), nullptr);
+    EXPECT_TRUE(registry->settingIfOpen()->isVisible());
+    registry->settingIfOpen()->hide();
+    screen().b->trigger();
+    EXPECT_TRUE(registry->settingIfOpen()->isVisible());
+    EXPECT_TRUE(screen().isVisible());  // going back never closes this screen
+
+    screen().m->trigger();
+    ASSERT_NE(registry->ticksIfOpen(), nullptr);
+}
