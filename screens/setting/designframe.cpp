@@ -28,7 +28,8 @@ void DesignFrame::paintEvent(QPaintEvent* event) {
 // A press is taken here even when it came up from a child that ignored it
 // (a label), so that it never reaches the container behind this frame.
 void DesignFrame::mousePressEvent(QMouseEvent* event) {
-    pressedOnBackground = event->button() == Qt::LeftButton && childAt(event->position().toPoint()) == nullptr;
+    pressedOnBackground =
+        event->button() == Qt::LeftButton && childAt(event->position().toPoint()) == nullptr;
     event->accept();
 }
 

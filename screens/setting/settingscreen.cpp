@@ -26,8 +26,8 @@
 #include "platform/look.h"
 #include "platform/screenregistry.h"
 #include "platform/twips.h"
-#include "termtext.h"
 #include "terms.h"
+#include "termtext.h"
 
 namespace {
 
@@ -65,6 +65,16 @@ public:
         if (event->type() == QEvent::ToolTip) return true;
         return QObject::eventFilter(watched, event);
     }
+};
+
+// As on the system the forms were designed for, the whole option is its
+// click area, not only the circle and the caption.
+class OptionButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
 void place(QWidget* w, const char* name, int left, int top, int width, int height) {
@@ -181,7 +191,7 @@ void SettingScreen::createToolbar(QWidget* client) {
 void SettingScreen::createFormulaRow(QWidget* client) {
     Frame1 = frame(client, "Frame1", "", 60, 1260, 1428, 4575);
     for (int i = 0; i < 7; ++i) {
-        f[i] = new QRadioButton(QString::fromUtf8(shapeCaptions[i]), Frame1);
+        f[i] = new OptionButton(QString::fromUtf8(shapeCaptions[i]), Frame1);
         f[i]->setObjectName(indexedName("f", i));
         f[i]->resize(twipsToPixels(optionWidth), twipsToPixels(optionHeight));
         f[i]->setFont(designFont(msPGothic, 12));
@@ -269,7 +279,8 @@ void SettingScreen::createMenus() {
 // The form's load: the options are stacked, then the screen starts in the
 // layout of the first shape, with the focus on its option.
 void SettingScreen::load() {
-    for (int i = 0; i < 7; ++i) f[i]->move(twipsToPixels(optionLeft), twipsToPixels(optionPitch * i + optionTop));
+    for (int i = 0; i < 7; ++i)
+        f[i]->move(twipsToPixels(optionLeft), twipsToPixels(optionPitch * i + optionTop));
     f[0]->setChecked(true);
     chooseShape(0);
     f[0]->setFocus();
@@ -291,32 +302,33 @@ void SettingScreen::chooseShape(int index) {
     ベキラベル->hide();
 
     switch (kalvex.selectedShape) {
-    case 1:
-        moveLeft(枠[1], rowStart);
-        for (QWidget* w : std::initializer_list<QWidget*>{枠[0], Frame4[2], 括弧[0], 括弧[1], たす, 関数}) w->hide();
-        break;
-    case 2:
-        ベキラベル->show();
-        関数->setText(QString::fromUtf8("・ｅ"));
-        break;
-    case 3:
-        掛けるラベル->show();
-        ベキラベル->show();
-        tein->show();
-        関数->hide();
-        break;
-    case 4: 関数->setText(QString::fromUtf8("・Log")); break;
-    case 5: 関数->setText(QString::fromUtf8("・Sin")); break;
-    case 6: 関数->setText(QString::fromUtf8("・Cos")); break;
-    case 7:
-        枠[0]->hide();
-        枠[1]->hide();
-        moveLeft(枠[2], rowStart);
-        枠[2]->show();
-        関数->hide();
-        括弧[0]->hide();
-        括弧[1]->hide();
-        break;
+        case 1:
+            moveLeft(枠[1], rowStart);
+            for (QWidget* w : std::initializer_list<QWidget*>{枠[0], Frame4[2], 括弧[0], 括弧[1], たす, 関数})
+                w->hide();
+            break;
+        case 2:
+            ベキラベル->show();
+            関数->setText(QString::fromUtf8("・ｅ"));
+            break;
+        case 3:
+            掛けるラベル->show();
+            ベキラベル->show();
+            tein->show();
+            関数->hide();
+            break;
+        case 4: 関数->setText(QString::fromUtf8("・Log")); break;
+        case 5: 関数->setText(QString::fromUtf8("・Sin")); break;
+        case 6: 関数->setText(QString::fromUtf8("・Cos")); break;
+        case 7:
+            枠[0]->hide();
+            枠[1]->hide();
+            moveLeft(枠[2], rowStart);
+            枠[2]->show();
+            関数->hide();
+            括弧[0]->hide();
+            括弧[1]->hide();
+            break;
     }
 }
 
@@ -363,9 +375,9 @@ void SettingScreen::addTerm() {
     const int slot = kalvex.termCount;
     数->setText(QString::number(slot));
 
-    const TermBoxes boxes{頭->text().toStdString(),    入力[0]->text().toStdString(),
+    const TermBoxes boxes{頭->text().toStdString(),      入力[0]->text().toStdString(),
                           入力[1]->text().toStdString(), 入力[2]->text().toStdString(),
-                          定数->text().toStdString(),  tein->text().toStdString()};
+                          定数->text().toStdString(),    tein->text().toStdString()};
     kalvex.coefA[slot] = toSingle(readNumber(boxes.a));
     kalvex.coefB[slot] = toSingle(readNumber(boxes.b));
     kalvex.expN[slot] = toSingle(readNumber(boxes.n));
@@ -385,15 +397,13 @@ void SettingScreen::addTerm() {
 
 void SettingScreen::deleteTerm() {
     const int before = リスト->count();
+    // One entry at most: removing it hands the selection on to the entry
+    // behind it, which must not go too.
     int removed = -1;
-    for (int p = 0; p < リスト->count();) {
-        if (リスト->item(p)->isSelected()) {
-            delete リスト->takeItem(p);
-            removed = p;
-        } else {
-            ++p;
-        }
+    for (int p = 0; p < before && removed < 0; ++p) {
+        if (リスト->item(p)->isSelected()) removed = p;
     }
+    if (removed >= 0) delete リスト->takeItem(removed);
     数->setText(QString::number(リスト->count()));
 
     std::vector<std::string> entries;

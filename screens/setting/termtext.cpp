@@ -39,14 +39,14 @@ std::string bracketTerm(const std::string& function, bool firstTerm, const TermB
 
 std::string termText(int shape, bool firstTerm, const TermBoxes& boxes) {
     switch (shape) {
-    case 1: return bPart(boxes.b, firstTerm, shape) + dot + "X^(" + boxes.n + ")";
-    case 2: return bracketTerm("exp", firstTerm, boxes, shape);
-    case 3: return bracketTerm(boxes.m + "^", firstTerm, boxes, shape);
-    case 4: return bracketTerm("Log", firstTerm, boxes, shape);
-    case 5: return bracketTerm("Sin", firstTerm, boxes, shape);
-    case 6: return bracketTerm("Cos", firstTerm, boxes, shape);
-    case 7: return kPart(boxes.k);
-    default: return {};
+        case 1: return bPart(boxes.b, firstTerm, shape) + dot + "X^(" + boxes.n + ")";
+        case 2: return bracketTerm("exp", firstTerm, boxes, shape);
+        case 3: return bracketTerm(boxes.m + "^", firstTerm, boxes, shape);
+        case 4: return bracketTerm("Log", firstTerm, boxes, shape);
+        case 5: return bracketTerm("Sin", firstTerm, boxes, shape);
+        case 6: return bracketTerm("Cos", firstTerm, boxes, shape);
+        case 7: return kPart(boxes.k);
+        default: return {};
     }
 }
 

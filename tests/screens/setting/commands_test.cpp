@@ -1,0 +1,197 @@
+// The estimate panel, the toolbar and the menu bar.
+#include <QHelpEvent>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolTip>
+
+#include "analysis/analysisscreen.h"
+#include "info/helpscreen.h"
+#include "info/versionscreen.h"
+#include "messages.h"
+#include "platform/twips.h"
+#include "setting/designframe.h"
+#include "settingfixture.h"
+
+namespace {
+
+class SettingCommands : public SettingTest {
+protected:
+    void toolbar(const char* key) {
+        QWidget* button = screen.Toolbar1->findChild<QWidget*>(QString::fromUtf8(key));
+        ASSERT_NE(button, nullptr) << key;
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    void menu(QAction* item) {
+        QTest::mouseClick(screen.menuBar(), Qt::LeftButton, {},
+                          screen.menuBar()->actionGeometry(item).center());
+    }
+    std::string estimate(const char* x) {
+        type("x値", x);
+        click(screen.計算);
+        return screen.解->text().toStdString();
+    }
+    // A point of the panel's own background, clear of the controls inside it.
+    QPoint panelBackground() const { return twipsRect(2000, 2500, 1, 1).topLeft(); }
+};
+
+}  // namespace
+
+TEST_F(SettingCommands, EstimatePanelSumsTheTerms) {
+    toolbar("推定");
+    EXPECT_TRUE(screen.推定枠->isVisible());
+    EXPECT_EQ(estimate("2"), "0");  // no terms
+    EXPECT_EQ(screen.式->count(), 0);
+
+    add(0, {{"入力(0)", "3"}, {"入力(1)", "2"}});
+    add(6, {{"定数", "1"}});
+    kalvex.evalX = 99;
+    EXPECT_EQ(estimate("2"), "13");
+    EXPECT_EQ(entries(screen.式), (std::vector<std::string>{"1", "7"}));
+    EXPECT_EQ(kalvex.evalSum, 13.0);
+    EXPECT_EQ(kalvex.termValue[1], 12.0);
+    EXPECT_EQ(kalvex.evalX, 99);   // the panel does not use the shared evaluation
+    EXPECT_EQ(estimate(""), "1");  // an empty x is 0
+    EXPECT_TRUE(takeMessages().empty());
+}
+
+TEST_F(SettingCommands, EstimateShowsTheWidenedFloat) {
+    add(0, {{"入力(0)", "0.1"}, {"入力(1)", "1"}});
+    screen.推定枠->show();
+    EXPECT_EQ(estimate("1"), "0.100000001490116");
+}
+
+TEST_F(SettingCommands, LogarithmNeedsAPositiveX) {
+    add(0, {{"入力(0)", "3"}, {"入力(1)", "2"}});
+    add(3, {{"頭", "1"}, {"入力(0)", "1"}, {"入力(1)", "1"}});
+    screen.推定枠->show();
+    EXPECT_EQ(estimate("1"), "3");
+    kalvex.evalFailed = 0;
+    EXPECT_EQ(estimate("-2"), "3");  // 解 keeps its caption
+    EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::xRangePositive});
+    EXPECT_EQ(kalvex.evalFailed, 1);
+    EXPECT_EQ(screen.式->count(), 0);
+    EXPECT_EQ(kalvex.termValue[1], 12.0);  // the lower slot was evaluated
+    EXPECT_EQ(estimate(""), "3");
+    EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::xRangePositive});
+
+    // Inside the logarithm its own check applies, and the sum is shown.
+    add(3, {{"頭", "1"}, {"入力(0)", "-1"}, {"入力(1)", "1"}});
+    EXPECT_EQ(estimate("1"), "3");
+    EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::logArgument});
+    EXPECT_EQ(estimate("4"), "49.3862943611199");  // 3·16 + ln 4 + 0 for the refused ln(-4)
+    EXPECT_EQ(screen.式->count(), 3);
+}
+
+TEST_F(SettingCommands, SumBeyondTheDoublesLeavesTheResult) {
+    // Each term 1e38·e^622 is about 1.2e308: finite alone, not together.
+    add(1, {{"頭", "1e38"}, {"入力(0)", "1"}, {"入力(1)", "1"}});
+    screen.推定枠->show();
+    const std::string first = estimate("622");
+    EXPECT_NE(first.find("E+308"), std::string::npos);
+    add(1, {{"頭", "1e38"}, {"入力(0)", "1"}, {"入力(1)", "1"}});
+    kalvex.evalFailed = 0;
+    EXPECT_EQ(estimate("622"), first);
+    EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::notComputableValue});
+    EXPECT_EQ(kalvex.evalFailed, 1);
+}
+
+TEST_F(SettingCommands, PanelHidesOnAClickOnItsOwnBackground) {
+    menu(screen.s);
+    ASSERT_TRUE(screen.推定枠->isVisible());
+    add(6, {{"定数", "4"}});
+    EXPECT_EQ(estimate("1"), "4");
+    QTest::mouseClick(screen.解, Qt::LeftButton);
+    QTest::mouseClick(screen.Frame5, Qt::LeftButton, {}, QPoint(3, screen.Frame5->height() - 3));
+    QTest::mouseClick(screen.式, Qt::LeftButton);
+    EXPECT_TRUE(screen.推定枠->isVisible());
+    toolbar("推定");  // already shown: nothing changes
+    EXPECT_TRUE(screen.推定枠->isVisible());
+    QTest::mouseClick(screen.推定枠, Qt::LeftButton, {}, panelBackground());
+    EXPECT_FALSE(screen.推定枠->isVisible());
+    toolbar("推定");
+    EXPECT_EQ(screen.x値->text(), "1");
+    EXPECT_EQ(screen.解->text(), "4");
+    EXPECT_EQ(entries(screen.式), std::vector<std::string>{"7"});
+}
+
+TEST_F(SettingCommands, AnalysisOpensOnlyWithATerm) {
+    toolbar("解法");
+    menu(screen.kai);
+    EXPECT_EQ(takeMessages(), std::vector<std::string>(2, messages::enterFormula));
+    EXPECT_EQ(registry->analysisIfOpen(), nullptr);
+
+    add(6, {{"定数", "1"}});
+    toolbar("解法");
+    EXPECT_TRUE(takeMessages().empty());
+    ASSERT_NE(registry->analysisIfOpen(), nullptr);
+    EXPECT_TRUE(registry->analysisIfOpen()->isVisible());
+    registry->analysisIfOpen()->hide();
+    menu(screen.kai);
+    EXPECT_TRUE(registry->analysisIfOpen()->isVisible());
+
+    select(0);
+    click(screen.削除);
+    registry->analysisIfOpen()->hide();
+    toolbar("解法");
+    EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::enterFormula});
+    EXPECT_FALSE(registry->analysisIfOpen()->isVisible());
+}
+
+TEST_F(SettingCommands, BordersAndShapeListSwitchTogether) {
+    add(2, {{"頭", "1"}});
+    add(6, {{"定数", "1"}});
+    EXPECT_TRUE(screen.枠[0]->hasBorder());
+    screen.h[2]->trigger();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_FALSE(screen.枠[i]->hasBorder());
+        EXPECT_FALSE(screen.Frame4[i]->hasBorder());
+    }
+    EXPECT_FALSE(screen.形状枠->isVisible());
+    EXPECT_FALSE(screen.枠[0]->isVisible());  // shape 7's layout stays
+    choose(3);
+    EXPECT_FALSE(screen.枠[1]->hasBorder());  // survives a shape choice
+    screen.h[1]->trigger();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(screen.枠[i]->hasBorder());
+        EXPECT_TRUE(screen.Frame4[i]->hasBorder());
+    }
+    EXPECT_TRUE(screen.形状枠->isVisible());
+    EXPECT_FALSE(screen.枠[2]->isVisible());
+    EXPECT_EQ(entries(screen.形状), (std::vector<std::string>{"3", "7"}));
+}
+
+TEST_F(SettingCommands, HelpVersionAndQuit) {
+    menu(screen.he);
+    ASSERT_NE(registry->helpIfOpen(), nullptr);
+    EXPECT_TRUE(registry->helpIfOpen()->isVisible());
+    menu(screen.b);
+    ASSERT_NE(registry->versionIfOpen(), nullptr);
+    EXPECT_TRUE(registry->versionIfOpen()->isVisible());
+    EXPECT_TRUE(takeMessages().empty());
+    EXPECT_EQ(endRequests, 0);
+    toolbar("終了");
+    EXPECT_EQ(endRequests, 1);
+    menu(screen.E);
+    EXPECT_EQ(endRequests, 2);
+}
+
+TEST_F(SettingCommands, ToolbarShowsNoToolTips) {
+    QWidget* button = screen.Toolbar1->findChild<QWidget*>(QString::fromUtf8("解法"));
+    ASSERT_NE(button, nullptr);
+    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(button, &help);
+    EXPECT_TRUE(QToolTip::text().isEmpty());
+    QToolTip::hideText();
+}
+
+TEST_F(SettingCommands, CloseBoxOnlyHides) {
+    add(6, {{"定数", "5"}});
+    EXPECT_TRUE(screen.close());
+    QApplication::processEvents();
+    ASSERT_EQ(registry->settingIfOpen(), &screen);
+    EXPECT_FALSE(screen.isVisible());
+    registry->showSettingScreen();
+    EXPECT_TRUE(screen.isVisible());
+    EXPECT_EQ(formula(), "F(x)=+5");
+    EXPECT_EQ(entries(screen.リスト), std::vector<std::string>{"5"});
+}

@@ -1,0 +1,190 @@
+// The form as loaded, and what every shape choice does to the formula row.
+#include <QAccessible>
+#include <QMenuBar>
+#include <QToolBar>
+#include <map>
+
+#include "platform/look.h"
+#include "platform/twips.h"
+#include "setting/designframe.h"
+#include "settingfixture.h"
+
+namespace {
+
+const char* const rowControls[] = {"枠(0)", "枠(1)",      "枠(2)",     "関数",     "掛けるラベル",
+                                   "tein",  "ベキラベル", "括弧(0)",   "括弧(1)",  "Frame4(2)",
+                                   "たす",  "Label1",     "Frame4(0)", "Frame4(1)"};
+
+struct ShapeLayout {
+    std::vector<std::string> visible;  // of rowControls
+    int frame1Left, frame2Left;
+    const char* functionCaption;
+};
+
+// Shapes 1..7 after a choice made from the start, in this order.
+const ShapeLayout layouts[7] = {
+    {{"枠(1)", "Label1", "Frame4(0)", "Frame4(1)"}, 105, 7716, ""},
+    {{"枠(0)", "枠(1)", "関数", "ベキラベル", "括弧(0)", "括弧(1)", "Frame4(2)", "たす", "Label1",
+      "Frame4(0)", "Frame4(1)"},
+     2730,
+     7716,
+     "・ｅ"},
+    {{"枠(0)", "枠(1)", "掛けるラベル", "tein", "ベキラベル", "括弧(0)", "括弧(1)", "Frame4(2)", "たす",
+      "Label1", "Frame4(0)", "Frame4(1)"},
+     2730,
+     7716,
+     "・ｅ"},
+    {{"枠(0)", "枠(1)", "関数", "括弧(0)", "括弧(1)", "Frame4(2)", "たす", "Label1", "Frame4(0)",
+      "Frame4(1)"},
+     2730,
+     7716,
+     "・Log"},
+    {{"枠(0)", "枠(1)", "関数", "括弧(0)", "括弧(1)", "Frame4(2)", "たす", "Label1", "Frame4(0)",
+      "Frame4(1)"},
+     2730,
+     7716,
+     "・Sin"},
+    {{"枠(0)", "枠(1)", "関数", "括弧(0)", "括弧(1)", "Frame4(2)", "たす", "Label1", "Frame4(0)",
+      "Frame4(1)"},
+     2730,
+     7716,
+     "・Cos"},
+    {{"枠(2)"}, 2730, 105, "・Cos"},
+};
+
+}  // namespace
+
+using SettingLayout = SettingTest;
+
+TEST_F(SettingLayout, LoadsInTheFirstShapesLayout) {
+    EXPECT_EQ(screen.windowTitle(), QString::fromUtf8("方程式の解法　　(方程式設定画面）"));
+    EXPECT_EQ(screen.objectName(), QString::fromUtf8("方程式"));
+    EXPECT_EQ(screen.pos(), QPoint(twipsToPixels(576), twipsToPixels(588)));
+    EXPECT_EQ(screen.centralWidget()->size(), QSize(twipsToPixels(11592), twipsToPixels(5988)));
+    EXPECT_EQ(kalvex.selectedShape, 1);
+    EXPECT_TRUE(screen.f[0]->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), screen.f[0]);
+    const char* captions[7] = {"x^n", "e", "a^x", "log", "sin", "cos", "定数"};
+    for (int i = 0; i < 7; ++i) {
+        QRadioButton* option = find<QRadioButton>(&screen, QString("f(%1)").arg(i));
+        EXPECT_EQ(option->text(), QString::fromUtf8(captions[i]));
+        EXPECT_EQ(option->pos(), QPoint(twipsToPixels(240), twipsToPixels(400 * i + 240)));
+    }
+    EXPECT_FALSE(screen.削除->isEnabled());
+    EXPECT_TRUE(screen.追加->isEnabled());
+    EXPECT_EQ(screen.削除->text(), QString::fromUtf8("削 除"));
+    EXPECT_FALSE(screen.推定枠->isVisible());
+    EXPECT_FALSE(screen.形状枠->isVisible());
+    EXPECT_EQ(formula(), "F(x)=");
+    EXPECT_EQ(screen.数->text(), "");
+    EXPECT_EQ(screen.Toolbar1->geometry(), twipsRect(0, 0, 11592, 756));
+    EXPECT_EQ(screen.推定枠->geometry(), twipsRect(6555, 2910, 4755, 2895));
+    EXPECT_EQ(find<QWidget>(&screen, "Frame3")->geometry(), twipsRect(195, 180, 1320, 720));
+    EXPECT_EQ(find<QWidget>(&screen, "x値")->geometry(), twipsRect(435, 225, 690, 375));
+    EXPECT_EQ(screen.解->geometry(), twipsRect(144, 360, 2988, 456));
+    EXPECT_EQ(screen.式->geometry(), twipsRect(165, 300, 765, 2028));
+}
+
+TEST_F(SettingLayout, FontsAndAccessibleNames) {
+    const std::map<std::string, std::string> names = {
+        {"頭", "各項の係数"}, {"入力(0)", "係数"}, {"入力(1)", "次数"}, {"入力(2)", "定数"},
+        {"定数", "定数"},     {"x値", "Xの数値"},  {"tein", "底"}};
+    for (const auto& [box, name] : names) {
+        QLineEdit* edit = find<QLineEdit>(&screen, QString::fromUtf8(box.c_str()));
+        EXPECT_EQ(edit->accessibleName().toStdString(), name) << box;
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Name).toStdString(), name);
+        EXPECT_EQ(edit->font().family(), QString::fromUtf8(msPGothic)) << box;
+        EXPECT_EQ(edit->font().pointSizeF(), 12.0) << box;
+    }
+    EXPECT_EQ(screen.f[3]->font().family(), QString::fromUtf8(msPGothic));
+    EXPECT_EQ(screen.関数->font().pointSizeF(), 18.0);
+    EXPECT_EQ(screen.括弧[1]->font().pointSizeF(), 18.0);
+    EXPECT_EQ(screen.Label1->font().pointSizeF(), 17.4);
+    EXPECT_TRUE(screen.Label1->font().bold());
+    EXPECT_EQ(screen.たす->font().pointSizeF(), 15.6);
+}
+
+TEST_F(SettingLayout, EveryShapeRearrangesTheFormulaRow) {
+    for (int option = 0; option < 7; ++option) {
+        choose(option);
+        SCOPED_TRACE(option);
+        EXPECT_EQ(kalvex.selectedShape, option + 1);
+        const ShapeLayout& expected = layouts[option];
+        for (const char* name : rowControls) {
+            const bool shouldShow =
+                std::find(expected.visible.begin(), expected.visible.end(), name) != expected.visible.end();
+            EXPECT_EQ(find<QWidget>(&screen, QString::fromUtf8(name))->isVisible(), shouldShow) << name;
+        }
+        EXPECT_EQ(screen.枠[1]->x(), twipsToPixels(expected.frame1Left));
+        EXPECT_EQ(screen.枠[2]->x(), twipsToPixels(expected.frame2Left));
+        EXPECT_EQ(screen.枠[0]->x(), twipsToPixels(105));
+        EXPECT_EQ(screen.関数->text(), QString::fromUtf8(expected.functionCaption));
+    }
+    // Back from the constant: its frame hides again at its far position.
+    choose(1);
+    EXPECT_FALSE(screen.枠[2]->isVisible());
+    EXPECT_EQ(screen.枠[2]->x(), twipsToPixels(7716));
+    EXPECT_TRUE(screen.枠[0]->isVisible());
+    EXPECT_TRUE(screen.枠[1]->isVisible());
+    EXPECT_EQ(screen.枠[1]->x(), twipsToPixels(2730));
+}
+
+TEST_F(SettingLayout, ShapeChoiceEmptiesTheBoxesButNotTheBase) {
+    choose(2);
+    for (const char* box : {"頭", "入力(0)", "入力(1)", "入力(2)", "定数", "tein"}) type(box, "7");
+    choose(2);  // the same shape again still empties
+    for (const char* box : {"頭", "入力(0)", "入力(1)", "入力(2)", "定数"}) {
+        EXPECT_EQ(find<QLineEdit>(&screen, QString::fromUtf8(box))->text(), "") << box;
+    }
+    EXPECT_EQ(screen.tein->text(), "7");
+    choose(0);
+    EXPECT_FALSE(screen.tein->isVisible());
+    EXPECT_EQ(screen.tein->text(), "7");
+}
+
+TEST_F(SettingLayout, ArrowKeyChoosesTheNextShape) {
+    screen.f[0]->setFocus();
+    QTest::keyClick(screen.f[0], Qt::Key_Down);
+    EXPECT_TRUE(screen.f[1]->isChecked());
+    EXPECT_EQ(kalvex.selectedShape, 2);
+    EXPECT_TRUE(find<QWidget>(&screen, "ベキラベル")->isVisible());
+}
+
+TEST_F(SettingLayout, ShapeChoiceKeepsTheTerms) {
+    add(0, {{"入力(0)", "3"}, {"入力(1)", "2"}});
+    choose(6);
+    choose(3);
+    EXPECT_EQ(kalvex.termCount, 1);
+    EXPECT_EQ(formula(), "F(x)=3･X^(2)");
+    EXPECT_EQ(screen.数->text(), "1");
+    EXPECT_EQ(entries(screen.リスト), std::vector<std::string>{"3･X^(2)"});
+}
+
+TEST_F(SettingLayout, ToolbarAndMenuBar) {
+    const QList<QAction*> buttons = screen.Toolbar1->actions();
+    ASSERT_EQ(buttons.size(), 3);
+    EXPECT_EQ(buttons[0]->text(), QString::fromUtf8("解法"));
+    EXPECT_EQ(buttons[1]->text(), QString::fromUtf8("推定"));
+    EXPECT_EQ(buttons[2]->text(), QString::fromUtf8("終了"));
+    EXPECT_EQ(screen.Toolbar1->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+    EXPECT_EQ(screen.ImageList1.size(), 9u);
+    const int images[3] = {0, 1, 3};
+    for (int i = 0; i < 3; ++i) {
+        if (screen.ImageList1[images[i]].isNull()) continue;  // pictures not built in
+        EXPECT_EQ(buttons[i]->icon().cacheKey(), screen.ImageList1[images[i]].cacheKey());
+    }
+
+    std::vector<std::string> bar;
+    for (QAction* a : screen.menuBar()->actions())
+        bar.push_back(a->objectName().toStdString() + "=" + a->text().toStdString());
+    EXPECT_EQ(
+        bar, (std::vector<std::string>{"kai=解法", "s=推定", "hh=表示", "he=ヘルプ", "b=ﾊﾞｰｼﾞｭﾝ", "E=終了"}));
+    ASSERT_NE(screen.hh->menu(), nullptr);
+    const QList<QAction*> display = screen.hh->menu()->actions();
+    ASSERT_EQ(display.size(), 2);
+    EXPECT_EQ(display[0]->objectName(), "h(1)");
+    EXPECT_EQ(display[0]->text(), QString::fromUtf8("表示"));
+    EXPECT_EQ(display[1]->objectName(), "h(2)");
+    EXPECT_EQ(display[1]->text(), QString::fromUtf8("非表示"));
+    for (QAction* a : screen.menuBar()->actions()) EXPECT_TRUE(a->shortcut().isEmpty());
+}

@@ -1,0 +1,52 @@
+// The setting screen, shown, with helpers that act as a user would: click
+// an option, type into the boxes by name, click 追加.
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <initializer_list>
+#include <utility>
+
+#include "fixture.h"
+#include "setting/settingscreen.h"
+
+class SettingTest : public ScreenTest {
+protected:
+    SettingTest() : screen(registry->setting()) {
+        screen.show();
+        QApplication::processEvents();
+    }
+
+    void choose(int option) { QTest::mouseClick(screen.f[option], Qt::LeftButton); }
+
+    void type(const char* box, const char* text) {
+        QLineEdit* edit = find<QLineEdit>(&screen, QString::fromUtf8(box));
+        edit->clear();
+        QTest::keyClicks(edit, QString::fromUtf8(text));
+    }
+
+    void click(QPushButton* b) { QTest::mouseClick(b, Qt::LeftButton); }
+
+    // Chooses shape `option` + 1, fills the boxes and adds the term.
+    void add(int option, std::initializer_list<std::pair<const char*, const char*>> boxes) {
+        choose(option);
+        for (const auto& [box, text] : boxes) type(box, text);
+        click(screen.追加);
+    }
+
+    void select(int row) { screen.リスト->setCurrentRow(row); }
+
+    static std::vector<std::string> entries(QListWidget* list) {
+        std::vector<std::string> texts;
+        for (int i = 0; i < list->count(); ++i) texts.push_back(list->item(i)->text().toStdString());
+        return texts;
+    }
+
+    std::string formula() const { return screen.siki->text().toStdString(); }
+
+    SettingScreen& screen;
+};

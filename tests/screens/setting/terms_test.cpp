@@ -1,0 +1,207 @@
+// Adding terms (checks, storage, texts) and deleting them.
+#include "terms.h"
+
+#include <limits>
+
+#include "messages.h"
+#include "settingfixture.h"
+
+using SettingTerms = SettingTest;
+
+TEST_F(SettingTerms, FirstConstantKeepsItsPlusInTheFormula) {
+    add(6, {{"定数", "5"}});
+    EXPECT_EQ(kalvex.termText[1], "+5");
+    EXPECT_EQ(entries(screen.リスト), std::vector<std::string>{"5"});
+    EXPECT_EQ(formula(), "F(x)=+5");
+    EXPECT_EQ(kalvex.formulaText, "F(x)=+5");
+    EXPECT_EQ(screen.数->text(), "1");
+    EXPECT_EQ(entries(screen.形状), std::vector<std::string>{"7"});
+    EXPECT_TRUE(screen.削除->isEnabled());
+    EXPECT_TRUE(takeMessages().empty());
+}
+
+TEST_F(SettingTerms, LaterTermsTakeTheirSignsFromTheTexts) {
+    add(0, {{"入力(0)", "3"}, {"入力(1)", "2"}});
+    EXPECT_EQ(formula(), "F(x)=3･X^(2)");
+    add(0, {{"入力(0)", "-3"}, {"入力(1)", "2"}});
+    EXPECT_EQ(kalvex.termText[2], "-3･X^(2)");
+    EXPECT_EQ(formula(), "F(x)=3･X^(2)-3･X^(2)");
+    add(0, {{"入力(0)", "+3"}, {"入力(1)", "2"}});
+    EXPECT_EQ(kalvex.termText[3], "++3･X^(2)");
+    add(1, {{"頭", "2"}, {"入力(0)", "1"}, {"入力(1)", "1"}, {"入力(2)", "0"}});
+    EXPECT_EQ(kalvex.termText[4], "+2･exp(1･X^1)");
+    add(6, {{"定数", "0"}});
+    EXPECT_EQ(entries(screen.リスト),
+              (std::vector<std::string>{"3･X^(2)", "-3･X^(2)", "+3･X^(2)", "2･exp(1･X^1)", "0"}));
+    EXPECT_EQ(formula(), "F(x)=3･X^(2)-3･X^(2)++3･X^(2)+2･exp(1･X^1)0");
+    EXPECT_EQ(entries(screen.形状), (std::vector<std::string>{"1", "1", "1", "2", "7"}));
+    EXPECT_EQ(screen.数->text(), "5");
+}
+
+TEST_F(SettingTerms, ExamplesOfEveryBracketedShape) {
+    screen.tein->setText("3");
+    add(2, {{"頭", "2"}, {"入力(0)", "4"}, {"入力(1)", "2"}, {"入力(2)", "5"}});
+    EXPECT_EQ(formula(), "F(x)=2･3^(4･X^2+5)");
+    add(3, {{"頭", "1"}, {"入力(0)", "1"}, {"入力(1)", "1"}, {"入力(2)", "-1"}});
+    add(3, {{"頭", "1"}, {"入力(0)", "1"}, {"入力(1)", "1"}, {"入力(2)", "1"}});
+    add(3, {{"頭", "1"}, {"入力(0)", "1"}, {"入力(1)", "1"}, {"入力(2)", "+1"}});
+    EXPECT_EQ(kalvex.termText[2], "+1･Log(1･X^1-1)");
+    EXPECT_EQ(kalvex.termText[3], "+1･Log(1･X^1+1)");
+    EXPECT_EQ(kalvex.termText[4], "+1･Log(1･X^1+1)");
+    add(4, {{"頭", "-2"}, {"入力(1)", "3"}});  // b may be empty for shapes 2 to 6
+    EXPECT_EQ(kalvex.termText[5], "-2･Sin(･X^3)");
+    add(5, {{"頭", "1"}, {"入力(0)", "2"}, {"入力(1)", "1"}, {"入力(2)", "3"}});
+    EXPECT_EQ(kalvex.termText[6], "+1･Cos(2･X^1+3)");
+    EXPECT_TRUE(takeMessages().empty());
+}
+
+TEST_F(SettingTerms, StoresEveryColumnAsA32BitFloat) {
+    screen.tein->setText("7.5");
+    add(1, {{"頭", "0.1"}, {"入力(0)", " 1 2"}, {"入力(1)", "-0.5x"}, {"入力(2)", "abc"}});
+    EXPECT_EQ(kalvex.shape[1], 2);
+    EXPECT_EQ(kalvex.coefA[1], 0.1f);
+    EXPECT_EQ(kalvex.coefB[1], 12.0f);
+    EXPECT_EQ(kalvex.expN[1], -0.5f);
+    EXPECT_EQ(kalvex.offsetC[1], 0.0f);
+    EXPECT_EQ(kalvex.constK[1], 0.0f);
+    EXPECT_EQ(kalvex.baseM[1], 7.5f);  // tein is read for every shape
+    EXPECT_EQ(kalvex.termText[1], "0.1･exp( 1 2･X^-0.5x)");
+    // The boxes keep their texts: one more click adds the same term again.
+    click(screen.追加);
+    EXPECT_EQ(kalvex.termCount, 2);
+    EXPECT_EQ(kalvex.termText[2], "+0.1･exp( 1 2･X^-0.5x)");
+}
+
+TEST_F(SettingTerms, ChecksRefuseWithTheirMessagesInOrder) {
+    add(6, {});
+    EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::nothingEntered});
+    add(1, {{"入力(0)", "1"}});
+    EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::coefficientRequired});
+    add(0, {{"入力(1)", "2"}});  // the power term needs b, not the hidden 頭
+    EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::coefficientRequired});
+    EXPECT_EQ(kalvex.termCount, 0);
+    EXPECT_EQ(screen.リスト->count(), 0);
+    EXPECT_EQ(formula(), "F(x)=");
+    EXPECT_FALSE(screen.削除->isEnabled());
+    EXPECT_EQ(screen.入力[1]->text(), "2");  // a refusal leaves the boxes as typed
+
+    add(0, {{"入力(0)", " "}});  // a blank is not empty
+    add(6, {{"定数", " "}});
+    EXPECT_TRUE(takeMessages().empty());
+    EXPECT_EQ(kalvex.termCount, 2);
+    EXPECT_EQ(formula(), "F(x)= ･X^() ");  // the blanks go into the term texts
+}
+
+TEST_F(SettingTerms, TwentyTermsAtMost) {
+    for (int i = 0; i < 20; ++i) add(6, {{"定数", "1"}});
+    EXPECT_EQ(kalvex.termCount, 20);
+    const std::string full = kalvex.formulaText;
+    add(6, {{"定数", "2"}});
+    EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::tooManyTerms});
+    EXPECT_EQ(kalvex.termCount, 20);
+    EXPECT_EQ(screen.リスト->count(), 20);
+    EXPECT_EQ(formula(), full);
+    // The behaviour's own check still comes first.
+    add(6, {});
+    EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::nothingEntered});
+}
+
+TEST_F(SettingTerms, ValuesBeyondTheFloatRangeAreRefusedOnlyWhereUsed) {
+    add(0, {{"入力(0)", "1"}, {"入力(1)", "1e39"}});
+    add(1, {{"頭", "1"}, {"入力(2)", "-1e39"}});
+    screen.tein->setText("1e40");
+    add(2, {{"頭", "1"}});
+    add(6, {{"定数", "1e999"}});
+    EXPECT_EQ(takeMessages(), std::vector<std::string>(4, messages::numberTooLarge));
+    EXPECT_EQ(kalvex.termCount, 0);
+    EXPECT_EQ(formula(), "F(x)=");
+    // An unused box is stored by the defined narrowing and never read.
+    add(1, {{"頭", "2"}, {"入力(0)", "1"}, {"入力(1)", "1"}});
+    EXPECT_TRUE(takeMessages().empty());
+    EXPECT_EQ(kalvex.baseM[1], std::numeric_limits<float>::infinity());
+    EXPECT_EQ(kalvex.termCount, 1);
+    add(6, {{"定数", "3.4e38"}});
+    EXPECT_TRUE(takeMessages().empty());
+}
+
+TEST_F(SettingTerms, NoShapeChosenIsRefused) {
+    kalvex.selectedShape = 0;
+    type("頭", "2");
+    click(screen.追加);
+    EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::chooseShape});
+    screen.頭->clear();
+    click(screen.追加);
+    EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::coefficientRequired});
+    EXPECT_EQ(kalvex.termCount, 0);
+}
+
+TEST_F(SettingTerms, DeletingMovesTheLaterSlotsDown) {
+    add(0, {{"入力(0)", "3"}, {"入力(1)", "2"}});
+    add(1, {{"頭", "2"}, {"入力(0)", "1"}, {"入力(1)", "1"}, {"入力(2)", "0"}});
+    select(0);
+    click(screen.削除);
+    EXPECT_EQ(entries(screen.リスト), std::vector<std::string>{"2･exp(1･X^1)"});
+    EXPECT_EQ(formula(), "F(x)=2･exp(1･X^1)");
+    EXPECT_EQ(kalvex.termCount, 1);
+    EXPECT_EQ(kalvex.shape[1], 2);
+    EXPECT_EQ(kalvex.termText[1], "+2･exp(1･X^1)");
+    EXPECT_EQ(kalvex.coefA[1], 2.0f);
+    EXPECT_EQ(screen.数->text(), "1");
+    EXPECT_EQ(entries(screen.形状), std::vector<std::string>{"2"});
+
+    select(0);
+    click(screen.削除);
+    EXPECT_EQ(screen.数->text(), "0");
+    EXPECT_EQ(formula(), "F(x)=");
+    EXPECT_EQ(kalvex.termCount, 0);
+    EXPECT_EQ(screen.形状->count(), 0);
+    EXPECT_TRUE(screen.削除->isEnabled());
+}
+
+TEST_F(SettingTerms, FormulaAfterADeletionIsBuiltFromTheList) {
+    add(0, {{"入力(0)", "3"}, {"入力(1)", "2"}});
+    add(6, {{"定数", "0"}});
+    add(1, {{"頭", "-1"}, {"入力(0)", "2"}, {"入力(1)", "1"}});
+    add(6, {{"定数", "5"}});
+    EXPECT_EQ(formula(), "F(x)=3･X^(2)0-1･exp(2･X^1)+5");
+    select(3);
+    click(screen.削除);
+    EXPECT_EQ(formula(), "F(x)=3･X^(2)+0-1･exp(2･X^1)");
+    EXPECT_EQ(kalvex.formulaText, formula().c_str());
+    select(1);
+    click(screen.削除);
+    EXPECT_EQ(formula(), "F(x)=3･X^(2)-1･exp(2･X^1)");
+    // The next addition rebuilds from the term texts again.
+    add(6, {{"定数", "0"}});
+    EXPECT_EQ(formula(), "F(x)=3･X^(2)-1･exp(2･X^1)0");
+}
+
+TEST_F(SettingTerms, NothingSelectedRewritesOnlyTheTexts) {
+    add(6, {{"定数", "5"}});
+    add(0, {{"入力(0)", "3"}, {"入力(1)", "2"}});
+    screen.リスト->clearSelection();
+    screen.リスト->setCurrentRow(-1);
+    const auto shapes = kalvex.shape;
+    const auto texts = kalvex.termText;
+    click(screen.削除);
+    EXPECT_EQ(formula(), "F(x)=5+3･X^(2)");  // the list-based form
+    EXPECT_EQ(kalvex.termCount, 2);
+    EXPECT_EQ(kalvex.shape, shapes);
+    EXPECT_EQ(kalvex.termText, texts);
+    EXPECT_EQ(entries(screen.形状), (std::vector<std::string>{"7", "1"}));
+}
+
+TEST_F(SettingTerms, DeletionCarriesTheBaseWithItsTerm) {
+    add(0, {{"入力(0)", "1"}, {"入力(1)", "1"}});
+    screen.tein->setText("3");
+    add(2, {{"頭", "2"}, {"入力(0)", "1"}, {"入力(1)", "1"}});
+    double before = 0;
+    ASSERT_TRUE(termValueAt(kalvex, 2, 2.0, before));
+    select(0);
+    click(screen.削除);
+    EXPECT_EQ(kalvex.baseM[1], 3.0f);
+    double after = 0;
+    ASSERT_TRUE(termValueAt(kalvex, 1, 2.0, after));
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(after, 18.0);  // 2·3^(1·2^1)
+}
