@@ -61,10 +61,8 @@ protected:
 
     // The graph as drawn, and one pixel of it by user coordinates.
     QImage picture() { return box().picture(); }
-    QPoint pixelOf(double x, double y) {
-        const QPointF p = box().toPixels(x, y);
-        return QPoint(static_cast<int>(p.x()), static_cast<int>(p.y()));
-    }
+    // The pixel a one-pixel pen sets for the point (the nearest one).
+    QPoint pixelOf(double x, double y) { return box().toPixels(x, y).toPoint(); }
     // Whether any pixel within `radius` of the point has the colour.
     bool colourNear(const QImage& image, QPoint at, const QColor& colour, int radius = 1) {
         for (int dy = -radius; dy <= radius; ++dy) {

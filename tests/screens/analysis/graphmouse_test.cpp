@@ -1,0 +1,203 @@
+// Mouse actions on 図. Exact user points go through the picture box's
+// signals, as it delivers them; drags through real pixels where ±½ pixel
+// does not matter.
+#include <QRegularExpression>
+#include <cmath>
+
+#include "analysisfixture.h"
+#include "messages.h"
+
+using Texts = std::vector<std::string>;
+
+class Mouse : public AnalysisTest {
+protected:
+    void SetUp() override {
+        squareMinusTwo();
+        graph("-3", "3");  // the combo's 1E-07 becomes the precision
+        ASSERT_EQ(kalvex.precision, 1e-7);
+    }
+    void press(float x, float y) { emit box().pressed(x, y); }
+    void move(float x, float y) { emit box().moved(x, y); }
+    void release(float x, float y) { emit box().released(x, y); }
+    void drag(float x1, float y1, float x2, float y2) {
+        press(x1, y1);
+        move((x1 + x2) / 2, (y1 + y2) / 2);
+        release(x2, y2);
+    }
+    QColor ink() { return box().foregroundColour(); }
+    QColor at(double x, double y) { return picture().pixelColor(pixelOf(x, y)); }
+};
+
+TEST_F(Mouse, IgnoredUntilAGraphExists) {
+    Kalvex fresh;
+    RecordingMessageSink sink;
+    ScreenRegistry otherRegistry(fresh);
+    QtCanvas otherCanvas(otherRegistry);
+    fresh.attach(&sink, &otherRegistry, &otherCanvas);
+    PictureBox& other = *otherRegistry.analysis().図;
+    const QImage blank = other.picture();
+    emit other.pressed(1, 1);
+    emit other.moved(2, 0);
+    emit other.released(2, 0);
+    EXPECT_EQ(fresh.dragState, 0);
+    EXPECT_EQ(fresh.pressX, 0);
+    EXPECT_EQ(fresh.releaseX, 0);
+    EXPECT_TRUE(sink.shown.empty());
+    EXPECT_EQ(other.picture(), blank);
+}
+
+TEST_F(Mouse, ManualRootIsLabelledAtThePressPoint) {
+    drag(1.6f, 0.5f, 1.2f, -0.5f);
+    QLabel* label = screen().手動解;
+    ASSERT_TRUE(label->isVisible());
+    EXPECT_EQ(label->text(), "1.4142135");
+    EXPECT_EQ(label->pos(), pixelOf(1.6f, 0.5f));
+    EXPECT_NEAR(kalvex.rootEstimate, std::sqrt(2.0), 1e-7);
+    EXPECT_EQ(kalvex.dragState, 0);
+    EXPECT_TRUE(takeMessages().empty());
+
+    // The leader from the root to the label's lower-left corner, then along its lower edge.
+    const QSizeF size = box().userSize(label);
+    const double bottom = 0.5f - size.height();
+    EXPECT_GT(size.height(), 0);
+    EXPECT_TRUE(colourNear(picture(), pixelOf((kalvex.rootEstimate + 1.6f) / 2, bottom / 2), ink()));
+    EXPECT_TRUE(colourNear(picture(), pixelOf(1.6f + size.width() / 2, bottom), ink()));
+
+    // The next press hides it.
+    press(0, 0);
+    EXPECT_FALSE(label->isVisible());
+    release(0, 0);
+}
+
+TEST_F(Mouse, ManualRootThroughRealPixels) {
+    QTest::mousePress(&box(), Qt::LeftButton, Qt::NoModifier, pixelOf(1.6, 0.5));
+    QTest::mouseMove(&box(), pixelOf(1.4, 0));
+    QTest::mouseRelease(&box(), Qt::LeftButton, Qt::NoModifier, pixelOf(1.2, -0.5));
+    EXPECT_EQ(screen().手動解->text(), "1.4142135");
+    EXPECT_TRUE(screen().手動解->isVisible());
+}
+
+TEST_F(Mouse, ManualRootWithoutAChangeOfSignShowsNothing) {
+    drag(1.6f, 0.5f, 1.5f, -0.5f);
+    EXPECT_FALSE(screen().手動解->isVisible());
+    EXPECT_TRUE(takeMessages().empty());
+}
+
+TEST_F(Mouse, ReadoutShowsTheRoundedPressPointAtTheRelease) {
+    drag(1.234f, -0.5f, 1.0f, 0.5f);
+    QLabel* label = screen().itixy;
+    ASSERT_TRUE(label->isVisible());
+    EXPECT_EQ(label->text(), "X = 1.23 Y = -0.5");
+    EXPECT_EQ(label->pos(), pixelOf(1.0f, 0.5f));
+    // The leader back to the point read out.
+    EXPECT_TRUE(colourNear(picture(), pixelOf(1.117, 0), ink()));
+
+    drag(1.125f, -1.125f, 1.0f, 0);  // halves round upwards
+    EXPECT_EQ(label->text(), "X = 1.13 Y = -1.12");
+    press(0, 0);
+    EXPECT_FALSE(label->isVisible());
+    release(0, 0);
+}
+
+TEST_F(Mouse, ZoomThenHomeRestoresTheWholeRangeWithFreshTicks) {
+    drag(-1, 1, 1, -1);
+    EXPECT_EQ(kalvex.viewXMin, -1);
+    EXPECT_EQ(kalvex.viewXMax, 1);
+    EXPECT_EQ(kalvex.viewYMin, -1);
+    EXPECT_EQ(kalvex.viewYMax, 1);
+    EXPECT_NEAR(kalvex.plotLeft, -1.2, 1e-9);
+    EXPECT_EQ(kalvex.rangeStart, -3);
+    // The curve now crosses the picture far more steeply.
+    EXPECT_TRUE(colourNear(picture(), pixelOf(0.5, -1.75 + 1), ink()) == false);
+    EXPECT_TRUE(colourNear(picture(), pixelOf(1.2, 1.2 * 1.2 - 2), ink(), 2));
+
+    kalvex.tickX = 0.5;  // as the tick settings screen may leave it
+    drag(-0.5f, -0.5f, 0.5f, 0.5f);
+    EXPECT_EQ(kalvex.viewXMin, -3);
+    EXPECT_EQ(kalvex.viewXMax, 3);
+    EXPECT_EQ(kalvex.tickX, 0.1);
+    EXPECT_NEAR(kalvex.plotLeft, -3.2, 1e-9);
+    EXPECT_TRUE(colourNear(picture(), pixelOf(2.5, 4.25), ink()));
+}
+
+TEST_F(Mouse, TheSecondReleaseOfADoubleClickRepeatsTheLastAction) {
+    drag(-1, 1, 1, -1);
+    kalvex.viewXMin = -3;
+    kalvex.viewXMax = 3;
+    release(2, 2);  // no press before it
+    EXPECT_EQ(kalvex.viewXMin, -1);
+    EXPECT_EQ(kalvex.viewXMax, 1);
+    EXPECT_EQ(kalvex.releaseX, 1);  // the stored points are the drag's
+
+    // As the window system delivers it: the double click's press is no press.
+    const QPoint a = pixelOf(-2, 4), b = pixelOf(-1, 2);
+    QTest::mousePress(&box(), Qt::LeftButton, Qt::NoModifier, a);
+    QTest::mouseMove(&box(), b);
+    QTest::mouseRelease(&box(), Qt::LeftButton, Qt::NoModifier, b);
+    const double zoomedLeft = kalvex.viewXMin;
+    EXPECT_NEAR(zoomedLeft, -2, 0.01);
+    kalvex.viewXMin = -3;
+    QTest::mouseEvent(QTest::MouseDClick, &box(), Qt::LeftButton, Qt::NoModifier, b);
+    QTest::mouseRelease(&box(), Qt::LeftButton, Qt::NoModifier, b);
+    EXPECT_EQ(kalvex.viewXMin, zoomedLeft);
+}
+
+TEST_F(Mouse, RubberBandFollowsTheMouseAndLeavesWhiteTraces) {
+    const QColor white(255, 255, 255);
+    press(-2, 4);
+    EXPECT_EQ(kalvex.dragState, -1);
+    EXPECT_TRUE(colourNear(picture(), pixelOf(-2, 4), ink(), 0));  // the press point
+    move(0, 2);  // right and down: a rectangle
+    EXPECT_TRUE(colourNear(picture(), pixelOf(-1, 4), ink()));
+    EXPECT_TRUE(colourNear(picture(), pixelOf(-1, 2), ink()));
+    move(-1, 3);  // the old rectangle is erased in white
+    EXPECT_TRUE(colourNear(picture(), pixelOf(-1.5, 2), white));
+    EXPECT_TRUE(colourNear(picture(), pixelOf(-1.5, 3), ink()));
+    move(-3, 5);  // left and up: a line; the erase takes the line's shape
+    EXPECT_TRUE(colourNear(picture(), pixelOf(-2.5, 4.5), ink()));
+    EXPECT_TRUE(colourNear(picture(), pixelOf(-1.5, 3.5), white));
+    EXPECT_TRUE(colourNear(picture(), pixelOf(-1.5, 3), ink()));  // the rectangle stays behind
+    release(-3, 5);  // the readout redraws the picture
+    EXPECT_FALSE(colourNear(picture(), pixelOf(-1.5, 3), ink()));
+    EXPECT_FALSE(colourNear(picture(), pixelOf(-1.5, 2), white));
+    EXPECT_TRUE(screen().itixy->isVisible());
+}
+
+TEST_F(Mouse, MovesWithoutAPressDrawNothing) {
+    const QImage before = picture();
+    move(1, 1);
+    EXPECT_EQ(picture(), before);
+}
+
+TEST_F(Mouse, PressAndReleaseAtOnePointDoNothingButLeaveTheDot) {
+    press(-2, 4);
+    release(-2, 4);
+    EXPECT_EQ(kalvex.viewXMin, -3);
+    EXPECT_FALSE(screen().手動解->isVisible());
+    EXPECT_FALSE(screen().itixy->isVisible());
+    EXPECT_TRUE(colourNear(picture(), pixelOf(-2, 4), ink(), 0));
+}
+
+TEST_F(Mouse, AFlagLeftFromEarlierStopsEachPressRedraw) {
+    kalvex.evalFailed = 1;
+    press(-2, 4);
+    EXPECT_EQ(takeMessages(), Texts{messages::notComputableReached});
+    release(-2, 4);
+}
+
+TEST_F(Mouse, ReadoutOnAMirroredScale) {
+    graph("3", "-3");
+    ASSERT_GT(kalvex.plotLeft, kalvex.plotRight);
+    // Left in user units is right on the screen.
+    const QPoint from = pixelOf(2, 1), to = pixelOf(1.5, 2);
+    ASSERT_GT(to.x(), from.x());
+    QTest::mousePress(&box(), Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(&box(), to);
+    QTest::mouseRelease(&box(), Qt::LeftButton, Qt::NoModifier, to);
+    ASSERT_TRUE(screen().itixy->isVisible());
+    const QRegularExpressionMatch m =
+        QRegularExpression("^X = (\\S+) Y = (\\S+)$").match(screen().itixy->text());
+    ASSERT_TRUE(m.hasMatch()) << screen().itixy->text().toStdString();
+    EXPECT_NEAR(m.captured(1).toDouble(), 2, 0.011);
+    EXPECT_NEAR(m.captured(2).toDouble(), 1, 0.021);
+}
