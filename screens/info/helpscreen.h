@@ -1,17 +1,25 @@
+// The help screen ヘルプ: where the operating manual is to be found. Modeless;
+// its button and its close box close it.
 #pragma once
 
 #include <QWidget>
 
 class Kalvex;
 class ScreenRegistry;
+class QLabel;
+class QPushButton;
 
 class HelpScreen : public QWidget {
     Q_OBJECT
 
 public:
-    HelpScreen(Kalvex& kalvex, ScreenRegistry& registry);
+    // The screen reads and writes no shared state.
+    HelpScreen(Kalvex&, ScreenRegistry&);
+
+    QPushButton* 戻る = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label1 = nullptr;
 
 private:
-    Kalvex& kalvex;
-    ScreenRegistry& registry;
+    void createControls();
 };

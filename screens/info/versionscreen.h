@@ -1,17 +1,33 @@
+// The version screen バージョン表示画面: the program's name, version, dates
+// and the maker's lines, with the program icon. Modeless; its button and its
+// close box close it.
 #pragma once
 
 #include <QWidget>
 
 class Kalvex;
 class ScreenRegistry;
+class QGroupBox;
+class QLabel;
+class QPushButton;
 
 class VersionScreen : public QWidget {
     Q_OBJECT
 
 public:
-    VersionScreen(Kalvex& kalvex, ScreenRegistry& registry);
+    // The screen reads and writes no shared state.
+    VersionScreen(Kalvex&, ScreenRegistry&);
+
+    QGroupBox* Frame1 = nullptr;
+    QLabel* Picture1 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
 
 private:
-    Kalvex& kalvex;
-    ScreenRegistry& registry;
+    void createControls();
 };

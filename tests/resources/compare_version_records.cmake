@@ -1,0 +1,10 @@
+# Fails unless zemo.rc becomes Kalvex.rc when its program name is replaced.
+file(READ "${KALVEX}" kalvex)
+file(READ "${ZEMO}" zemo)
+string(REPLACE "zemo" "Kalvex" renamed "${zemo}")
+if(NOT renamed STREQUAL kalvex)
+  message(FATAL_ERROR "zemo.rc differs from Kalvex.rc in more than the program's name")
+endif()
+if(NOT zemo MATCHES "\"OriginalFilename\", \"zemo.exe\"" OR NOT zemo MATCHES "\"InternalName\", \"zemo\"")
+  message(FATAL_ERROR "zemo.rc does not name its own files")
+endif()
