@@ -1,0 +1,122 @@
+// The automatic analysis end to end, as the user's click runs it: scan and
+// plot, both passes, the refinements, the list filling and the repaint of
+// the screen, under the offscreen platform. The counter outside_share is
+// the part of the time not spent in evaluations of F, at the cost per
+// evaluation measured here for the same F.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <chrono>
+#include <clocale>
+
+#include "analysis/analysisscreen.h"
+#include "kalvex.h"
+#include "platform/look.h"
+#include "platform/qtcanvas.h"
+#include "platform/screenregistry.h"
+#include "recording.h"
+
+namespace {
+
+// Twenty terms of every shape, computable on 0.5 .. 3, with three roots there.
+void fillMixed(Kalvex& k) {
+    k.termCount = 20;
+    for (int i = 1; i <= 20; ++i) {
+        k.shape[i] = static_cast<std::int16_t>((i - 1) % 7 + 1);
+        k.coefA[i] = 0.5f;
+        k.coefB[i] = 1.25f;
+        k.expN[i] = static_cast<float>(i % 3 + 1);
+        k.baseM[i] = 2.0f;
+        k.offsetC[i] = 0.75f;
+        k.constK[i] = -1.5f;
+    }
+    k.coefB[5] = 6;  // sin(6x + c): oscillates across the range
+    k.coefA[5] = 40;
+    k.constK[7] = -60;
+}
+
+// Twenty terms whose sum stays within 0.1 of 0 on 0 .. 1: every fine
+// point is listed, ten thousand entries.
+void fillFlat(Kalvex& k) {
+    k.termCount = 20;
+    for (int i = 1; i <= 20; ++i) {
+        k.shape[i] = 1;
+        k.coefB[i] = 1e-4f;
+        k.expN[i] = static_cast<float>(i % 3 + 1);
+    }
+}
+
+// Nanoseconds per evaluation of F as the module holds it now.
+double nanosecondsPerEvaluation(Kalvex& k) {
+    constexpr int count = 200000;
+    const auto began = std::chrono::steady_clock::now();
+    double x = 0.5;
+    for (int i = 0; i < count; ++i) {
+        k.evalX = x;
+        k.evaluateF();
+        benchmark::DoNotOptimize(k.evalSum);
+        x = x < 3 ? x + 0.0001 : 0.5;
+    }
+    return std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - began).count() / count;
+}
+
+void runAnalysis(benchmark::State& state, void (*fill)(Kalvex&), const char* start, const char* end,
+                 const char* precision) {
+    Kalvex k;
+    RecordingMessageSink messages;
+    ScreenRegistry registry(k);
+    QtCanvas canvas(registry);
+    k.attach(&messages, &registry, &canvas);
+    fill(k);
+    const double perEvaluation = nanosecondsPerEvaluation(k);
+
+    AnalysisScreen& screen = registry.analysis();
+    ScreenRegistry::present(screen);
+    screen.変域[0]->setText(start);
+    screen.変域[1]->setText(end);
+    screen.精度コンボ->setEditText(precision);
+    QApplication::processEvents();
+
+    const long evaluationsBefore = k.evaluations;
+    const auto began = std::chrono::steady_clock::now();
+    for (auto _ : state) {
+        screen.解析->click();
+        screen.repaint();  // graph and list painted before the click returns to the user
+    }
+    const double elapsed =
+        std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - began).count();
+    const double evaluations = static_cast<double>(k.evaluations - evaluationsBefore);
+    state.counters["evaluations"] = evaluations / static_cast<double>(state.iterations());
+    state.counters["entries"] = screen.解リスト->count();
+    state.counters["ns_per_evaluation"] = perEvaluation;
+    state.counters["outside_share"] = 1 - evaluations * perEvaluation / elapsed;
+    if (!messages.shown.empty()) state.SkipWithError(messages.shown.front().c_str());
+}
+
+void automaticAnalysisTwentyTerms(benchmark::State& state) {
+    runAnalysis(state, fillMixed, "0.5", "3", "1E-07");
+}
+BENCHMARK(automaticAnalysisTwentyTerms)->Unit(benchmark::kMillisecond);
+
+void automaticAnalysisTenThousandEntries(benchmark::State& state) {
+    runAnalysis(state, fillFlat, "0", "1", "0.1");
+}
+BENCHMARK(automaticAnalysisTenThousandEntries)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    // Measured without a display, as the screen tests run.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    installApplicationLook(app);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
