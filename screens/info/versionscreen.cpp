@@ -22,8 +22,8 @@ constexpr int windowTop = 3036;
 
 // A fixed dialog frame with a close box and nothing to minimise or maximise.
 VersionScreen::VersionScreen(Kalvex&, ScreenRegistry&)
-    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                           Qt::MSWindowsFixedSizeDialogHint) {
+    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName("バージョン表示画面");
     setWindowTitle("バージョン情報");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -54,7 +54,8 @@ void VersionScreen::createControls() {
 
     Label6 = infoLabel(Frame1, "Label6", QString("E-mail       ") + maker::mailAddress,
                        twipsRect(180, 1920, 3150, 285));
-    Label5 = infoLabel(Frame1, "Label5", QString("URL ") + maker::webAddress, twipsRect(195, 1680, 3255, 240));
+    Label5 =
+        infoLabel(Frame1, "Label5", QString("URL ") + maker::webAddress, twipsRect(195, 1680, 3255, 240));
     Label4 = infoLabel(Frame1, "Label4", "2003.8.17-2003.8.25", twipsRect(195, 1365, 3015, 255));
     Label1 = infoLabel(Frame1, "Label1", "ZEMO", twipsRect(990, 510, 810, 285));
     Label1->setFont(designFont(msPGothic, 12));

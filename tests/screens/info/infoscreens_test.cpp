@@ -67,10 +67,11 @@ protected:
     static void expectReadable(const QLabel* label) {
         SCOPED_TRACE(label->objectName().toStdString());
         const QFontMetrics metrics(label->font());
-        for (char32_t c : label->text().toUcs4()) EXPECT_TRUE(metrics.inFontUcs4(c)) << std::hex << static_cast<std::uint32_t>(c);
+        for (char32_t c : label->text().toUcs4())
+            EXPECT_TRUE(metrics.inFontUcs4(c)) << std::hex << static_cast<std::uint32_t>(c);
         const QRect box = label->contentsRect();
-        const QRect needed = metrics.boundingRect(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                                                  label->text());
+        const QRect needed =
+            metrics.boundingRect(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label->text());
         EXPECT_LE(needed.width(), box.width());
         EXPECT_LE(needed.height(), box.height());
     }
@@ -85,21 +86,21 @@ TEST_F(InfoScreens, VersionScreenIsDesignedAsTheForm) {
     EXPECT_EQ(screen.minimumSize(), screen.maximumSize());
     const QString gothic = "ＭＳ Ｐゴシック";
     const QString mincho = "ＭＳ 明朝";
-    expectDesign(&screen,
-                 {
-                     {"Frame1", "バージョン表示画面", twipsRect(120, 60, 3552, 2820), "", "", 0},
-                     {"Picture1", "Frame1", twipsRect(105, 240, 624, 624), "", "", 0},
-                     {"Command1", "Frame1", twipsRect(2475, 2295, 876, 456), "O\u3000K", mincho, 12},
-                     {"Label6", "Frame1", twipsRect(180, 1920, 3150, 285), "E-mail       kalvex@example.jp",
-                      "", 0},
-                     {"Label5", "Frame1", twipsRect(195, 1680, 3255, 240), "URL http://kalvex.example.jp/",
-                      "", 0},
-                     {"Label4", "Frame1", twipsRect(195, 1365, 3015, 255), "2003.8.17-2003.8.25", "", 0},
-                     {"Label1", "Frame1", twipsRect(990, 510, 810, 285), "ZEMO", gothic, 12},
-                     {"Label2", "Frame1", twipsRect(1635, 795, 1830, 255), "Version 0.9", mincho, 11.4},
-                     {"Label3", "Frame1", twipsRect(1635, 1050, 1650, 315), "Kalvex工房", gothic, 12},
-                 });
-    for (QLabel* label : {screen.Label1, screen.Label2, screen.Label3, screen.Label4, screen.Label5, screen.Label6})
+    expectDesign(
+        &screen,
+        {
+            {"Frame1", "バージョン表示画面", twipsRect(120, 60, 3552, 2820), "", "", 0},
+            {"Picture1", "Frame1", twipsRect(105, 240, 624, 624), "", "", 0},
+            {"Command1", "Frame1", twipsRect(2475, 2295, 876, 456), "O\u3000K", mincho, 12},
+            {"Label6", "Frame1", twipsRect(180, 1920, 3150, 285), "E-mail       kalvex@example.jp", "", 0},
+            {"Label5", "Frame1", twipsRect(195, 1680, 3255, 240), "URL http://kalvex.example.jp/", "", 0},
+            {"Label4", "Frame1", twipsRect(195, 1365, 3015, 255), "2003.8.17-2003.8.25", "", 0},
+            {"Label1", "Frame1", twipsRect(990, 510, 810, 285), "ZEMO", gothic, 12},
+            {"Label2", "Frame1", twipsRect(1635, 795, 1830, 255), "Version 0.9", mincho, 11.4},
+            {"Label3", "Frame1", twipsRect(1635, 1050, 1650, 315), "Kalvex工房", gothic, 12},
+        });
+    for (QLabel* label :
+         {screen.Label1, screen.Label2, screen.Label3, screen.Label4, screen.Label5, screen.Label6})
         expectReadable(label);
     EXPECT_TRUE(QFontMetrics(screen.Command1->font()).inFontUcs4(U'\u3000'));
 }
@@ -109,14 +110,14 @@ TEST_F(InfoScreens, HelpScreenIsDesignedAsTheForm) {
     EXPECT_EQ(screen.windowTitle(), "ヘルプ");
     EXPECT_EQ(screen.size(), twipsRect(0, 0, 5184, 2448).size());
     const QString gothic = "ＭＳ Ｐゴシック";
-    expectDesign(&screen,
-                 {
-                     {"戻る", "ヘルプ画面", twipsRect(3900, 1920, 912, 432), "戻\u3000る", "", 0},
-                     {"Label2", "ヘルプ画面", twipsRect(60, 1140, 4932, 432),
-                      "http://kalvex.example.jp/manual/", gothic, 13.8},
-                     {"Label1", "ヘルプ画面", twipsRect(120, 120, 4872, 912),
-                      "簡単な操作マニュアルは下記ホームページに記載してあります。ごらんください。", gothic, 12},
-                 });
+    expectDesign(&screen, {
+                              {"戻る", "ヘルプ画面", twipsRect(3900, 1920, 912, 432), "戻\u3000る", "", 0},
+                              {"Label2", "ヘルプ画面", twipsRect(60, 1140, 4932, 432),
+                               "http://kalvex.example.jp/manual/", gothic, 13.8},
+                              {"Label1", "ヘルプ画面", twipsRect(120, 120, 4872, 912),
+                               "簡単な操作マニュアルは下記ホームページに記載してあります。ごらんください。",
+                               gothic, 12},
+                          });
     expectReadable(screen.Label1);
     expectReadable(screen.Label2);
     // The address is plain text: nothing to follow or select.
