@@ -59,7 +59,11 @@ double Kalvex::failTerm(const char* message) {
     return 0;
 }
 
-bool Kalvex::hasGraph() const { return positiveFinite(tickX) && positiveFinite(tickY); }
+// Tick steps typed before the first scan give no graph either: without a
+// sweep step the samples would all fall on one x.
+bool Kalvex::hasGraph() const {
+    return positiveFinite(tickX) && positiveFinite(tickY) && sweepStep != 0 && std::isfinite(sweepStep);
+}
 
 void Kalvex::startUp() {
     termCount = 0;

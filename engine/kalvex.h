@@ -85,7 +85,8 @@ public:
     // A point where F cannot be computed: the message, the flag, value 0.
     double failTerm(const char* message);
 
-    // True once a scan has set tick steps that plotGraph can draw with.
+    // True once a scan has set the tick steps and the sweep step that
+    // plotGraph draws with.
     bool hasGraph() const;
 
     // refineRoot gives up after this many evaluations; false position from

@@ -226,6 +226,15 @@ TEST_F(Plot, NothingAtAllBeforeAnyGraph) {
     EXPECT_FALSE(k.hasGraph());
 }
 
+TEST_F(Plot, TickStepsWithoutAScanDrawNothing) {
+    add(power(1, 2));
+    k.tickX = 0.5;
+    k.tickY = 2;
+    k.plotGraph();
+    EXPECT_TRUE(canvas.ops.empty());
+    EXPECT_EQ(k.evaluations, 0);
+}
+
 TEST_F(Plot, HugeTickStepFillsTheSampleArraysAndStops) {
     add(power(1, 1));
     scan(0, 10);
