@@ -1,10 +1,13 @@
 #include "look.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QProxyStyle>
 #include <QTranslator>
+
+#include "info/programicon.h"
 
 namespace {
 
@@ -34,6 +37,7 @@ void installFontSubstitutions() {
 void installApplicationLook(QApplication& app) {
     QApplication::setApplicationName("Kalvex");
     QApplication::setApplicationVersion("1.00");
+    QApplication::setWindowIcon(QIcon(QString::fromUtf8(programIconPath)));
     app.setStyle(new PlainButtonsStyle);
     installFontSubstitutions();
     auto* translator = new QTranslator(&app);
