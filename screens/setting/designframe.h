@@ -1,6 +1,7 @@
-// A frame as the forms are designed: a group box whose single-line border
-// can be switched off while its caption stays, and which reports a click on
-// its own background (not on the controls inside it).
+// A frame as the forms are designed: a group box drawn with its caption on
+// the border line, whose border can be switched off while the caption
+// stays, and which reports a click on its own background (not on the
+// controls inside it).
 #pragma once
 
 #include <QGroupBox>

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolBar>
@@ -75,6 +76,17 @@ public:
 
 protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+// The toolbar has the designed height, which leaves no room for a frame
+// and item margins around the image and the caption.
+class TightToolbarStyle : public QProxyStyle {
+public:
+    TightToolbarStyle() : QProxyStyle(nullptr) {}
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        if (metric == PM_ToolBarFrameWidth || metric == PM_ToolBarItemMargin) return 0;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
 };
 
 void place(QWidget* w, const char* name, int left, int top, int width, int height) {
@@ -174,6 +186,10 @@ void SettingScreen::createToolbar(QWidget* client) {
     Toolbar1->setFloatable(false);
     Toolbar1->setIconSize(QSize(32, 32));
     Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    auto* tight = new TightToolbarStyle;
+    tight->setParent(Toolbar1);
+    Toolbar1->setStyle(tight);
+    Toolbar1->setFont(designFont(msPGothic, 9));
     auto* noToolTips = new NoToolTips(Toolbar1);
     for (const ToolbarButton& tb : toolbarButtons) {
         const QString key = QString::fromUtf8(tb.key);
@@ -206,6 +222,10 @@ void SettingScreen::createFormulaRow(QWidget* client) {
     // The base m has no frame of its own; it is named for what it holds.
     tein = textBox(Frame6, "tein", QString::fromUtf8("底"), 1770, 840, 510, 360);
     ベキラベル = label(Frame6, "ベキラベル", "＾", 2265, 735, 180, 180, 18);
+    // Both full-width glyphs are wider than their boxes; the dot and the
+    // caret sit in the glyph's middle, so centred they stay in view.
+    掛けるラベル->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    ベキラベル->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     括弧[0] = label(Frame6, "括弧(0)", "(", 2430, 855, 270, 555, 18);
 
     枠[1] = frame(Frame6, "枠(1)", "Ｘの係数及び次数", 2715, 255, 4215, 1170);

@@ -150,7 +150,14 @@ TEST_F(SettingCommands, BordersAndShapeListSwitchTogether) {
     EXPECT_FALSE(screen.枠[0]->isVisible());  // shape 7's layout stays
     choose(3);
     EXPECT_FALSE(screen.枠[1]->hasBorder());  // survives a shape choice
+    // The left edge of the frame, below its caption: window colour without a border.
+    auto leftEdge = [this] {
+        const QImage image = screen.Frame4[0]->grab().toImage();
+        return image.pixel(0, image.height() - 3);
+    };
+    EXPECT_EQ(leftEdge(), screen.palette().color(QPalette::Window).rgb());
     screen.h[1]->trigger();
+    EXPECT_EQ(leftEdge(), screen.palette().color(QPalette::Mid).rgb());
     for (int i = 0; i < 3; ++i) {
         EXPECT_TRUE(screen.枠[i]->hasBorder());
         EXPECT_TRUE(screen.Frame4[i]->hasBorder());

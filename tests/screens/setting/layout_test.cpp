@@ -95,6 +95,9 @@ TEST_F(SettingLayout, FontsAndAccessibleNames) {
         EXPECT_EQ(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Name).toStdString(), name);
         EXPECT_EQ(edit->font().family(), QString::fromUtf8(msPGothic)) << box;
         EXPECT_EQ(edit->font().pointSizeF(), 12.0) << box;
+        // Where the Windows face is absent, its stand-in with the same metrics.
+        const QString shown = QFontInfo(edit->font()).family();
+        EXPECT_TRUE(shown == QString::fromUtf8(msPGothic) || shown == "IPAPGothic") << shown.toStdString();
     }
     EXPECT_EQ(screen.f[3]->font().family(), QString::fromUtf8(msPGothic));
     EXPECT_EQ(screen.関数->font().pointSizeF(), 18.0);
