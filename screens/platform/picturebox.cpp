@@ -96,6 +96,10 @@ void PictureBox::moveChildTo(QWidget* child, double x, double y) {
     child->move(bounded(at.x()), bounded(at.y()));
 }
 
+QPoint PictureBox::nearestPixel(QPointF p) {
+    return QPoint(static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y())));
+}
+
 QPointF PictureBox::onEdge(QPointF p) const {
     // The user rectangle's right and bottom edges map to one past the last
     // pixel: fold the half pixel around each edge onto the picture, so a
@@ -149,12 +153,15 @@ std::optional<QLineF> PictureBox::clipped(double x1, double y1, double x2, doubl
 void PictureBox::drawLine(double x1, double y1, double x2, double y2, const QColor& colour) {
     std::optional<QLineF> segment = clipped(x1, y1, x2, y2);
     if (!segment) return;
+    // Whole pixels, rounded as moveChildTo rounds: a line drawn along a
+    // label's edge lands beside the label, never under it.
+    const QLine pixels(nearestPixel(segment->p1()), nearestPixel(segment->p2()));
     QPainter painter(&canvas());
     painter.setPen(QPen(colour, 1));
-    if (segment->p1() == segment->p2()) {
-        painter.drawPoint(segment->p1());
+    if (pixels.p1() == pixels.p2()) {
+        painter.drawPoint(pixels.p1());
     } else {
-        painter.drawLine(*segment);
+        painter.drawLine(pixels);
     }
     update();
 }
@@ -172,13 +179,13 @@ void PictureBox::fillRectangle(double x1, double y1, double x2, double y2, const
     if (!std::isfinite(a.x()) || !std::isfinite(a.y()) || !std::isfinite(b.x()) || !std::isfinite(b.y())) {
         return;
     }
-    const double left = std::clamp(std::min(a.x(), b.x()), -2.0, width() + 2.0);
-    const double right = std::clamp(std::max(a.x(), b.x()), -2.0, width() + 2.0);
-    const double top = std::clamp(std::min(a.y(), b.y()), -2.0, height() + 2.0);
-    const double bottom = std::clamp(std::max(a.y(), b.y()), -2.0, height() + 2.0);
+    const QPoint topLeft = nearestPixel(QPointF(std::clamp(std::min(a.x(), b.x()), -2.0, width() + 2.0),
+                                                std::clamp(std::min(a.y(), b.y()), -2.0, height() + 2.0)));
+    const QPoint bottomRight = nearestPixel(QPointF(std::clamp(std::max(a.x(), b.x()), -2.0, width() + 2.0),
+                                                    std::clamp(std::max(a.y(), b.y()), -2.0, height() + 2.0)));
     QPainter painter(&canvas());
     // Inclusive of both corners, as the outline drawn over the same corners.
-    painter.fillRect(QRectF(QPointF(left, top), QPointF(right + 1, bottom + 1)), colour);
+    painter.fillRect(QRect(topLeft, bottomRight), colour);
     update();
 }
 

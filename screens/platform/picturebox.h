@@ -59,6 +59,8 @@ private:
     std::optional<QLineF> clipped(double x1, double y1, double x2, double y2) const;
     bool scaleUsable() const;
     QPointF onEdge(QPointF pixel) const;
+    // Callers keep coordinates within a few pixels of the widget.
+    static QPoint nearestPixel(QPointF p);
 
     QImage image;
     double scaleLeft = 0, scaleTop = 0, scaleRight = 0, scaleBottom = 0;

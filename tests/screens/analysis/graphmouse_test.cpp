@@ -61,7 +61,8 @@ TEST_F(Mouse, ManualRootIsLabelledAtThePressPoint) {
     const double bottom = 0.5f - size.height();
     EXPECT_GT(size.height(), 0);
     EXPECT_TRUE(colourNear(picture(), pixelOf((kalvex.rootEstimate + 1.6f) / 2, bottom / 2), ink()));
-    EXPECT_TRUE(colourNear(picture(), pixelOf(1.6f + size.width() / 2, bottom), ink()));
+    EXPECT_TRUE(colourNear(picture(), pixelOf(1.6f + size.width() / 2, bottom), ink(), 0));
+    EXPECT_EQ(pixelOf(1.6f, bottom).y(), label->geometry().bottom() + 1);  // beside the label, not under it
 
     // The next press hides it.
     press(0, 0);
