@@ -140,6 +140,7 @@ TEST_F(Analysis, UnusablePrecisionIsRefusedBeforeTheScanAndNeverStored) {
     run("-3", "3", "1e-300");
     EXPECT_EQ(k.precision, 1e-300);
     EXPECT_EQ(list.texts.size(), 2u);
+    EXPECT_FALSE(rootsearch::usablePrecision(NAN));
 }
 
 TEST_F(Analysis, ZeroRangeStopsWithTheScansMessageOnly) {
@@ -256,14 +257,4 @@ TEST(Cut, RoundsDownToAMultipleOfThePrecision) {
     EXPECT_EQ(generalNumberText(rootsearch::cut(-1.41, 0.1)), "-1.5");
     EXPECT_EQ(rootsearch::cut(1e10, 1e-300), 1e10);  // the quotient overflows: uncut
     EXPECT_EQ(rootsearch::cut(-1e10, 1e-300), -1e10);
-}
-
-TEST(Cut, UsablePrecision) {
-    EXPECT_TRUE(rootsearch::usablePrecision(1e-300));
-    EXPECT_TRUE(rootsearch::usablePrecision(5));
-    EXPECT_FALSE(rootsearch::usablePrecision(9e-301));
-    EXPECT_FALSE(rootsearch::usablePrecision(0));
-    EXPECT_FALSE(rootsearch::usablePrecision(-1));
-    EXPECT_FALSE(rootsearch::usablePrecision(INFINITY));
-    EXPECT_FALSE(rootsearch::usablePrecision(NAN));
 }
