@@ -135,14 +135,9 @@ void automaticAnalysis(Kalvex& k, std::string_view startText, std::string_view e
 
     std::vector<Bracket> brackets;
     switch (bracketPass(k, brackets)) {
-        case PassEnd::completed:
-            break;
-        case PassEnd::notComputable:
-            k.showMessage(messages::notComputableReached);
-            return;
-        case PassEnd::stuck:
-            k.showMessage(messages::rangeOrDivisions);
-            return;
+        case PassEnd::completed: break;
+        case PassEnd::notComputable: k.showMessage(messages::notComputableReached); return;
+        case PassEnd::stuck: k.showMessage(messages::rangeOrDivisions); return;
     }
 
     std::vector<double> roots;

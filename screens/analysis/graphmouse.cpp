@@ -41,8 +41,8 @@ void AnalysisScreen::pressOnGraph(float x, float y) {
     if (!kalvex.hasGraph()) return;
     手動解->hide();
     itixy->hide();
-    kalvex.canvas().filledRectangle(toSingle(kalvex.pressX), toSingle(kalvex.pressY), toSingle(kalvex.releaseX),
-                                    toSingle(kalvex.releaseY), colours::white);
+    kalvex.canvas().filledRectangle(toSingle(kalvex.pressX), toSingle(kalvex.pressY),
+                                    toSingle(kalvex.releaseX), toSingle(kalvex.releaseY), colours::white);
     kalvex.plotGraph();
     kalvex.dragState = -1;
     kalvex.pressX = x;
@@ -103,8 +103,8 @@ void AnalysisScreen::home() {
 
 void AnalysisScreen::readOut() {
     図->moveChildTo(itixy, kalvex.releaseX, kalvex.releaseY);
-    itixy->setText("X = " + numberText(twoDecimals(kalvex.pressX)) + " Y = " +
-                   numberText(twoDecimals(kalvex.pressY)));
+    itixy->setText("X = " + numberText(twoDecimals(kalvex.pressX)) +
+                   " Y = " + numberText(twoDecimals(kalvex.pressY)));
     itixy->show();
     kalvex.plotGraph();
     // A leader from the point read out to its label.
@@ -138,7 +138,8 @@ void AnalysisScreen::manualRoot() {
     const double w = size.width(), h = size.height();
     const float labelBottom = toSingle(kalvex.pressY - h);
     // From the root on the x axis to the label's lower-left corner, then along its lower edge.
-    kalvex.canvas().line(toSingle(kalvex.rootEstimate), 0, toSingle(kalvex.pressX), labelBottom, std::nullopt);
+    kalvex.canvas().line(toSingle(kalvex.rootEstimate), 0, toSingle(kalvex.pressX), labelBottom,
+                         std::nullopt);
     kalvex.canvas().line(toSingle(kalvex.pressX), labelBottom, toSingle(kalvex.pressX + w), labelBottom,
                          std::nullopt);
     図->moveChildTo(手動解, kalvex.pressX, kalvex.pressY);

@@ -125,7 +125,12 @@ std::optional<QLineF> PictureBox::clipped(double x1, double y1, double x2, doubl
     const double xmin = -2, ymin = -2, xmax = width() + 2, ymax = height() + 2;
     enum { Left = 1, Right = 2, Top = 4, Bottom = 8 };
     auto code = [&](QPointF p) {
-        return (p.x() < xmin ? Left : p.x() > xmax ? Right : 0) | (p.y() < ymin ? Top : p.y() > ymax ? Bottom : 0);
+        return (p.x() < xmin   ? Left
+                : p.x() > xmax ? Right
+                               : 0) |
+               (p.y() < ymin   ? Top
+                : p.y() > ymax ? Bottom
+                               : 0);
     };
     QPointF p = a, q = b;
     int cp = code(p), cq = code(q);
@@ -138,10 +143,13 @@ std::optional<QLineF> PictureBox::clipped(double x1, double y1, double x2, doubl
         QPointF at;
         if (out & (Left | Right)) {
             const double edge = out & Left ? xmin : xmax;
-            at = QPointF(edge, moving.y() + (other.y() - moving.y()) * ((edge - moving.x()) / (other.x() - moving.x())));
+            at = QPointF(edge, moving.y() + (other.y() - moving.y()) *
+                                                ((edge - moving.x()) / (other.x() - moving.x())));
         } else {
             const double edge = out & Top ? ymin : ymax;
-            at = QPointF(moving.x() + (other.x() - moving.x()) * ((edge - moving.y()) / (other.y() - moving.y())), edge);
+            at = QPointF(
+                moving.x() + (other.x() - moving.x()) * ((edge - moving.y()) / (other.y() - moving.y())),
+                edge);
         }
         if (!std::isfinite(at.x()) || !std::isfinite(at.y())) return std::nullopt;
         moving = at;
@@ -181,8 +189,9 @@ void PictureBox::fillRectangle(double x1, double y1, double x2, double y2, const
     }
     const QPoint topLeft = nearestPixel(QPointF(std::clamp(std::min(a.x(), b.x()), -2.0, width() + 2.0),
                                                 std::clamp(std::min(a.y(), b.y()), -2.0, height() + 2.0)));
-    const QPoint bottomRight = nearestPixel(QPointF(std::clamp(std::max(a.x(), b.x()), -2.0, width() + 2.0),
-                                                    std::clamp(std::max(a.y(), b.y()), -2.0, height() + 2.0)));
+    const QPoint bottomRight =
+        nearestPixel(QPointF(std::clamp(std::max(a.x(), b.x()), -2.0, width() + 2.0),
+                             std::clamp(std::max(a.y(), b.y()), -2.0, height() + 2.0)));
     QPainter painter(&canvas());
     // Inclusive of both corners, as the outline drawn over the same corners.
     painter.fillRect(QRect(topLeft, bottomRight), colour);

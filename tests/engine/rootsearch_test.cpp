@@ -1,9 +1,10 @@
+#include "rootsearch.h"
+
 #include <chrono>
 #include <cmath>
 
 #include "enginefixture.h"
 #include "numbertext.h"
-#include "rootsearch.h"
 
 namespace {
 
@@ -165,8 +166,8 @@ TEST_F(Analysis, FailureOnlyInThePlotsSamplesGivesThreeMessages) {
     add(log(1, 1, 1, 0));  // ln x: the range is fine, three ticks before it are not
     fillListWithOldEntries();
     run("0.01", "1", "0.1");
-    EXPECT_EQ(sink.shown, (Texts{messages::logArgument, messages::notComputableReached,
-                                 messages::notComputableInRange}));
+    EXPECT_EQ(sink.shown,
+              (Texts{messages::logArgument, messages::notComputableReached, messages::notComputableInRange}));
     EXPECT_EQ(list.texts, Texts{"old"});
     EXPECT_FALSE(canvas.ops.empty());  // cleared, frame: what plotGraph drew before it stopped
 }
@@ -238,7 +239,8 @@ TEST_F(Analysis, NoRangeHangs) {
         sink.shown.clear();
         const auto began = std::chrono::steady_clock::now();
         run(c.start, c.end, "0.1");
-        EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(5)) << c.start << " " << c.end;
+        EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(5))
+            << c.start << " " << c.end;
         EXPECT_EQ(sink.shown, c.messages) << c.start << " " << c.end;
     }
 }

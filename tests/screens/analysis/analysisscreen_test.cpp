@@ -87,8 +87,8 @@ TEST_F(Layout, Fonts) {
     const struct {
         QWidget* w;
         double size;
-    } designed[] = {{screen().軸幅[0], 11.4}, {screen().軸幅[1], 11.4}, {screen().式ラベル, 11.4},
-                    {screen().計算, 10.8},    {screen().式, 10.8},      {screen().解析, 10.8},
+    } designed[] = {{screen().軸幅[0], 11.4},  {screen().軸幅[1], 11.4}, {screen().式ラベル, 11.4},
+                    {screen().計算, 10.8},     {screen().式, 10.8},      {screen().解析, 10.8},
                     {screen().精度コンボ, 9.6}};
     for (const auto& d : designed) {
         EXPECT_EQ(d.w->font().family(), "ＭＳ Ｐゴシック") << d.w->objectName().toStdString();
@@ -124,10 +124,12 @@ TEST_F(Layout, FocusStartsInTheStartBoxAndFollowsTheDesignedOrder) {
         return names;
     };
     // The hidden list takes no focus.
-    EXPECT_EQ(order(), QStringList({"変域(0)", "変域(1)", "図", "解析", "式", "精度コンボ", "計算", "グラフ", "変域(0)"}));
+    EXPECT_EQ(order(), QStringList({"変域(0)", "変域(1)", "図", "解析", "式", "精度コンボ", "計算", "グラフ",
+                                    "変域(0)"}));
     screen().解リスト->show();
     screen().変域[0]->setFocus();
-    EXPECT_EQ(order(), QStringList({"変域(0)", "変域(1)", "図", "解析", "式", "精度コンボ", "計算", "解リスト", "グラフ"}));
+    EXPECT_EQ(order(), QStringList({"変域(0)", "変域(1)", "図", "解析", "式", "精度コンボ", "計算",
+                                    "解リスト", "グラフ"}));
 }
 
 TEST_F(Layout, LoadSetsPrecisionAndFillsTheCombo) {
@@ -140,7 +142,8 @@ TEST_F(Layout, LoadSetsPrecisionAndFillsTheCombo) {
     EXPECT_EQ(s.精度コンボ->itemText(2), "0.0001");
     EXPECT_EQ(s.精度コンボ->itemText(3), "1E-05");
     EXPECT_EQ(s.精度コンボ->itemText(19), "1E-21");
-    for (int i = 0; i < 20; ++i) EXPECT_TRUE(s.精度コンボ->itemText(i).contains(QRegularExpression("^(0\\.0*1|1E-\\d\\d)$")));
+    for (int i = 0; i < 20; ++i)
+        EXPECT_TRUE(s.精度コンボ->itemText(i).contains(QRegularExpression("^(0\\.0*1|1E-\\d\\d)$")));
     EXPECT_EQ(s.精度コンボ->currentText(), "1E-07");
     EXPECT_TRUE(s.精度コンボ->isEditable());
     EXPECT_TRUE(s.変域[0]->text().isEmpty());
@@ -288,8 +291,8 @@ TEST_F(AutoAnalysis, FailuresKeepTheListAsTheirStepLeavesIt) {
 
     // Only in the plot's samples beyond the range: three messages.
     analyse("0.01", "1", "0.1");
-    EXPECT_EQ(takeMessages(), (Texts{messages::logArgument, messages::notComputableReached,
-                                     messages::notComputableInRange}));
+    EXPECT_EQ(takeMessages(),
+              (Texts{messages::logArgument, messages::notComputableReached, messages::notComputableInRange}));
     EXPECT_EQ(listed().size(), 2);
 }
 

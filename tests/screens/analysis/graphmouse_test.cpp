@@ -148,7 +148,7 @@ TEST_F(Mouse, RubberBandFollowsTheMouseAndLeavesWhiteTraces) {
     press(-2, 4);
     EXPECT_EQ(kalvex.dragState, -1);
     EXPECT_TRUE(colourNear(picture(), pixelOf(-2, 4), ink(), 0));  // the press point
-    move(0, 2);  // right and down: a rectangle
+    move(0, 2);                                                    // right and down: a rectangle
     EXPECT_TRUE(colourNear(picture(), pixelOf(-1, 4), ink()));
     EXPECT_TRUE(colourNear(picture(), pixelOf(-1, 2), ink()));
     move(-1, 3);  // the old rectangle is erased in white
@@ -158,7 +158,7 @@ TEST_F(Mouse, RubberBandFollowsTheMouseAndLeavesWhiteTraces) {
     EXPECT_TRUE(colourNear(picture(), pixelOf(-2.5, 4.5), ink()));
     EXPECT_TRUE(colourNear(picture(), pixelOf(-1.5, 3.5), white));
     EXPECT_TRUE(colourNear(picture(), pixelOf(-1.5, 3), ink()));  // the rectangle stays behind
-    release(-3, 5);  // the readout redraws the picture
+    release(-3, 5);                                               // the readout redraws the picture
     EXPECT_FALSE(colourNear(picture(), pixelOf(-1.5, 3), ink()));
     EXPECT_FALSE(colourNear(picture(), pixelOf(-1.5, 2), white));
     EXPECT_TRUE(screen().itixy->isVisible());

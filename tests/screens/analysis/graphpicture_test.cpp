@@ -24,8 +24,10 @@ TEST_F(Picture, RedAxesBlueFrameAndTheBlackCurve) {
     EXPECT_EQ(ink, QColor(Qt::black));
     EXPECT_NE(box().backgroundColour(), ink);
 
-    for (double y : {5.0, 3.0, 1.0, -1.0}) EXPECT_TRUE(colourNear(image, pixelOf(0, y), red)) << "y axis at " << y;
-    for (double x : {-2.5, -0.5, 0.5, 2.5}) EXPECT_TRUE(colourNear(image, pixelOf(x, 0), red)) << "x axis at " << x;
+    for (double y : {5.0, 3.0, 1.0, -1.0})
+        EXPECT_TRUE(colourNear(image, pixelOf(0, y), red)) << "y axis at " << y;
+    for (double x : {-2.5, -0.5, 0.5, 2.5})
+        EXPECT_TRUE(colourNear(image, pixelOf(x, 0), red)) << "x axis at " << x;
 
     // The frame lies on all four edges of the picture.
     const int row = pixelOf(0, 5).y(), column = pixelOf(-0.5, 0).x();
