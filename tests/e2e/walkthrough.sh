@@ -1,0 +1,238 @@
+#!/usr/bin/env bash
+# Drives the real program in a real X window as a user would, with xdotool
+# only: composes F(x) = x² − 2 on the setting screen, opens the analysis
+# screen, types the range −3 to 3, clicks グラフ and 自動解析, drags on the
+# graph (manual root, readout, zoom, home), sets tick steps with grid lines,
+# marks a point on the calculation screen, and opens the version and help
+# screens. Saves a screenshot after each step and checks what can be seen
+# from outside: the windows and their captions, the red axes, the blue
+# frame, the dark curve, the yellow grid.
+#
+#   walkthrough.sh [path/to/Kalvex] [screenshot folder]
+#
+# Exits 77 (skipped) where Xvfb, xdotool or ImageMagick is missing or Xvfb
+# cannot start. Positions are those of the designed forms at 96 dots per
+# inch, relative to each window's client area.
+set -uo pipefail
+
+program="${1:-build/app/Kalvex}"
+shots="${2:-shots}"
+mkdir -p "$shots"
+rm -f "$shots"/*.png
+
+for tool in Xvfb xdotool import convert; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+display=""
+for n in $(seq 50 99); do
+    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
+done
+[ -n "$display" ] || { echo "SKIP: no free display"; exit 77; }
+
+Xvfb "$display" -screen 0 1280x1024x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+app=""
+cleanup() {
+    [ -n "$app" ] && kill "$app" 2>/dev/null
+    kill "$xvfb" 2>/dev/null
+    wait 2>/dev/null
+}
+trap cleanup EXIT
+export DISPLAY="$display"
+started=""
+for _ in $(seq 100); do
+    if xdotool getmouselocation >/dev/null 2>&1; then started=yes; break; fi
+    sleep 0.1
+done
+[ -n "$started" ] || { echo "SKIP: Xvfb did not start on $display"; exit 77; }
+
+# An inherited offscreen platform would make the windows invisible to X.
+QT_QPA_PLATFORM=xcb "$program" >"$shots/program.log" 2>&1 &
+app=$!
+
+failures=0
+check() {  # check "what" command...
+    local what="$1"
+    shift
+    if "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
+}
+
+window() {  # the visible window whose name matches, waited for
+    local id=""
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)
+        [ -n "$id" ] && break
+        sleep 0.1
+    done
+    echo "$id"
+}
+origin() { xdotool getwindowgeometry --shell "$1" | awk -F= '/^X=/{x=$2} /^Y=/{y=$2} END{print x, y}'; }
+height() { xdotool getwindowgeometry --shell "$1" | awk -F= '/^HEIGHT=/{print $2}'; }
+# The client area lies below the menu bar: the window's height less the
+# designed client height gives the menu bar's.
+clientHeights=()
+clickAt() {  # clickAt window x y [client height in pixels]: client-relative click
+    local ox oy menu=0
+    read -r ox oy < <(origin "$1")
+    [ -n "${4:-}" ] && menu=$(($(height "$1") - $4))
+    xdotool mousemove $((ox + $2)) $((oy + menu + $3)) click 1
+    sleep 0.3
+}
+retype() {  # select what a box holds and type over it
+    xdotool key ctrl+a
+    xdotool type -- "$1"
+}
+shot() { sleep 0.6; import -window root "$shots/$1.png"; echo "saved $shots/$1.png"; }
+
+pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info: 2>/dev/null; }
+# Counts the pixels of a colour in a rectangle of a screenshot.
+countColour() {  # countColour png x y w h RRGGBB
+    convert "$1" -crop "$4x$5+$2+$3" +repage txt:- 2>/dev/null | grep -c -i "#$6"
+}
+darkNear() {  # a dark pixel within 3 pixels of (x, y)
+    convert "$1" -crop "7x7+$(($2 - 3))+$(($3 - 3))" +repage -colorspace gray -format "%[fx:minima.r<0.35]" info: \
+        2>/dev/null | grep -q 1
+}
+atLeast() { [ "$1" -ge "$2" ]; }
+
+# --- Setting screen: compose x² − 2 --------------------------------------
+setting=$(window '方程式設定画面')
+check "the setting screen opens" test -n "$setting"
+[ -n "$setting" ] || exit 1
+check "its caption" test "$(xdotool getwindowname "$setting")" = "方程式の解法　　(方程式設定画面）"
+S=399  # designed client height, 5988 twips
+clickAt "$setting" 159 141 $S; xdotool type 1      # shape x^n: coefficient b
+clickAt "$setting" 239 123 $S; xdotool type 2      # power n
+clickAt "$setting" 135 204 $S                      # 追加
+clickAt "$setting" 27 260 $S                       # shape 定数
+clickAt "$setting" 164 141 $S; xdotool type -- -2  # k
+clickAt "$setting" 135 204 $S                      # 追加
+shot 1-setting
+clickAt "$setting" 19 15 $S                        # toolbar 解法
+
+# --- Analysis screen: graph and automatic analysis -------------------------
+analysis=$(window '^解析画面$')
+check "the analysis screen opens" test -n "$analysis"
+[ -n "$analysis" ] || exit 1
+A=724  # designed client height, 10860 twips
+shot 2-analysis-opened
+# The start box has the focus when the screen opens.
+xdotool type -- -3
+xdotool key Tab
+xdotool type 3
+clickAt "$analysis" 212 42 $A                      # グラフ
+shot 3-graph
+clickAt "$analysis" 471 56 $A                      # 自動解析
+shot 4-automatic-analysis
+
+# The graph's scale, found in the picture: the blue frame's left edge is
+# x = -3.2 and its top edge y = 7.2 (two ticks of 0.1 beyond the data), and
+# the red axes cross at (0, 0).
+colourColumns() {  # columns of row $2 in colour $3
+    convert "$1" -crop 1280x1+0+"$2" +repage txt:- | awk -v c="$3" 'toupper($0) ~ c {split($1, p, ","); print p[1]}'
+}
+colourRows() {  # rows of column $2 in colour $3
+    convert "$1" -crop 1x1024+"$2"+0 +repage txt:- | awk -v c="$3" 'toupper($0) ~ c {split($1, p, ","); sub(":", "", p[2]); print p[2]}'
+}
+picture="$shots/4-automatic-analysis.png"
+read -r ox oy < <(origin "$analysis")
+probeRow=$((oy + 300))
+left=$(colourColumns "$picture" "$probeRow" '#0000C8' | head -n1)
+yAxis=$(colourColumns "$picture" "$probeRow" '#FF0000' | head -n1)
+probeColumn=$((${left:-0} + 40))
+top=$(colourRows "$picture" "$probeColumn" '#0000C8' | head -n1)
+xAxis=$(colourRows "$picture" "$probeColumn" '#FF0000' | head -n1)
+check "the blue frame is drawn" test -n "$left" -a -n "$top"
+check "the red axes are drawn" test -n "$yAxis" -a -n "$xAxis"
+if [ -z "$left" ] || [ -z "$top" ] || [ -z "$yAxis" ] || [ -z "$xAxis" ]; then exit 1; fi
+echo "frame left $left top $top, axes at column $yAxis row $xAxis"
+frameLeft=3.2  # user distance from the y axis to the frame's left edge
+frameTop=7.2   # and from the x axis to its top edge
+at() {  # screen pixel of the user point ($1, $2)
+    awk -v x="$1" -v y="$2" -v l="$left" -v t="$top" -v c="$yAxis" -v a="$xAxis" -v fl="$frameLeft" -v ft="$frameTop" \
+        'BEGIN { printf "%d %d\n", c + x * (c - l) / fl + 0.5, a - y * (a - t) / ft + 0.5 }'
+}
+for x in -2.5 -1 1 2 2.5; do
+    read -r px py < <(at "$x" "$(awk -v x="$x" 'BEGIN{print x*x-2}')")
+    check "the curve passes through x = $x" darkNear "$picture" "$px" "$py"
+done
+read -r px py < <(at 1 5)
+check "nothing is drawn where the curve is not" test "$(pixel "$picture" "$px" "$py")" != "000000"
+
+dragUser() {  # press at ($1, $2), move through, release at ($3, $4)
+    read -r px py < <(at "$1" "$2")
+    read -r rx ry < <(at "$3" "$4")
+    xdotool mousemove "$px" "$py" mousedown 1
+    for step in 1 2 3 4 5; do
+        xdotool mousemove $((px + (rx - px) * step / 6)) $((py + (ry - py) * step / 6))
+        sleep 0.05
+    done
+    xdotool mousemove "$rx" "$ry" mouseup 1
+    sleep 0.3
+}
+
+dragUser 1.6 0.5 1.2 -0.5     # left and down: manual root, 1.4142135 at the press point
+shot 5-manual-root
+read -r px py < <(at 1.6 0.5)
+check "the manual root's label is shown at the press point" \
+    atLeast "$(countColour "$shots/5-manual-root.png" "$px" "$py" 70 20 000000)" 20
+dragUser 1.234 -0.5 0.6 1.5   # left and up: readout of the press point
+shot 6-readout
+read -r px py < <(at 0.6 1.5)
+check "the readout is shown at the release point" \
+    atLeast "$(countColour "$shots/6-readout.png" "$px" "$py" 120 20 000000)" 20
+dragUser -2 3 2 -1.5          # right and down: zoom
+shot 7-zoom
+check "the zoom changes the picture" test "$(countColour "$shots/7-zoom.png" "$left" "$probeRow" 900 1 FF0000)" -ge 1
+read -r cx cy < <(at 0 0)     # right and up on the zoomed picture: home
+xdotool mousemove $((cx - 40)) $((cy + 40)) mousedown 1 mousemove $((cx + 40)) $((cy - 40)) mouseup 1
+shot 8-home
+check "home restores the whole range" \
+    test "$(colourColumns "$shots/8-home.png" "$probeRow" '#0000C8' | head -n1)" = "$left"
+
+# --- Tick settings screen: grid lines every 0.5 and 2 ----------------------
+clickAt "$analysis" 20 -10 $A                      # menu 目盛
+ticks=$(window '^目盛設定画面$')
+check "the tick settings screen opens" test -n "$ticks"
+if [ -n "$ticks" ]; then
+    shot 9-ticks
+    clickAt "$ticks" 252 65; retype 0.5            # x間隔
+    clickAt "$ticks" 252 113; retype 2             # Y間隔
+    clickAt "$ticks" 289 164                       # 設定終了
+    shot 10-grid
+    check "grid lines are drawn in yellow" \
+        atLeast "$(countColour "$shots/10-grid.png" "$left" "$probeRow" 900 1 FFFF00)" 10
+    # Steps of 0.5 and 2 put the frame two steps beyond the data: at x = -4, y = 10.
+    frameLeft=4
+    frameTop=10
+    yAxis=$(colourColumns "$shots/10-grid.png" "$probeRow" '#FF0000' | head -n1)
+    xAxis=$(colourRows "$shots/10-grid.png" "$probeColumn" '#FF0000' | head -n1)
+fi
+
+# --- Calculation screen: F(3) = 7 marked on the graph -----------------------
+clickAt "$analysis" 567 57 $A                      # 個々の計算
+calculation=$(window '^計算画面$')
+check "the calculation screen opens" test -n "$calculation"
+if [ -n "$calculation" ]; then
+    clickAt "$calculation" 65 39; retype 2         # x値
+    clickAt "$calculation" 126 40                  # 計算
+    shot 11-calculation
+    read -r px py < <(at 2 1)
+    check "a guide line runs up from x = 2" darkNear "$shots/11-calculation.png" "$px" "$py"
+fi
+
+# --- Version and help screens ----------------------------------------------
+xdotool windowactivate --sync "$setting" 2>/dev/null || xdotool windowraise "$setting"
+clickAt "$setting" 200 -10 $S                      # menu ﾊﾞｰｼﾞｭﾝ
+version=$(window '^バージョン情報$')
+check "the version screen opens" test -n "$version"
+clickAt "$setting" 140 -10 $S                      # menu ヘルプ
+help=$(window '^ヘルプ$')
+check "the help screen opens" test -n "$help"
+shot 12-version-and-help
+
+kill -0 "$app" 2>/dev/null
+check "the program is still running" test $? -eq 0
+echo "$failures failed checks; screenshots in $shots"
+[ "$failures" -eq 0 ]
