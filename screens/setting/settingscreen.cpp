@@ -18,12 +18,12 @@
 #include <vector>
 
 #include "analysis/analysisscreen.h"
-#include "designframe.h"
 #include "info/helpscreen.h"
 #include "info/versionscreen.h"
 #include "kalvex.h"
 #include "messages.h"
 #include "numbertext.h"
+#include "platform/designframe.h"
 #include "platform/look.h"
 #include "platform/screenregistry.h"
 #include "platform/twips.h"

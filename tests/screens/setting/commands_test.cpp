@@ -8,8 +8,8 @@
 #include "info/helpscreen.h"
 #include "info/versionscreen.h"
 #include "messages.h"
+#include "platform/designframe.h"
 #include "platform/twips.h"
-#include "setting/designframe.h"
 #include "settingfixture.h"
 
 namespace {

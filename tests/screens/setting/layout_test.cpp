@@ -4,9 +4,9 @@
 #include <QToolBar>
 #include <map>
 
+#include "platform/designframe.h"
 #include "platform/look.h"
 #include "platform/twips.h"
-#include "setting/designframe.h"
 #include "settingfixture.h"
 
 namespace {
