@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QEvent>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,6 +12,7 @@
 #include "calculation/calculationscreen.h"
 #include "kalvex.h"
 #include "numbertext.h"
+#include "platform/designframe.h"
 #include "platform/look.h"
 #include "platform/picturebox.h"
 #include "platform/screenregistry.h"
@@ -90,7 +90,7 @@ void AnalysisScreen::createControls(QWidget* client) {
     const QFont labelFont = designFont(msPGothic, 11.4);
     const QFont buttonFont = designFont(msPGothic, 10.8);
 
-    軸幅枠 = named(new QGroupBox("目盛間隔", client), "軸幅枠");
+    軸幅枠 = named(new DesignFrame("目盛間隔", client), "軸幅枠");
     軸幅枠->setGeometry(twipsRect(12015, 315, 2235, 1410));
     軸幅枠->hide();
     軸幅[1] = named(new QLabel(軸幅枠), "軸幅(1)");
@@ -118,7 +118,7 @@ void AnalysisScreen::createControls(QWidget* client) {
     計算->setFont(buttonFont);
     connect(計算, &QPushButton::clicked, this, &AnalysisScreen::calculationCommand);
 
-    Frame3 = named(new QGroupBox("精度", client), "Frame3");
+    Frame3 = named(new DesignFrame("精度", client), "Frame3");
     Frame3->setGeometry(twipsRect(3810, 135, 2268, 945));
     精度コンボ = named(new QComboBox(Frame3), "精度コンボ");
     精度コンボ->setGeometry(twipsRect(165, 435, 1980, 288));
@@ -154,14 +154,14 @@ void AnalysisScreen::createControls(QWidget* client) {
     opaqueOverGraph(itixy, 図);
     itixy->hide();
 
-    Frame1 = named(new QGroupBox("解析の範囲(X座標値）", client), "Frame1");
+    Frame1 = named(new DesignFrame("解析の範囲(X座標値）", client), "Frame1");
     Frame1->setGeometry(twipsRect(120, 120, 2475, 930));
-    Frame2[1] = named(new QGroupBox("終了", Frame1), "Frame2(1)");
+    Frame2[1] = named(new DesignFrame("終了", Frame1), "Frame2(1)");
     Frame2[1]->setGeometry(twipsRect(1290, 240, 1065, 585));
     変域[1] = named(new QLineEdit(Frame2[1]), "変域(1)");
     変域[1]->setGeometry(twipsRect(105, 225, 795, 285));
     変域[1]->setAccessibleName("終了");
-    Frame2[0] = named(new QGroupBox("開始", Frame1), "Frame2(0)");
+    Frame2[0] = named(new DesignFrame("開始", Frame1), "Frame2(0)");
     Frame2[0]->setGeometry(twipsRect(165, 240, 1065, 600));
     変域[0] = named(new QLineEdit(Frame2[0]), "変域(0)");
     変域[0]->setGeometry(twipsRect(165, 225, 795, 285));

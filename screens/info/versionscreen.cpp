@@ -1,6 +1,5 @@
 #include "versionscreen.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -8,6 +7,7 @@
 #include "info/infolabel.h"
 #include "info/maker.h"
 #include "info/programicon.h"
+#include "platform/designframe.h"
 #include "platform/look.h"
 #include "platform/twips.h"
 
@@ -33,7 +33,7 @@ VersionScreen::VersionScreen(Kalvex&, ScreenRegistry&)
 }
 
 void VersionScreen::createControls() {
-    Frame1 = new QGroupBox(this);
+    Frame1 = new DesignFrame(QString(), this);
     Frame1->setObjectName("Frame1");
     Frame1->setGeometry(twipsRect(120, 60, 3552, 2820));
 

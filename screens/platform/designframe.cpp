@@ -1,5 +1,6 @@
 #include "designframe.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -9,6 +10,8 @@ namespace {
 
 // Where a caption begins, from the frame's left edge.
 constexpr int captionLeft = 90;
+// The gap in the line on either side of the caption, in pixels.
+constexpr int captionPadding = 2;
 
 }  // namespace
 
@@ -20,28 +23,38 @@ void DesignFrame::setBorder(bool on) {
     update();
 }
 
+QRect DesignFrame::borderRect() const {
+    const int middle = QFontMetrics(font()).height() / 2;
+    return QRect(0, middle, width() - 2, height() - middle - 2);
+}
+
+QRect DesignFrame::captionRect() const {
+    if (title().isEmpty()) return QRect();
+    const QFontMetrics metrics(font());
+    return QRect(twipsToPixels(captionLeft), 0, metrics.horizontalAdvance(title()) + 2 * captionPadding,
+                 metrics.height());
+}
+
 // Drawn as the forms were designed: an etched line whose top runs through
 // the middle of the caption, the caption on the window colour. Styles draw
 // group boxes with the caption above the line, which the positions of the
 // controls inside were not made for.
 void DesignFrame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QFontMetrics metrics(font());
     if (border) {
-        const QRect line(0, metrics.height() / 2, width() - 2, height() - metrics.height() / 2 - 2);
+        const QRect line = borderRect();
         painter.setPen(palette().color(QPalette::Light));
         painter.drawRect(line.translated(1, 1));
         painter.setPen(palette().color(QPalette::Mid));
         painter.drawRect(line);
     }
-    if (!title().isEmpty()) {
-        const int padding = 2;
-        const QRect caption(twipsToPixels(captionLeft), 0, metrics.horizontalAdvance(title()) + 2 * padding,
-                            metrics.height());
+    const QRect caption = captionRect();
+    if (!caption.isEmpty()) {
         painter.fillRect(caption, palette().color(QPalette::Window));
         painter.setPen(
             palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-        painter.drawText(caption.adjusted(padding, 0, -padding, 0), Qt::AlignLeft | Qt::AlignTop, title());
+        painter.drawText(caption.adjusted(captionPadding, 0, -captionPadding, 0),
+                         Qt::AlignLeft | Qt::AlignTop, title());
     }
 }
 

@@ -1,7 +1,8 @@
 // A frame as the forms are designed: a group box drawn with its caption on
 // the border line, whose border can be switched off while the caption
 // stays, and which reports a click on its own background (not on the
-// controls inside it).
+// controls inside it). The controls inside are placed from the frame's
+// outer top-left corner, as designed, not from a style's contents rect.
 #pragma once
 
 #include <QGroupBox>
@@ -14,6 +15,13 @@ public:
 
     void setBorder(bool on);
     bool hasBorder() const { return border; }
+
+    // The etched line's rectangle: its top runs through the middle of the
+    // caption's line, also when there is no caption.
+    QRect borderRect() const;
+    // The caption with the window-coloured gap around it that breaks the
+    // line; empty when there is no caption.
+    QRect captionRect() const;
 
 signals:
     void backgroundClicked();

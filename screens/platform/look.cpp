@@ -40,6 +40,9 @@ void installApplicationLook(QApplication& app) {
     QApplication::setWindowIcon(QIcon(QString::fromUtf8(programIconPath)));
     app.setStyle(new PlainButtonsStyle);
     installFontSubstitutions();
+    // The forms were laid out for this face and size wherever a control has
+    // no font of its own: frame captions, buttons and labels fit as designed.
+    QApplication::setFont(designFont(msPGothic, 9));
     auto* translator = new QTranslator(&app);
     if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), "qtbase", "_",
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

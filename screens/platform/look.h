@@ -15,5 +15,5 @@ QFont designFont(const char* family, double pointSize);
 void installFontSubstitutions();
 
 // Style without icons on dialog buttons, Qt's own Japanese texts, font
-// substitutions, name and version.
+// substitutions and the forms' default font, name and version.
 void installApplicationLook(QApplication& app);

@@ -1,16 +1,18 @@
 #include "ticksscreen.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <algorithm>
 #include <cmath>
 
 #include "analysis/analysisscreen.h"
 #include "kalvex.h"
 #include "messages.h"
 #include "numbertext.h"
+#include "platform/designframe.h"
 #include "platform/look.h"
 #include "platform/picturebox.h"
 #include "platform/screenregistry.h"
@@ -27,6 +29,20 @@ Control* place(Control* control, const char* name, QRect geometry) {
     control->setObjectName(QString::fromUtf8(name));
     control->setGeometry(geometry);
     return control;
+}
+
+// An option button is designed lower than this style's mark and caption:
+// it grows about its designed middle so that neither is cut off.
+QRadioButton* option(const char* caption, QWidget* frame, const char* name, QRect geometry) {
+    auto* button = new QRadioButton(caption, frame);
+    const int needed =
+        std::max(button->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, nullptr, button),
+                 button->fontMetrics().height());
+    if (geometry.height() < needed) {
+        const int grow = needed - geometry.height();
+        geometry.adjust(0, -grow / 2, 0, grow - grow / 2);
+    }
+    return place(button, name, geometry);
 }
 
 // plotGraph divides by the steps and spaces the grid with them.
@@ -46,29 +62,29 @@ TicksScreen::TicksScreen(Kalvex& kalvex, ScreenRegistry& registry)
 }
 
 void TicksScreen::createControls() {
-    Frame3 = place(new QGroupBox("目盛の条件設定", this), "Frame3", twipsRect(120, 120, 4692, 2052));
+    Frame3 = place(new DesignFrame("目盛の条件設定", this), "Frame3", twipsRect(120, 120, 4692, 2052));
 
-    Frame5 = place(new QGroupBox("目盛間隔　（ｍ）", Frame3), "Frame5", twipsRect(2880, 240, 1692, 1692));
-    Frame7 = place(new QGroupBox("Y目盛", Frame5), "Frame7", twipsRect(120, 960, 1452, 612));
+    Frame5 = place(new DesignFrame("目盛間隔　（ｍ）", Frame3), "Frame5", twipsRect(2880, 240, 1692, 1692));
+    Frame7 = place(new DesignFrame("Y目盛", Frame5), "Frame7", twipsRect(120, 960, 1452, 612));
     Y間隔 = place(new QLineEdit(Frame7), "Y間隔", twipsRect(360, 240, 612, 264));
     Y間隔->setAccessibleName(Frame7->title());
     Label2 = place(new QLabel("ｍ", Frame7), "Label2", twipsRect(1080, 240, 252, 252));
     Label2->setFont(designFont(msPGothic, 7.8));
-    Frame6 = place(new QGroupBox("X目盛", Frame5), "Frame6", twipsRect(120, 240, 1452, 612));
+    Frame6 = place(new DesignFrame("X目盛", Frame5), "Frame6", twipsRect(120, 240, 1452, 612));
     x間隔 = place(new QLineEdit(Frame6), "x間隔", twipsRect(360, 240, 612, 264));
     x間隔->setAccessibleName(Frame6->title());
     Label1 = place(new QLabel("ｍ", Frame6), "Label1", twipsRect(1080, 240, 252, 252));
     Label1->setFont(designFont(msPGothic, 7.8));
 
-    Frame4 = place(new QGroupBox("表示選択", Frame3), "Frame4", twipsRect(120, 240, 2652, 1692));
+    Frame4 = place(new DesignFrame("表示選択", Frame3), "Frame4", twipsRect(120, 240, 2652, 1692));
     // Each pair of option buttons is one group: its own frame keeps them exclusive.
-    Frame1 = place(new QGroupBox(Frame4), "Frame1", twipsRect(120, 960, 2412, 612));
-    Y表示[1] = place(new QRadioButton("非表示", Frame1), "Y表示(1)", twipsRect(1440, 240, 852, 180));
-    Y表示[0] = place(new QRadioButton("表示", Frame1), "Y表示(0)", twipsRect(720, 240, 732, 180));
+    Frame1 = place(new DesignFrame(QString(), Frame4), "Frame1", twipsRect(120, 960, 2412, 612));
+    Y表示[1] = option("非表示", Frame1, "Y表示(1)", twipsRect(1440, 240, 852, 180));
+    Y表示[0] = option("表示", Frame1, "Y表示(0)", twipsRect(720, 240, 732, 180));
     Label5 = place(new QLabel("Ｙ目盛", Frame1), "Label5", twipsRect(120, 240, 492, 252));
-    Frame2 = place(new QGroupBox(Frame4), "Frame2", twipsRect(120, 240, 2412, 612));
-    x表示[1] = place(new QRadioButton("非表示", Frame2), "x表示(1)", twipsRect(1440, 240, 852, 180));
-    x表示[0] = place(new QRadioButton("表示", Frame2), "x表示(0)", twipsRect(720, 240, 732, 180));
+    Frame2 = place(new DesignFrame(QString(), Frame4), "Frame2", twipsRect(120, 240, 2412, 612));
+    x表示[1] = option("非表示", Frame2, "x表示(1)", twipsRect(1440, 240, 852, 180));
+    x表示[0] = option("表示", Frame2, "x表示(0)", twipsRect(720, 240, 732, 180));
     Label4 = place(new QLabel("X目盛", Frame2), "Label4", twipsRect(120, 240, 492, 252));
 
     設定ボタン = place(new QPushButton("設定終了", this), "設定ボタン", twipsRect(3855, 2280, 972, 372));
