@@ -18,26 +18,11 @@
 #include "platform/look.h"
 #include "platform/qtcanvas.h"
 #include "platform/screenregistry.h"
+#include "mixedterms.h"
 #include "recording.h"
 
 namespace {
 
-// Twenty terms of every shape, computable on 0.5 .. 3, with three roots there.
-void fillMixed(Kalvex& k) {
-    k.termCount = 20;
-    for (int i = 1; i <= 20; ++i) {
-        k.shape[i] = static_cast<std::int16_t>((i - 1) % 7 + 1);
-        k.coefA[i] = 0.5f;
-        k.coefB[i] = 1.25f;
-        k.expN[i] = static_cast<float>(i % 3 + 1);
-        k.baseM[i] = 2.0f;
-        k.offsetC[i] = 0.75f;
-        k.constK[i] = -1.5f;
-    }
-    k.coefB[5] = 6;  // sin(6x + c): oscillates across the range
-    k.coefA[5] = 40;
-    k.constK[7] = -60;
-}
 
 // Twenty terms whose sum stays within 0.1 of 0 on 0 .. 1: every fine
 // point is listed, ten thousand entries.

@@ -3,24 +3,12 @@
 #include <benchmark/benchmark.h>
 
 #include "kalvex.h"
+#include "mixedterms.h"
 #include "recording.h"
 #include "terms.h"
 
 namespace {
 
-// Twenty terms of every shape, all computable on 0.5 .. 3.
-void fillMixed(Kalvex& k) {
-    k.termCount = 20;
-    for (int i = 1; i <= 20; ++i) {
-        k.shape[i] = static_cast<std::int16_t>((i - 1) % 7 + 1);
-        k.coefA[i] = 0.5f;
-        k.coefB[i] = 1.25f;
-        k.expN[i] = static_cast<float>(i % 3 + 1);
-        k.baseM[i] = 2.0f;
-        k.offsetC[i] = 0.75f;
-        k.constK[i] = -1.5f;
-    }
-}
 
 void evaluateFTwentyTerms(benchmark::State& state) {
     Kalvex k;
