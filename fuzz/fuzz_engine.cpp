@@ -7,7 +7,9 @@
 #include <cstring>
 
 #include "kalvex.h"
+#include "numbertext.h"
 #include "recording.h"
+#include "rootsearch.h"
 
 namespace {
 
@@ -35,6 +37,19 @@ private:
     const std::uint8_t* data;
     std::size_t size;
     std::size_t pos = 0;
+};
+
+// The result list: every entry must be a number the program wrote.
+class CheckingList : public rootsearch::RootList {
+public:
+    void clearAndShow() override { entries = 0; }
+    void append(const std::vector<std::string>& texts) override {
+        for (const std::string& text : texts) {
+            if (text.find_first_not_of("0123456789.-+E") != std::string::npos) std::abort();
+        }
+        entries += static_cast<long>(texts.size());
+    }
+    long entries = 0;
 };
 
 class CountingSink : public MessageSink {
@@ -103,5 +118,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (k.evalFailed == 1 && k.rootEstimate != before) std::abort();
         }
     }
+
+    // The automatic analysis, from the texts of the boxes as a user types them.
+    CheckingList list;
+    const double precisionBefore = k.precision;
+    k.evalFailed = 0;
+    rootsearch::automaticAnalysis(k, generalNumberText(in.number()), generalNumberText(in.number()),
+                                  generalNumberText(in.number()), list);
+    // A refused precision is never stored.
+    const bool unchanged = std::memcmp(&k.precision, &precisionBefore, sizeof precisionBefore) == 0;
+    if (!unchanged && !rootsearch::usablePrecision(k.precision)) std::abort();
     return 0;
 }
