@@ -10,6 +10,7 @@
 
 #include "analysis/analysisscreen.h"
 #include "fixture.h"
+#include "pixels.h"
 #include "messages.h"
 #include "platform/look.h"
 #include "platform/picturebox.h"
@@ -60,28 +61,8 @@ protected:
     PictureBox* picture() { return analysis().図; }
     QColor foreground() { return picture()->foregroundColour(); }
 
-    // Whether the colour lies within a pixel of the user point.
-    bool near(double x, double y, const QColor& colour) {
-        const QImage image = picture()->picture();
-        const QPointF at = picture()->toPixels(x, y);
-        for (int dx = -1; dx <= 1; ++dx) {
-            for (int dy = -1; dy <= 1; ++dy) {
-                const QPoint p(int(std::lround(at.x())) + dx, int(std::lround(at.y())) + dy);
-                if (image.valid(p) && image.pixelColor(p) == colour) return true;
-            }
-        }
-        return false;
-    }
-
-    bool anywhere(const QColor& colour) {
-        const QImage image = picture()->picture();
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                if (image.pixelColor(x, y) == colour) return true;
-            }
-        }
-        return false;
-    }
+    bool near(double x, double y, const QColor& colour) { return colourNear(*picture(), x, y, colour); }
+    bool anywhere(const QColor& colour) { return colourAnywhere(*picture(), colour); }
 
     QPoint pixelOf(double x, double y) { return picture()->toPixels(x, y).toPoint(); }
 };
