@@ -423,7 +423,13 @@ void SettingScreen::deleteTerm() {
     for (int p = 0; p < before && removed < 0; ++p) {
         if (リスト->item(p)->isSelected()) removed = p;
     }
-    if (removed >= 0) delete リスト->takeItem(removed);
+    if (removed >= 0) {
+        delete リスト->takeItem(removed);
+        // The selection went with its entry: the next click must not find
+        // the one that moved up already chosen.
+        リスト->setCurrentItem(nullptr);
+        リスト->clearSelection();
+    }
     数->setText(QString::number(リスト->count()));
 
     std::vector<std::string> entries;

@@ -191,6 +191,24 @@ TEST_F(SettingTerms, NothingSelectedRewritesOnlyTheTexts) {
     EXPECT_EQ(entries(screen.形状), (std::vector<std::string>{"7", "1"}));
 }
 
+// The selection goes with its entry: a second click, with nothing chosen
+// again, must not take the entry that moved up into its place.
+TEST_F(SettingTerms, ASecondClickWithoutANewSelectionDeletesNothing) {
+    add(6, {{"定数", "1"}});
+    add(6, {{"定数", "2"}});
+    add(6, {{"定数", "3"}});
+    const QRect second = screen.リスト->visualItemRect(screen.リスト->item(1));
+    QTest::mouseClick(screen.リスト->viewport(), Qt::LeftButton, {}, second.center());
+    click(screen.削除);
+    EXPECT_EQ(entries(screen.リスト), (std::vector<std::string>{"1", "3"}));
+    EXPECT_TRUE(screen.リスト->selectedItems().isEmpty());
+    click(screen.削除);
+    EXPECT_EQ(entries(screen.リスト), (std::vector<std::string>{"1", "3"}));
+    EXPECT_EQ(kalvex.termCount, 2);
+    EXPECT_EQ(kalvex.termText[2], "+3");
+    EXPECT_EQ(formula(), "F(x)=1+3");
+}
+
 TEST_F(SettingTerms, DeletionCarriesTheBaseWithItsTerm) {
     add(0, {{"入力(0)", "1"}, {"入力(1)", "1"}});
     screen.tein->setText("3");
