@@ -23,6 +23,9 @@ double tame(double v) { return std::isinf(v) ? std::copysign(double(FLT_MAX), v)
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    // Every move over the box is an event, button held or not: a release
+    // lost to a message box leaves a drag under way that the mouse still leads.
+    setMouseTracking(true);
 }
 
 QColor PictureBox::foregroundColour() const { return palette().color(QPalette::ButtonText); }

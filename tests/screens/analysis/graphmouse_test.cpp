@@ -170,6 +170,21 @@ TEST_F(Mouse, MovesWithoutAPressDrawNothing) {
     EXPECT_EQ(picture(), before);
 }
 
+// A message box during the press's redraw takes the release with it: the
+// drag stays under way, and the band follows the mouse with no button held.
+TEST_F(Mouse, ADragWhoseReleaseWasLostFollowsTheMouseWithoutAButton) {
+    press(-2, 4);
+    ASSERT_EQ(kalvex.dragState, -1);
+    QTest::mouseMove(&box(), pixelOf(0, 2));
+    EXPECT_TRUE(colourNear(picture(), pixelOf(-1, 4), ink()));
+    EXPECT_TRUE(colourNear(picture(), pixelOf(-1, 2), ink()));
+    release(0, 2);
+    // Once released, a move is nothing.
+    const QImage after = picture();
+    QTest::mouseMove(&box(), pixelOf(-1, 0));
+    EXPECT_EQ(picture(), after);
+}
+
 TEST_F(Mouse, PressAndReleaseAtOnePointDoNothingButLeaveTheDot) {
     press(-2, 4);
     release(-2, 4);
