@@ -2,6 +2,7 @@
 // signals, as it delivers them; drags through real pixels where ±½ pixel
 // does not matter.
 #include <QRegularExpression>
+#include <array>
 #include <cmath>
 
 #include "analysisfixture.h"
@@ -76,6 +77,33 @@ TEST_F(Mouse, ManualRootThroughRealPixels) {
     QTest::mouseRelease(&box(), Qt::LeftButton, Qt::NoModifier, pixelOf(1.2, -0.5));
     EXPECT_EQ(screen().手動解->text(), "1.4142135");
     EXPECT_TRUE(screen().手動解->isVisible());
+}
+
+TEST_F(Mouse, ManualRootCutsWithTheStoredPrecisionNotTheCombo) {
+    typePrecision("0.1");
+    drag(1.6f, 0.5f, 1.2f, -0.5f);
+    EXPECT_EQ(screen().手動解->text(), "1.4142135");
+    EXPECT_EQ(kalvex.precision, 1e-7);
+}
+
+// The press whites out the last drag's rectangle, redraws the view, then
+// marks the press point.
+TEST_F(Mouse, PressWhitesOutTheLastDragThenRedrawsAndMarksThePoint) {
+    drag(-1, 1, 1, -1);
+    RecordingCanvas drawn;
+    kalvex.attach(&messages, registry.get(), &drawn);
+    press(0.5f, 0.25f);
+    ASSERT_GE(drawn.ops.size(), 3u);
+    const DrawOp& fill = drawn.ops.front();
+    EXPECT_EQ(fill.kind, DrawOp::FilledRectangle);
+    EXPECT_EQ(fill.ink, colours::white);
+    EXPECT_EQ((std::array{fill.x1, fill.y1, fill.x2, fill.y2}), (std::array{-1.f, 1.f, 1.f, -1.f}));
+    EXPECT_EQ(drawn.ops[1].kind, DrawOp::Clear);
+    EXPECT_EQ(drawn.ops.back().kind, DrawOp::Point);
+    EXPECT_EQ(drawn.ops.back().x1, 0.5f);
+    EXPECT_EQ(drawn.ops.back().y1, 0.25f);
+    EXPECT_FALSE(drawn.ops.back().ink.has_value());
+    release(0.5f, 0.25f);
 }
 
 TEST_F(Mouse, ManualRootWithoutAChangeOfSignShowsNothing) {
