@@ -208,19 +208,31 @@ void PictureBox::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, canvas());
 }
 
+// A mouse position is a pair of 32-bit floats. Beyond their range (a view
+// spanning 1E+300) it is the largest float of that sign, not an infinity
+// that would reach a readout or a zoomed view.
+std::pair<float, float> PictureBox::userPoint(QPointF pixels) const {
+    const QPointF at = toUser(pixels);
+    auto single = [](double v) {
+        if (std::isnan(v)) return 0.0f;
+        return toSingle(std::clamp(v, -double(FLT_MAX), double(FLT_MAX)));
+    };
+    return {single(at.x()), single(at.y())};
+}
+
 void PictureBox::mousePressEvent(QMouseEvent* event) {
-    const QPointF at = toUser(event->position());
-    emit pressed(toSingle(at.x()), toSingle(at.y()));
+    const auto [x, y] = userPoint(event->position());
+    emit pressed(x, y);
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
-    const QPointF at = toUser(event->position());
-    emit moved(toSingle(at.x()), toSingle(at.y()));
+    const auto [x, y] = userPoint(event->position());
+    emit moved(x, y);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    const QPointF at = toUser(event->position());
-    emit released(toSingle(at.x()), toSingle(at.y()));
+    const auto [x, y] = userPoint(event->position());
+    emit released(x, y);
 }
 
 // The second press of a double click is no press: its release alone

@@ -8,6 +8,7 @@
 #include <QLineF>
 #include <QWidget>
 #include <optional>
+#include <utility>
 
 class PictureBox : public QWidget {
     Q_OBJECT
@@ -30,6 +31,8 @@ public:
     // Widget pixel position of a user point, and back.
     QPointF toPixels(double x, double y) const;
     QPointF toUser(QPointF pixels) const;
+    // The user point of a mouse position, as the mouse events deliver it.
+    std::pair<float, float> userPoint(QPointF pixels) const;
 
     // A child's width and height in user units: the width along growing
     // pixel x, the height positive when y grows upwards.

@@ -101,6 +101,16 @@ TEST(PictureBox, MouseEventsArriveInUserUnitsAndADoubleClickIsNoPress) {
     EXPECT_EQ(releases.first().at(1).toFloat(), 2.5f);
 }
 
+TEST(PictureBox, MousePositionsBeyondTheFloatRangeStayFinite) {
+    Box b;
+    b.box.setScale(-1e300, 1e300, 1e300, -1e300);
+    const auto [x, y] = b.box.userPoint(QPointF(150, 80));
+    EXPECT_EQ(x, std::numeric_limits<float>::max());
+    EXPECT_EQ(y, -std::numeric_limits<float>::max());
+    b.box.setScale(-10, 5, 10, -5);
+    EXPECT_EQ(b.box.userPoint(QPointF(150, 25)), std::make_pair(5.0f, 2.5f));
+}
+
 using Registry = ScreenTest;
 
 TEST_F(Registry, OneInstancePerScreenUntilClosed) {
