@@ -78,8 +78,6 @@ public:
     // --- Platform ---
     void attach(MessageSink* messages, ScreenHost* host, Canvas* canvas);
     void showMessage(const std::string& text);
-    MessageSink& messages() { return *messageSink; }
-    ScreenHost& host() { return *screenHost; }
     Canvas& canvas() { return *pictureBox; }
 
     // A point where F cannot be computed: the message, the flag, value 0.
