@@ -22,6 +22,8 @@ public:
     void rectangle(float, float, float, float, Ink) override {}
     void filledRectangle(float, float, float, float, Ink) override {}
     void point(float, float, Ink) override {}
+    int pixelWidth() override { return 1; }
+    int pixelHeight() override { return 1; }
 };
 
 SilentPlatform silent;
@@ -83,13 +85,13 @@ void Kalvex::evaluateF() {
     if (!std::isfinite(evalSum)) failTerm(messages::notComputableValue);
 }
 
-void Kalvex::scanRange() {
+bool Kalvex::scanRange() {
     const double xSpan = rangeEnd - rangeStart;
     viewXMin = rangeStart;
     viewXMax = rangeEnd;
     if (xSpan == 0 || !std::isfinite(xSpan)) {
         showMessage(messages::rangeOrDivisions);
-        return;
+        return false;
     }
     sweepStep = xSpan / 100;
     viewYMin = yMinSentinel;
@@ -102,60 +104,103 @@ void Kalvex::scanRange() {
     for (long visited = 0; notPassed(sweepX, rangeEnd, sweepStep); ++visited) {
         evalX = sweepX;
         evaluateF();
-        if (evalFailed == 1) return;
+        if (evalFailed == 1) return false;
         if (evalSum < viewYMin) viewYMin = evalSum;
         if (evalSum > viewYMax) viewYMax = evalSum;
         const double next = sweepX + sweepStep;
         if (next == sweepX || visited >= gridIterationLimit) {
             showMessage(messages::rangeOrDivisions);
-            return;
+            return false;
         }
         sweepX = next;
     }
     double ySpan = viewYMax - viewYMin;
     if (!std::isfinite(ySpan)) {
         showMessage(messages::valueTooLarge);
-        return;
+        return false;
     }
     if (ySpan == 0) ySpan = 5;
     tickX = tickStepFor(xSpan);
     tickY = tickStepFor(ySpan);
     plotGraph();
+    return true;
 }
 
-void Kalvex::plotGraph() {
+namespace {
+
+// The lines of one grid direction at from, from + step, ... while not past
+// `to`, each handed to `draw`. Lines that would land on the same pixel are
+// drawn once: a step below a pixel fills every pixel between the ends, which
+// one line a pixel shows just as well, so the work stays within the
+// picture's size whatever the step. False when the step cannot advance.
+template <class Draw>
+bool drawGridLines(double from, double to, double step, int pixels, Draw draw) {
+    const double span = to - from;
+    pixels = std::max(pixels, 1);
+    if (step * pixels <= span) {
+        for (int i = 0; i <= pixels; ++i) draw(from + span * i / pixels);
+        return true;
+    }
+    // Wider than a pixel: at most pixels + 1 lines, by repeated addition.
+    for (double g = from; g <= to;) {
+        draw(g);
+        const double next = g + step;
+        if (next == g) return false;
+        g = next;
+    }
+    return true;
+}
+
+}  // namespace
+
+PlotEnd Kalvex::plotGraph() {
     // Without a scan (or with steps that cannot space a grid) there is no
     // picture to draw: the user rectangle would divide by zero.
-    if (!hasGraph()) return;
+    if (!hasGraph()) return PlotEnd::refused;
+    const double right = (Int(viewXMax / tickX) + 2) * tickX;
+    const double left = (Int(viewXMin / tickX) - 2) * tickX;
+    const double top = (Int(viewYMax / tickY) + 2) * tickY;
+    const double bottom = (Int(viewYMin / tickY) - 2) * tickY;
+    const float leftF = toSingle(left), rightF = toSingle(right);
+    const float topF = toSingle(top), bottomF = toSingle(bottom);
+    // The picture is drawn in 32-bit floats: a rectangle beyond them, or one
+    // that they cannot tell apart from a line, has no picture. The one on
+    // screen stays, with the scale its mouse positions are read in.
+    if (!std::isfinite(topF) || !std::isfinite(bottomF)) {
+        showMessage(messages::valueTooLarge);
+        return PlotEnd::refused;
+    }
+    if (!std::isfinite(leftF) || !std::isfinite(rightF) || leftF == rightF || topF == bottomF) {
+        showMessage(messages::rangeOrDivisions);
+        return PlotEnd::refused;
+    }
     Canvas& c = *pictureBox;
     c.clear();
-    plotRight = (Int(viewXMax / tickX) + 2) * tickX;
-    plotLeft = (Int(viewXMin / tickX) - 2) * tickX;
-    plotTop = (Int(viewYMax / tickY) + 2) * tickY;
-    plotBottom = (Int(viewYMin / tickY) - 2) * tickY;
-    const float left = toSingle(plotLeft), right = toSingle(plotRight);
-    const float top = toSingle(plotTop), bottom = toSingle(plotBottom);
-    c.setScale(left, top, right, bottom);
+    plotRight = right;
+    plotLeft = left;
+    plotTop = top;
+    plotBottom = bottom;
+    c.setScale(leftF, topF, rightF, bottomF);
 
     if (gridX == "v") {
-        int lines = 0;
-        for (double gx = plotLeft; gx <= plotRight && lines < gridLineLimit; ++lines) {
-            c.line(toSingle(gx), bottom, toSingle(gx), top, colours::grid);
-            const double next = gx + tickX;
-            if (next == gx) break;
-            gx = next;
+        const bool advanced = drawGridLines(plotLeft, plotRight, tickX, c.pixelWidth(), [&](double gx) {
+            c.line(toSingle(gx), bottomF, toSingle(gx), topF, colours::grid);
+        });
+        if (!advanced) {
+            showMessage(messages::rangeOrDivisions);
+            return PlotEnd::stopped;
         }
     }
     if (gridY == "v") {
-        int lines = 0;
-        for (double gy = plotBottom; gy <= plotTop && lines < gridLineLimit; ++lines) {
-            c.line(left, toSingle(gy), right, toSingle(gy), colours::grid);
-            const double next = gy + tickY;
-            if (next == gy) break;
-            gy = next;
+        const bool advanced = drawGridLines(plotBottom, plotTop, tickY, c.pixelHeight(), [&](double gy) {
+            c.line(leftF, toSingle(gy), rightF, toSingle(gy), colours::grid);
+        });
+        if (!advanced) {
+            showMessage(messages::rangeOrDivisions);
+            return PlotEnd::stopped;
         }
     }
-    c.rectangle(left, top, right, bottom, colours::frame);
+    c.rectangle(leftF, topF, rightF, bottomF, colours::frame);
 
     double start = rangeStart - 3 * tickX;
     const int count = std::clamp<int>(termCount, 0, maxTerms);
@@ -168,9 +213,9 @@ void Kalvex::plotGraph() {
     const double end = 3 * tickX + rangeEnd;
     const double step = sweepStep;
     int n = 0;
-    // A step that cannot advance, or a tick step huge against it, ends the
-    // sampling when the arrays are full.
-    for (sweepX = start; notPassed(sweepX, end, step) && n < maxSamples; sweepX = sweepX + step) {
+    // A tick step huge against the sweep step ends the sampling when the
+    // arrays are full.
+    for (sweepX = start; notPassed(sweepX, end, step) && n < maxSamples;) {
         ++n;
         sampleX[n] = sweepX;
         evalX = sweepX;
@@ -178,19 +223,27 @@ void Kalvex::plotGraph() {
         if (evalFailed == 1) {
             sampleCount = n;
             showMessage(messages::notComputableReached);
-            return;
+            return PlotEnd::stopped;
         }
         sampleY[n] = evalSum;
+        const double next = sweepX + step;
+        if (next == sweepX) {
+            sampleCount = n;
+            showMessage(messages::rangeOrDivisions);
+            return PlotEnd::stopped;
+        }
+        sweepX = next;
     }
     sampleCount = n;
 
-    c.line(0, bottom, 0, top, colours::axes);
-    c.line(left, 0, right, 0, colours::axes);
+    c.line(0, bottomF, 0, topF, colours::axes);
+    c.line(leftF, 0, rightF, 0, colours::axes);
     for (int k = 1; k < n; ++k) {
         c.line(toSingle(sampleX[k]), toSingle(sampleY[k]), toSingle(sampleX[k + 1]), toSingle(sampleY[k + 1]),
                std::nullopt);
     }
     screenHost->showAnalysisScreen();
+    return PlotEnd::completed;
 }
 
 void Kalvex::refineRoot() {
@@ -221,7 +274,10 @@ void Kalvex::refineRoot() {
             bracketF2 = fc;
         }
         const double next = falsePosition();
-        if (std::fabs(c - next) <= precision) {
+        // Next to c there is no double nearer the root: false position would
+        // only swing between the two, never closer than a finer precision asks.
+        const bool atResolution = next == std::nextafter(c, next);
+        if (std::fabs(c - next) <= precision || atResolution) {
             rootEstimate = (c + next) * 0.5;
             return;
         }

@@ -9,6 +9,11 @@
 
 #include "platform.h"
 
+// How a plot ended: nothing drawn (no graph yet, or a rectangle that the
+// picture cannot hold), drawn up to a point where it stopped with a
+// message, or drawn whole with the analysis screen shown.
+enum class PlotEnd { refused, stopped, completed };
+
 class Kalvex {
 public:
     static constexpr int slotCount = 21;  // slots 0..20, slot 0 unused
@@ -71,8 +76,9 @@ public:
     // --- Procedures ---
     void startUp();
     void evaluateF();
-    void scanRange();
-    void plotGraph();
+    // True when the scan got as far as plotting, whatever the plot did.
+    bool scanRange();
+    PlotEnd plotGraph();
     void refineRoot();
 
     // --- Platform ---
@@ -90,8 +96,6 @@ public:
     // refineRoot gives up after this many evaluations; false position from
     // one side can legitimately take thousands, never this many.
     static constexpr int refineLimit = 100000;
-    // Upper bound of grid lines per axis: more would be a solid fill anyway.
-    static constexpr int gridLineLimit = 100000;
 
 private:
     MessageSink* messageSink;

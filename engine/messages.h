@@ -25,6 +25,5 @@ inline constexpr const char* chooseShape = "形式を選んでください。";
 inline constexpr const char* tickStepPositive = "目盛間隔には正の数値を入力してください。";
 inline constexpr const char* precisionPositive = "精度には正の数値を入力してください。";
 inline constexpr const char* notConverged = "解が収束しませんでした。";
-inline constexpr const char* tooManyRoots = "解が多すぎます。最初の50個を表示します。";
 
 }  // namespace messages

@@ -52,4 +52,7 @@ public:
     virtual void rectangle(float x1, float y1, float x2, float y2, Ink ink) = 0;
     virtual void filledRectangle(float x1, float y1, float x2, float y2, Ink ink) = 0;
     virtual void point(float x, float y, Ink ink) = 0;
+    // The picture's size in pixels: lines closer than a pixel look like one.
+    virtual int pixelWidth() = 0;
+    virtual int pixelHeight() = 0;
 };

@@ -45,10 +45,14 @@ public:
         ops.push_back({DrawOp::FilledRectangle, x1, y1, x2, y2, ink});
     }
     void point(float x, float y, Ink ink) override { ops.push_back({DrawOp::Point, x, y, x, y, ink}); }
+    int pixelWidth() override { return width; }
+    int pixelHeight() override { return height; }
 
     // The operations of one kind, and those of one kind in one colour.
     std::vector<DrawOp> of(DrawOp::Kind kind) const;
     std::vector<DrawOp> of(DrawOp::Kind kind, Ink ink) const;
 
     std::vector<DrawOp> ops;
+    // The analysis screen's picture at 96 dots an inch.
+    int width = 942, height = 565;
 };

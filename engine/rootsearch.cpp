@@ -43,17 +43,6 @@ double cut(double v, double precision) {
     return std::isfinite(c) ? c : v;
 }
 
-bool scanReachedPlot(Kalvex& k) {
-    // plotGraph always records how many samples it took, and nothing else
-    // calls it during a scan: a marker there tells whether the scan drew.
-    const int before = k.sampleCount;
-    k.sampleCount = -1;
-    k.scanRange();
-    if (k.sampleCount != -1) return true;
-    k.sampleCount = before;
-    return false;
-}
-
 PassEnd bracketPass(Kalvex& k, std::vector<Bracket>& brackets) {
     brackets.clear();
     k.sweepStep = (k.rangeEnd - k.rangeStart) / 100;
@@ -77,9 +66,7 @@ PassEnd bracketPass(Kalvex& k, std::vector<Bracket>& brackets) {
 
 bool resolveBrackets(Kalvex& k, const std::vector<Bracket>& brackets, std::vector<double>& roots) {
     roots.clear();
-    const std::size_t count = std::min<std::size_t>(brackets.size(), maxRoots);
-    for (std::size_t i = 0; i < count; ++i) {
-        const Bracket& b = brackets[i];
+    for (const Bracket& b : brackets) {
         if (b.f1 == 0) {
             roots.push_back(b.x1);
         } else if (b.f2 == 0) {
@@ -125,12 +112,14 @@ void automaticAnalysis(Kalvex& k, std::string_view startText, std::string_view e
     }
 
     k.evalFailed = 0;
-    const bool drew = scanReachedPlot(k);
+    const bool drew = k.scanRange();
     if (k.evalFailed == 1) {
         k.showMessage(messages::notComputableInRange);
         return;
     }
     // A zero range, and the ranges the scan refuses, have had their message.
+    // A picture that could not be drawn does not stop the search, which
+    // needs none.
     if (!drew) return;
 
     std::vector<Bracket> brackets;
@@ -144,7 +133,6 @@ void automaticAnalysis(Kalvex& k, std::string_view startText, std::string_view e
     if (!resolveBrackets(k, brackets, roots)) return;
     list.clearAndShow();
     list.append(textsOf(roots, k.precision));
-    if (brackets.size() > static_cast<std::size_t>(maxRoots)) k.showMessage(messages::tooManyRoots);
 
     std::vector<double> hits;
     const PassEnd fine = finePass(k, hits);

@@ -11,8 +11,6 @@ class Kalvex;
 
 namespace rootsearch {
 
-// The brackets beyond this many are not refined; the user is told.
-inline constexpr int maxRoots = 50;
 // Below this the cut to a multiple of the precision and the convergence
 // test of the refinement no longer mean anything in double precision.
 inline constexpr double smallestPrecision = 1e-300;
@@ -53,17 +51,12 @@ bool takePrecision(Kalvex& k, std::string_view text);
 // Int(v / precision) · precision; v itself where that is not finite.
 double cut(double v, double precision);
 
-// Calls scanRange; true when the scan got as far as plotting (even if the
-// plot then stopped at a point where F fails). False when it refused the
-// range with a message of its own or stopped on a failing point.
-bool scanReachedPlot(Kalvex& k);
-
 // The grid of one hundred steps from rangeStart: every interval whose ends
 // differ in sign, in grid order. Sets sweepStep and leaves sweepX where it
 // stopped.
 PassEnd bracketPass(Kalvex& k, std::vector<Bracket>& brackets);
 
-// The root of each of the first maxRoots brackets, in order: an end where F
+// The root of each bracket, in grid order: an end where F
 // is 0, else the refined estimate. False when a refinement failed (its
 // message shown); roots then holds those found before.
 bool resolveBrackets(Kalvex& k, const std::vector<Bracket>& brackets, std::vector<double>& roots);

@@ -39,3 +39,6 @@ void QtCanvas::point(float x, float y, Ink ink) {
     PictureBox& b = box();
     b.drawPoint(x, y, colourOf(b, ink));
 }
+
+int QtCanvas::pixelWidth() { return box().width(); }
+int QtCanvas::pixelHeight() { return box().height(); }

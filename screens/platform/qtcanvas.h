@@ -17,6 +17,8 @@ public:
     void rectangle(float x1, float y1, float x2, float y2, Ink ink) override;
     void filledRectangle(float x1, float y1, float x2, float y2, Ink ink) override;
     void point(float x, float y, Ink ink) override;
+    int pixelWidth() override;
+    int pixelHeight() override;
 
 private:
     PictureBox& box();

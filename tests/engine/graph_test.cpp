@@ -1,6 +1,8 @@
+#include <chrono>
 #include <cmath>
 
 #include "enginefixture.h"
+#include "numbertext.h"
 
 using Scan = EngineTest;
 using Plot = EngineTest;
@@ -114,11 +116,12 @@ TEST_F(Scan, SpanThatIsNotFiniteStopsWithAMessage) {
     EXPECT_TRUE(canvas.ops.empty());
 }
 
-TEST_F(Scan, TinyRangeNearZeroIsDrawn) {
+TEST_F(Scan, TinyRangeNearZeroIsScannedButCannotBeSampled) {
     add(power(1, 1));
-    scan(0, 1e-320);
-    EXPECT_TRUE(sink.shown.empty());
-    EXPECT_EQ(host.analysisShows, 1);
+    scan(0, 1e-320);  // the scan steps through the denormals; 0.003 + 1E-322 is 0.003
+    EXPECT_EQ(sink.shown, std::vector<std::string>{messages::rangeOrDivisions});
+    EXPECT_EQ(k.sampleCount, 1);
+    EXPECT_EQ(host.analysisShows, 0);
 }
 
 TEST_F(Scan, FunctionTooLargeToDrawStopsWithAMessage) {
@@ -244,14 +247,62 @@ TEST_F(Plot, HugeTickStepFillsTheSampleArraysAndStops) {
     EXPECT_EQ(host.analysisShows, 2);
 }
 
-TEST_F(Plot, TinyTickStepDrawsABoundedGrid) {
+// A grid step below a pixel fills the picture: one line a pixel, from edge
+// to edge, however small the step.
+TEST_F(Plot, GridDenserThanThePixelsFillsThePictureOnceAPixel) {
     add(power(1, 1));
     scan(0, 10);
     k.gridX = "v";
     k.gridY = "v";
-    k.tickX = 1e-300;
-    k.tickY = 1e-300;
-    canvas.ops.clear();
-    k.plotGraph();
-    EXPECT_LE(canvas.of(DrawOp::Line, colours::grid).size(), 2u * Kalvex::gridLineLimit);
+    for (double step : {1e-5, 1e-300}) {
+        k.tickX = step;
+        k.tickY = step;
+        canvas.ops.clear();
+        const auto began = std::chrono::steady_clock::now();
+        k.plotGraph();
+        EXPECT_LT(std::chrono::steady_clock::now() - began, std::chrono::seconds(2)) << step;
+        const auto grid = canvas.of(DrawOp::Line, colours::grid);
+        ASSERT_EQ(grid.size(), std::size_t(canvas.width + 1 + canvas.height + 1)) << step;
+        EXPECT_EQ(grid.front().x1, toSingle(k.plotLeft));
+        EXPECT_EQ(grid[canvas.width].x1, toSingle(k.plotRight));
+        EXPECT_EQ(grid.back().y1, toSingle(k.plotTop));
+        // Neighbouring lines are a pixel apart.
+        const float pixel = toSingle((k.plotRight - k.plotLeft) / canvas.width);
+        EXPECT_NEAR(grid[1].x1 - grid[0].x1, pixel, pixel * 1e-3);
+    }
 }
+
+// Pictures that 32-bit floats cannot hold, and sweeps that cannot advance:
+// a message each, never a silent or endless plot.
+TEST_F(Plot, PicturesThatCannotBeDrawnSaySo) {
+    struct Case {
+        const char* what;
+        Term term;
+        double start, end;
+        std::vector<std::string> messages;
+        bool framed;  // grid and frame drawn before the stop
+    };
+    const Case cases[] = {
+        {"F beyond the floats", {2, 1, 100, 1, 0, 0}, 0, 1, {messages::valueTooLarge}, false},
+        {"x beyond the floats", power(1, 0), 0, 1e39, {messages::rangeOrDivisions}, false},
+        {"x the floats cannot part", power(1, 0), 1e20, 1e20 + 2e4, {messages::rangeOrDivisions}, false},
+        {"sampling that cannot advance", power(1, 1), 1e-20, 1.000000000001e-20, {messages::rangeOrDivisions},
+         true},
+    };
+    for (const Case& c : cases) {
+        k.termCount = 0;
+        k.evaluations = 0;
+        sink.shown.clear();
+        canvas.ops.clear();
+        host.analysisShows = 0;
+        add(c.term);
+        k.gridX = "v";
+        scan(c.start, c.end);
+        EXPECT_EQ(sink.shown, c.messages) << c.what;
+        EXPECT_EQ(canvas.of(DrawOp::Rectangle).size(), c.framed ? 1u : 0u) << c.what;
+        EXPECT_TRUE(canvas.of(DrawOp::Line, colours::axes).empty()) << c.what;
+        EXPECT_EQ(host.analysisShows, 0) << c.what;
+        EXPECT_LT(k.evaluations, 1000) << c.what;
+    }
+}
+

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QMenuBar>
@@ -236,6 +237,62 @@ TEST_F(Graph, TypedPrecisionIsUsedAndARefusedOneKeepsTheLastGoodOne) {
         EXPECT_TRUE(kalvex.hasGraph()) << refused;  // drawn all the same
     }
     EXPECT_TRUE(takeMessages().empty());
+}
+
+// Typed key by key, as completion would see it, then used by the analysis.
+TEST_F(AutoAnalysis, PrecisionBoxHoldsExactlyWhatIsTyped) {
+    squareMinusTwo();
+    ScreenRegistry::present(screen());
+    QComboBox* combo = screen().精度コンボ;
+    struct Case {
+        const char* typed;
+        QStringList roots;  // the first two entries
+        Texts messages;
+    };
+    const Case cases[] = {
+        {"1", {"-2", "1"}, {}},
+        {"1E-1", {"-1.5", "1.4"}, {}},
+        {"1E-2", {"-1.42", "1.41"}, {}},
+        {"0.0", {}, {messages::precisionPositive}},
+    };
+    typeRange("-3", "3");
+    QApplication::setActiveWindow(&screen());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&screen()));  // completion needs the focus
+    for (const Case& c : cases) {
+        screen().解リスト->clear();
+        combo->setFocus();
+        combo->lineEdit()->selectAll();
+        QTest::keyClick(combo, Qt::Key_Backspace);
+        QTest::keyClicks(combo, c.typed);
+        EXPECT_EQ(combo->currentText(), c.typed);
+        click(screen().解析);
+        EXPECT_EQ(combo->currentText(), c.typed) << "after the click";
+        EXPECT_EQ(takeMessages(), c.messages) << c.typed;
+        EXPECT_EQ(listed().mid(0, 2), c.roots) << c.typed;
+    }
+    // Choosing from the drop-down still puts the entry's text in the box.
+    combo->showPopup();
+    QTest::keyClick(combo->view(), Qt::Key_Down);
+    QTest::keyClick(combo->view(), Qt::Key_Return);
+    EXPECT_NE(combo->currentText(), "0.0");
+    EXPECT_EQ(combo->currentText(), combo->itemText(combo->currentIndex()));
+}
+
+// exp(100x) - exp(50) reaches 2.7E+43 on 0 to 1, beyond the floats the
+// picture is drawn in: said once, nothing drawn, the root still listed.
+TEST_F(AutoAnalysis, FunctionBeyondTheFloatsIsNotDrawnButAnalysed) {
+    addTerm(2, 1, 100, 1, 0);
+    addTerm(2, -1, 0, 1, 50);
+    ScreenRegistry::present(screen());
+    const QImage blank = picture();
+    graph("0", "1");
+    EXPECT_EQ(takeMessages(), Texts{messages::valueTooLarge});
+    EXPECT_EQ(picture(), blank);
+    analyse("0", "1", "1E-07");
+    EXPECT_EQ(takeMessages(), Texts{messages::valueTooLarge});
+    EXPECT_EQ(picture(), blank);
+    ASSERT_FALSE(listed().isEmpty());
+    EXPECT_NEAR(listed()[0].toDouble(), 0.5, 1e-6);
 }
 
 TEST_F(AutoAnalysis, SquareMinusTwoListsBothRootsAndShowsTheList) {
