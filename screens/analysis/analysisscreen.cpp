@@ -124,6 +124,9 @@ void AnalysisScreen::createControls(QWidget* client) {
     精度コンボ->setGeometry(twipsRect(165, 435, 1980, 288));
     精度コンボ->setEditable(true);
     精度コンボ->setInsertPolicy(QComboBox::NoInsert);  // a typed precision is not added to the list
+    // The box holds what is typed: completion would turn a typed "1" into
+    // "1E-05" and analyse with a precision nobody chose.
+    精度コンボ->setCompleter(nullptr);
     精度コンボ->setFont(designFont(msPGothic, 9.6));
     精度コンボ->setAccessibleName("精度");
 

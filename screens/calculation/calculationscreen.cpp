@@ -67,17 +67,11 @@ void CalculationScreen::計算Click() {
         analysis.xti->hide();
         analysis.yti->hide();
     }
-    const double x = readNumber(x値->text().toStdString());
-    // F has no value at an x beyond the doubles ("1e999"): refused like an
-    // overflowing sum, before any term is computed or anything is drawn.
-    if (!std::isfinite(x)) {
-        kalvex.failTerm(messages::notComputableValue);
-        return;
-    }
-    kalvex.calcX = x;
+    kalvex.calcX = readNumber(x値->text().toStdString());
 
-    // Our own loop over the terms: evalX stays untouched, and a failing term
-    // (message, flag, value 0) does not stop the sum.
+    // The estimate panel's evaluation without its refusal of a logarithm at
+    // x <= 0: evalX stays untouched, and a failing term (message, flag,
+    // value 0) does not stop the sum.
     kalvex.evalSum = 0;
     const int count = std::clamp<int>(kalvex.termCount, 0, Kalvex::maxTerms);
     for (int k = 1; k <= count; ++k) {
@@ -92,12 +86,15 @@ void CalculationScreen::計算Click() {
     kalvex.calcY = kalvex.evalSum;
     setCaption(解, generalNumberText(kalvex.evalSum));
 
-    // Without a graph there is no picture to mark the point on.
-    if (kalvex.hasGraph()) markPoint();
+    // Without a graph there is no picture to mark the point on, and an x
+    // beyond the doubles ("1e999") has no place on any picture.
+    if (kalvex.hasGraph() && std::isfinite(kalvex.calcX)) markPoint();
 }
 
 void CalculationScreen::markPoint() {
-    kalvex.plotGraph();
+    // A picture that could not be drawn at all has had its message; the
+    // point goes on no other.
+    if (kalvex.plotGraph() == PlotEnd::refused) return;
     // Asked again: the redraw may have had to create the analysis screen.
     AnalysisScreen& analysis = registry.analysis();
     analysis.手動解->hide();

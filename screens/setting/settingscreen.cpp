@@ -211,7 +211,10 @@ void SettingScreen::createFormulaRow(QWidget* client) {
         f[i]->setObjectName(indexedName("f", i));
         f[i]->resize(twipsToPixels(optionWidth), twipsToPixels(optionHeight));
         f[i]->setFont(designFont(msPGothic, 12));
-        connect(f[i], &QRadioButton::clicked, this, [this, i] { chooseShape(i); });
+        // The shape already chosen is no new choice: what is typed stays.
+        connect(f[i], &QRadioButton::clicked, this, [this, i] {
+            if (kalvex.selectedShape != i + 1) chooseShape(i);
+        });
     }
 
     Frame6 = frame(client, "Frame6", "", 1620, 1260, 9672, 1572);

@@ -127,8 +127,28 @@ xdotool key Tab
 xdotool type 3
 clickAt "$analysis" 212 42 $A                      # グラフ
 shot 3-graph
+# A precision typed key by key stays as typed ("1E-1", never completed to
+# "1E-10"): the list then starts with -1.5, a narrow text, not -1.4142135624.
+clickAt "$analysis" 300 48 $A                      # 精度コンボ
+retype 1E-1
+clickAt "$analysis" 471 56 $A                      # 自動解析
+shot 4-typed-precision
+listWidth() {  # width of the dark text in the first row of 解リスト
+    local ox oy menu
+    read -r ox oy < <(origin "$analysis")
+    menu=$(($(height "$analysis") - A))
+    convert "$1" -crop "85x14+$((ox + 682))+$((oy + menu + 30))" +repage -colorspace gray -threshold 40% \
+        -format "%@" info: 2>/dev/null | sed 's/x.*//'
+}
+firstWidth=$(listWidth "$shots/4-typed-precision.png")
+echo "first entry at 1E-1: ${firstWidth:-none} pixels wide"
+check "the typed precision gives the list -1.5, 1.4, ..." test "${firstWidth:-0}" -gt 5 -a "${firstWidth:-99}" -lt 35
+clickAt "$analysis" 300 48 $A
+retype 1E-07
 clickAt "$analysis" 471 56 $A                      # 自動解析
 shot 4-automatic-analysis
+firstWidth=$(listWidth "$shots/4-automatic-analysis.png")
+check "at 1E-07 the first entry is -1.4142136, wider" test "${firstWidth:-0}" -ge 35
 
 # The graph's scale, found in the picture: the blue frame's left edge is
 # x = -3.2 and its top edge y = 7.2 (two ticks of 0.1 beyond the data), and

@@ -205,14 +205,24 @@ private:
         if (!edit) return "combo without text";
         const std::string what = "type '" + text.toStdString() + "' into " + nameOf(box);
         timed(what, [&] {
+            // Focused in an active window, as a user types: completion and
+            // the like act only then.
+            QApplication::setActiveWindow(box->window());
             edit->setFocus();
             edit->selectAll();
             QTest::keyClick(edit, Qt::Key_Delete);
-            // Typed as an input method commits it, so any character arrives.
-            QInputMethodEvent commit;
-            commit.setCommitString(text);
-            QApplication::sendEvent(edit, &commit);
+            // Key by key; a character without a key of its own (full-width
+            // digits) arrives as the text of an unknown key, as from an input method.
+            for (const QChar ch : text) {
+                if (ch.unicode() < 0x80) {
+                    QTest::keyClick(box, ch.toLatin1());
+                } else {
+                    QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+                }
+            }
         });
+        // What is typed is what the box holds.
+        EXPECT_EQ(edit->text().toStdString(), text.toStdString()) << what;
         return what;
     }
 

@@ -132,13 +132,20 @@ TEST_F(SettingLayout, EveryShapeRearrangesTheFormulaRow) {
     EXPECT_EQ(screen.枠[1]->x(), twipsToPixels(2730));
 }
 
-TEST_F(SettingLayout, ShapeChoiceEmptiesTheBoxesButNotTheBase) {
+TEST_F(SettingLayout, OnlyANewShapeEmptiesTheBoxesButNotTheBase) {
+    const char* boxes[] = {"頭", "入力(0)", "入力(1)", "入力(2)", "定数"};
+    auto texts = [&] {
+        std::vector<QString> all;
+        for (const char* box : boxes) all.push_back(find<QLineEdit>(&screen, QString::fromUtf8(box))->text());
+        return all;
+    };
+    const std::vector<QString> typed(std::size(boxes), "7"), empty(std::size(boxes));
     choose(2);
     for (const char* box : {"頭", "入力(0)", "入力(1)", "入力(2)", "定数", "tein"}) type(box, "7");
-    choose(2);  // the same shape again still empties
-    for (const char* box : {"頭", "入力(0)", "入力(1)", "入力(2)", "定数"}) {
-        EXPECT_EQ(find<QLineEdit>(&screen, QString::fromUtf8(box))->text(), "") << box;
-    }
+    choose(2);  // the shape already chosen: what is typed stays
+    EXPECT_EQ(texts(), typed);
+    choose(3);
+    EXPECT_EQ(texts(), empty);
     EXPECT_EQ(screen.tein->text(), "7");
     choose(0);
     EXPECT_FALSE(screen.tein->isVisible());
@@ -146,11 +153,13 @@ TEST_F(SettingLayout, ShapeChoiceEmptiesTheBoxesButNotTheBase) {
 }
 
 TEST_F(SettingLayout, ArrowKeyChoosesTheNextShape) {
+    type("入力(0)", "5");
     screen.f[0]->setFocus();
     QTest::keyClick(screen.f[0], Qt::Key_Down);
     EXPECT_TRUE(screen.f[1]->isChecked());
     EXPECT_EQ(kalvex.selectedShape, 2);
     EXPECT_TRUE(find<QWidget>(&screen, "ベキラベル")->isVisible());
+    EXPECT_EQ(screen.入力[0]->text(), "");
 }
 
 TEST_F(SettingLayout, ShapeChoiceKeepsTheTerms) {

@@ -85,7 +85,7 @@ TEST_F(SettingTerms, ChecksRefuseWithTheirMessagesInOrder) {
     EXPECT_FALSE(screen.削除->isEnabled());
     EXPECT_EQ(screen.入力[1]->text(), "2");  // a refusal leaves the boxes as typed
 
-    add(0, {{"入力(0)", " "}});  // a blank is not empty
+    add(0, {{"入力(0)", " "}, {"入力(1)", ""}});  // a blank is not empty
     add(6, {{"定数", " "}});
     EXPECT_TRUE(takeMessages().empty());
     EXPECT_EQ(kalvex.termCount, 2);
@@ -102,7 +102,7 @@ TEST_F(SettingTerms, TwentyTermsAtMost) {
     EXPECT_EQ(screen.リスト->count(), 20);
     EXPECT_EQ(formula(), full);
     // The behaviour's own check still comes first.
-    add(6, {});
+    add(6, {{"定数", ""}});
     EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::nothingEntered});
 }
 
