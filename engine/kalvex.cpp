@@ -67,6 +67,20 @@ bool Kalvex::hasGraph() const {
     return positiveFinite(tickX) && positiveFinite(tickY) && sweepStep != 0 && std::isfinite(sweepStep);
 }
 
+void Kalvex::appendTerm(const Term& term) {
+    termCount = static_cast<std::int16_t>(termCount + 1);
+    const int slot = termCount;
+    coefA[slot] = term.a;
+    coefB[slot] = term.b;
+    expN[slot] = term.n;
+    offsetC[slot] = term.c;
+    constK[slot] = term.k;
+    baseM[slot] = term.m;
+    shape[slot] = static_cast<std::int16_t>(term.shape);
+    termText[slot] = ::termText(shape[slot], slot == 1, term.typed);
+    formulaText = formulaFromTerms({termText.begin() + 1, termText.begin() + slot + 1});
+}
+
 void Kalvex::startUp() {
     termCount = 0;
     evalFailed = 0;

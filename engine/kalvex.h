@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform.h"
+#include "term.h"
 
 // How a plot ended: nothing drawn (no graph yet, or a rectangle that the
 // picture cannot hold), drawn up to a point where it stopped with a
@@ -72,6 +73,10 @@ public:
 
     // --- Calculation screen ---
     double calcX = 0, calcY = 0;
+
+    // Puts the term in the next slot, with its term text, and rewrites the
+    // formula, as 追加 does once its checks have passed.
+    void appendTerm(const Term& term);
 
     // --- Procedures ---
     void startUp();

@@ -355,62 +355,22 @@ void SettingScreen::chooseShape(int index) {
     }
 }
 
-// The behaviour's checks first, each with its own message; then ours, which
-// keep the table within its 20 slots and its 32-bit columns finite.
-bool SettingScreen::termRefused() {
-    const int shape = kalvex.selectedShape;
-    const char* refusal = nullptr;
-    if (shape == 7 && 定数->text().isEmpty()) {
-        refusal = messages::nothingEntered;
-    } else if (頭->text().isEmpty() && shape != 1 && shape != 7) {
-        refusal = messages::coefficientRequired;
-    } else if (入力[0]->text().isEmpty() && shape == 1) {
-        refusal = messages::coefficientRequired;
-    } else if (shape < 1 || shape > 7) {
-        refusal = messages::chooseShape;
-    } else if (kalvex.termCount >= Kalvex::maxTerms) {
-        refusal = messages::tooManyTerms;
-    } else {
-        // Only the boxes that the shape's term reads; the others are never evaluated.
-        std::vector<QLineEdit*> used;
-        if (shape == 7) {
-            used = {定数};
-        } else if (shape == 1) {
-            used = {入力[0], 入力[1]};
-        } else {
-            used = {頭, 入力[0], 入力[1], 入力[2]};
-            if (shape == 3) used.push_back(tein);
-        }
-        const bool fits = std::all_of(used.begin(), used.end(), [](QLineEdit* box) {
-            return fitsSingle(readNumber(box->text().toStdString()));
-        });
-        if (!fits) refusal = messages::numberTooLarge;
-    }
-    if (!refusal) return false;
-    kalvex.showMessage(refusal);
-    return true;
+TermBoxes SettingScreen::typedBoxes() const {
+    return {頭->text().toStdString(),      入力[0]->text().toStdString(), 入力[1]->text().toStdString(),
+            入力[2]->text().toStdString(), 定数->text().toStdString(),    tein->text().toStdString()};
 }
 
 void SettingScreen::addTerm() {
-    if (termRefused()) return;
-
-    kalvex.termCount = static_cast<std::int16_t>(kalvex.termCount + 1);
+    const TermBoxes boxes = typedBoxes();
+    if (const char* refusal = termRefusal(kalvex.selectedShape, boxes, kalvex.termCount)) {
+        kalvex.showMessage(refusal);
+        return;
+    }
+    Shape shape;
+    shapeOf(kalvex.selectedShape, shape);  // a refused code never gets here
+    kalvex.appendTerm(termFrom(shape, boxes));
     const int slot = kalvex.termCount;
     数->setText(QString::number(slot));
-
-    const TermBoxes boxes{頭->text().toStdString(),      入力[0]->text().toStdString(),
-                          入力[1]->text().toStdString(), 入力[2]->text().toStdString(),
-                          定数->text().toStdString(),    tein->text().toStdString()};
-    kalvex.coefA[slot] = toSingle(readNumber(boxes.a));
-    kalvex.coefB[slot] = toSingle(readNumber(boxes.b));
-    kalvex.expN[slot] = toSingle(readNumber(boxes.n));
-    kalvex.offsetC[slot] = toSingle(readNumber(boxes.c));
-    kalvex.constK[slot] = toSingle(readNumber(boxes.k));
-    kalvex.baseM[slot] = toSingle(readNumber(boxes.m));
-    kalvex.shape[slot] = kalvex.selectedShape;
-    kalvex.termText[slot] = termText(kalvex.selectedShape, slot == 1, boxes);
-
-    kalvex.formulaText = formulaFromTerms({kalvex.termText.begin() + 1, kalvex.termText.begin() + slot + 1});
     リスト->addItem(QString::fromStdString(listEntry(kalvex.termText[slot])));
     siki->setText(QString::fromStdString(kalvex.formulaText));
     siki->adjustSize();

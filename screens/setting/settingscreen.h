@@ -7,6 +7,8 @@
 #include <QMainWindow>
 #include <array>
 
+#include "termtext.h"
+
 class Kalvex;
 class ScreenRegistry;
 class DesignFrame;
@@ -88,7 +90,7 @@ private:
 
     void chooseShape(int index);
     void addTerm();
-    bool termRefused();
+    TermBoxes typedBoxes() const;
     void deleteTerm();
     void refillShapeList();
     void estimate();

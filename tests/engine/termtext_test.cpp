@@ -1,5 +1,5 @@
 // The rules that turn the boxes as typed into term texts and formulas.
-#include "setting/termtext.h"
+#include "termtext.h"
 
 #include <gtest/gtest.h>
 
