@@ -100,37 +100,37 @@ PassEnd finePass(Kalvex& k, std::vector<double>& hits) {
     return PassEnd::completed;
 }
 
-void automaticAnalysis(Kalvex& k, std::string_view startText, std::string_view endText,
+bool automaticAnalysis(Kalvex& k, std::string_view startText, std::string_view endText,
                        std::string_view precisionText, RootList& list) {
     k.rangeStart = readNumber(startText);
     k.rangeEnd = readNumber(endText);
     const bool precisionTaken = takePrecision(k, precisionText);
-    if (startText.empty() && endText.empty()) return;
+    if (startText.empty() && endText.empty()) return false;
     if (!precisionTaken) {
         k.showMessage(messages::precisionPositive);
-        return;
+        return false;
     }
 
     k.evalFailed = 0;
     const bool drew = k.scanRange();
     if (k.evalFailed == 1) {
         k.showMessage(messages::notComputableInRange);
-        return;
+        return false;
     }
     // A zero range, and the ranges the scan refuses, have had their message.
     // A picture that could not be drawn does not stop the search, which
     // needs none.
-    if (!drew) return;
+    if (!drew) return false;
 
     std::vector<Bracket> brackets;
     switch (bracketPass(k, brackets)) {
         case PassEnd::completed: break;
-        case PassEnd::notComputable: k.showMessage(messages::notComputableReached); return;
-        case PassEnd::stuck: k.showMessage(messages::rangeOrDivisions); return;
+        case PassEnd::notComputable: k.showMessage(messages::notComputableReached); return false;
+        case PassEnd::stuck: k.showMessage(messages::rangeOrDivisions); return false;
     }
 
     std::vector<double> roots;
-    if (!resolveBrackets(k, brackets, roots)) return;
+    if (!resolveBrackets(k, brackets, roots)) return false;
     list.clearAndShow();
     list.append(textsOf(roots, k.precision));
 
@@ -139,6 +139,7 @@ void automaticAnalysis(Kalvex& k, std::string_view startText, std::string_view e
     list.append(textsOf(hits, k.precision));
     if (fine == PassEnd::notComputable) k.showMessage(messages::notComputableReached);
     if (fine == PassEnd::stuck) k.showMessage(messages::rangeOrDivisions);
+    return fine == PassEnd::completed;
 }
 
 }  // namespace rootsearch

@@ -64,8 +64,9 @@ bool resolveBrackets(Kalvex& k, const std::vector<Bracket>& brackets, std::vecto
 // The grid one hundred times finer: every point where |F| <= precision.
 PassEnd finePass(Kalvex& k, std::vector<double>& hits);
 
-// The command from the reading of the boxes to the last message.
-void automaticAnalysis(Kalvex& k, std::string_view startText, std::string_view endText,
+// The command from the reading of the boxes to the last message. True when
+// it ran to its end (the fine pass completed), false when it stopped early.
+bool automaticAnalysis(Kalvex& k, std::string_view startText, std::string_view endText,
                        std::string_view precisionText, RootList& list);
 
 }  // namespace rootsearch

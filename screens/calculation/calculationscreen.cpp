@@ -15,7 +15,7 @@
 #include "platform/picturebox.h"
 #include "platform/screenregistry.h"
 #include "platform/twips.h"
-#include "terms.h"
+#include "pointvalue.h"
 
 namespace {
 
@@ -69,20 +69,7 @@ void CalculationScreen::計算Click() {
     }
     kalvex.calcX = readNumber(x値->text().toStdString());
 
-    // The estimate panel's evaluation without its refusal of a logarithm at
-    // x <= 0: evalX stays untouched, and a failing term (message, flag,
-    // value 0) does not stop the sum.
-    kalvex.evalSum = 0;
-    const int count = std::clamp<int>(kalvex.termCount, 0, Kalvex::maxTerms);
-    for (int k = 1; k <= count; ++k) {
-        double value;
-        if (termValueAt(kalvex, k, kalvex.calcX, value)) kalvex.termValue[k] = value;
-    }
-    for (int k = 1; k <= count; ++k) kalvex.evalSum = kalvex.evalSum + kalvex.termValue[k];
-    if (!std::isfinite(kalvex.evalSum)) {
-        kalvex.failTerm(messages::notComputableValue);
-        return;
-    }
+    if (pointValue(kalvex, kalvex.calcX, PointRule::calculationScreen) != PointEnd::value) return;
     kalvex.calcY = kalvex.evalSum;
     setCaption(解, generalNumberText(kalvex.evalSum));
 

@@ -28,6 +28,7 @@
 #include "platform/screenregistry.h"
 #include "platform/twips.h"
 #include "terms.h"
+#include "pointvalue.h"
 #include "termtext.h"
 
 namespace {
@@ -422,32 +423,16 @@ void SettingScreen::refillShapeList() {
     for (int i = 1; i <= kalvex.termCount; ++i) 形状->addItem(QString::number(kalvex.shape[i]));
 }
 
-// The panel's own loop over the term functions: it leaves evalX alone and
-// refuses a logarithm at x <= 0 before the term function sees it.
 void SettingScreen::estimate() {
     式->clear();
     const double x = readNumber(x値->text().toStdString());
-    kalvex.evalSum = 0;
-    const int count = std::clamp<int>(kalvex.termCount, 0, Kalvex::maxTerms);
-    for (int i = 1; i <= count; ++i) {
-        if (kalvex.shape[i] == 4 && !(x > 0)) {
-            kalvex.showMessage(messages::xRangePositive);
-            kalvex.evalFailed = 1;
-            return;
-        }
-        double value;
-        if (termValueAt(kalvex, i, x, value)) kalvex.termValue[i] = value;
-    }
-    for (int i = 1; i <= count; ++i) {
-        kalvex.evalSum = kalvex.evalSum + kalvex.termValue[i];
+    const PointEnd end = pointValue(kalvex, x, PointRule::estimatePanel);
+    if (end == PointEnd::xRefused) return;
+    // The shapes are listed once the loop has passed every term, even when
+    // the sum then has no value.
+    for (int i = 1; i <= std::clamp<int>(kalvex.termCount, 0, Kalvex::maxTerms); ++i)
         式->addItem(QString::number(kalvex.shape[i]));
-    }
-    if (!std::isfinite(kalvex.evalSum)) {
-        kalvex.showMessage(messages::notComputableValue);
-        kalvex.evalFailed = 1;
-        return;
-    }
-    解->setText(QString::fromStdString(generalNumberText(kalvex.evalSum)));
+    if (end == PointEnd::value) 解->setText(QString::fromStdString(generalNumberText(kalvex.evalSum)));
 }
 
 void SettingScreen::toolbarButton(const QString& key) {
