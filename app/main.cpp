@@ -3,9 +3,9 @@
 
 #include "kalvex.h"
 #include "platform/look.h"
-#include "platform/qtcanvas.h"
+#include "registry/qtcanvas.h"
 #include "platform/qtmessagesink.h"
-#include "platform/screenregistry.h"
+#include "registry/screenregistry.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -16,8 +16,8 @@
 #include "analysis/analysisscreen.h"
 #include "kalvex.h"
 #include "platform/look.h"
-#include "platform/qtcanvas.h"
-#include "platform/screenregistry.h"
+#include "registry/qtcanvas.h"
+#include "registry/screenregistry.h"
 #include "mixedterms.h"
 #include "recording.h"
 

@@ -15,7 +15,7 @@
 #include "platform/designframe.h"
 #include "platform/look.h"
 #include "platform/picturebox.h"
-#include "platform/screenregistry.h"
+#include "registry/screenregistry.h"
 #include "platform/twips.h"
 #include "rootsearch.h"
 #include "setting/settingscreen.h"
@@ -204,7 +204,7 @@ bool AnalysisScreen::event(QEvent* event) {
 }
 
 void AnalysisScreen::activated() {
-    式ラベル->setText(registry.setting().siki->text());
+    式ラベル->setText(registry.setting().formulaCaption());
     式ラベル->adjustSize();
 }
 
@@ -231,6 +231,32 @@ void AnalysisScreen::calculationCommand() {
     解リスト->hide();
     Label1->hide();
     ScreenRegistry::present(registry.calculation());
+}
+
+void AnalysisScreen::showTickLabels(bool x, bool y) {
+    図->clear();
+    軸幅枠->setVisible(x || y);
+    Label2->setVisible(x);
+    軸幅[0]->setVisible(x);
+    Label3->setVisible(y);
+    軸幅[1]->setVisible(y);
+}
+
+void AnalysisScreen::hidePointLabels() {
+    xti->hide();
+    yti->hide();
+}
+
+void AnalysisScreen::markPoint(float x, float y, const QString& xCaption, const QString& yCaption) {
+    手動解->hide();
+    xti->setText(xCaption);
+    xti->adjustSize();
+    yti->setText(yCaption);
+    yti->adjustSize();
+    図->moveChildTo(xti, x, 0);
+    図->moveChildTo(yti, 0, y);
+    xti->show();
+    yti->show();
 }
 
 void AnalysisScreen::backToSetting() { ScreenRegistry::present(registry.setting()); }

@@ -23,6 +23,16 @@ class AnalysisScreen : public QMainWindow {
 public:
     AnalysisScreen(Kalvex& kalvex, ScreenRegistry& registry);
 
+    // What other screens ask of this one; they never touch its controls.
+    // The picture box, for the engine's canvas.
+    PictureBox& picture() { return *図; }
+    // Clears the picture and shows the tick labels of the axes whose grid is on.
+    void showTickLabels(bool x, bool y);
+    // The calculated point's labels: hidden, or placed at (x, 0) and (0, y)
+    // of the graph with these captions and shown. Marking hides the manual root.
+    void hidePointLabels();
+    void markPoint(float x, float y, const QString& xCaption, const QString& yCaption);
+
     // Controls that other screens act on directly.
     QGroupBox* 軸幅枠 = nullptr;
     QLabel* 軸幅[2] = {};

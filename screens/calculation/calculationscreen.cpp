@@ -13,7 +13,7 @@
 #include "platform/designframe.h"
 #include "platform/look.h"
 #include "platform/picturebox.h"
-#include "platform/screenregistry.h"
+#include "registry/screenregistry.h"
 #include "platform/twips.h"
 #include "pointvalue.h"
 
@@ -62,11 +62,7 @@ void CalculationScreen::createControls() {
 }
 
 void CalculationScreen::計算Click() {
-    {
-        AnalysisScreen& analysis = registry.analysis();
-        analysis.xti->hide();
-        analysis.yti->hide();
-    }
+    registry.analysis().hidePointLabels();
     kalvex.calcX = readNumber(x値->text().toStdString());
 
     if (pointValue(kalvex, kalvex.calcX, PointRule::calculationScreen) != PointEnd::value) return;
@@ -82,22 +78,14 @@ void CalculationScreen::markPoint() {
     // A picture that could not be drawn at all has had its message; the
     // point goes on no other.
     if (kalvex.plotGraph() == PlotEnd::refused) return;
-    // Asked again: the redraw may have had to create the analysis screen.
-    AnalysisScreen& analysis = registry.analysis();
-    analysis.手動解->hide();
-
     const float x = toSingle(kalvex.calcX);
     const float y = toSingle(kalvex.calcY);
     Canvas& canvas = kalvex.canvas();
     canvas.line(x, 0, x, y, std::nullopt);
     canvas.line(x, y, 0, y, std::nullopt);
-
-    setCaption(analysis.xti, generalNumberText(kalvex.calcX));
-    setCaption(analysis.yti, "Y= " + generalNumberText(kalvex.calcY));
-    analysis.図->moveChildTo(analysis.xti, x, 0);
-    analysis.図->moveChildTo(analysis.yti, 0, y);
-    analysis.xti->show();
-    analysis.yti->show();
+    // Asked again: the redraw may have had to create the analysis screen.
+    registry.analysis().markPoint(x, y, QString::fromStdString(generalNumberText(kalvex.calcX)),
+                                  QString::fromStdString("Y= " + generalNumberText(kalvex.calcY)));
 
     // The redraw brought the analysis screen forward; this one goes back on top.
     ScreenRegistry::present(*this);

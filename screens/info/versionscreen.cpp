@@ -6,7 +6,7 @@
 
 #include "info/infolabel.h"
 #include "info/maker.h"
-#include "info/programicon.h"
+#include "platform/programicon.h"
 #include "platform/designframe.h"
 #include "platform/look.h"
 #include "platform/twips.h"

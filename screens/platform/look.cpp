@@ -7,7 +7,7 @@
 #include <QProxyStyle>
 #include <QTranslator>
 
-#include "info/programicon.h"
+#include "platform/programicon.h"
 
 namespace {
 

@@ -25,7 +25,7 @@
 #include "numbertext.h"
 #include "platform/designframe.h"
 #include "platform/look.h"
-#include "platform/screenregistry.h"
+#include "registry/screenregistry.h"
 #include "platform/twips.h"
 #include "terms.h"
 #include "pointvalue.h"
@@ -434,6 +434,8 @@ void SettingScreen::estimate() {
         式->addItem(QString::number(kalvex.shape[i]));
     if (end == PointEnd::value) 解->setText(QString::fromStdString(generalNumberText(kalvex.evalSum)));
 }
+
+QString SettingScreen::formulaCaption() const { return siki->text(); }
 
 void SettingScreen::toolbarButton(const QString& key) {
     if (key == QString::fromUtf8("解法")) {

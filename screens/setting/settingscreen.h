@@ -26,7 +26,9 @@ class SettingScreen : public QMainWindow {
 public:
     SettingScreen(Kalvex& kalvex, ScreenRegistry& registry);
 
-    // Read by the analysis screen whenever it is activated.
+    // The formula as this screen shows it, for the analysis screen's caption.
+    QString formulaCaption() const;
+
     QLabel* siki = nullptr;
 
     QToolBar* Toolbar1 = nullptr;

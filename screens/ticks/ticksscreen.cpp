@@ -15,7 +15,7 @@
 #include "platform/designframe.h"
 #include "platform/look.h"
 #include "platform/picturebox.h"
-#include "platform/screenregistry.h"
+#include "registry/screenregistry.h"
 #include "platform/twips.h"
 
 namespace {
@@ -130,14 +130,6 @@ void TicksScreen::設定ボタンClick() {
     kalvex.tickX = stepX;
     kalvex.tickY = stepY;
 
-    AnalysisScreen& analysis = registry.analysis();
-    analysis.図->clear();
-    const bool showX = kalvex.gridX == "v";
-    const bool showY = kalvex.gridY == "v";
-    analysis.軸幅枠->setVisible(showX || showY);
-    analysis.Label2->setVisible(showX);
-    analysis.軸幅[0]->setVisible(showX);
-    analysis.Label3->setVisible(showY);
-    analysis.軸幅[1]->setVisible(showY);
+    registry.analysis().showTickLabels(kalvex.gridX == "v", kalvex.gridY == "v");
     kalvex.plotGraph();
 }

@@ -27,8 +27,8 @@
 
 #include "kalvex.h"
 #include "platform/picturebox.h"
-#include "platform/qtcanvas.h"
-#include "platform/screenregistry.h"
+#include "registry/qtcanvas.h"
+#include "registry/screenregistry.h"
 #include "recording.h"
 #include "setting/settingscreen.h"
 

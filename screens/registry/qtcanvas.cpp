@@ -1,7 +1,7 @@
 #include "qtcanvas.h"
 
 #include "analysis/analysisscreen.h"
-#include "picturebox.h"
+#include "platform/picturebox.h"
 #include "screenregistry.h"
 
 namespace {
@@ -12,7 +12,7 @@ QColor colourOf(const PictureBox& box, Ink ink) {
 
 }  // namespace
 
-PictureBox& QtCanvas::box() { return *registry.analysis().図; }
+PictureBox& QtCanvas::box() { return registry.analysis().picture(); }
 
 void QtCanvas::clear() { box().clear(); }
 
