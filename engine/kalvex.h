@@ -7,13 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "core.h"
 #include "platform.h"
 #include "term.h"
 
 // How a plot ended: nothing drawn (no graph yet, or a rectangle that the
 // picture cannot hold), drawn up to a point where it stopped with a
 // message, or drawn whole with the analysis screen shown.
-enum class PlotEnd { refused, stopped, completed };
+using PlotEnd = core::PlotEnd;
 
 class Kalvex {
 public:
@@ -89,6 +90,7 @@ public:
     // --- Platform ---
     void attach(MessageSink* messages, ScreenHost* host, Canvas* canvas);
     void showMessage(const std::string& text);
+    void showAnalysisScreen() { screenHost->showAnalysisScreen(); }
     Canvas& canvas() { return *pictureBox; }
 
     // A point where F cannot be computed: the message, the flag, value 0.
@@ -98,21 +100,27 @@ public:
     // plotGraph draws with.
     bool hasGraph() const;
 
-    // refineRoot gives up after this many evaluations; false position from
-    // one side can legitimately take thousands, never this many.
-    static constexpr int refineLimit = 100000;
+    // refineRoot gives up after this many evaluations.
+    static constexpr int refineLimit = core::refineLimit;
+
+    // F as the term table holds it now, for the functions of the core.
+    core::Formula formula() const;
+    // What the core found, written into the fields the procedures write:
+    // the last point evaluated, a scan, a plot (painted on the picture box),
+    // a refinement (its bracket and root; the trace is followed apart).
+    void follow(const core::Trace& trace);
+    void takeScan(const core::Scan& scan);
+    void takePlot(const core::Plot& plot);
+    void takeRefinement(const core::Refinement& refinement);
+    // The view that plotGraph draws, from the fields.
+    core::PlotView plotView();
+    void showMessages(const core::Messages& texts);
 
 private:
     MessageSink* messageSink;
     ScreenHost* screenHost;
     Canvas* pictureBox;
 };
-
-// True while x has not passed `end` for a grid stepping by `step`:
-// x <= end for a step of zero or more, x >= end for a negative step.
-inline bool notPassed(double x, double end, double step) {
-    return step >= 0 ? x <= end : x >= end;
-}
 
 // -1, 0 or +1.
 inline int Sign(double v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); }

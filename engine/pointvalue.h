@@ -1,7 +1,9 @@
 // F at one x as the estimate panel and the calculation screen compute it:
-// their own loop over the term functions, leaving evalX alone, where a
+// the core's one evaluation in their variants, leaving evalX alone; a
 // failing term counts 0 after its message and the sum goes on.
 #pragma once
+
+#include "core.h"
 
 class Kalvex;
 
@@ -9,13 +11,8 @@ enum class PointRule {
     estimatePanel,      // refuses a logarithm term at x <= 0 before evaluating it
     calculationScreen,  // hands every x to the term functions
 };
+using PointEnd = core::PointEnd;
 
-enum class PointEnd {
-    value,      // evalSum holds F(x)
-    xRefused,   // a logarithm term at x <= 0 stopped the loop (estimate panel)
-    notFinite,  // the sum is not a finite number
-};
-
-// Writes termValue and evalSum. Either refusal has shown its message and
-// set evalFailed to 1.
+// Writes termValue and evalSum, shows the messages in order and sets
+// evalFailed to 1 after any.
 PointEnd pointValue(Kalvex& k, double x, PointRule rule);

@@ -1,35 +1,14 @@
 #include "rootsearch.h"
 
-#include <algorithm>
-#include <cmath>
+#include <iterator>
 
+#include "core.h"
 #include "kalvex.h"
-#include "messages.h"
 #include "numbertext.h"
 
 namespace rootsearch {
 
-namespace {
-
-// One step of a grid; false when it would not move x or the grid has run
-// far longer than any real range needs.
-bool advance(double& x, double step, long visited) {
-    const double next = x + step;
-    if (next == x || visited >= passPointLimit) return false;
-    x = next;
-    return true;
-}
-
-std::vector<std::string> textsOf(const std::vector<double>& values, double precision) {
-    std::vector<std::string> texts;
-    texts.reserve(values.size());
-    for (double v : values) texts.push_back(generalNumberText(cut(v, precision)));
-    return texts;
-}
-
-}  // namespace
-
-bool usablePrecision(double precision) { return std::isfinite(precision) && precision >= smallestPrecision; }
+bool usablePrecision(double precision) { return core::usablePrecision(precision); }
 
 bool takePrecision(Kalvex& k, std::string_view text) {
     const double precision = readNumber(text);
@@ -38,108 +17,53 @@ bool takePrecision(Kalvex& k, std::string_view text) {
     return true;
 }
 
-double cut(double v, double precision) {
-    const double c = Int(v / precision) * precision;
-    return std::isfinite(c) ? c : v;
-}
-
-PassEnd bracketPass(Kalvex& k, std::vector<Bracket>& brackets) {
-    brackets.clear();
-    k.sweepStep = (k.rangeEnd - k.rangeStart) / 100;
-    k.sweepX = k.rangeStart;
-    for (long visited = 0; notPassed(k.sweepX, k.rangeEnd, k.sweepStep); ++visited) {
-        const double x1 = k.sweepX;
-        k.evalX = x1;
-        k.evaluateF();
-        if (k.evalFailed == 1) return PassEnd::notComputable;
-        const double f1 = k.evalSum;
-        const double x2 = k.sweepX + k.sweepStep;
-        k.evalX = x2;
-        k.evaluateF();
-        if (k.evalFailed == 1) return PassEnd::notComputable;
-        const double f2 = k.evalSum;
-        if (Sign(f1) != Sign(f2)) brackets.push_back({x1, f1, x2, f2});
-        if (!advance(k.sweepX, k.sweepStep, visited)) return PassEnd::stuck;
-    }
-    return PassEnd::completed;
-}
-
-bool resolveBrackets(Kalvex& k, const std::vector<Bracket>& brackets, std::vector<double>& roots) {
-    roots.clear();
-    for (const Bracket& b : brackets) {
-        if (b.f1 == 0) {
-            roots.push_back(b.x1);
-        } else if (b.f2 == 0) {
-            roots.push_back(b.x2);
-        } else {
-            k.bracketX1 = b.x1;
-            k.bracketF1 = b.f1;
-            k.bracketX2 = b.x2;
-            k.bracketF2 = b.f2;
-            k.refF1 = b.f1;
-            k.refF2 = b.f2;
-            k.refineRoot();
-            if (k.evalFailed == 1) return false;
-            roots.push_back(k.rootEstimate);
-        }
-    }
-    return true;
-}
-
-PassEnd finePass(Kalvex& k, std::vector<double>& hits) {
-    hits.clear();
-    const double fineStep = k.sweepStep / 100;
-    k.sweepX = k.rangeStart;
-    for (long visited = 0; notPassed(k.sweepX, k.rangeEnd, fineStep); ++visited) {
-        k.evalX = k.sweepX;
-        k.evaluateF();
-        if (k.evalFailed == 1) return PassEnd::notComputable;
-        if (std::fabs(k.evalSum) <= k.precision) hits.push_back(k.sweepX);
-        if (!advance(k.sweepX, fineStep, visited)) return PassEnd::stuck;
-    }
-    return PassEnd::completed;
-}
+double cut(double v, double precision) { return core::cut(v, precision); }
 
 bool automaticAnalysis(Kalvex& k, std::string_view startText, std::string_view endText,
                        std::string_view precisionText, RootList& list) {
-    k.rangeStart = readNumber(startText);
-    k.rangeEnd = readNumber(endText);
-    const bool precisionTaken = takePrecision(k, precisionText);
-    if (startText.empty() && endText.empty()) return false;
-    if (!precisionTaken) {
-        k.showMessage(messages::precisionPositive);
-        return false;
+    core::AnalysisInput in;
+    in.startText = startText;
+    in.endText = endText;
+    in.precisionText = precisionText;
+    in.precision = k.precision;
+    in.view = k.plotView();
+    in.view.pixelWidth = k.canvas().pixelWidth();
+    in.view.pixelHeight = k.canvas().pixelHeight();
+    core::Analysis a = core::analyse(k.formula(), in, k.termValue);
+
+    k.rangeStart = a.rangeStart;
+    k.rangeEnd = a.rangeEnd;
+    if (a.precision) k.precision = *a.precision;
+    if (a.scan) {
+        k.evalFailed = 0;
+        k.takeScan(*a.scan);
     }
-
-    k.evalFailed = 0;
-    const bool drew = k.scanRange();
-    if (k.evalFailed == 1) {
-        k.showMessage(messages::notComputableInRange);
-        return false;
+    auto texts = a.texts.begin();
+    const auto rootsEnd = texts + static_cast<std::ptrdiff_t>(a.roots.size());
+    for (const core::Step& step : a.steps) {
+        switch (step.kind) {
+            case core::Step::message: k.showMessage(step.text); break;
+            case core::Step::plot:
+                k.takePlot(*a.plot);
+                if (a.plot->end == core::PlotEnd::completed) k.showAnalysisScreen();
+                break;
+            case core::Step::roots:
+                list.clearAndShow();
+                list.append({std::make_move_iterator(texts), std::make_move_iterator(rootsEnd)});
+                texts = rootsEnd;
+                break;
+            case core::Step::hits:
+                list.append({std::make_move_iterator(texts), std::make_move_iterator(a.texts.end())});
+                texts = a.texts.end();
+                break;
+        }
     }
-    // A zero range, and the ranges the scan refuses, have had their message.
-    // A picture that could not be drawn does not stop the search, which
-    // needs none.
-    if (!drew) return false;
-
-    std::vector<Bracket> brackets;
-    switch (bracketPass(k, brackets)) {
-        case PassEnd::completed: break;
-        case PassEnd::notComputable: k.showMessage(messages::notComputableReached); return false;
-        case PassEnd::stuck: k.showMessage(messages::rangeOrDivisions); return false;
-    }
-
-    std::vector<double> roots;
-    if (!resolveBrackets(k, brackets, roots)) return false;
-    list.clearAndShow();
-    list.append(textsOf(roots, k.precision));
-
-    std::vector<double> hits;
-    const PassEnd fine = finePass(k, hits);
-    list.append(textsOf(hits, k.precision));
-    if (fine == PassEnd::notComputable) k.showMessage(messages::notComputableReached);
-    if (fine == PassEnd::stuck) k.showMessage(messages::rangeOrDivisions);
-    return fine == PassEnd::completed;
+    if (a.sweepStep) k.sweepStep = *a.sweepStep;
+    if (a.sweepX) k.sweepX = *a.sweepX;
+    if (a.lastRefinement) k.takeRefinement(*a.lastRefinement);
+    if (a.lastRoot) k.rootEstimate = *a.lastRoot;
+    k.follow(a.trace);
+    return a.completed;
 }
 
 }  // namespace rootsearch

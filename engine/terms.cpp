@@ -1,64 +1,46 @@
 #include "terms.h"
 
-#include <cmath>
-
+#include "core.h"
 #include "kalvex.h"
-#include "messages.h"
 
 namespace {
 
-bool isFinite(double v) { return std::isfinite(v); }
-
-// a·w(b·x^n + c), failing on any step that leaves the finite doubles.
-template <class Outer>
-double outerTerm(Kalvex& k, double x, double a, double b, double n, double c, Outer outer) {
-    const double p = std::pow(x, n);
-    const double u = b * p;
-    const double v = u + c;
-    const double w = outer(v);
-    const double result = a * w;
-    if (!(isFinite(p) && isFinite(u) && isFinite(v) && isFinite(w) && isFinite(result))) {
-        return k.failTerm(messages::notComputableValue);
-    }
-    return result;
+// The term's value, its failures shown and flagged as the module's own.
+double reported(Kalvex& k, double value, const core::Failures& failures) {
+    for (int i = 0; i < failures.count; ++i) k.failTerm(failures.texts[i]);
+    return value;
 }
 
 }  // namespace
 
 double termPower(Kalvex& k, double x, double b, double n) {
-    const double p = std::pow(x, n);
-    const double u = b * p;
-    if (!(isFinite(p) && isFinite(u))) return k.failTerm(messages::notComputableValue);
-    return u;
+    core::Failures f;
+    return reported(k, core::power(x, b, n, f), f);
 }
 
 double termExp(Kalvex& k, double x, double a, double b, double n, double c) {
-    return outerTerm(k, x, a, b, n, c, [](double v) { return std::exp(v); });
+    core::Failures f;
+    return reported(k, core::exponential(x, a, b, n, c, f), f);
 }
 
 double termPowBase(Kalvex& k, double x, double m, double a, double b, double n, double c) {
-    return outerTerm(k, x, a, b, n, c, [m](double v) { return std::pow(m, v); });
+    core::Failures f;
+    return reported(k, core::powerOfBase(x, m, a, b, n, c, f), f);
 }
 
 double termLog(Kalvex& k, double x, double a, double b, double n, double c) {
-    const double p = std::pow(x, n);
-    const double u = b * p;
-    const double v = u + c;
-    // The domain check comes first: it is the behaviour's own, with its own message.
-    if (v <= 0) return k.failTerm(messages::logArgument);
-    const double result = a * std::log(v);
-    if (!(isFinite(p) && isFinite(u) && isFinite(v) && isFinite(result))) {
-        return k.failTerm(messages::notComputableValue);
-    }
-    return result;
+    core::Failures f;
+    return reported(k, core::logarithm(x, a, b, n, c, f), f);
 }
 
 double termSin(Kalvex& k, double x, double a, double b, double n, double c) {
-    return outerTerm(k, x, a, b, n, c, [](double v) { return std::sin(v); });
+    core::Failures f;
+    return reported(k, core::sine(x, a, b, n, c, f), f);
 }
 
 double termCos(Kalvex& k, double x, double a, double b, double n, double c) {
-    return outerTerm(k, x, a, b, n, c, [](double v) { return std::cos(v); });
+    core::Failures f;
+    return reported(k, core::cosine(x, a, b, n, c, f), f);
 }
 
 bool termValueAt(Kalvex& k, int i, double x, double& value) {

@@ -43,7 +43,7 @@ private:
 class CheckingList : public rootsearch::RootList {
 public:
     void clearAndShow() override { entries = 0; }
-    void append(const std::vector<std::string>& texts) override {
+    void append(std::vector<std::string> texts) override {
         for (const std::string& text : texts) {
             if (text.find_first_not_of("0123456789.-+E") != std::string::npos) std::abort();
         }

@@ -38,7 +38,7 @@ public:
         list.show();
         heading.show();
     }
-    void append(const std::vector<std::string>& texts) override {
+    void append(std::vector<std::string> texts) override {
         if (texts.empty()) return;
         QStringList items;
         items.reserve(static_cast<qsizetype>(texts.size()));

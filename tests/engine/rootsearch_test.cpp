@@ -1,5 +1,7 @@
 #include "rootsearch.h"
 
+#include "core.h"
+
 #include <chrono>
 #include <cmath>
 
@@ -15,7 +17,7 @@ public:
         texts.clear();
         ++shows;
     }
-    void append(const std::vector<std::string>& more) override {
+    void append(std::vector<std::string> more) override {
         texts.insert(texts.end(), more.begin(), more.end());
         ++batches;
     }
@@ -227,16 +229,17 @@ TEST_F(Analysis, EverySignChangeIsListedInGridOrder) {
 TEST_F(Analysis, FinestPrecisionsConvergeToNeighbouringDoubles) {
     add({5, 1, 20, 1, 0, 0});  // sin 20x: 57 sign changes on the grid of 0..20
     for (const char* precision : {"1E-18", "1E-21"}) {
-        sink.shown.clear();
-        run("0", "20", precision);
-        EXPECT_TRUE(sink.shown.empty()) << precision;
-        std::vector<rootsearch::Bracket> brackets;
-        std::vector<double> roots;
-        ASSERT_EQ(rootsearch::bracketPass(k, brackets), rootsearch::PassEnd::completed);
-        ASSERT_TRUE(rootsearch::resolveBrackets(k, brackets, roots));
-        ASSERT_EQ(roots.size(), brackets.size());
-        EXPECT_GT(roots.size(), 50u);
-        for (double r : roots) EXPECT_NEAR(r, std::round(r * 20 / M_PI) * M_PI / 20, 1e-14) << precision;
+        core::AnalysisInput in;
+        in.startText = "0";
+        in.endText = "20";
+        in.precisionText = precision;
+        core::TermValues values{};
+        const core::Analysis a = core::analyse(k.formula(), in, values);
+        EXPECT_TRUE(a.messages().empty()) << precision;
+        EXPECT_TRUE(a.completed) << precision;
+        ASSERT_EQ(a.roots.size(), a.brackets.size());
+        EXPECT_GT(a.roots.size(), 50u);
+        for (double r : a.roots) EXPECT_NEAR(r, std::round(r * 20 / M_PI) * M_PI / 20, 1e-14) << precision;
     }
 }
 
@@ -244,12 +247,14 @@ TEST_F(Analysis, RefinementFollowsEachBracketsOwnDirection) {
     // The refined doubles, not the cut texts: a bracket refined in the wrong
     // direction lands elsewhere within the cut.
     squareMinusTwo();
-    run("-3", "3", "1E-07");
-    std::vector<rootsearch::Bracket> brackets;
-    std::vector<double> roots;
-    ASSERT_EQ(rootsearch::bracketPass(k, brackets), rootsearch::PassEnd::completed);
-    ASSERT_TRUE(rootsearch::resolveBrackets(k, brackets, roots));
-    EXPECT_EQ(roots, (std::vector<double>{-1.4142135494883934, 1.4142135494883934}));
+    core::AnalysisInput in;
+    in.startText = "-3";
+    in.endText = "3";
+    in.precisionText = "1E-07";
+    core::TermValues values{};
+    const core::Analysis a = core::analyse(k.formula(), in, values);
+    EXPECT_EQ(a.roots, (std::vector<double>{-1.4142135494883934, 1.4142135494883934}));
+    EXPECT_EQ(a.texts, (Texts{"-1.4142136", "1.4142135"}));
 }
 
 TEST_F(Analysis, FinePassListsValuesEqualToThePrecision) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "displaylist.h"
 #include "platform.h"
 
 class RecordingMessageSink : public MessageSink {
@@ -20,13 +21,6 @@ public:
     int settingShows = 0;
     int analysisShows = 0;
     int endRequests = 0;
-};
-
-struct DrawOp {
-    enum Kind { Clear, Scale, Line, Rectangle, FilledRectangle, Point };
-    Kind kind;
-    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    Ink ink;
 };
 
 class RecordingCanvas : public Canvas {
@@ -52,7 +46,7 @@ public:
     std::vector<DrawOp> of(DrawOp::Kind kind) const;
     std::vector<DrawOp> of(DrawOp::Kind kind, Ink ink) const;
 
-    std::vector<DrawOp> ops;
+    DisplayList ops;
     // The analysis screen's picture at 96 dots an inch.
     int width = 942, height = 565;
 };
