@@ -2,6 +2,9 @@
 // and what a scan with its plot costs.
 #include <benchmark/benchmark.h>
 
+#include <chrono>
+
+#include "core.h"
 #include "kalvex.h"
 #include "mixedterms.h"
 #include "recording.h"
@@ -59,5 +62,44 @@ void scanAndPlotTwentyTerms(benchmark::State& state) {
     }
 }
 BENCHMARK(scanAndPlotTwentyTerms);
+
+// The whole automatic analysis through the core, against the same number of
+// bare evaluations of F: the counter ratio is the analysis's cost in units
+// of its evaluations.
+void coreAnalysisTwentyTerms(benchmark::State& state) {
+    Kalvex k;
+    fillMixed(k);
+    const core::Formula f = k.formula();
+    core::TermValues values{};
+    core::AnalysisInput in;
+    in.startText = "0.5";
+    in.endText = "3";
+    in.precisionText = "1E-07";
+    in.view.pixelWidth = 942;
+    in.view.pixelHeight = 565;
+    long evaluations = 0;
+    std::chrono::steady_clock::duration analysing{};
+    for (auto _ : state) {
+        const auto began = std::chrono::steady_clock::now();
+        const core::Analysis a = core::analyse(f, in, values);
+        const std::vector<std::string> texts = a.texts();
+        analysing += std::chrono::steady_clock::now() - began;
+        evaluations = a.trace.evaluations + a.scan->trace.evaluations + a.plot->trace.evaluations;
+        benchmark::DoNotOptimize(texts.size());
+    }
+    const auto began = std::chrono::steady_clock::now();
+    double x = 0.5, sum = 0;
+    for (long i = 0; i < evaluations * 20; ++i) {
+        sum += core::evaluate(f, x, values).sum;
+        x = x < 3 ? x + 0.0001 : 0.5;
+    }
+    benchmark::DoNotOptimize(sum);
+    const double perEvaluation =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count() / (evaluations * 20.0);
+    const double perAnalysis = std::chrono::duration<double>(analysing).count() / state.iterations();
+    state.counters["evaluations"] = static_cast<double>(evaluations);
+    state.counters["ratio"] = perAnalysis / (perEvaluation * evaluations);
+}
+BENCHMARK(coreAnalysisTwentyTerms)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -348,6 +348,17 @@ double cut(double v, double precision) {
     return isFinite(c) ? c : v;
 }
 
+std::string listText(double v, double precision) { return generalNumberText(cut(v, precision)); }
+
+std::vector<std::string> Analysis::texts() const {
+    std::vector<std::string> all;
+    if (!listed || !precision) return all;
+    all.reserve(roots.size() + hits.size());
+    for (double v : roots) all.push_back(listText(v, *precision));
+    for (double v : hits) all.push_back(listText(v, *precision));
+    return all;
+}
+
 Messages Analysis::messages() const {
     Messages all;
     for (const Step& s : steps) {
@@ -503,12 +514,9 @@ Analysis analyse(const Formula& f, const AnalysisInput& in, TermValues& values) 
     }
     if (!run.resolve(precision)) return a;
     a.listed = true;
-    for (double v : a.roots) a.texts.push_back(generalNumberText(cut(v, precision)));
     a.steps.push_back({Step::roots});
 
     const Analyser::PassEnd fine = run.finePass(a.rangeStart, a.rangeEnd, precision);
-    a.texts.reserve(a.roots.size() + a.hits.size());
-    for (double v : a.hits) a.texts.push_back(generalNumberText(cut(v, precision)));
     a.steps.push_back({Step::hits});
     if (fine == Analyser::PassEnd::notComputable) run.say(messages::notComputableReached);
     if (fine == Analyser::PassEnd::stuck) run.say(messages::rangeOrDivisions);

@@ -149,6 +149,8 @@ inline constexpr double smallestPrecision = 1e-300;
 bool usablePrecision(double precision);
 // Int(v / precision) · precision; v itself where that is not finite.
 double cut(double v, double precision);
+// A result as the list shows it: the cut value in the general number format.
+std::string listText(double v, double precision);
 
 // What the analysis starts from: the texts of the boxes, and the state
 // that the scan and the plot read.
@@ -174,8 +176,7 @@ struct Analysis {
     std::optional<Plot> plot;
     std::vector<core::Bracket> brackets;
     std::vector<double> roots, hits;
-    std::vector<std::string> texts;  // the list, cut to the precision: roots, then hits
-    bool listed = false;             // the list was cleared and the roots put in it
+    bool listed = false;  // the list was cleared and the roots put in it
     bool completed = false;          // the fine pass ran to its end
     // Where the passes left the state.
     std::optional<double> sweepStep, sweepX;
@@ -184,6 +185,8 @@ struct Analysis {
     Trace trace;  // of the passes, after the scan and the plot
     std::vector<Step> steps;
     Messages messages() const;
+    // The list as shown: roots, then hits (none before the list is filled).
+    std::vector<std::string> texts() const;
 };
 Analysis analyse(const Formula& f, const AnalysisInput& input, TermValues& values);
 

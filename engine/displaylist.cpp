@@ -12,3 +12,5 @@ void replay(const DisplayList& ops, Canvas& canvas) {
         }
     }
 }
+
+void Canvas::paint(const DisplayList& ops) { replay(ops, *this); }

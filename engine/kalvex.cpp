@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "displaylist.h"
 #include "messages.h"
 #include "numbertext.h"
 #include "terms.h"
@@ -163,7 +164,7 @@ void Kalvex::takePlot(const core::Plot& p) {
     plotRight = p.right;
     plotTop = p.top;
     plotBottom = p.bottom;
-    replay(p.ops, *pictureBox);
+    pictureBox->paint(p.ops);
     const std::size_t n = p.sampleX.size();
     std::copy(p.sampleX.begin(), p.sampleX.end(), sampleX.begin() + 1);
     std::copy(p.sampleY.begin(), p.sampleY.end(), sampleY.begin() + 1);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 struct Colour {
     std::uint8_t red = 0;
@@ -39,6 +40,17 @@ public:
     virtual void endProgram() = 0;
 };
 
+// One drawing operation of a picture, in user units as 32-bit floats.
+struct DrawOp {
+    enum Kind { Clear, Scale, Line, Rectangle, FilledRectangle, Point };
+    Kind kind;
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // a Scale's left, top, right, bottom
+    Ink ink;
+    friend bool operator==(const DrawOp&, const DrawOp&) = default;
+};
+
+using DisplayList = std::vector<DrawOp>;
+
 // The picture box of the analysis screen. Coordinates are user units as
 // 32-bit floats; the scale puts (left, top) at the top-left corner and
 // (right, bottom) at the bottom-right corner, so y grows upwards when
@@ -55,4 +67,6 @@ public:
     // The picture's size in pixels: lines closer than a pixel look like one.
     virtual int pixelWidth() = 0;
     virtual int pixelHeight() = 0;
+    // A whole picture, operation by operation unless a canvas does better.
+    virtual void paint(const DisplayList& ops);
 };

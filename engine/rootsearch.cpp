@@ -1,7 +1,5 @@
 #include "rootsearch.h"
 
-#include <iterator>
-
 #include "core.h"
 #include "kalvex.h"
 #include "numbertext.h"
@@ -38,8 +36,6 @@ bool automaticAnalysis(Kalvex& k, std::string_view startText, std::string_view e
         k.evalFailed = 0;
         k.takeScan(*a.scan);
     }
-    auto texts = a.texts.begin();
-    const auto rootsEnd = texts + static_cast<std::ptrdiff_t>(a.roots.size());
     for (const core::Step& step : a.steps) {
         switch (step.kind) {
             case core::Step::message: k.showMessage(step.text); break;
@@ -49,13 +45,9 @@ bool automaticAnalysis(Kalvex& k, std::string_view startText, std::string_view e
                 break;
             case core::Step::roots:
                 list.clearAndShow();
-                list.append({std::make_move_iterator(texts), std::make_move_iterator(rootsEnd)});
-                texts = rootsEnd;
+                list.append(a.roots, *a.precision);
                 break;
-            case core::Step::hits:
-                list.append({std::make_move_iterator(texts), std::make_move_iterator(a.texts.end())});
-                texts = a.texts.end();
-                break;
+            case core::Step::hits: list.append(a.hits, *a.precision); break;
         }
     }
     if (a.sweepStep) k.sweepStep = *a.sweepStep;

@@ -13,12 +13,13 @@ class Kalvex;
 namespace rootsearch {
 
 // The result list of the screen: cleared and made visible once, then
-// filled in batches, so ten thousand entries cost one insertion.
+// filled in batches, so ten thousand entries cost one insertion. Entries
+// are listed as core::listText(value, precision).
 class RootList {
 public:
     virtual ~RootList() = default;
     virtual void clearAndShow() = 0;
-    virtual void append(std::vector<std::string> texts) = 0;
+    virtual void append(const std::vector<double>& values, double precision) = 0;
 };
 
 // Finite and at least the smallest precision the searches work with.

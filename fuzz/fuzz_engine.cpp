@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core.h"
 #include "kalvex.h"
 #include "numbertext.h"
 #include "recording.h"
@@ -43,11 +44,12 @@ private:
 class CheckingList : public rootsearch::RootList {
 public:
     void clearAndShow() override { entries = 0; }
-    void append(std::vector<std::string> texts) override {
-        for (const std::string& text : texts) {
+    void append(const std::vector<double>& values, double precision) override {
+        for (double v : values) {
+            const std::string text = core::listText(v, precision);
             if (text.find_first_not_of("0123456789.-+E") != std::string::npos) std::abort();
         }
-        entries += static_cast<long>(texts.size());
+        entries += static_cast<long>(values.size());
     }
     long entries = 0;
 };

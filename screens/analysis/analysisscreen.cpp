@@ -17,6 +17,7 @@
 #include "platform/picturebox.h"
 #include "registry/screenregistry.h"
 #include "platform/twips.h"
+#include "resultlist.h"
 #include "rootsearch.h"
 #include "setting/settingscreen.h"
 #include "ticks/ticksscreen.h"
@@ -32,22 +33,16 @@ constexpr int precisionChoices = 20;
 // filled a batch at a time so that ten thousand fine hits stay quick.
 class ResultListBox : public rootsearch::RootList {
 public:
-    ResultListBox(QListWidget& list, QLabel& heading) : list(list), heading(heading) {}
+    ResultListBox(ResultList& list, QLabel& heading) : list(list), heading(heading) {}
     void clearAndShow() override {
         list.clear();
         list.show();
         heading.show();
     }
-    void append(std::vector<std::string> texts) override {
-        if (texts.empty()) return;
-        QStringList items;
-        items.reserve(static_cast<qsizetype>(texts.size()));
-        for (const std::string& text : texts) items.append(QString::fromStdString(text));
-        list.addItems(items);
-    }
+    void append(const std::vector<double>& values, double precision) override { list.append(values, precision); }
 
 private:
-    QListWidget& list;
+    ResultList& list;
     QLabel& heading;
 };
 
@@ -108,9 +103,8 @@ void AnalysisScreen::createControls(QWidget* client) {
     グラフ->setGeometry(twipsRect(2715, 225, 960, 825));
     connect(グラフ, &QPushButton::clicked, this, &AnalysisScreen::graphCommand);
 
-    解リスト = named(new QListWidget(client), "解リスト");
+    解リスト = named(new ResultList(client), "解リスト");
     解リスト->setGeometry(twipsRect(10170, 420, 1785, 1308));
-    解リスト->setUniformItemSizes(true);  // ten thousand rows need no measuring each
     解リスト->hide();
 
     計算 = named(new QPushButton("個々の計算", client), "計算");

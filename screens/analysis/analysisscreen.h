@@ -9,6 +9,7 @@
 class Kalvex;
 class ScreenRegistry;
 class PictureBox;
+class ResultList;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -33,7 +34,7 @@ public:
     void hidePointLabels();
     void markPoint(float x, float y, const QString& xCaption, const QString& yCaption);
 
-    // Controls that other screens act on directly.
+    // The controls; only this screen and the tests touch them.
     QGroupBox* 軸幅枠 = nullptr;
     QLabel* 軸幅[2] = {};
     QLabel* Label2 = nullptr;
@@ -46,7 +47,7 @@ public:
 
     // The screen's own controls.
     QPushButton* グラフ = nullptr;
-    QListWidget* 解リスト = nullptr;
+    ResultList* 解リスト = nullptr;
     QPushButton* 計算 = nullptr;
     QGroupBox* Frame3 = nullptr;
     QComboBox* 精度コンボ = nullptr;

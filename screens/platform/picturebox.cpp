@@ -161,18 +161,46 @@ std::optional<QLineF> PictureBox::clipped(double x1, double y1, double x2, doubl
     return std::nullopt;
 }
 
-void PictureBox::drawLine(double x1, double y1, double x2, double y2, const QColor& colour) {
+void PictureBox::lineOn(QPainter& painter, double x1, double y1, double x2, double y2, const QColor& colour) {
     std::optional<QLineF> segment = clipped(x1, y1, x2, y2);
     if (!segment) return;
     // Whole pixels, rounded as moveChildTo rounds: a line drawn along a
     // label's edge lands beside the label, never under it.
     const QLine pixels(nearestPixel(segment->p1()), nearestPixel(segment->p2()));
-    QPainter painter(&canvas());
     painter.setPen(QPen(colour, 1));
     if (pixels.p1() == pixels.p2()) {
         painter.drawPoint(pixels.p1());
     } else {
         painter.drawLine(pixels);
+    }
+}
+
+void PictureBox::drawLine(double x1, double y1, double x2, double y2, const QColor& colour) {
+    QPainter painter(&canvas());
+    lineOn(painter, x1, y1, x2, y2, colour);
+    update();
+}
+
+void PictureBox::paint(const DisplayList& ops) {
+    auto colourOf = [this](const Ink& ink) {
+        return ink ? QColor(ink->red, ink->green, ink->blue) : foregroundColour();
+    };
+    std::optional<QPainter> painter;
+    for (const DrawOp& op : ops) {
+        // Clearing, scaling and filling go through their own calls; lines
+        // share one painter between them.
+        if (op.kind != DrawOp::Line) painter.reset();
+        switch (op.kind) {
+            case DrawOp::Clear: clear(); break;
+            case DrawOp::Scale: setScale(op.x1, op.y1, op.x2, op.y2); break;
+            case DrawOp::Line:
+                if (!painter) painter.emplace(&canvas());
+                lineOn(*painter, op.x1, op.y1, op.x2, op.y2, colourOf(op.ink));
+                break;
+            case DrawOp::Rectangle: drawRectangle(op.x1, op.y1, op.x2, op.y2, colourOf(op.ink)); break;
+            case DrawOp::FilledRectangle: fillRectangle(op.x1, op.y1, op.x2, op.y2, colourOf(op.ink)); break;
+            case DrawOp::Point: drawPoint(op.x1, op.y1, colourOf(op.ink)); break;
+        }
     }
     update();
 }

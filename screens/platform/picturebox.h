@@ -10,6 +10,10 @@
 #include <optional>
 #include <utility>
 
+#include "displaylist.h"
+
+class QPainter;
+
 class PictureBox : public QWidget {
     Q_OBJECT
 
@@ -24,6 +28,8 @@ public:
     void drawRectangle(double x1, double y1, double x2, double y2, const QColor& colour);
     void fillRectangle(double x1, double y1, double x2, double y2, const QColor& colour);
     void drawPoint(double x, double y, const QColor& colour);
+    // A whole picture at once, with one painter: no colour is the foreground.
+    void paint(const DisplayList& ops);
 
     QColor foregroundColour() const;
     QColor backgroundColour() const;
@@ -57,6 +63,7 @@ protected:
 
 private:
     QImage& canvas();
+    void lineOn(QPainter& painter, double x1, double y1, double x2, double y2, const QColor& colour);
     // The part of the segment inside the widget (with a small margin), in
     // pixels; nothing when it lies wholly outside or is not finite.
     std::optional<QLineF> clipped(double x1, double y1, double x2, double y2) const;

@@ -42,3 +42,4 @@ void QtCanvas::point(float x, float y, Ink ink) {
 
 int QtCanvas::pixelWidth() { return box().width(); }
 int QtCanvas::pixelHeight() { return box().height(); }
+void QtCanvas::paint(const DisplayList& ops) { box().paint(ops); }

@@ -19,6 +19,7 @@ public:
     void point(float x, float y, Ink ink) override;
     int pixelWidth() override;
     int pixelHeight() override;
+    void paint(const DisplayList& ops) override;
 
 private:
     PictureBox& box();

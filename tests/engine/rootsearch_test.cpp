@@ -17,8 +17,8 @@ public:
         texts.clear();
         ++shows;
     }
-    void append(std::vector<std::string> more) override {
-        texts.insert(texts.end(), more.begin(), more.end());
+    void append(const std::vector<double>& values, double precision) override {
+        for (double v : values) texts.push_back(core::listText(v, precision));
         ++batches;
     }
     std::vector<std::string> texts;
@@ -254,7 +254,7 @@ TEST_F(Analysis, RefinementFollowsEachBracketsOwnDirection) {
     core::TermValues values{};
     const core::Analysis a = core::analyse(k.formula(), in, values);
     EXPECT_EQ(a.roots, (std::vector<double>{-1.4142135494883934, 1.4142135494883934}));
-    EXPECT_EQ(a.texts, (Texts{"-1.4142136", "1.4142135"}));
+    EXPECT_EQ(a.texts(), (Texts{"-1.4142136", "1.4142135"}));
 }
 
 TEST_F(Analysis, FinePassListsValuesEqualToThePrecision) {

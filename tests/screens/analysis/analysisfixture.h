@@ -10,6 +10,7 @@
 #include <ostream>
 
 #include "analysis/analysisscreen.h"
+#include "analysis/resultlist.h"
 #include "fixture.h"
 #include "platform/picturebox.h"
 
@@ -55,7 +56,7 @@ protected:
 
     QStringList listed() {
         QStringList texts;
-        for (int i = 0; i < screen().解リスト->count(); ++i) texts << screen().解リスト->item(i)->text();
+        for (int i = 0; i < screen().解リスト->count(); ++i) texts << screen().解リスト->text(i);
         return texts;
     }
 

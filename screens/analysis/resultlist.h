@@ -1,0 +1,42 @@
+// 解リスト: the automatic analysis's results. Ten thousand fine-pass hits
+// must list at once, so the list keeps the numbers and writes an entry's
+// text only when it is shown, in rows of one height.
+#pragma once
+
+#include <QAbstractListModel>
+#include <QListView>
+#include <vector>
+
+class ResultModel : public QAbstractListModel {
+    Q_OBJECT
+
+public:
+    using QAbstractListModel::QAbstractListModel;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    void clear();
+    // Entries listed as Int(v / precision) · precision.
+    void append(const std::vector<double>& values, double precision);
+
+private:
+    struct Entry {
+        double value;
+        double precision;
+    };
+    std::vector<Entry> entries;
+};
+
+class ResultList : public QListView {
+    Q_OBJECT
+
+public:
+    explicit ResultList(QWidget* parent);
+    int count() const;
+    QString text(int row) const;
+    void clear();
+    void append(const std::vector<double>& values, double precision);
+
+private:
+    ResultModel* entries;
+};
