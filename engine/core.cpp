@@ -172,7 +172,8 @@ Point evaluate(const Formula& f, double x, TermValues& values, Rule rule) {
     return p;
 }
 
-Scan scan(const Formula& f, double start, double end, TermValues& values, bool failed) {
+Scan scan(const Formula& f, Range range, TermValues& values, bool failed) {
+    const double start = range.start, end = range.end;
     Scan s;
     s.trace.failed = failed;
     const double xSpan = end - start;
@@ -479,7 +480,7 @@ Analysis analyse(const Formula& f, const AnalysisInput& in, TermValues& values) 
     const double precision = *a.precision;
 
     // The failure flag is cleared before the scan, as the graph command does.
-    a.scan = scan(f, a.rangeStart, a.rangeEnd, values, false);
+    a.scan = scan(f, {a.rangeStart, a.rangeEnd}, values, false);
     run.say(a.scan->messages);
     a.trace.failed = a.scan->trace.failed;
     if (a.scan->end == ScanEnd::scanned) {

@@ -84,6 +84,11 @@ struct Trace {
     bool failed = false;
 };
 
+// An analysis range: start and end as read, in either order.
+struct Range {
+    double start = 0, end = 0;
+};
+
 // The range scan: extremes of F on one hundred steps, the sweep step and
 // the tick steps. `failed` is an evaluation failure left from before, which
 // stops the sweep at its first point.
@@ -96,7 +101,7 @@ struct Scan {
     Trace trace;
     Messages messages;
 };
-Scan scan(const Formula& f, double start, double end, TermValues& values, bool failed);
+Scan scan(const Formula& f, Range range, TermValues& values, bool failed);
 
 // What the plot is drawn from.
 struct PlotView {

@@ -128,7 +128,7 @@ void Kalvex::takeScan(const core::Scan& s) {
 }
 
 bool Kalvex::scanRange() {
-    const core::Scan s = core::scan(formula(), rangeStart, rangeEnd, termValue, evalFailed == 1);
+    const core::Scan s = core::scan(formula(), {rangeStart, rangeEnd}, termValue, evalFailed == 1);
     takeScan(s);
     showMessages(s.messages);
     if (s.end != core::ScanEnd::scanned) return false;

@@ -74,7 +74,7 @@ TEST(CoreEvaluate, VariantsAndTheirFailuresInOrder) {
 TEST(CoreScanAndPlot, SquareOverZeroToTen) {
     const core::Formula f = formula({square});
     core::TermValues values{};
-    const core::Scan s = core::scan(f, 0, 10, values, false);
+    const core::Scan s = core::scan(f, {0, 10}, values, false);
     ASSERT_EQ(s.end, core::ScanEnd::scanned);
     EXPECT_EQ(s.yMin, 0);
     EXPECT_EQ(s.yMax, 99.9999999999996);
@@ -100,7 +100,7 @@ TEST(CoreScanAndPlot, SquareOverZeroToTen) {
     EXPECT_EQ(p.ops[4].ink, colours::axes);
     EXPECT_EQ(p.ops.back().ink, std::nullopt);
 
-    EXPECT_EQ(core::scan(f, 3, 3, values, false).messages, Messages{messages::rangeOrDivisions});
+    EXPECT_EQ(core::scan(f, {3, 3}, values, false).messages, Messages{messages::rangeOrDivisions});
 }
 
 TEST(CoreRefine, FalsePositionInEitherDirection) {
