@@ -1,5 +1,8 @@
 #include "analysisscreen.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
@@ -146,6 +149,13 @@ void AnalysisScreen::createControls(QWidget* client) {
     手動解->setGeometry(twipsRect(555, 660, 60, 180));
     opaqueOverGraph(手動解, 図);
     手動解->hide();
+    // The root found by hand is copied as shown, like the list's entries.
+    copyManualRoot = new QAction(QString::fromUtf8("コピー"), 手動解);
+    copyManualRoot->setObjectName("手動解コピー");
+    手動解->addAction(copyManualRoot);
+    手動解->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(copyManualRoot, &QAction::triggered, this,
+            [this] { QApplication::clipboard()->setText(手動解->text()); });
     itixy = named(new QLabel(図), "itixy");
     itixy->setGeometry(twipsRect(2040, 720, 1776, 252));
     opaqueOverGraph(itixy, 図);

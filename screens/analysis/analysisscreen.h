@@ -43,6 +43,7 @@ public:
     QLabel* xti = nullptr;
     QLabel* yti = nullptr;
     QLabel* 手動解 = nullptr;
+    QAction* copyManualRoot = nullptr;
     QLabel* itixy = nullptr;
 
     // The screen's own controls.

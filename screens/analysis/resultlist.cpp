@@ -1,5 +1,13 @@
 #include "resultlist.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <algorithm>
+
 #include "core.h"
 #include "numbertext.h"
 
@@ -28,10 +36,52 @@ void ResultModel::append(const std::vector<double>& values, double precision) {
     endInsertRows();
 }
 
-ResultList::ResultList(QWidget* parent) : QListView(parent), entries(new ResultModel(this)) {
+ResultList::ResultList(QWidget* parent)
+    : QListView(parent),
+      copyAction(new QAction(QString::fromUtf8("コピー"), this)),
+      copyAllAction(new QAction(QString::fromUtf8("すべてコピー"), this)),
+      entries(new ResultModel(this)) {
     setModel(entries);
     setUniformItemSizes(true);  // ten thousand rows need no measuring each
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    copyAction->setObjectName("コピー");
+    copyAllAction->setObjectName("すべてコピー");
+    connect(copyAction, &QAction::triggered, this,
+            [this] { QApplication::clipboard()->setText(selectedText()); });
+    connect(copyAllAction, &QAction::triggered, this, [this] { QApplication::clipboard()->setText(allText()); });
+}
+
+QString ResultList::selectedText() const {
+    QModelIndexList chosen = selectionModel()->selectedRows();
+    std::sort(chosen.begin(), chosen.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    QStringList lines;
+    for (const QModelIndex& index : chosen) lines << text(index.row());
+    return lines.join('\n');
+}
+
+QString ResultList::allText() const {
+    QStringList lines;
+    lines.reserve(count());
+    for (int row = 0; row < count(); ++row) lines << text(row);
+    return lines.join('\n');
+}
+
+void ResultList::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        copyAction->trigger();
+        return;
+    }
+    QListView::keyPressEvent(event);
+}
+
+void ResultList::contextMenuEvent(QContextMenuEvent* event) {
+    copyAction->setEnabled(selectionModel()->hasSelection());
+    copyAllAction->setEnabled(count() > 0);
+    QMenu menu(this);
+    menu.addAction(copyAction);
+    menu.addAction(copyAllAction);
+    menu.exec(event->globalPos());
 }
 
 int ResultList::count() const { return entries->rowCount(); }

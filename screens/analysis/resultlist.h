@@ -27,6 +27,10 @@ private:
     std::vector<Entry> entries;
 };
 
+class QAction;
+
+// Entries can be chosen several at a time (Shift, Ctrl, Ctrl+A) and copied
+// one a line with Ctrl+C or the context menu, exactly as listed.
 class ResultList : public QListView {
     Q_OBJECT
 
@@ -36,6 +40,17 @@ public:
     QString text(int row) const;
     void clear();
     void append(const std::vector<double>& values, double precision);
+
+    // The chosen entries, or all of them, one a line in list order.
+    QString selectedText() const;
+    QString allText() const;
+
+    QAction* copyAction;     // コピー
+    QAction* copyAllAction;  // すべてコピー
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     ResultModel* entries;

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QAbstractItemView>
 #include <QElapsedTimer>
 #include <QGroupBox>
@@ -332,6 +333,37 @@ TEST_F(AutoAnalysis, TenThousandFineHitsFillTheListQuickly) {
     EXPECT_GE(screen().解リスト->count(), 10000);
     EXPECT_EQ(screen().解リスト->text(0), "0");
     EXPECT_EQ(screen().解リスト->text(screen().解リスト->count() - 1), "0.9");
+}
+
+TEST_F(AutoAnalysis, ChosenEntriesAndTheManualRootAreCopiedAsListed) {
+    squareMinusTwo();
+    ScreenRegistry::present(screen());
+    analyse("-3", "3", "0.1");
+    ResultList* list = screen().解リスト;
+    ASSERT_EQ(list->count(), 238);
+    QClipboard* clipboard = QApplication::clipboard();
+    auto rowCentre = [&](int row) { return list->visualRect(list->model()->index(row, 0)).center(); };
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rowCentre(2));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, rowCentre(0));
+    QTest::keySequence(list, QKeySequence::Copy);
+    EXPECT_EQ(clipboard->text(), list->text(0) + "\n" + list->text(2));  // list order, not click order
+
+    QTest::keySequence(list, QKeySequence::SelectAll);
+    QTest::keySequence(list, QKeySequence::Copy);
+    const QStringList all = clipboard->text().split('\n');
+    ASSERT_EQ(all.size(), 238);
+    EXPECT_EQ(all.front(), "-1.5");
+    EXPECT_EQ(all, listed());
+
+    list->clearSelection();
+    clipboard->clear();
+    list->copyAllAction->trigger();
+    EXPECT_EQ(clipboard->text().count('\n'), 237);
+
+    screen().手動解->setText("1.4142135");
+    screen().copyManualRoot->trigger();
+    EXPECT_EQ(clipboard->text(), "1.4142135");
 }
 
 TEST_F(AutoAnalysis, FailuresKeepTheListAsTheirStepLeavesIt) {
