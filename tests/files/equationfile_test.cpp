@@ -10,9 +10,10 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstdint>
 #include <cstring>
 #include <string>
-#include <vector>
+#include <tuple>
 
 #include "kalvex.h"
 #include "messages.h"
@@ -40,23 +41,21 @@ Equation everyShape() {
     return e;
 }
 
-bool sameBits(float x, float y) { return std::memcmp(&x, &y, sizeof x) == 0; }
+// Everything a term carries, the floats by their bits: -0 is not 0 here.
+auto contentOf(const Term& t) {
+    auto bits = [](float v) {
+        std::uint32_t u;
+        std::memcpy(&u, &v, sizeof u);
+        return u;
+    };
+    return std::tuple(t.shape, t.typed.a, t.typed.b, t.typed.n, t.typed.c, t.typed.k, t.typed.m, bits(t.a),
+                      bits(t.b), bits(t.n), bits(t.c), bits(t.k), bits(t.m));
+}
 
 void expectSameTerms(const Equation& got, const Equation& want) {
     ASSERT_EQ(got.terms.size(), want.terms.size());
-    for (std::size_t i = 0; i < want.terms.size(); ++i) {
-        SCOPED_TRACE(i + 1);
-        const Term &g = got.terms[i], &w = want.terms[i];
-        EXPECT_EQ(g.shape, w.shape);
-        EXPECT_EQ(g.typed.a, w.typed.a);
-        EXPECT_EQ(g.typed.b, w.typed.b);
-        EXPECT_EQ(g.typed.n, w.typed.n);
-        EXPECT_EQ(g.typed.c, w.typed.c);
-        EXPECT_EQ(g.typed.k, w.typed.k);
-        EXPECT_EQ(g.typed.m, w.typed.m);
-        for (auto [x, y] : {std::pair{g.a, w.a}, {g.b, w.b}, {g.n, w.n}, {g.c, w.c}, {g.k, w.k}, {g.m, w.m}})
-            EXPECT_TRUE(sameBits(x, y)) << x << " " << y;
-    }
+    for (std::size_t i = 0; i < want.terms.size(); ++i)
+        EXPECT_EQ(contentOf(got.terms[i]), contentOf(want.terms[i])) << "term " << i + 1;
 }
 
 EquationRead parse(const std::string& text) {
@@ -155,7 +154,7 @@ TEST(EquationFile, JsonNumbersBecomeTheirShortestText) {
         EXPECT_EQ(read.equation->terms[0].typed.b, c.text);
         EXPECT_EQ(read.equation->precision, c.text);
         EXPECT_EQ(readNumber(c.text), c.value);
-        EXPECT_TRUE(sameBits(read.equation->terms[0].b, static_cast<float>(c.value)));
+        EXPECT_EQ(read.equation->terms[0].b, static_cast<float>(c.value));
     }
 }
 
@@ -173,7 +172,6 @@ TEST(EquationFile, FaultsAreRefusedNamingTheFileAndTheTerm) {
         {"{\"format\": \"\xff\"}", "bad.kalvex: UTF-8 のテキストではありません（1行目）。"},
         {"\n\n{\"x\": \"\xed\xa0\x80\"}", "bad.kalvex: UTF-8 のテキストではありません（3行目）。"},
         {"[]", "bad.kalvex: 方程式のファイルではありません。"},
-        {R"({"version": 1, "terms": []})", "bad.kalvex: 方程式のファイルではありません。"},
         {R"({"format": "other", "version": 1, "terms": []})", "bad.kalvex: 方程式のファイルではありません。"},
         {R"({"format": "kalvex-equation", "terms": []})", "bad.kalvex: 「version」がありません。"},
         {R"({"format": "kalvex-equation", "version": 2, "terms": []})",
@@ -193,8 +191,6 @@ TEST(EquationFile, FaultsAreRefusedNamingTheFileAndTheTerm) {
         {withTerms(R"({"shape": "power", "a": "1", "b": "1", "n": "2"})"),
          "bad.kalvex: 項1: 「a」は形式 power の項にはありません。"},
         {withTerms(R"({"shape": "constant", "k": true})"),
-         "bad.kalvex: 項1: 「k」は文字列か数値で書いてください。"},
-        {withTerms(R"({"shape": "constant", "k": null})"),
          "bad.kalvex: 項1: 「k」は文字列か数値で書いてください。"},
         {withTerms(R"({"shape": "constant", "k": "\ud800"})"),
          "bad.kalvex: 項1: 「k」に文字として読めない部分があります。"},
