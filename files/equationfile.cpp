@@ -182,7 +182,7 @@ private:
             if (key != "shape" && std::none_of(used, usedEnd, [&](const Box& b) { return key == b.key; }))
                 termFault(count, fillIn(fm::unknownKeyForShape, {key, layout.name}));
         }
-        TermBoxes boxes;  // a box the shape does not use stays empty, as on the screen
+        TermBoxes boxes;  // the boxes the shape does not use stay empty
         for (auto box = used; box != usedEnd; ++box) {
             const QJsonValue v = object.value(box->key);
             if (v.isUndefined()) termFault(count, fillIn(fm::missingKey, {box->key}));
