@@ -26,4 +26,37 @@ inline constexpr const char* tickStepPositive = "目盛間隔には正の数値�
 inline constexpr const char* precisionPositive = "精度には正の数値を入力してください。";
 inline constexpr const char* notConverged = "解が収束しませんでした。";
 
+// Equation files and the command-line solver. %1, %2 ... are filled in
+// one pass, so a file name holding "%2" stays as it is.
+namespace files {
+
+inline constexpr const char* aboutFile = "%1: %2";        // file, what is wrong
+inline constexpr const char* aboutTerm = "%1: 項%2: %3";  // file, term number, what is wrong
+
+inline constexpr const char* cannotOpen = "開けません（%1）。";
+inline constexpr const char* cannotSave = "保存できません（%1）。";
+inline constexpr const char* tooLarge = "ファイルが大きすぎます。";
+inline constexpr const char* notUtf8 = "UTF-8 のテキストではありません（%1行目）。";
+inline constexpr const char* notJson = "JSON として読めません（%1行目）。";
+inline constexpr const char* notEquationFile = "方程式のファイルではありません。";
+inline constexpr const char* unsupportedVersion = "版 %1 には対応していません。";
+inline constexpr const char* missingKey = "「%1」がありません。";
+inline constexpr const char* unknownKey = "「%1」は使えません。";
+inline constexpr const char* unknownKeyForShape = "「%1」は形式 %2 の項にはありません。";
+inline constexpr const char* notArray = "「%1」は [ ] で書いてください。";
+inline constexpr const char* notObject = "「%1」は { } で書いてください。";
+inline constexpr const char* termNotObject = "項は { } で書いてください。";
+inline constexpr const char* shapeNotText = "「shape」は文字列で書いてください。";
+inline constexpr const char* unknownShape = "形式「%1」はありません。";
+inline constexpr const char* notTextOrNumber = "「%1」は文字列か数値で書いてください。";
+inline constexpr const char* notUnicode = "「%1」に文字として読めない部分があります。";
+
+inline constexpr const char* noFiles = "方程式のファイルを指定してください。";
+inline constexpr const char* rangeNeedsTwo = "--range には開始と終了の二つの値が必要です。";
+inline constexpr const char* evaluateAlone = "--evaluate は --range、--precision と一緒には使えません。";
+inline constexpr const char* noRange = "変域がありません。--range で指定してください。";
+inline constexpr const char* seeHelp = "使い方は kalvex-solve --help で表示されます。";
+
+}  // namespace files
+
 }  // namespace messages

@@ -1,0 +1,179 @@
+// kalvex-solve: the automatic analysis (or the estimate panel's value) of
+// equation files, from the command line. Qt Core only.
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <algorithm>
+#include <clocale>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "equationfile.h"
+#include "messages.h"
+#include "numbertext.h"
+#include "solver.h"
+#include "texts.h"
+
+namespace {
+
+namespace fm = messages::files;
+
+// Exit statuses, the worst of all files wins.
+enum Status { ranToEnd = 0, stopped = 1, badUse = 2 };
+
+// The precision box's text on a freshly opened analysis screen.
+constexpr const char* initialPrecision = "1E-07";
+
+void out(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+void err(const std::string& text) {
+    const std::string line = text + "\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
+}
+
+std::string utf8(const QString& text) { return text.toStdString(); }
+
+std::string jsonArray(const std::vector<std::string>& items, bool quoted) {
+    std::string json = "[";
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) json += ",";
+        json += quoted ? jsonQuoted(items[i]) : items[i];
+    }
+    return json + "]";
+}
+
+struct Request {
+    QStringList files;
+    std::optional<std::string> start, end, precision, x;
+    bool json = false;
+};
+
+// --range takes two values, which QCommandLineParser cannot express: the
+// pair is taken out before the rest is parsed. Values are taken as they
+// are, "-3" included. False when a --range lacks its values.
+bool takeRanges(QStringList& arguments, Request& request) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == "--") break;
+        if (arguments[i] != "--range") continue;
+        if (i + 2 >= arguments.size()) return false;
+        request.start = utf8(arguments[i + 1]);
+        request.end = utf8(arguments[i + 2]);
+        arguments.remove(i, 3);
+        --i;
+    }
+    return true;
+}
+
+int usageError(const std::string& message) {
+    err(message);
+    err(fm::seeHelp);
+    return badUse;
+}
+
+// One file: its results on standard output, its messages on standard error.
+Status solveFile(const QString& path, const Request& request) {
+    const std::string name = utf8(path);
+    auto refuse = [&](const std::string& message) {
+        err(message);
+        if (request.json) out("{\"file\":" + jsonQuoted(name) + ",\"error\":" + jsonQuoted(message) + "}\n");
+        return badUse;
+    };
+    const EquationRead read = readEquation(path);
+    if (!read) return refuse(read.error);
+    const Equation& equation = *read.equation;
+
+    Outcome outcome;
+    if (request.x) {
+        outcome = evaluate(equation, *request.x);
+    } else {
+        const bool ranged = request.start.has_value();
+        const std::string start = ranged ? *request.start : equation.start.value_or("");
+        const std::string end = ranged ? *request.end : equation.end.value_or("");
+        // Both boxes empty: the window's button does nothing at all.
+        if (start.empty() && end.empty()) return refuse(fillIn(fm::aboutFile, {name, fm::noRange}));
+        const std::string precision =
+            request.precision.value_or(equation.precision.value_or(initialPrecision));
+        outcome = analyse(equation, start, end, precision);
+    }
+
+    for (const std::string& message : outcome.messages) err(message);
+    if (!request.json) {
+        for (const std::string& entry : outcome.list) out(entry + "\n");
+    } else if (request.x) {
+        const bool shown = !outcome.list.empty();
+        out("{\"file\":" + jsonQuoted(name) + ",\"x\":" + jsonQuoted(*request.x) +
+            ",\"text\":" + (shown ? jsonQuoted(outcome.list[0]) : "null") +
+            ",\"value\":" + (shown ? jsonNumber(readNumber(outcome.list[0])) : "null") +
+            ",\"messages\":" + jsonArray(outcome.messages, true) +
+            ",\"completed\":" + (outcome.completed ? "true" : "false") + "}\n");
+    } else {
+        std::vector<std::string> roots;
+        for (const std::string& entry : outcome.list) roots.push_back(jsonNumber(readNumber(entry)));
+        out("{\"file\":" + jsonQuoted(name) + ",\"list\":" + jsonArray(outcome.list, true) +
+            ",\"roots\":" + jsonArray(roots, false) + ",\"messages\":" + jsonArray(outcome.messages, true) +
+            ",\"completed\":" + (outcome.completed ? "true" : "false") + "}\n");
+    }
+    return outcome.completed ? ranToEnd : stopped;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("kalvex-solve");
+    QCoreApplication::setApplicationVersion(KALVEX_VERSION);
+    // Numbers are written and read with "." whatever the user's locale.
+    std::setlocale(LC_NUMERIC, "C");
+    // The program speaks Japanese: so do the parser's own texts.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Japanese, QLocale::Japan), "qtbase", "_",
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qtTexts);
+    }
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(
+        "方程式のファイル (.kalvex) の解を、解析画面の自動解析と同じ手順で求めて"
+        "一行にひとつずつ表示します。\n"
+        "メッセージは標準エラーに出ます。\n"
+        "終了状態: 0 すべて最後まで解析した、1 メッセージで止まった、2 使い方かファイルの誤り。"));
+    // Our own help and version options: Qt's come with --help-all for the
+    // GUI options, which this program has none of.
+    const QCommandLineOption help({"h", "help"}, QString::fromUtf8("この説明を表示します。"));
+    const QCommandLineOption version({"v", "version"}, QString::fromUtf8("バージョンを表示します。"));
+    const QCommandLineOption range(
+        "range", QString::fromUtf8("変域をファイルの設定に代えて START から END までにします。"),
+        "START END");
+    const QCommandLineOption precision("precision",
+                                       QString::fromUtf8("精度をファイルの設定に代えて P にします。"), "P");
+    const QCommandLineOption x("evaluate", QString::fromUtf8("解析の代わりに X での F の値を表示します。"),
+                               "X");
+    const QCommandLineOption json("json",
+                                  QString::fromUtf8("ファイルごとに結果を JSON で一行に表示します。"));
+    parser.addOptions({help, version, range, precision, x, json});
+    parser.addPositionalArgument("FILE", QString::fromUtf8("方程式のファイル"), "FILE...");
+
+    Request request;
+    QStringList arguments = QCoreApplication::arguments();
+    if (!takeRanges(arguments, request)) return usageError(fm::rangeNeedsTwo);
+    if (!parser.parse(arguments)) return usageError(utf8(parser.errorText()));
+    if (parser.isSet(help)) parser.showHelp(0);
+    if (parser.isSet(version)) parser.showVersion();
+    // A --range=VALUE form gets here: it has one value, not two.
+    if (parser.isSet(range)) return usageError(fm::rangeNeedsTwo);
+    if (parser.isSet(precision)) request.precision = utf8(parser.value(precision));
+    if (parser.isSet(x)) request.x = utf8(parser.value(x));
+    request.json = parser.isSet(json);
+    request.files = parser.positionalArguments();
+    if (request.files.isEmpty()) return usageError(fm::noFiles);
+    if (request.x && (request.start || request.precision)) return usageError(fm::evaluateAlone);
+
+    int status = ranToEnd;
+    for (const QString& path : request.files) {
+        if (request.files.size() > 1 && !request.json) out(utf8(path) + ":\n");
+        status = std::max<int>(status, solveFile(path, request));
+    }
+    return status;
+}

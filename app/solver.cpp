@@ -1,0 +1,69 @@
+#include "solver.h"
+
+#include "core.h"
+#include "equationfile.h"
+#include "messages.h"
+#include "numbertext.h"
+
+namespace {
+
+// The terms as 追加 would have added them: the same checks, in order.
+const char* formulaOf(const Equation& equation, core::Formula& f) {
+    for (const Term& term : equation.terms) {
+        if (const char* refusal = termRefusal(static_cast<int>(term.shape), term.typed, f.count)) return refusal;
+        f.append(term);
+    }
+    return nullptr;
+}
+
+void collect(const core::Messages& texts, Outcome& outcome) {
+    for (const char* text : texts) outcome.messages.push_back(text);
+}
+
+}  // namespace
+
+Outcome analyse(const Equation& equation, std::string_view start, std::string_view end,
+                std::string_view precision) {
+    Outcome outcome;
+    // The setting screen opens the analysis screen only for a formula.
+    if (equation.terms.empty()) {
+        outcome.messages.push_back(messages::enterFormula);
+        return outcome;
+    }
+    core::Formula f;
+    if (const char* refusal = formulaOf(equation, f)) {
+        outcome.messages.push_back(refusal);
+        return outcome;
+    }
+    core::AnalysisInput in;
+    in.startText = start;
+    in.endText = end;
+    in.precisionText = precision;
+    in.precision = 0.1;  // the analysis screen's load
+    // The analysis screen's picture at 96 dots an inch: grids are spaced by it.
+    in.view.pixelWidth = 942;
+    in.view.pixelHeight = 565;
+    core::TermValues values{};
+    const core::Analysis a = core::analyse(f, in, values);
+    outcome.list = a.texts();
+    collect(a.messages(), outcome);
+    outcome.completed = a.completed;
+    return outcome;
+}
+
+Outcome evaluate(const Equation& equation, std::string_view xText) {
+    Outcome outcome;
+    core::Formula f;
+    if (const char* refusal = formulaOf(equation, f)) {
+        outcome.messages.push_back(refusal);
+        return outcome;
+    }
+    core::TermValues values{};
+    const core::Point p = core::evaluate(f, readNumber(xText), values, core::Rule::estimatePanel);
+    collect(core::Messages(p.failures.texts.begin(), p.failures.texts.begin() + p.failures.count), outcome);
+    if (p.end == core::PointEnd::value) {
+        outcome.list.push_back(generalNumberText(p.sum));
+        outcome.completed = true;
+    }
+    return outcome;
+}

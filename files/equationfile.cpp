@@ -1,0 +1,304 @@
+#include "equationfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonParseError>
+#include <QJsonValue>
+#include <QSaveFile>
+#include <algorithm>
+#include <array>
+#include <utility>
+
+#include "kalvex.h"
+#include "messages.h"
+#include "numbertext.h"
+#include "texts.h"
+
+namespace {
+
+namespace fm = messages::files;
+
+// A box of the setting screen under its key in the file.
+struct Box {
+    const char* key;
+    std::string TermBoxes::*text;
+};
+constexpr Box boxA{"a", &TermBoxes::a}, boxB{"b", &TermBoxes::b}, boxN{"n", &TermBoxes::n},
+    boxC{"c", &TermBoxes::c}, boxK{"k", &TermBoxes::k}, boxM{"m", &TermBoxes::m};
+
+// A shape's name and the boxes its term reads, in the order they are written.
+struct Layout {
+    Shape shape;
+    const char* name;
+    int boxCount;
+    std::array<Box, 5> boxes;
+};
+constexpr std::array<Layout, 7> layouts{{
+    {Shape::power, "power", 2, {boxB, boxN}},
+    {Shape::exp, "exp", 4, {boxA, boxB, boxN, boxC}},
+    {Shape::base, "base", 5, {boxM, boxA, boxB, boxN, boxC}},
+    {Shape::log, "log", 4, {boxA, boxB, boxN, boxC}},
+    {Shape::sin, "sin", 4, {boxA, boxB, boxN, boxC}},
+    {Shape::cos, "cos", 4, {boxA, boxB, boxN, boxC}},
+    {Shape::constant, "constant", 1, {boxK}},
+}};
+
+const Layout& layoutOf(Shape shape) { return layouts[static_cast<std::size_t>(shape) - 1]; }
+
+constexpr std::array<const char*, 4> topKeys{"format", "version", "terms", "analysis"};
+constexpr std::array<const char*, 3> analysisKeys{"start", "end", "precision"};
+
+// Thrown inside the reader only, with the message for the file: the first
+// fault ends the reading.
+struct Refusal {
+    std::string message;
+};
+
+std::string utf8(const QString& text) { return text.toStdString(); }
+
+int lineAt(const QByteArray& bytes, qsizetype offset) {
+    offset = std::clamp<qsizetype>(offset, 0, bytes.size());
+    return 1 + static_cast<int>(std::count(bytes.begin(), bytes.begin() + offset, '\n'));
+}
+
+// A JSON value as a message shows it.
+std::string shownValue(const QJsonValue& value) {
+    switch (value.type()) {
+        case QJsonValue::Double: return shortestText(value.toDouble());
+        case QJsonValue::String: return jsonQuoted(utf8(value.toString()));
+        case QJsonValue::Bool: return value.toBool() ? "true" : "false";
+        case QJsonValue::Array: return "[…]";
+        case QJsonValue::Object: return "{…}";
+        default: return "null";
+    }
+}
+
+class Reader {
+public:
+    explicit Reader(const std::string& fileName) : fileName(fileName) {}
+
+    Equation read(const QByteArray& bytes) {
+        const qsizetype bom = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+        const std::size_t bad = invalidUtf8At(std::string_view(bytes.constData(), bytes.size()).substr(bom));
+        if (bad != std::string_view::npos) {
+            fileFault(fillIn(fm::notUtf8, {std::to_string(lineAt(bytes, bom + bad))}));
+        }
+        QJsonParseError parsed;
+        const QJsonDocument document = QJsonDocument::fromJson(bytes, &parsed);
+        if (parsed.error != QJsonParseError::NoError) {
+            fileFault(fillIn(fm::notJson, {std::to_string(lineAt(bytes, parsed.offset))}));
+        }
+        if (!document.isObject()) fileFault(fm::notEquationFile);
+        const QJsonObject top = document.object();
+        const QJsonValue format = top.value("format");
+        if (!format.isString() || format.toString() != QLatin1String(equationFormat))
+            fileFault(fm::notEquationFile);
+        const QJsonValue version = top.value("version");
+        if (version.isUndefined()) fileFault(fillIn(fm::missingKey, {"version"}));
+        if (!version.isDouble() || version.toDouble() != equationVersion)
+            fileFault(fillIn(fm::unsupportedVersion, {shownValue(version)}));
+        refuseOtherKeys(top, topKeys);
+
+        Equation equation;
+        const QJsonValue terms = top.value("terms");
+        if (terms.isUndefined()) fileFault(fillIn(fm::missingKey, {"terms"}));
+        if (!terms.isArray()) fileFault(fillIn(fm::notArray, {"terms"}));
+        for (const QJsonValue& term : terms.toArray()) {
+            equation.terms.push_back(readTerm(term, static_cast<int>(equation.terms.size())));
+        }
+
+        const QJsonValue analysis = top.value("analysis");
+        if (!analysis.isUndefined()) {
+            if (!analysis.isObject()) fileFault(fillIn(fm::notObject, {"analysis"}));
+            const QJsonObject settings = analysis.toObject();
+            refuseOtherKeys(settings, analysisKeys);
+            equation.start = optionalText(settings, "start");
+            equation.end = optionalText(settings, "end");
+            equation.precision = optionalText(settings, "precision");
+        }
+        return equation;
+    }
+
+private:
+    [[noreturn]] void fileFault(const std::string& what) const {
+        throw Refusal{fillIn(fm::aboutFile, {fileName, what})};
+    }
+    [[noreturn]] void termFault(int count, const std::string& what) const {
+        throw Refusal{fillIn(fm::aboutTerm, {fileName, std::to_string(count + 1), what})};
+    }
+
+    template <std::size_t N>
+    void refuseOtherKeys(const QJsonObject& object, const std::array<const char*, N>& known) const {
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            const std::string key = utf8(it.key());
+            if (std::none_of(known.begin(), known.end(), [&](const char* k) { return key == k; }))
+                fileFault(fillIn(fm::unknownKey, {key}));
+        }
+    }
+
+    // A box's text: a string as it is, a number as its shortest text.
+    // Empty when the value has neither form; `fault` then says why.
+    static std::optional<std::string> textOf(const QJsonValue& value, const char* key, std::string& fault) {
+        if (value.isString()) {
+            const QString text = value.toString();
+            if (!text.isValidUtf16()) {
+                fault = fillIn(fm::notUnicode, {key});
+                return std::nullopt;
+            }
+            return utf8(text);
+        }
+        if (value.isDouble()) return shortestText(value.toDouble());
+        fault = fillIn(fm::notTextOrNumber, {key});
+        return std::nullopt;
+    }
+
+    std::optional<std::string> optionalText(const QJsonObject& object, const char* key) const {
+        const QJsonValue value = object.value(key);
+        if (value.isUndefined()) return std::nullopt;
+        std::string fault;
+        std::optional<std::string> text = textOf(value, key, fault);
+        if (!text) fileFault(fault);
+        return text;
+    }
+
+    // The term after `count` accepted ones, checked as 追加 checks it.
+    Term readTerm(const QJsonValue& value, int count) const {
+        if (!value.isObject()) termFault(count, fm::termNotObject);
+        const QJsonObject object = value.toObject();
+        const QJsonValue name = object.value("shape");
+        if (name.isUndefined()) termFault(count, fillIn(fm::missingKey, {"shape"}));
+        if (!name.isString()) termFault(count, fm::shapeNotText);
+        Shape shape;
+        if (!shapeNamed(utf8(name.toString()), shape))
+            termFault(count, fillIn(fm::unknownShape, {utf8(name.toString())}));
+        const Layout& layout = layoutOf(shape);
+        const auto used = layout.boxes.begin(), usedEnd = used + layout.boxCount;
+
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            const std::string key = utf8(it.key());
+            if (key != "shape" && std::none_of(used, usedEnd, [&](const Box& b) { return key == b.key; }))
+                termFault(count, fillIn(fm::unknownKeyForShape, {key, layout.name}));
+        }
+        TermBoxes boxes;  // the boxes the shape does not use stay empty
+        for (auto box = used; box != usedEnd; ++box) {
+            const QJsonValue v = object.value(box->key);
+            if (v.isUndefined()) termFault(count, fillIn(fm::missingKey, {box->key}));
+            std::string fault;
+            std::optional<std::string> text = textOf(v, box->key, fault);
+            if (!text) termFault(count, fault);
+            boxes.*(box->text) = std::move(*text);
+        }
+        if (const char* refusal = termRefusal(static_cast<int>(shape), boxes, count))
+            termFault(count, refusal);
+        return termFrom(shape, boxes);
+    }
+
+    const std::string& fileName;
+};
+
+// Texts always go out as UTF-8; bytes that are not (a term made in code)
+// are replaced, so that every file written can be read back.
+std::string wellFormed(const std::string& text) {
+    if (invalidUtf8At(text) == std::string_view::npos) return text;
+    return QString::fromStdString(text).toStdString();
+}
+
+std::string fileNameOf(const QString& path) { return path.toStdString(); }
+
+}  // namespace
+
+const char* shapeName(Shape shape) { return layoutOf(shape).name; }
+
+bool shapeNamed(std::string_view name, Shape& shape) {
+    for (const Layout& layout : layouts) {
+        if (name == layout.name) {
+            shape = layout.shape;
+            return true;
+        }
+    }
+    return false;
+}
+
+EquationRead parseEquation(const QByteArray& bytes, const std::string& fileName) {
+    try {
+        return {Reader(fileName).read(bytes), {}};
+    } catch (const Refusal& refusal) {
+        return {std::nullopt, refusal.message};
+    }
+}
+
+EquationRead readEquation(const QString& path) {
+    const std::string name = fileNameOf(path);
+    auto refused = [&](const std::string& what) {
+        return EquationRead{std::nullopt, fillIn(fm::aboutFile, {name, what})};
+    };
+    // Opening a folder succeeds on some systems and then reads nothing.
+    if (QFileInfo(path).isDir()) return refused(fillIn(fm::cannotOpen, {"フォルダです"}));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return refused(fillIn(fm::cannotOpen, {utf8(file.errorString())}));
+    const QByteArray bytes = file.read(largestEquationFile + 1);
+    if (file.error() != QFileDevice::NoError)
+        return refused(fillIn(fm::cannotOpen, {utf8(file.errorString())}));
+    if (bytes.size() > largestEquationFile) return refused(fm::tooLarge);
+    return parseEquation(bytes, name);
+}
+
+QByteArray serializeEquation(const Equation& equation) {
+    std::string out = "{\n";
+    out += "  \"format\": " + jsonQuoted(equationFormat) + ",\n";
+    out += "  \"version\": " + std::to_string(equationVersion) + ",\n";
+    out += "  \"terms\": [";
+    for (std::size_t i = 0; i < equation.terms.size(); ++i) {
+        const Term& term = equation.terms[i];
+        const Layout& layout = layoutOf(term.shape);
+        out += i == 0 ? "\n    {" : ",\n    {";
+        out += "\"shape\": " + jsonQuoted(layout.name);
+        for (int b = 0; b < layout.boxCount; ++b) {
+            const Box& box = layout.boxes[b];
+            out += ", " + jsonQuoted(box.key) + ": " + jsonQuoted(wellFormed(term.typed.*(box.text)));
+        }
+        out += "}";
+    }
+    out += equation.terms.empty() ? "]" : "\n  ]";
+    const std::pair<const char*, const std::optional<std::string>*> settings[] = {
+        {"start", &equation.start}, {"end", &equation.end}, {"precision", &equation.precision}};
+    std::string analysis;
+    for (const auto& [key, text] : settings) {
+        if (!*text) continue;
+        analysis += analysis.empty() ? "{" : ", ";
+        analysis += jsonQuoted(key) + ": " + jsonQuoted(wellFormed(**text));
+    }
+    if (!analysis.empty()) out += ",\n  \"analysis\": " + analysis + "}";
+    out += "\n}\n";
+    return QByteArray::fromStdString(out);
+}
+
+std::optional<std::string> writeEquation(const QString& path, const Equation& equation) {
+    const std::string name = fileNameOf(path);
+    QSaveFile file(path);
+    auto failed = [&] {
+        const std::string why = utf8(file.errorString());
+        file.cancelWriting();
+        return fillIn(fm::aboutFile, {name, fillIn(fm::cannotSave, {why})});
+    };
+    if (!file.open(QIODevice::WriteOnly)) return failed();
+    const QByteArray bytes = serializeEquation(equation);
+    if (file.write(bytes) != bytes.size()) return failed();
+    if (!file.commit())
+        return fillIn(fm::aboutFile, {name, fillIn(fm::cannotSave, {utf8(file.errorString())})});
+    return std::nullopt;
+}
+
+const char* loadTerms(Kalvex& k, const Equation& equation) {
+    int count = k.termCount;
+    for (const Term& term : equation.terms) {
+        if (const char* refusal = termRefusal(static_cast<int>(term.shape), term.typed, count))
+            return refusal;
+        ++count;
+    }
+    for (const Term& term : equation.terms) k.appendTerm(term);
+    return nullptr;
+}

@@ -1,0 +1,178 @@
+// kalvex-solve as a user runs it: the lists, messages and exit statuses of
+// the window's own cases, the file name lines, JSON Lines and usage errors.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <string>
+
+namespace {
+
+const char* const squareMinusTwo = R"({"format": "kalvex-equation", "version": 1,
+  "terms": [{"shape": "power", "b": "1", "n": "2"}, {"shape": "constant", "k": "-2"}],
+  "analysis": {"start": "-3", "end": "3", "precision": "1E-07"}})";
+const char* const naturalLog = R"({"format": "kalvex-equation", "version": 1,
+  "terms": [{"shape": "log", "a": "1", "b": "1", "n": "1", "c": "0"}],
+  "analysis": {"start": "0.01", "end": "1", "precision": "0.1"}})";
+const char* const noRange = R"({"format": "kalvex-equation", "version": 1,
+  "terms": [{"shape": "power", "b": "1", "n": "2"}, {"shape": "constant", "k": "-2"}]})";
+const char* const twiceX = R"({"format": "kalvex-equation", "version": 1,
+  "terms": [{"shape": "power", "b": "1", "n": "1"}, {"shape": "power", "b": 1, "n": 1}]})";
+const char* const noTerms = R"({"format": "kalvex-equation", "version": 1, "terms": [],
+  "analysis": {"start": "-3", "end": "3"}})";
+
+const std::string logMessages =
+    "Log( )の括弧内が０以下になってしまっています。\n"
+    "変域の範囲が計算不能箇所となりました。\n"
+    "変域の範囲が計算不能箇所があります。解析区間の見直しをしてください。\n";
+
+struct Ran {
+    std::string out, err;
+    int status = -1;
+};
+
+class Solve : public ::testing::Test {
+protected:
+    Solve() {
+        write("sq.kalvex", squareMinusTwo);
+        write("ln.kalvex", naturalLog);
+        write("norange.kalvex", noRange);
+        write("empty.kalvex", noTerms);
+        write("twice.kalvex", twiceX);
+        write("broken.kalvex", "{\"format\": ");
+    }
+    void write(const QString& name, const QByteArray& bytes) {
+        QFile f(dir.filePath(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    Ran run(const QStringList& arguments) {
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        p.start(KALVEX_SOLVE, arguments);
+        EXPECT_TRUE(p.waitForFinished(60000));
+        return {p.readAllStandardOutput().toStdString(), p.readAllStandardError().toStdString(),
+                p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1};
+    }
+    QTemporaryDir dir;
+};
+
+}  // namespace
+
+TEST_F(Solve, ListsMessagesAndStatusesAsTheWindow) {
+    const struct {
+        QStringList arguments;
+        std::string out, err;
+        int status;
+    } cases[] = {
+        {{"sq.kalvex"}, "-1.4142136\n1.4142135\n", "", 0},
+        {{"ln.kalvex"}, "", logMessages, 1},
+        {{"--evaluate", "2", "sq.kalvex"}, "2\n", "", 0},
+        // A failing term counts 0 and the panel shows the rest; a sum that
+        // is no number shows nothing.
+        {{"--evaluate", "-1e400", "sq.kalvex"}, "-2\n", "計算できない値になりました。\n", 0},
+        {{"--evaluate", "1e308", "twice.kalvex"}, "", "計算できない値になりました。\n", 1},
+        {{"--evaluate", "0", "ln.kalvex"}, "", "Ｘの適用範囲はＸ＞０　です。\n", 1},
+        // A file without a range takes one from the command line, and the
+        // precision box's initial text.
+        {{"--range", "-3", "3", "norange.kalvex"}, "-1.4142136\n1.4142135\n", "", 0},
+        {{"norange.kalvex", "--range", "3", "-3"}, "1.4142135\n-1.4142136\n", "", 0},
+        {{"--precision", "abc", "sq.kalvex"}, "", "精度には正の数値を入力してください。\n", 1},
+        {{"--range", "1", "1", "sq.kalvex"}, "", "変域あるいは、分割数を確認してください。\n", 1},
+        {{"empty.kalvex"}, "", "式を入力してください。\n", 1},
+        {{"sq.kalvex", "ln.kalvex"}, "sq.kalvex:\n-1.4142136\n1.4142135\nln.kalvex:\n", logMessages, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const Ran r = run(c.arguments);
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.err, c.err);
+        EXPECT_EQ(r.status, c.status);
+    }
+}
+
+TEST_F(Solve, CoarsePrecisionListsTheCutRootsThenEveryFineHit) {
+    const Ran r = run({"--precision", "0.1", "sq.kalvex"});
+    const QStringList lines = QString::fromStdString(r.out).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 238);
+    EXPECT_EQ(lines[0], "-1.5");
+    EXPECT_EQ(lines[1], "1.4");
+    EXPECT_EQ(r.status, 0);
+}
+
+TEST_F(Solve, UnusableFilesAndUsageAreStatusTwoAndTheOthersStillRun) {
+    const struct {
+        QStringList arguments;
+        std::string out, errStart;
+    } cases[] = {
+        {{"broken.kalvex", "sq.kalvex"},
+         "broken.kalvex:\nsq.kalvex:\n-1.4142136\n1.4142135\n",
+         "broken.kalvex: JSON として読めません（1行目）。"},
+        {{"missing.kalvex"}, "", "missing.kalvex: 開けません"},
+        {{"norange.kalvex"}, "", "norange.kalvex: 変域がありません。"},
+        {{}, "", "方程式のファイルを指定してください。"},
+        {{"sq.kalvex", "--range", "1"}, "", "--range には開始と終了の二つの値が必要です。"},
+        {{"--range=1", "sq.kalvex"}, "", "--range には開始と終了の二つの値が必要です。"},
+        {{"--evaluate", "1", "--precision", "0.1", "sq.kalvex"}, "", "--evaluate は"},
+        {{"--no-such-option", "sq.kalvex"}, "", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const Ran r = run(c.arguments);
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.err.rfind(c.errStart, 0), 0u) << r.err;
+        EXPECT_FALSE(r.err.empty());
+        EXPECT_EQ(r.status, 2);
+    }
+}
+
+TEST_F(Solve, JsonLinesCarryListRootsMessagesAndTheEnd) {
+    const Ran r = run({"--json", "sq.kalvex", "ln.kalvex", "broken.kalvex"});
+    EXPECT_EQ(r.status, 2);
+    const QList<QByteArray> lines = QByteArray::fromStdString(r.out).split('\n');
+    ASSERT_EQ(lines.size(), 4);  // three objects and the final line end
+    std::vector<QJsonObject> objects;
+    for (int i = 0; i < 3; ++i) {
+        QJsonParseError error;
+        objects.push_back(QJsonDocument::fromJson(lines[i], &error).object());
+        ASSERT_EQ(error.error, QJsonParseError::NoError) << lines[i].toStdString();
+    }
+    const QJsonObject &sq = objects[0], &ln = objects[1], &broken = objects[2];
+    EXPECT_EQ(sq["file"].toString(), "sq.kalvex");
+    EXPECT_EQ(sq["list"].toArray(), (QJsonArray{"-1.4142136", "1.4142135"}));
+    EXPECT_EQ(sq["roots"].toArray(), (QJsonArray{-1.4142136, 1.4142135}));
+    EXPECT_EQ(sq["messages"].toArray(), QJsonArray{});
+    EXPECT_EQ(sq["completed"], QJsonValue(true));
+    EXPECT_EQ(ln["messages"].toArray().size(), 3);
+    EXPECT_EQ(ln["messages"][0].toString().toStdString(), "Log( )の括弧内が０以下になってしまっています。");
+    EXPECT_EQ(ln["completed"], QJsonValue(false));
+    EXPECT_EQ(broken["file"].toString(), "broken.kalvex");
+    EXPECT_TRUE(broken["error"].toString().startsWith("broken.kalvex: "));
+
+    const Ran value = run({"--json", "--evaluate", "2", "sq.kalvex"});
+    const QJsonObject v = QJsonDocument::fromJson(QByteArray::fromStdString(value.out)).object();
+    EXPECT_EQ(v["text"].toString(), "2");
+    EXPECT_EQ(v["value"].toDouble(), 2.0);
+    EXPECT_EQ(v["completed"], QJsonValue(true));
+}
+
+TEST_F(Solve, HelpAndVersion) {
+    const Ran help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* option : {"--range", "--precision", "--evaluate", "--json", "--version"})
+        EXPECT_NE(help.out.find(option), std::string::npos) << option;
+    const Ran version = run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string("kalvex-solve ") + KALVEX_VERSION + "\n");
+}
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
