@@ -57,6 +57,8 @@ inline constexpr const char* evaluateAlone = "--evaluate は --range、--precisi
 inline constexpr const char* noRange = "変域がありません。--range で指定してください。";
 inline constexpr const char* seeHelp = "使い方は kalvex-solve --help で表示されます。";
 
+inline constexpr const char* cannotSavePicture = "画像を保存できません（%1）。";
+
 }  // namespace files
 
 }  // namespace messages

@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +23,7 @@
 #include "platform/picturebox.h"
 #include "registry/screenregistry.h"
 #include "platform/twips.h"
+#include "pictureexport.h"
 #include "resultlist.h"
 #include "rootsearch.h"
 #include "setting/settingscreen.h"
@@ -188,6 +192,15 @@ void AnalysisScreen::createMenu() {
     connect(m, &QAction::triggered, this, &AnalysisScreen::tickSettings);
     b = named(menuBar()->addAction("戻る"), "b");
     connect(b, &QAction::triggered, this, &AnalysisScreen::backToSetting);
+
+    // Beside the designed menus: the graph taken out of the program.
+    QMenu* picture = menuBar()->addMenu(QString::fromUtf8("画像"));
+    picture->setObjectName("画像");
+    savePictureAction = named(picture->addAction(QString::fromUtf8("画像として保存…")), "画像として保存");
+    connect(savePictureAction, &QAction::triggered, this, &AnalysisScreen::savePictureCommand);
+    copyPictureAction = named(picture->addAction(QString::fromUtf8("画像をコピー")), "画像をコピー");
+    connect(copyPictureAction, &QAction::triggered, this,
+            [this] { QApplication::clipboard()->setImage(pictureImage(*図, 1)); });
 }
 
 void AnalysisScreen::setFocusOrder() {
@@ -261,6 +274,27 @@ void AnalysisScreen::markPoint(float x, float y, const QString& xCaption, const 
     図->moveChildTo(yti, 0, y);
     xti->show();
     yti->show();
+}
+
+// The file dialog, unless a test has put its own answer in its place.
+PictureTarget AnalysisScreen::askPictureTarget() {
+    if (pictureTargetAsker) return pictureTargetAsker();
+    const QString png = QString::fromUtf8("PNG 画像 (*.png)");
+    const QString pngDouble = QString::fromUtf8("PNG 画像・印刷用の 2 倍 (*.png)");
+    const QString svg = QString::fromUtf8("SVG 画像 (*.svg)");
+    QString chosen = png;
+    QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8("画像として保存"), QString(),
+                                                QStringList{png, pngDouble, svg}.join(";;"), &chosen);
+    if (path.isEmpty()) return {};
+    const bool wantsSvg = chosen == svg;
+    if (QFileInfo(path).suffix().isEmpty()) path += wantsSvg ? ".svg" : ".png";
+    return {path, formatOf(path, chosen == pngDouble)};
+}
+
+void AnalysisScreen::savePictureCommand() {
+    const PictureTarget target = askPictureTarget();
+    if (target.path.isEmpty()) return;
+    if (const auto failure = savePicture(*図, target.path, target.format)) kalvex.showMessage(failure->toStdString());
 }
 
 void AnalysisScreen::backToSetting() { ScreenRegistry::present(registry.setting()); }

@@ -4,7 +4,17 @@
 
 #include <QMainWindow>
 
+#include <QString>
+#include <functional>
+
+#include "pictureexport.h"
 #include "platform.h"
+
+// Where the picture goes: a path (empty when the user cancelled) and a format.
+struct PictureTarget {
+    QString path;
+    PictureFormat format = PictureFormat::png;
+};
 
 class Kalvex;
 class ScreenRegistry;
@@ -44,6 +54,10 @@ public:
     QLabel* yti = nullptr;
     QLabel* 手動解 = nullptr;
     QAction* copyManualRoot = nullptr;
+    QAction* savePictureAction = nullptr;
+    QAction* copyPictureAction = nullptr;
+    // Tests answer the save dialog here.
+    std::function<PictureTarget()> pictureTargetAsker;
     QLabel* itixy = nullptr;
 
     // The screen's own controls.
@@ -80,6 +94,8 @@ private:
     void calculationCommand();
     void backToSetting();
     void tickSettings();
+    PictureTarget askPictureTarget();
+    void savePictureCommand();
 
     // Mouse actions on 図 (graphmouse.cpp).
     void connectMouse();

@@ -52,6 +52,7 @@ QImage PictureBox::picture() { return canvas(); }
 
 void PictureBox::clear() {
     canvas().fill(backgroundColour());
+    drawn.clear();
     update();
 }
 
@@ -170,8 +171,26 @@ void PictureBox::lineOn(QPainter& painter, double x1, double y1, double x2, doub
     painter.setPen(QPen(colour, 1));
     if (pixels.p1() == pixels.p2()) {
         painter.drawPoint(pixels.p1());
+        drawn.push_back({Stroke::point, pixels, colour});
     } else {
         painter.drawLine(pixels);
+        drawn.push_back({Stroke::line, pixels, colour});
+    }
+}
+
+void PictureBox::paintStrokes(QPainter& painter) const {
+    for (const Stroke& s : drawn) {
+        switch (s.kind) {
+            case Stroke::line:
+                painter.setPen(QPen(s.colour, 1));
+                painter.drawLine(s.at);
+                break;
+            case Stroke::point:
+                painter.setPen(QPen(s.colour, 1));
+                painter.drawPoint(s.at.p1());
+                break;
+            case Stroke::fill: painter.fillRect(QRect(s.at.p1(), s.at.p2()), s.colour); break;
+        }
     }
 }
 
@@ -226,6 +245,7 @@ void PictureBox::fillRectangle(double x1, double y1, double x2, double y2, const
     QPainter painter(&canvas());
     // Inclusive of both corners, as the outline drawn over the same corners.
     painter.fillRect(QRect(topLeft, bottomRight), colour);
+    drawn.push_back({Stroke::fill, QLine(topLeft, bottomRight), colour});
     update();
 }
 

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "displaylist.h"
 
@@ -49,6 +50,18 @@ public:
     // The drawing as it stands, in device pixels.
     QImage picture();
 
+    // The drawing since the last clear, as it went onto the picture: lines
+    // and points in widget pixels, filled rectangles; for drawing it again
+    // at another size or as vectors.
+    struct Stroke {
+        enum Kind { line, point, fill } kind;
+        QLine at;  // a fill's corners, inclusive
+        QColor colour;
+    };
+    const std::vector<Stroke>& strokes() const { return drawn; }
+    // Draws the strokes with the painter, in widget pixels.
+    void paintStrokes(QPainter& painter) const;
+
 signals:
     void pressed(float x, float y);
     void moved(float x, float y);
@@ -73,6 +86,7 @@ private:
     static QPoint nearestPixel(QPointF p);
 
     QImage image;
+    std::vector<Stroke> drawn;
     double scaleLeft = 0, scaleTop = 0, scaleRight = 0, scaleBottom = 0;
     bool pixelScale = true;  // until the first setScale, user units are pixels
 };

@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QElapsedTimer>
 #include <QGroupBox>
+#include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <cmath>
@@ -100,9 +101,15 @@ TEST_F(Layout, Fonts) {
     EXPECT_EQ(screen().Label1->font(), screen().font());
 }
 
-TEST_F(Layout, MenuHasTicksThenBackWithoutSubmenus) {
-    const QList<QAction*> actions = screen().menuBar()->actions();
-    ASSERT_EQ(actions.size(), 2);
+TEST_F(Layout, MenuHasTicksThenBackWithoutSubmenusThenThePictureMenu) {
+    QList<QAction*> actions = screen().menuBar()->actions();
+    // The picture menu is added after the designed ones, which stay as they are.
+    ASSERT_EQ(actions.size(), 3);
+    EXPECT_EQ(actions[2]->text(), "画像");
+    ASSERT_NE(actions[2]->menu(), nullptr);
+    EXPECT_EQ(actions[2]->menu()->actions(),
+              (QList<QAction*>{screen().savePictureAction, screen().copyPictureAction}));
+    actions.removeLast();
     EXPECT_EQ(actions[0]->objectName(), "m");
     EXPECT_EQ(actions[0]->text(), "目盛");
     EXPECT_EQ(actions[1]->objectName(), "b");

@@ -1,0 +1,86 @@
+#include "pictureexport.h"
+
+#include <QBuffer>
+#include <QLabel>
+#include <QPainter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include "messages.h"
+#include "platform/picturebox.h"
+
+namespace {
+
+// The labels over the graph that the user sees, in the order they stack.
+QList<QLabel*> visibleLabels(PictureBox& box) {
+    QList<QLabel*> shown;
+    for (QObject* child : box.children()) {
+        auto* label = qobject_cast<QLabel*>(child);
+        if (label && label->isVisibleTo(&box)) shown.append(label);
+    }
+    return shown;
+}
+
+// Labels as text, over a background of their own where they have one.
+void paintLabels(QPainter& painter, PictureBox& box) {
+    for (QLabel* label : visibleLabels(box)) {
+        if (label->autoFillBackground()) {
+            painter.fillRect(label->geometry(), label->palette().color(label->backgroundRole()));
+        }
+        painter.setPen(label->palette().color(label->foregroundRole()));
+        painter.setFont(label->font());
+        painter.drawText(label->geometry(), static_cast<int>(label->alignment()), label->text());
+    }
+}
+
+}  // namespace
+
+QImage pictureImage(PictureBox& box, int scale) {
+    if (scale == 1) return box.grab().toImage();
+    QImage image(box.size() * scale, QImage::Format_RGB32);
+    image.fill(box.backgroundColour());
+    QPainter painter(&image);
+    painter.scale(scale, scale);
+    box.paintStrokes(painter);
+    paintLabels(painter, box);
+    painter.end();
+    return image;
+}
+
+QByteArray pictureSvg(PictureBox& box) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(box.size());
+    svg.setViewBox(QRect(QPoint(0, 0), box.size()));
+    svg.setTitle(QString::fromUtf8(messages::title));
+    QPainter painter(&svg);
+    painter.fillRect(QRect(QPoint(0, 0), box.size()), box.backgroundColour());
+    box.paintStrokes(painter);
+    paintLabels(painter, box);
+    painter.end();
+    return buffer.data();
+}
+
+PictureFormat formatOf(const QString& path, bool doubleSize) {
+    if (path.endsWith(".svg", Qt::CaseInsensitive)) return PictureFormat::svg;
+    return doubleSize ? PictureFormat::pngDouble : PictureFormat::png;
+}
+
+std::optional<QString> savePicture(PictureBox& box, const QString& path, PictureFormat format) {
+    QByteArray bytes;
+    if (format == PictureFormat::svg) {
+        bytes = pictureSvg(box);
+    } else {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        pictureImage(box, format == PictureFormat::pngDouble ? 2 : 1).save(&buffer, "PNG");
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        const QString why = QString::fromUtf8(messages::files::cannotSavePicture).arg(file.errorString());
+        return QString::fromUtf8(messages::files::aboutFile).arg(path, why);
+    }
+    return std::nullopt;
+}

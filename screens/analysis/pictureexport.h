@@ -1,0 +1,25 @@
+// The graph as the analysis screen shows it — grid, frame, axes, curve and
+// the labels in view — written out as a PNG (at the picture's size, or
+// twice it for print) or as an SVG of vector lines and real text.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <optional>
+
+class PictureBox;
+
+enum class PictureFormat { png, pngDouble, svg };
+
+// The picture at its own size is exactly what is on the screen; twice the
+// size draws the same strokes and labels again, sharper.
+QImage pictureImage(PictureBox& box, int scale);
+QByteArray pictureSvg(PictureBox& box);
+
+// Writes the picture to path, whole or not at all: a message naming the file
+// when it could not be written.
+std::optional<QString> savePicture(PictureBox& box, const QString& path, PictureFormat format);
+
+// The format a path's extension asks for (png unless it ends in .svg).
+PictureFormat formatOf(const QString& path, bool doubleSize);
