@@ -5,6 +5,7 @@
 #include "platform/look.h"
 #include "registry/qtcanvas.h"
 #include "platform/qtmessagesink.h"
+#include "registry/document.h"
 #include "registry/screenregistry.h"
 
 int main(int argc, char* argv[]) {
@@ -19,5 +20,8 @@ int main(int argc, char* argv[]) {
     QtCanvas canvas(registry);
     kalvex.attach(&messages, &registry, &canvas);
     kalvex.startUp();
+    // Kalvex FILE: the equation opens with the program.
+    const QStringList arguments = app.arguments().mid(1);
+    if (!arguments.isEmpty()) registry.document().open(arguments.first());
     return app.exec();
 }

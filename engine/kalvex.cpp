@@ -66,6 +66,7 @@ void Kalvex::appendTerm(const Term& term) {
     baseM[slot] = term.m;
     shape[slot] = static_cast<std::int16_t>(term.shape);
     termText[slot] = ::termText(shape[slot], slot == 1, term.typed);
+    termBoxes[slot] = term.typed;
     formulaText = formulaFromTerms({termText.begin() + 1, termText.begin() + slot + 1});
 }
 

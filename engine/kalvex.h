@@ -38,6 +38,8 @@ public:
     std::array<float, slotCount> constK{};
     std::array<std::string, slotCount> termText{};
     std::string formulaText;
+    // The boxes each term was typed in, for writing the equation to a file.
+    std::array<TermBoxes, slotCount> termBoxes{};
     std::int16_t selectedShape = 0;
 
     // --- EvalState ---

@@ -59,6 +59,15 @@ inline constexpr const char* seeHelp = "使い方は kalvex-solve --help で表�
 
 inline constexpr const char* cannotSavePicture = "画像を保存できません（%1）。";
 
+// The window's file commands.
+inline constexpr const char* saveChanges = "「%1」の変更を保存しますか？";
+inline constexpr const char* saveButton = "保存";
+inline constexpr const char* discardButton = "保存しない";
+inline constexpr const char* cancelButton = "キャンセル";
+inline constexpr const char* openTitle = "開く";
+inline constexpr const char* saveTitle = "名前を付けて保存";
+inline constexpr const char* dialogFilter = "方程式 (*.kalvex);;すべてのファイル (*)";
+
 }  // namespace files
 
 }  // namespace messages

@@ -23,6 +23,7 @@
 #include "platform/picturebox.h"
 #include "registry/screenregistry.h"
 #include "platform/twips.h"
+#include "registry/document.h"
 #include "pictureexport.h"
 #include "resultlist.h"
 #include "rootsearch.h"
@@ -213,6 +214,20 @@ void AnalysisScreen::load() {
     kalvex.precision = 0.1;
     for (int k = 1; k <= precisionChoices; ++k) 精度コンボ->addItem(numberText(0.1 / std::pow(10.0, k)));
     精度コンボ->setEditText(numberText(1e-7));
+    // A file opened before this screen was: its range and precision.
+    if (const auto pending = registry.document().takePendingAnalysis()) setAnalysisTexts(*pending);
+}
+
+void AnalysisScreen::analysisTexts(Equation& into) const {
+    into.start = 変域[0]->text().toStdString();
+    into.end = 変域[1]->text().toStdString();
+    into.precision = 精度コンボ->currentText().toStdString();
+}
+
+void AnalysisScreen::setAnalysisTexts(const Equation& from) {
+    if (from.start) 変域[0]->setText(QString::fromStdString(*from.start));
+    if (from.end) 変域[1]->setText(QString::fromStdString(*from.end));
+    if (from.precision) 精度コンボ->setEditText(QString::fromStdString(*from.precision));
 }
 
 bool AnalysisScreen::event(QEvent* event) {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 
+#include "equationfile.h"
 #include "pictureexport.h"
 #include "platform.h"
 
@@ -43,6 +44,10 @@ public:
     // of the graph with these captions and shown. Marking hides the manual root.
     void hidePointLabels();
     void markPoint(float x, float y, const QString& xCaption, const QString& yCaption);
+    // The range and precision texts as they stand, and those of a file put
+    // into the boxes (the ones the file gives).
+    void analysisTexts(Equation& into) const;
+    void setAnalysisTexts(const Equation& from);
 
     // The controls; only this screen and the tests touch them.
     QGroupBox* 軸幅枠 = nullptr;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "analysis/analysisscreen.h"
+#include "document.h"
 #include "calculation/calculationscreen.h"
 #include "info/helpscreen.h"
 #include "info/versionscreen.h"
@@ -15,13 +16,17 @@ namespace {
 
 template <class Screen>
 Screen& obtain(QPointer<Screen>& slot, Kalvex& kalvex, ScreenRegistry& registry) {
-    if (!slot) slot = new Screen(kalvex, registry);
+    if (!slot) {
+        slot = new Screen(kalvex, registry);
+        registry.document().watch(slot);
+    }
     return *slot;
 }
 
 }  // namespace
 
-ScreenRegistry::ScreenRegistry(Kalvex& kalvex) : kalvex(kalvex) {}
+ScreenRegistry::ScreenRegistry(Kalvex& kalvex)
+    : kalvex(kalvex), equationFile(std::make_unique<Document>(kalvex, *this)) {}
 
 ScreenRegistry::~ScreenRegistry() {
     delete helpScreen;
@@ -30,6 +35,7 @@ ScreenRegistry::~ScreenRegistry() {
     delete ticksScreen;
     delete analysisScreen;
     delete settingScreen;
+    equationFile.reset();
 }
 
 SettingScreen& ScreenRegistry::setting() { return obtain(settingScreen, kalvex, *this); }

@@ -5,10 +5,12 @@
 
 #include <QPointer>
 #include <functional>
+#include <memory>
 
 #include "platform.h"
 
 class Kalvex;
+class Document;
 class QWidget;
 class SettingScreen;
 class AnalysisScreen;
@@ -40,6 +42,9 @@ public:
     VersionScreen* versionIfOpen() const;
     HelpScreen* helpIfOpen() const;
 
+    // The equation as a file, and the file commands.
+    Document& document() { return *equationFile; }
+
     // Shows a screen without the modal option and brings it to the front.
     static void present(QWidget& screen);
 
@@ -58,4 +63,5 @@ private:
     QPointer<VersionScreen> versionScreen;
     QPointer<HelpScreen> helpScreen;
     std::function<void()> endHook;
+    std::unique_ptr<Document> equationFile;
 };

@@ -1,6 +1,7 @@
 #include "settingscreen.h"
 
 #include <QEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -27,6 +28,7 @@
 #include "platform/look.h"
 #include "registry/screenregistry.h"
 #include "platform/twips.h"
+#include "registry/document.h"
 #include "terms.h"
 #include "pointvalue.h"
 #include "termtext.h"
@@ -278,6 +280,7 @@ void SettingScreen::createEstimatePanel(QWidget* client) {
 }
 
 void SettingScreen::createMenus() {
+    createFileMenu();
     auto item = [this](const char* name, const char* caption, void (SettingScreen::*command)()) {
         QAction* action = menuBar()->addAction(QString::fromUtf8(caption));
         action->setObjectName(QString::fromUtf8(name));
@@ -370,6 +373,10 @@ void SettingScreen::addTerm() {
     Shape shape;
     shapeOf(kalvex.selectedShape, shape);  // a refused code never gets here
     kalvex.appendTerm(termFrom(shape, boxes));
+    showAddedTerm();
+}
+
+void SettingScreen::showAddedTerm() {
     const int slot = kalvex.termCount;
     数->setText(QString::number(slot));
     リスト->addItem(QString::fromStdString(listEntry(kalvex.termText[slot])));
@@ -377,6 +384,23 @@ void SettingScreen::addTerm() {
     siki->adjustSize();
     削除->setEnabled(true);
     refillShapeList();
+}
+
+// As if the table had been emptied and each term added with 追加.
+void SettingScreen::setTerms(const std::vector<Term>& terms) {
+    kalvex.termCount = 0;
+    kalvex.formulaText.clear();
+    リスト->clear();
+    数->setText(QString::number(0));
+    siki->setText(QString::fromUtf8("F(x)="));
+    siki->adjustSize();
+    削除->setEnabled(false);
+    refillShapeList();
+    for (const Term& term : terms) {
+        if (kalvex.termCount >= Kalvex::maxTerms) break;
+        kalvex.appendTerm(term);
+        showAddedTerm();
+    }
 }
 
 void SettingScreen::deleteTerm() {
@@ -413,9 +437,50 @@ void SettingScreen::deleteTerm() {
             kalvex.baseM[l] = kalvex.baseM[l + 1];
             kalvex.shape[l] = kalvex.shape[l + 1];
             kalvex.termText[l] = kalvex.termText[l + 1];
+            kalvex.termBoxes[l] = kalvex.termBoxes[l + 1];
         }
     }
     if (kalvex.termCount != before) refillShapeList();
+}
+
+// First on the menu bar, beside the designed menus: the equation as a file.
+void SettingScreen::createFileMenu() {
+    ファイル = menuBar()->addMenu(QString::fromUtf8("ファイル"));
+    ファイル->setObjectName("ファイル");
+    Document& document = registry.document();
+    auto command = [&](const char* caption, QKeySequence keys, auto run) {
+        QAction* action = ファイル->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QString::fromUtf8(caption));
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, run);
+        return action;
+    };
+    newAction = command("新規作成", QKeySequence::New, [&document] { document.newEquation(); });
+    openAction = command("開く…", QKeySequence::Open, [&document] { document.open(); });
+    saveAction = command("上書き保存", QKeySequence::Save, [&document] { document.save(); });
+    saveAsAction = command("名前を付けて保存…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                           [&document] { document.saveAs(); });
+    recentSeparator = ファイル->addSeparator();
+    connect(&document, &Document::recentFilesChanged, this, &SettingScreen::refillRecentFiles);
+    refillRecentFiles();
+}
+
+void SettingScreen::refillRecentFiles() {
+    for (QAction* a : recentActions) {
+        ファイル->removeAction(a);
+        a->deleteLater();
+    }
+    recentActions.clear();
+    const QStringList recent = registry.document().recentFiles();
+    for (int i = 0; i < recent.size(); ++i) {
+        const QString path = recent[i];
+        QAction* a = new QAction(QString("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()), ファイル);
+        a->setToolTip(path);
+        connect(a, &QAction::triggered, this, [this, path] { registry.document().open(path); });
+        ファイル->addAction(a);
+        recentActions.append(a);
+    }
+    recentSeparator->setVisible(!recent.isEmpty());
 }
 
 void SettingScreen::refillShapeList() {
@@ -470,4 +535,6 @@ void SettingScreen::switchBorders(int index) {
 
 void SettingScreen::openHelp() { ScreenRegistry::present(registry.help()); }
 void SettingScreen::openVersion() { ScreenRegistry::present(registry.version()); }
-void SettingScreen::endProgram() { registry.endProgram(); }
+void SettingScreen::endProgram() {
+    if (registry.document().mayDiscard()) registry.endProgram();
+}

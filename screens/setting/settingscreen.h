@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <array>
 
+#include "term.h"
 #include "termtext.h"
 
 class Kalvex;
@@ -17,6 +18,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QMenu;
 class QToolBar;
 class QAction;
 
@@ -28,6 +30,15 @@ public:
 
     // The formula as this screen shows it, for the analysis screen's caption.
     QString formulaCaption() const;
+    // Replaces the terms, as emptying the table and adding each would.
+    void setTerms(const std::vector<Term>& terms);
+
+    QMenu* ファイル = nullptr;
+    QAction* newAction = nullptr;
+    QAction* openAction = nullptr;
+    QAction* saveAction = nullptr;
+    QAction* saveAsAction = nullptr;
+    QList<QAction*> recentActions;
 
     QLabel* siki = nullptr;
 
@@ -93,6 +104,10 @@ private:
     void chooseShape(int index);
     void addTerm();
     TermBoxes typedBoxes() const;
+    void showAddedTerm();
+    void createFileMenu();
+    void refillRecentFiles();
+    QAction* recentSeparator = nullptr;
     void deleteTerm();
     void refillShapeList();
     void estimate();

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <clocale>
 
 #include "platform/look.h"
@@ -22,6 +24,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     installApplicationLook(app);
+    // Settings the program keeps (the recent files) stay with this run.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,219 @@
+#include "document.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSettings>
+#include <QUrl>
+#include <QWidget>
+
+#include "analysis/analysisscreen.h"
+#include "kalvex.h"
+#include "messages.h"
+#include "screenregistry.h"
+#include "setting/settingscreen.h"
+
+namespace {
+
+constexpr int recentLimit = 5;
+const char* const recentKey = "recentFiles";
+const char* const suffix = ".kalvex";
+
+QSettings settings() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "kalvex", "kalvex"); }
+
+QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// The .kalvex file among the dropped ones, if any.
+QString droppedEquation(const QMimeData* data) {
+    if (!data || !data->hasUrls()) return {};
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile() && url.toLocalFile().endsWith(suffix, Qt::CaseInsensitive)) return url.toLocalFile();
+    }
+    return {};
+}
+
+}  // namespace
+
+Document::Document(Kalvex& kalvex, ScreenRegistry& registry) : kalvex(kalvex), registry(registry) {}
+
+Equation Document::current() const {
+    Equation e;
+    for (int slot = 1; slot <= std::clamp<int>(kalvex.termCount, 0, Kalvex::maxTerms); ++slot) {
+        Shape shape;
+        if (!shapeOf(kalvex.shape[slot], shape)) continue;
+        Term t;
+        t.shape = shape;
+        t.a = kalvex.coefA[slot];
+        t.b = kalvex.coefB[slot];
+        t.n = kalvex.expN[slot];
+        t.m = kalvex.baseM[slot];
+        t.c = kalvex.offsetC[slot];
+        t.k = kalvex.constK[slot];
+        t.typed = kalvex.termBoxes[slot];
+        e.terms.push_back(t);
+    }
+    if (const AnalysisScreen* analysis = registry.analysisIfOpen()) {
+        analysis->analysisTexts(e);
+    } else if (pendingAnalysis) {
+        e.start = pendingAnalysis->start;
+        e.end = pendingAnalysis->end;
+        e.precision = pendingAnalysis->precision;
+    } else if (!savedBytes.isEmpty()) {
+        // The analysis screen was closed since: the file's texts stand.
+        if (EquationRead saved = parseEquation(savedBytes, {})) {
+            e.start = saved.equation->start;
+            e.end = saved.equation->end;
+            e.precision = saved.equation->precision;
+        }
+    }
+    return e;
+}
+
+bool Document::modified() const { return !filePath.isEmpty() && serializeEquation(current()) != savedBytes; }
+
+bool Document::newEquation() {
+    if (!mayDiscard()) return false;
+    registry.setting().setTerms({});
+    filePath.clear();
+    savedBytes.clear();
+    pendingAnalysis.reset();
+    return true;
+}
+
+bool Document::open() {
+    const QString path = choosePath(false);
+    return !path.isEmpty() && open(path);
+}
+
+bool Document::open(const QString& path) {
+    const EquationRead read = readEquation(path);
+    if (!read) {
+        kalvex.showMessage(read.error);
+        return false;
+    }
+    if (!mayDiscard()) return false;
+    const Equation& equation = *read.equation;
+    registry.setting().setTerms(equation.terms);
+    if (AnalysisScreen* analysis = registry.analysisIfOpen()) {
+        analysis->setAnalysisTexts(equation);
+        pendingAnalysis.reset();
+    } else {
+        pendingAnalysis = equation;
+    }
+    filePath = path;
+    savedBytes = serializeEquation(current());
+    remember(path);
+    return true;
+}
+
+bool Document::save() { return filePath.isEmpty() ? saveAs() : write(filePath); }
+
+bool Document::saveAs() {
+    QString path = choosePath(true);
+    if (path.isEmpty()) return false;
+    if (QFileInfo(path).suffix().isEmpty()) path += suffix;
+    return write(path);
+}
+
+bool Document::write(const QString& path) {
+    const Equation equation = current();
+    if (const auto failure = writeEquation(path, equation)) {
+        kalvex.showMessage(*failure);
+        return false;
+    }
+    filePath = path;
+    savedBytes = serializeEquation(equation);
+    remember(path);
+    return true;
+}
+
+bool Document::mayDiscard() {
+    if (!modified()) return true;
+    switch (askSave ? askSave() : questionAboutSaving()) {
+        case Answer::save: return save();
+        case Answer::discard: return true;
+        case Answer::cancel: return false;
+    }
+    return false;
+}
+
+Document::Answer Document::questionAboutSaving() {
+    QMessageBox box(QMessageBox::NoIcon, text(messages::title),
+                    text(messages::files::saveChanges).arg(QFileInfo(filePath).fileName()));
+    QPushButton* saving = box.addButton(text(messages::files::saveButton), QMessageBox::AcceptRole);
+    QPushButton* discarding = box.addButton(text(messages::files::discardButton), QMessageBox::DestructiveRole);
+    box.addButton(text(messages::files::cancelButton), QMessageBox::RejectRole);
+    box.setDefaultButton(saving);
+    box.exec();
+    if (box.clickedButton() == saving) return Answer::save;
+    if (box.clickedButton() == discarding) return Answer::discard;
+    return Answer::cancel;
+}
+
+QString Document::choosePath(bool forSaving) {
+    if (askPath) return askPath(forSaving);
+    const QString filter = text(messages::files::dialogFilter);
+    QWidget* parent = registry.settingIfOpen();
+    if (forSaving) {
+        const QString proposed = filePath.isEmpty() ? text("equation") + suffix : filePath;
+        return QFileDialog::getSaveFileName(parent, text(messages::files::saveTitle), proposed, filter);
+    }
+    return QFileDialog::getOpenFileName(parent, text(messages::files::openTitle), QFileInfo(filePath).path(), filter);
+}
+
+QStringList Document::recentFiles() const { return settings().value(recentKey).toStringList(); }
+
+void Document::remember(const QString& path) {
+    QStringList recent = recentFiles();
+    const QString full = QFileInfo(path).absoluteFilePath();
+    recent.removeAll(full);
+    recent.prepend(full);
+    while (recent.size() > recentLimit) recent.removeLast();
+    settings().setValue(recentKey, recent);
+    emit recentFilesChanged();
+}
+
+std::optional<Equation> Document::takePendingAnalysis() {
+    std::optional<Equation> pending = std::move(pendingAnalysis);
+    pendingAnalysis.reset();
+    return pending;
+}
+
+void Document::watch(QObject* screen) {
+    screen->installEventFilter(this);
+    if (auto* widget = qobject_cast<QWidget*>(screen)) widget->setAcceptDrops(true);
+}
+
+bool Document::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::DragEnter: {
+            auto* drag = static_cast<QDragEnterEvent*>(event);
+            if (droppedEquation(drag->mimeData()).isEmpty()) return false;
+            drag->acceptProposedAction();
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            const QString path = droppedEquation(drop->mimeData());
+            if (path.isEmpty()) return false;
+            drop->acceptProposedAction();
+            open(path);
+            return true;
+        }
+        case QEvent::Close: {
+            // Only the last window's closing ends the program.
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (w != watched && w->isVisible() && !w->objectName().isEmpty()) return false;
+            }
+            if (mayDiscard()) return false;
+            event->ignore();
+            return true;
+        }
+        default: return false;
+    }
+}
