@@ -248,15 +248,59 @@ fi
 
 # --- Version and help screens ----------------------------------------------
 xdotool windowactivate --sync "$setting" 2>/dev/null || xdotool windowraise "$setting"
-clickAt "$setting" 200 -10 $S                      # menu ﾊﾞｰｼﾞｭﾝ
+clickAt "$setting" 246 -10 $S                      # menu ﾊﾞｰｼﾞｭﾝ
 version=$(window '^バージョン情報$')
 check "the version screen opens" test -n "$version"
-clickAt "$setting" 140 -10 $S                      # menu ヘルプ
+clickAt "$setting" 197 -10 $S                      # menu ヘルプ
 help=$(window '^ヘルプ$')
 check "the help screen opens" test -n "$help"
 shot 12-version-and-help
 
 kill -0 "$app" 2>/dev/null
 check "the program is still running" test $? -eq 0
+
+# --- The graph as files: PNG and SVG through the 画像 menu ------------------
+saveThrough() {  # saveThrough dialog-title path: type the path into the file dialog
+    local dialog
+    dialog=$(window "$1")
+    [ -n "$dialog" ] || return 1
+    sleep 0.3
+    xdotool type -- "$2"
+    xdotool key Return
+    sleep 0.8
+}
+rm -f "$shots/graph.png" "$shots/graph.svg" "$shots/square.kalvex"
+for picture in graph.png graph.svg; do
+    xdotool windowraise "$analysis"
+    clickAt "$analysis" 85 -10 $A                  # menu 画像
+    xdotool key Down Return                        # 画像として保存…
+    saveThrough '^画像として保存$' "$shots/$picture"
+done
+check "the graph is saved as PNG at the picture's size" \
+    test "$(identify -format '%wx%h' "$shots/graph.png" 2>/dev/null)" = "942x565"
+check "the PNG shows the red axes" \
+    atLeast "$(convert "$shots/graph.png" txt:- 2>/dev/null | grep -c -i '#FF0000')" 100
+check "the SVG holds the axes as red vector lines" grep -q -i 'stroke="#ff0000"' "$shots/graph.svg"
+check "the SVG holds the calculated point's label as text" grep -q 'Y= 2' "$shots/graph.svg"
+
+# --- The equation as a file: save, end, start again with it ----------------
+xdotool windowraise "$setting"
+clickAt "$setting" 30 -10 $S                       # menu ファイル
+xdotool key Down Down Down Down Return              # 名前を付けて保存…
+saveThrough '^名前を付けて保存$' "$shots/square.kalvex"
+check "the equation is saved" grep -q '"shape": "power"' "$shots/square.kalvex"
+convert "$shots/1-setting.png" -crop 300x24+40+114 +repage "$shots/formula-typed.png"
+clickAt "$setting" 296 -10 $S                      # menu 終了: saved, so it ends at once
+for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app" 2>/dev/null
+check "終了 ends the program" test $? -ne 0
+QT_QPA_PLATFORM=xcb "$program" "$shots/square.kalvex" >>"$shots/program.log" 2>&1 &
+app=$!
+setting=$(window '方程式設定画面')
+check "the program starts again with the file" test -n "$setting"
+shot 13-reopened
+convert "$shots/13-reopened.png" -crop 300x24+40+114 +repage "$shots/formula-opened.png"
+differing=$(compare -metric AE "$shots/formula-typed.png" "$shots/formula-opened.png" null: 2>&1)
+check "the formula is as it was typed, pixel for pixel" test "$differing" = "0"
 echo "$failures failed checks; screenshots in $shots"
 [ "$failures" -eq 0 ]
