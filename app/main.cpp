@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <clocale>
 
+#include "exportgraph.h"
 #include "kalvex.h"
 #include "platform/look.h"
 #include "registry/qtcanvas.h"
@@ -9,6 +10,7 @@
 #include "registry/screenregistry.h"
 
 int main(int argc, char* argv[]) {
+    if (asksForExport(argc, argv)) return exportGraph(argc, argv);
     QApplication app(argc, argv);
     // Numbers are written and read with "." whatever the user's locale.
     std::setlocale(LC_NUMERIC, "C");

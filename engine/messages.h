@@ -68,6 +68,15 @@ inline constexpr const char* openTitle = "開く";
 inline constexpr const char* saveTitle = "名前を付けて保存";
 inline constexpr const char* dialogFilter = "方程式 (*.kalvex);;すべてのファイル (*)";
 
+// Kalvex FILE --export: the graph written to a picture file without a window.
+inline constexpr const char* exportUsage = "使い方: %1 FILE --export OUT.png|OUT.svg [--size WxH]";
+inline constexpr const char* oneFileOnly = "方程式のファイルはひとつだけ指定してください。";
+inline constexpr const char* noPictureFile = "--export には保存する画像のファイル名が必要です。";
+inline constexpr const char* badPictureSize =
+    "--size には幅と高さを 942x565 のように、それぞれ 1 から %1 までの整数で指定してください。";
+inline constexpr const char* noGraphRange = "変域がありません。ファイルの analysis に start と end を書いてください。";
+inline constexpr const char* noGraph = "グラフを描けません。";
+
 }  // namespace files
 
 }  // namespace messages

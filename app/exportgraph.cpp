@@ -1,0 +1,189 @@
+#include "exportgraph.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <clocale>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+
+#include "analysis/pictureexport.h"
+#include "core.h"
+#include "equationfile.h"
+#include "messages.h"
+#include "numbertext.h"
+#include "platform/look.h"
+#include "platform/picturebox.h"
+#include "texts.h"
+
+namespace {
+
+namespace fm = messages::files;
+
+// As kalvex-solve: a graph that could not be made is 1, bad usage 2.
+enum Status { written = 0, failed = 1, badUse = 2 };
+
+void err(const std::string& text) {
+    const std::string line = text + "\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
+}
+
+std::string utf8(const QString& text) { return text.toStdString(); }
+
+int usageError(const std::string& message) {
+    err(message);
+    const QString program = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    err(fillIn(fm::exportUsage, {utf8(program)}));
+    return badUse;
+}
+
+// The analysis screen's picture box 図 at 96 dots an inch.
+constexpr int defaultPictureWidth = 942, defaultPictureHeight = 565;
+// Larger pictures cost memory for nothing a screen or a page can show.
+constexpr int largestPictureSide = 10000;
+
+struct PictureSize {
+    int width = defaultPictureWidth, height = defaultPictureHeight;
+};
+
+// "WxH" in whole pixels, each side 1 to largestPictureSide; none otherwise.
+std::optional<PictureSize> pictureSizeOf(const QString& text) {
+    // Five digits at most: anything longer is too large anyway, and toInt
+    // could not tell it from a failure.
+    static const QRegularExpression form(QStringLiteral("^([0-9]{1,5})[xX]([0-9]{1,5})$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch()) return std::nullopt;
+    const PictureSize size{match.captured(1).toInt(), match.captured(2).toInt()};
+    auto usable = [](int side) { return side >= 1 && side <= largestPictureSide; };
+    if (!usable(size.width) || !usable(size.height)) return std::nullopt;
+    return size;
+}
+
+void collect(const core::Messages& texts, GraphDrawing& drawing) {
+    for (const char* text : texts) drawing.messages.push_back(text);
+}
+
+}  // namespace
+
+GraphDrawing graphOf(const Equation& equation, int pixelWidth, int pixelHeight) {
+    GraphDrawing drawing;
+    const std::string start = equation.start.value_or(""), end = equation.end.value_or("");
+    if (start.empty() && end.empty()) {
+        drawing.end = GraphDrawing::noRange;
+        return drawing;
+    }
+    // The setting screen opens the analysis screen only for a formula, and
+    // adds each term only past the checks of 追加.
+    if (equation.terms.empty()) {
+        drawing.messages.push_back(messages::enterFormula);
+        return drawing;
+    }
+    core::Formula f;
+    for (const Term& term : equation.terms) {
+        if (const char* refusal = termRefusal(static_cast<int>(term.shape), term.typed, f.count)) {
+            drawing.messages.push_back(refusal);
+            return drawing;
+        }
+        f.append(term);
+    }
+
+    // グラフ: the scan of the range as typed, then the plot of what it found,
+    // grids off as on a fresh program.
+    const core::Range range{readNumber(start), readNumber(end)};
+    core::TermValues values{};
+    const core::Scan scan = core::scan(f, range, values, false);
+    collect(scan.messages, drawing);
+    if (scan.end != core::ScanEnd::scanned) return drawing;
+
+    core::PlotView view;
+    view.xMin = range.start;
+    view.xMax = range.end;
+    view.yMin = scan.yMin;
+    view.yMax = scan.yMax;
+    view.tickX = scan.tickX;
+    view.tickY = scan.tickY;
+    view.rangeStart = range.start;
+    view.rangeEnd = range.end;
+    view.sweepStep = scan.sweepStep;
+    view.pixelWidth = pixelWidth;
+    view.pixelHeight = pixelHeight;
+    // The window draws nothing and says nothing for a view it cannot plot.
+    if (!core::plottable(view)) return drawing;
+    core::Plot plot = core::plot(f, view, values, scan.trace.failed);
+    collect(plot.messages, drawing);
+    drawing.ops = std::move(plot.ops);
+    switch (plot.end) {
+        case core::PlotEnd::refused: drawing.end = GraphDrawing::refused; break;
+        case core::PlotEnd::stopped: drawing.end = GraphDrawing::stopped; break;
+        case core::PlotEnd::completed: drawing.end = GraphDrawing::drawn; break;
+    }
+    return drawing;
+}
+
+bool asksForExport(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        // After "--" everything is a file name, "--export" included.
+        if (std::strcmp(argv[i], "--") == 0) return false;
+        if (std::strcmp(argv[i], "--export") == 0 || std::strncmp(argv[i], "--export=", 9) == 0) return true;
+    }
+    return false;
+}
+
+int exportGraph(int argc, char* argv[]) {
+    // No window opens: a machine without a display can export all the same.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // Numbers are written and read with "." whatever the user's locale.
+    std::setlocale(LC_NUMERIC, "C");
+    // The window's palette gives the picture its colours; the translator
+    // gives the parser's own messages in Japanese.
+    installApplicationLook(app);
+
+    QCommandLineParser parser;
+    const QCommandLineOption exportTo("export", QString::fromUtf8("グラフを保存する画像のファイル"), "OUT");
+    const QCommandLineOption size("size", QString::fromUtf8("画像の幅と高さ（ピクセル）"), "WxH");
+    parser.addOptions({exportTo, size});
+    parser.addPositionalArgument("FILE", QString::fromUtf8("方程式のファイル"));
+    if (!parser.parse(QCoreApplication::arguments())) return usageError(utf8(parser.errorText()));
+
+    const QStringList files = parser.positionalArguments();
+    if (files.isEmpty()) return usageError(fm::noFiles);
+    if (files.size() > 1) return usageError(fm::oneFileOnly);
+    const QString target = parser.value(exportTo);
+    if (target.isEmpty()) return usageError(fm::noPictureFile);
+    PictureSize pixels;
+    if (parser.isSet(size)) {
+        const std::optional<PictureSize> asked = pictureSizeOf(parser.value(size));
+        if (!asked) return usageError(fillIn(fm::badPictureSize, {std::to_string(largestPictureSide)}));
+        pixels = *asked;
+    }
+
+    const QString& path = files.front();
+    const EquationRead read = readEquation(path);
+    if (!read) {
+        err(read.error);
+        return failed;
+    }
+    const GraphDrawing drawing = graphOf(*read.equation, pixels.width, pixels.height);
+    if (drawing.end == GraphDrawing::noRange) {
+        err(fillIn(fm::aboutFile, {utf8(path), fm::noGraphRange}));
+        return failed;
+    }
+    for (const std::string& message : drawing.messages) err(message);
+    // A graph cut short has no curve: only the whole one is worth a file.
+    if (drawing.end != GraphDrawing::drawn) {
+        if (drawing.messages.empty()) err(fm::noGraph);
+        return failed;
+    }
+
+    PictureBox box;
+    box.resize(pixels.width, pixels.height);
+    box.paint(drawing.ops);
+    if (const std::optional<QString> failure = savePicture(box, target, formatOf(target, false))) {
+        err(utf8(*failure));
+        return failed;
+    }
+    return written;
+}

@@ -1,0 +1,149 @@
+// Kalvex --export as a script runs it, with no display at all: the pictures
+// it writes against a picture box painted with the same graph, and what it
+// says and leaves behind for files and usage it refuses.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <map>
+
+#include "equationfile.h"
+#include "exportgraph.h"
+#include "platform/picturebox.h"
+
+namespace {
+
+const char* const square = R"([{"shape": "power", "b": "1", "n": "2"}, {"shape": "constant", "k": "-2"}])";
+
+QByteArray equationFile(const char* terms, const char* analysis) {
+    return QByteArray(R"({"format": "kalvex-equation", "version": 1, "terms": )") + terms + analysis + "}";
+}
+
+struct Ran {
+    std::string err;
+    int status = -1;
+};
+
+class ExportCommand : public ::testing::Test {
+protected:
+    ExportCommand() {
+        write("sq.kalvex", equationFile(square, R"(, "analysis": {"start": "-3", "end": "3"})"));
+        write("norange.kalvex", equationFile(square, ""));
+        write("exp.kalvex", equationFile(R"([{"shape": "exp", "a": "1", "b": "100", "n": "1", "c": "0"}])",
+                                         R"(, "analysis": {"start": "0", "end": "1"})"));
+        write("ln.kalvex", equationFile(R"([{"shape": "log", "a": "1", "b": "1", "n": "1", "c": "0"}])",
+                                        R"(, "analysis": {"start": "0.01", "end": "1"})"));
+    }
+    void write(const QString& name, const QByteArray& bytes) {
+        QFile f(path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    // No platform chosen and no display to fall back on; a runtime folder
+    // only so that Qt has nothing to warn about.
+    Ran run(const QStringList& arguments) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) environment.remove(name);
+        environment.insert("XDG_RUNTIME_DIR", runtime.path());
+        QProcess p;
+        p.setProcessEnvironment(environment);
+        p.setWorkingDirectory(dir.path());
+        p.start(KALVEX, arguments);
+        EXPECT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.readAllStandardOutput(), "");
+        return {p.readAllStandardError().toStdString(), p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1};
+    }
+
+    QTemporaryDir dir, runtime;
+};
+
+}  // namespace
+
+TEST_F(ExportCommand, PngIsThePictureBoxPaintedWithTheGraphAtTheAskedSize) {
+    for (const auto& [extra, size] : {std::pair{QStringList{}, QSize(942, 565)},
+                                      std::pair{QStringList{"--size", "400x300"}, QSize(400, 300)}}) {
+        SCOPED_TRACE(size.width());
+        const Ran r = run(QStringList{"sq.kalvex", "--export", "g.png"} + extra);
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.err, "");
+        const QImage png = QImage(path("g.png")).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(png.size(), size);
+
+        const EquationRead read = readEquation(path("sq.kalvex"));
+        ASSERT_TRUE(read);
+        PictureBox box;
+        box.resize(size);
+        box.paint(graphOf(*read.equation, size.width(), size.height()).ops);
+        EXPECT_EQ(png, box.grab().toImage().convertToFormat(QImage::Format_RGB32));
+
+        // The frame on the edges, the axes through the origin, the curve at its lowest point.
+        const int w = size.width(), h = size.height();
+        for (const QPoint edge : {QPoint(w / 4, 0), QPoint(w / 4, h - 1), QPoint(0, h / 4), QPoint(w - 1, h / 4)}) {
+            EXPECT_EQ(png.pixelColor(edge), QColor(0, 0, 200)) << edge.x() << "," << edge.y();
+        }
+        const QPoint origin = box.toPixels(0, 0).toPoint(), lowest = box.toPixels(0, -2).toPoint();
+        EXPECT_EQ(png.pixelColor(origin.x(), 5), QColor(255, 0, 0));
+        EXPECT_EQ(png.pixelColor(5, origin.y()), QColor(255, 0, 0));
+        int dark = 0;
+        for (int dy = -1; dy <= 1; ++dy) dark += png.pixelColor(lowest + QPoint(0, dy)) == Qt::black;
+        EXPECT_GT(dark, 0);
+    }
+}
+
+TEST_F(ExportCommand, SvgHoldsTheAxesTheFrameAndTheCurveAsLines) {
+    const Ran r = run({"sq.kalvex", "--export=g.SVG"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    QFile file(path("g.SVG"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    // Polylines by the stroke of the group they are drawn in.
+    std::map<QString, int> polylines;
+    QString stroke;
+    QXmlStreamReader xml(&file);
+    while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+        if (!xml.isStartElement()) continue;
+        if (xml.attributes().hasAttribute("stroke")) stroke = xml.attributes().value("stroke").toString().toLower();
+        if (xml.name() == QLatin1String("polyline")) ++polylines[stroke];
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(polylines["#ff0000"], 2);
+    EXPECT_GE(polylines["#0000c8"], 4);
+    EXPECT_GT(polylines["#000000"], 100);  // a segment between each two samples in view
+    EXPECT_EQ(polylines.count("#ffff00"), 0u);  // no grid on a fresh program
+}
+
+TEST_F(ExportCommand, RefusalsSaySoWithTheirStatusAndWriteNothing) {
+    const std::string usage = "使い方: Kalvex FILE --export OUT.png|OUT.svg [--size WxH]\n";
+    const struct {
+        QStringList arguments;
+        int status;
+        std::string err;  // the start of standard error
+    } cases[] = {
+        {{"missing.kalvex", "--export", "g.png"}, 1, "missing.kalvex: 開けません（"},
+        {{"norange.kalvex", "--export", "g.png"}, 1, "norange.kalvex: 変域がありません。"},
+        {{"exp.kalvex", "--export", "g.png"}, 1, "関数の値が大きすぎてグラフを描けません。\n"},
+        // Stopped beyond the range, where the window shows the frame alone.
+        {{"ln.kalvex", "--export", "g.png"}, 1, "Log( )の括弧内が０以下になってしまっています。\n"},
+        {{"sq.kalvex", "--export", "none/g.png"}, 1, "none/g.png: 画像を保存できません（"},
+        {{"sq.kalvex", "--export", "g.png", "--size", "0x5"}, 2, "--size には幅と高さを"},
+        {{"sq.kalvex", "--export", "g.png", "--size", "10001x10"}, 2, "--size には幅と高さを"},
+        {{"sq.kalvex", "--export", "g.png", "--size", "1.5x2"}, 2, "--size には幅と高さを"},
+        {{"sq.kalvex", "--export", "g.png", "--size", "99999999999x1"}, 2, "--size には幅と高さを"},
+        {{"--export", "g.png"}, 2, "方程式のファイルを指定してください。\n" + usage},
+        {{"sq.kalvex", "sq.kalvex", "--export", "g.png"}, 2, "方程式のファイルはひとつだけ"},
+        {{"sq.kalvex", "--export="}, 2, "--export には保存する画像のファイル名が必要です。\n" + usage},
+        {{"sq.kalvex", "--export", "g.png", "--colour"}, 2, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const Ran r = run(c.arguments);
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(r.err.substr(0, c.err.size()), c.err) << r.err;
+        EXPECT_TRUE(c.status == 1 || r.err.ends_with(usage)) << r.err;
+        EXPECT_FALSE(QFile::exists(path("g.png")));
+    }
+}
