@@ -1,6 +1,9 @@
 // The equation as a file, through the ファイル menu's commands.
 #include <QComboBox>
+#include <QDropEvent>
 #include <QFile>
+#include <QMimeData>
+#include <QUrl>
 #include <QTemporaryDir>
 
 #include "analysis/analysisscreen.h"
@@ -170,4 +173,28 @@ TEST_F(DocumentTest, UnsavedWorkIsAskedAboutOnlyOnceTiedToAFile) {
     answer = Document::Answer::discard;
     EXPECT_TRUE(document.newEquation());
     EXPECT_EQ(kalvex.termCount, 0);
+}
+
+TEST_F(DocumentTest, ADroppedFileOpensInAnyWindow) {
+    compose();
+    chosenPath = file("dropped.kalvex");
+    ASSERT_TRUE(document.saveAs());
+    ASSERT_TRUE(document.newEquation());
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(file("dropped.kalvex"))});
+    QWidget& analysis = registry->analysis();
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&analysis, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&analysis, &drop);
+    EXPECT_EQ(kalvex.termCount, 3);
+    EXPECT_EQ(document.path(), file("dropped.kalvex"));
+
+    QMimeData other;
+    other.setUrls({QUrl::fromLocalFile(file("picture.png"))});
+    QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, &other, Qt::LeftButton, Qt::NoModifier);
+    refused.setAccepted(false);
+    QApplication::sendEvent(&screen, &refused);
+    EXPECT_FALSE(refused.isAccepted());
 }
