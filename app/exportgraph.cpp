@@ -97,18 +97,10 @@ GraphDrawing graphOf(const Equation& equation, int pixelWidth, int pixelHeight) 
     collect(scan.messages, drawing);
     if (scan.end != core::ScanEnd::scanned) return drawing;
 
-    core::PlotView view;
-    view.xMin = range.start;
-    view.xMax = range.end;
-    view.yMin = scan.yMin;
-    view.yMax = scan.yMax;
-    view.tickX = scan.tickX;
-    view.tickY = scan.tickY;
-    view.rangeStart = range.start;
-    view.rangeEnd = range.end;
-    view.sweepStep = scan.sweepStep;
-    view.pixelWidth = pixelWidth;
-    view.pixelHeight = pixelHeight;
+    core::PlotView pixels;
+    pixels.pixelWidth = pixelWidth;
+    pixels.pixelHeight = pixelHeight;
+    const core::PlotView view = core::viewOf(scan, range, pixels);
     // The window draws nothing and says nothing for a view it cannot plot.
     if (!core::plottable(view)) return drawing;
     core::Plot plot = core::plot(f, view, values, scan.trace.failed);

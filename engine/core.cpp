@@ -40,8 +40,6 @@ double tickStepFor(double span) {
 // True while x has not passed `end` for a grid stepping by `step`.
 bool notPassed(double x, double end, double step) { return step >= 0 ? x <= end : x >= end; }
 
-int sign(double v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); }
-
 // A sweep that runs long past its nominal count has a step too small to
 // matter; it is stopped like one whose step does not advance at all.
 constexpr long sweepLimit = 10'000'000;
@@ -210,6 +208,19 @@ Scan scan(const Formula& f, Range range, TermValues& values, bool failed) {
     s.tickX = tickStepFor(xSpan);
     s.tickY = tickStepFor(ySpan);
     return s;
+}
+
+PlotView viewOf(const Scan& scan, Range range, PlotView base) {
+    base.xMin = range.start;
+    base.xMax = range.end;
+    base.yMin = scan.yMin;
+    base.yMax = scan.yMax;
+    base.tickX = scan.tickX;
+    base.tickY = scan.tickY;
+    base.rangeStart = range.start;
+    base.rangeEnd = range.end;
+    base.sweepStep = scan.sweepStep;
+    return base;
 }
 
 // Tick steps typed before the first scan give no graph either: without a
@@ -484,17 +495,7 @@ Analysis analyse(const Formula& f, const AnalysisInput& in, TermValues& values) 
     run.say(a.scan->messages);
     a.trace.failed = a.scan->trace.failed;
     if (a.scan->end == ScanEnd::scanned) {
-        PlotView view = in.view;
-        view.xMin = a.rangeStart;
-        view.xMax = a.rangeEnd;
-        view.yMin = a.scan->yMin;
-        view.yMax = a.scan->yMax;
-        view.tickX = a.scan->tickX;
-        view.tickY = a.scan->tickY;
-        view.rangeStart = a.rangeStart;
-        view.rangeEnd = a.rangeEnd;
-        view.sweepStep = a.scan->sweepStep;
-        a.plot = plot(f, view, values, false);
+        a.plot = plot(f, viewOf(*a.scan, {a.rangeStart, a.rangeEnd}, in.view), values, false);
         a.steps.push_back({Step::plot});
         run.say(a.plot->messages);
         a.trace.failed = a.plot->trace.failed;

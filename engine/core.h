@@ -32,6 +32,9 @@ struct Formula {
     bool append(const Term& term);
 };
 
+// -1, 0 or +1.
+inline int sign(double v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); }
+
 // The value of each slot at the last point evaluated: the term table's
 // termValue, carried from one evaluation to the next.
 using TermValues = std::array<double, tableSlots>;
@@ -111,6 +114,10 @@ struct PlotView {
     double rangeStart = 0, rangeEnd = 0, sweepStep = 0;
     int pixelWidth = 1, pixelHeight = 1;  // lines closer than a pixel are drawn once
 };
+// The view a fresh scan of the range is drawn in: the range across, the
+// scan's extremes up, its ticks; grids and pixels as in `base`.
+PlotView viewOf(const Scan& scan, Range range, PlotView base);
+
 // True when the view can be plotted at all: steps that space a grid and a
 // sweep step that moves.
 bool plottable(const PlotView& view);

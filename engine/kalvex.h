@@ -125,4 +125,4 @@ private:
 };
 
 // -1, 0 or +1.
-inline int Sign(double v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); }
+inline int Sign(double v) { return core::sign(v); }

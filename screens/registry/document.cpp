@@ -63,24 +63,24 @@ Equation Document::current() const {
         e.start = pendingAnalysis->start;
         e.end = pendingAnalysis->end;
         e.precision = pendingAnalysis->precision;
-    } else if (!savedBytes.isEmpty()) {
+    } else if (saved) {
         // The analysis screen was closed since: the file's texts stand.
-        if (EquationRead saved = parseEquation(savedBytes, {})) {
-            e.start = saved.equation->start;
-            e.end = saved.equation->end;
-            e.precision = saved.equation->precision;
-        }
+        e.start = saved->start;
+        e.end = saved->end;
+        e.precision = saved->precision;
     }
     return e;
 }
 
-bool Document::modified() const { return !filePath.isEmpty() && serializeEquation(current()) != savedBytes; }
+bool Document::modified() const {
+    return saved && serializeEquation(current()) != serializeEquation(*saved);
+}
 
 bool Document::newEquation() {
     if (!mayDiscard()) return false;
     registry.setting().setTerms({});
     filePath.clear();
-    savedBytes.clear();
+    saved.reset();
     pendingAnalysis.reset();
     return true;
 }
@@ -106,7 +106,7 @@ bool Document::open(const QString& path) {
         pendingAnalysis = equation;
     }
     filePath = path;
-    savedBytes = serializeEquation(current());
+    saved = current();
     remember(path);
     return true;
 }
@@ -127,7 +127,7 @@ bool Document::write(const QString& path) {
         return false;
     }
     filePath = path;
-    savedBytes = serializeEquation(equation);
+    saved = equation;
     remember(path);
     return true;
 }

@@ -71,6 +71,6 @@ private:
     Kalvex& kalvex;
     ScreenRegistry& registry;
     QString filePath;
-    QByteArray savedBytes;  // what the file holds, to tell a change
+    std::optional<Equation> saved;  // what the file holds, to tell a change
     std::optional<Equation> pendingAnalysis;
 };
