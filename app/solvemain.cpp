@@ -12,6 +12,7 @@
 #include <string>
 
 #include "equationfile.h"
+#include "kalvexversion.h"
 #include "messages.h"
 #include "numbertext.h"
 #include "solver.h"

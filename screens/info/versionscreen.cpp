@@ -6,6 +6,7 @@
 
 #include "info/infolabel.h"
 #include "info/maker.h"
+#include "kalvexversion.h"
 #include "platform/programicon.h"
 #include "platform/designframe.h"
 #include "platform/look.h"
@@ -59,7 +60,8 @@ void VersionScreen::createControls() {
     Label4 = infoLabel(Frame1, "Label4", "2003.8.17-2003.8.25", twipsRect(195, 1365, 3015, 255));
     Label1 = infoLabel(Frame1, "Label1", "ZEMO", twipsRect(990, 510, 810, 285));
     Label1->setFont(designFont(msPGothic, 12));
-    Label2 = infoLabel(Frame1, "Label2", "Version 0.9", twipsRect(1635, 795, 1830, 255));
+    // The program's one version, the same as its package and version records.
+    Label2 = infoLabel(Frame1, "Label2", "Version " KALVEX_VERSION, twipsRect(1635, 795, 1830, 255));
     Label2->setFont(designFont(msMincho, 11.4));
     Label3 = infoLabel(Frame1, "Label3", maker::name, twipsRect(1635, 1050, 1650, 315));
     Label3->setFont(designFont(msPGothic, 12));

@@ -7,6 +7,7 @@
 #include <QProxyStyle>
 #include <QTranslator>
 
+#include "kalvexversion.h"
 #include "platform/programicon.h"
 
 namespace {
@@ -36,7 +37,7 @@ void installFontSubstitutions() {
 
 void installApplicationLook(QApplication& app) {
     QApplication::setApplicationName("Kalvex");
-    QApplication::setApplicationVersion("1.00");
+    QApplication::setApplicationVersion(KALVEX_VERSION);
     QApplication::setWindowIcon(QIcon(QString::fromUtf8(programIconPath)));
     app.setStyle(new PlainButtonsStyle);
     installFontSubstitutions();

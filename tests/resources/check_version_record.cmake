@@ -36,15 +36,36 @@ function(expect_string key value_hex)
 endfunction()
 
 # VS_FIXEDFILEINFO: signature, structure version, then file and product
-# version 1.0.0.0 (each as two 32-bit words, most significant first).
-expect("bd04effe0000010000000100000000000000010000000000" "fixed file and product version 1.0.0.0")
+# version (each as two 32-bit words, most significant first, little endian),
+# from the project's version: "1.00" is 1.0.0.0.
+string(REPLACE "." ";" parts "${VERSION}.0.0.0")
+list(SUBLIST parts 0 4 parts)
+function(le32 high low out)
+  math(EXPR word "(${high} << 16) | ${low}" OUTPUT_FORMAT HEXADECIMAL)
+  string(SUBSTRING "${word}" 2 -1 digits)
+  string(LENGTH "${digits}" length)
+  while(length LESS 8)
+    string(PREPEND digits "0")
+    math(EXPR length "${length} + 1")
+  endwhile()
+  string(REGEX REPLACE "(..)(..)(..)(..)" "\\4\\3\\2\\1" bytes "${digits}")
+  string(TOLOWER "${bytes}" bytes)
+  set(${out} "${bytes}" PARENT_SCOPE)
+endfunction()
+list(GET parts 0 a)
+list(GET parts 1 b)
+list(GET parts 2 c)
+list(GET parts 3 d)
+le32(${a} ${b} most)
+le32(${c} ${d} least)
+expect("bd04effe00000100${most}${least}${most}${least}" "fixed file and product version ${VERSION}")
 # Japanese, code page 1200 (UTF-16).
 utf16("041104B0" block)
 expect("${block}" "string table for Japanese")
 utf16("Translation" translation)
 expect("${translation}0000(0000)?1104b004" "translation 0x0411, 1200")
 
-foreach(entry "ProductName=Kalvex" "FileVersion=1.00" "ProductVersion=1.00" "InternalName=${PROGRAM}"
+foreach(entry "ProductName=Kalvex" "FileVersion=${VERSION}" "ProductVersion=${VERSION}" "InternalName=${PROGRAM}"
               "OriginalFilename=${PROGRAM}.exe")
   string(REPLACE "=" ";" entry "${entry}")
   list(GET entry 0 key)

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "fixture.h"
+#include "kalvexversion.h"
 #include "info/helpscreen.h"
 #include "info/versionscreen.h"
 #include "platform/twips.h"
@@ -96,7 +97,7 @@ TEST_F(InfoScreens, VersionScreenIsDesignedAsTheForm) {
             {"Label5", "Frame1", twipsRect(195, 1680, 3255, 240), "URL http://kalvex.example.jp/", "", 0},
             {"Label4", "Frame1", twipsRect(195, 1365, 3015, 255), "2003.8.17-2003.8.25", "", 0},
             {"Label1", "Frame1", twipsRect(990, 510, 810, 285), "ZEMO", gothic, 12},
-            {"Label2", "Frame1", twipsRect(1635, 795, 1830, 255), "Version 0.9", mincho, 11.4},
+            {"Label2", "Frame1", twipsRect(1635, 795, 1830, 255), "Version " KALVEX_VERSION, mincho, 11.4},
             {"Label3", "Frame1", twipsRect(1635, 1050, 1650, 315), "Kalvex工房", gothic, 12},
         });
     for (QLabel* label :
