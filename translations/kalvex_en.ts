@@ -227,11 +227,11 @@ Exit status: 0 every analysis ran to its end, 1 one stopped with a message, 2 ba
     </message>
     <message>
         <source>Ｘの係数及び次数</source>
-        <translation>Coefficient and power of X</translation>
+        <translation>Polynomial in X</translation>
     </message>
     <message>
         <source>係数</source>
-        <translation>Coefficient</translation>
+        <translation>Factor</translation>
     </message>
     <message>
         <source>次数</source>
@@ -343,11 +343,11 @@ Exit status: 0 every analysis ran to its end, 1 one stopped with a message, 2 ba
     </message>
     <message>
         <source>非表示</source>
-        <translation>Hide</translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>表示</source>
-        <translation>Show</translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Ｙ目盛</source>
