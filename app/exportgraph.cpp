@@ -12,6 +12,7 @@
 #include "analysis/pictureexport.h"
 #include "core.h"
 #include "equationfile.h"
+#include "language.h"
 #include "messages.h"
 #include "numbertext.h"
 #include "platform/look.h"
@@ -32,10 +33,19 @@ void err(const std::string& text) {
 
 std::string utf8(const QString& text) { return text.toStdString(); }
 
+// A message in the installed language; a message already put together
+// (a file's refusal, the parser's error) comes through as it is.
+std::string said(const std::string& message) { return translatedMessageUtf8(message); }
+
+// The context of the export's own texts.
+class GraphExport {
+    Q_DECLARE_TR_FUNCTIONS(GraphExport)
+};
+
 int usageError(const std::string& message) {
-    err(message);
+    err(said(message));
     const QString program = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    err(fillIn(fm::exportUsage, {utf8(program)}));
+    err(fillIn(said(fm::exportUsage), {utf8(program)}));
     return badUse;
 }
 
@@ -129,15 +139,16 @@ int exportGraph(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Numbers are written and read with "." whatever the user's locale.
     std::setlocale(LC_NUMERIC, "C");
-    // The window's palette gives the picture its colours; the translator
-    // gives the parser's own messages in Japanese.
+    // The window's palette gives the picture its colours; the user's
+    // language gives the messages, the parser's own included.
     installApplicationLook(app);
+    installSystemLanguage(app);
 
     QCommandLineParser parser;
-    const QCommandLineOption exportTo("export", QString::fromUtf8("グラフを保存する画像のファイル"), "OUT");
-    const QCommandLineOption size("size", QString::fromUtf8("画像の幅と高さ（ピクセル）"), "WxH");
+    const QCommandLineOption exportTo("export", GraphExport::tr("グラフを保存する画像のファイル"), "OUT");
+    const QCommandLineOption size("size", GraphExport::tr("画像の幅と高さ（ピクセル）"), "WxH");
     parser.addOptions({exportTo, size});
-    parser.addPositionalArgument("FILE", QString::fromUtf8("方程式のファイル"));
+    parser.addPositionalArgument("FILE", GraphExport::tr("方程式のファイル"));
     if (!parser.parse(QCoreApplication::arguments())) return usageError(utf8(parser.errorText()));
 
     const QStringList files = parser.positionalArguments();
@@ -148,7 +159,7 @@ int exportGraph(int argc, char* argv[]) {
     PictureSize pixels;
     if (parser.isSet(size)) {
         const std::optional<PictureSize> asked = pictureSizeOf(parser.value(size));
-        if (!asked) return usageError(fillIn(fm::badPictureSize, {std::to_string(largestPictureSide)}));
+        if (!asked) return usageError(fillIn(said(fm::badPictureSize), {std::to_string(largestPictureSide)}));
         pixels = *asked;
     }
 
@@ -160,13 +171,13 @@ int exportGraph(int argc, char* argv[]) {
     }
     const GraphDrawing drawing = graphOf(*read.equation, pixels.width, pixels.height);
     if (drawing.end == GraphDrawing::noRange) {
-        err(fillIn(fm::aboutFile, {utf8(path), fm::noGraphRange}));
+        err(fillIn(said(fm::aboutFile), {utf8(path), said(fm::noGraphRange)}));
         return failed;
     }
-    for (const std::string& message : drawing.messages) err(message);
+    for (const std::string& message : drawing.messages) err(said(message));
     // A graph cut short has no curve: only the whole one is worth a file.
     if (drawing.end != GraphDrawing::drawn) {
-        if (drawing.messages.empty()) err(fm::noGraph);
+        if (drawing.messages.empty()) err(said(fm::noGraph));
         return failed;
     }
 

@@ -3,10 +3,11 @@
 
 #include "exportgraph.h"
 #include "kalvex.h"
+#include "language.h"
 #include "platform/look.h"
-#include "registry/qtcanvas.h"
 #include "platform/qtmessagesink.h"
 #include "registry/document.h"
+#include "registry/qtcanvas.h"
 #include "registry/screenregistry.h"
 
 int main(int argc, char* argv[]) {
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
     // Numbers are written and read with "." whatever the user's locale.
     std::setlocale(LC_NUMERIC, "C");
     installApplicationLook(app);
+    installSystemLanguage(app);
 
     Kalvex kalvex;
     ScreenRegistry registry(kalvex);

@@ -2,9 +2,6 @@
 // equation files, from the command line. Qt Core only.
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <algorithm>
 #include <clocale>
 #include <cstdio>
@@ -13,6 +10,7 @@
 
 #include "equationfile.h"
 #include "kalvexversion.h"
+#include "language.h"
 #include "messages.h"
 #include "numbertext.h"
 #include "solver.h"
@@ -35,6 +33,15 @@ void err(const std::string& text) {
 }
 
 std::string utf8(const QString& text) { return text.toStdString(); }
+
+// A message in the installed language; a message already put together
+// (a file's refusal) comes through as it is.
+std::string said(const std::string& message) { return translatedMessageUtf8(message); }
+
+// The context of the command's own texts.
+class KalvexSolve {
+    Q_DECLARE_TR_FUNCTIONS(KalvexSolve)
+};
 
 std::string jsonArray(const std::vector<std::string>& items, bool quoted) {
     std::string json = "[";
@@ -68,8 +75,8 @@ bool takeRanges(QStringList& arguments, Request& request) {
 }
 
 int usageError(const std::string& message) {
-    err(message);
-    err(fm::seeHelp);
+    err(said(message));
+    err(said(fm::seeHelp));
     return badUse;
 }
 
@@ -93,27 +100,29 @@ Status solveFile(const QString& path, const Request& request) {
         const std::string start = ranged ? *request.start : equation.start.value_or("");
         const std::string end = ranged ? *request.end : equation.end.value_or("");
         // Both boxes empty: the window's button does nothing at all.
-        if (start.empty() && end.empty()) return refuse(fillIn(fm::aboutFile, {name, fm::noRange}));
+        if (start.empty() && end.empty())
+            return refuse(fillIn(said(fm::aboutFile), {name, said(fm::noRange)}));
         const std::string precision =
             request.precision.value_or(equation.precision.value_or(initialPrecision));
         outcome = analyse(equation, start, end, precision);
     }
 
-    for (const std::string& message : outcome.messages) err(message);
+    std::vector<std::string> messages;
+    for (const std::string& message : outcome.messages) messages.push_back(said(message));
+    for (const std::string& message : messages) err(message);
     if (!request.json) {
         for (const std::string& entry : outcome.list) out(entry + "\n");
     } else if (request.x) {
         const bool shown = !outcome.list.empty();
         out("{\"file\":" + jsonQuoted(name) + ",\"x\":" + jsonQuoted(*request.x) +
             ",\"text\":" + (shown ? jsonQuoted(outcome.list[0]) : "null") +
-            ",\"value\":" + (shown ? jsonNumber(readNumber(outcome.list[0])) : "null") +
-            ",\"messages\":" + jsonArray(outcome.messages, true) +
-            ",\"completed\":" + (outcome.completed ? "true" : "false") + "}\n");
+            ",\"value\":" + (shown ? jsonNumber(readNumber(outcome.list[0])) : "null") + ",\"messages\":" +
+            jsonArray(messages, true) + ",\"completed\":" + (outcome.completed ? "true" : "false") + "}\n");
     } else {
         std::vector<std::string> roots;
         for (const std::string& entry : outcome.list) roots.push_back(jsonNumber(readNumber(entry)));
         out("{\"file\":" + jsonQuoted(name) + ",\"list\":" + jsonArray(outcome.list, true) +
-            ",\"roots\":" + jsonArray(roots, false) + ",\"messages\":" + jsonArray(outcome.messages, true) +
+            ",\"roots\":" + jsonArray(roots, false) + ",\"messages\":" + jsonArray(messages, true) +
             ",\"completed\":" + (outcome.completed ? "true" : "false") + "}\n");
     }
     return outcome.completed ? ranToEnd : stopped;
@@ -127,34 +136,28 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationVersion(KALVEX_VERSION);
     // Numbers are written and read with "." whatever the user's locale.
     std::setlocale(LC_NUMERIC, "C");
-    // The program speaks Japanese: so do the parser's own texts.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Japanese, QLocale::Japan), "qtbase", "_",
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(&qtTexts);
-    }
+    // The user's language, the parser's own texts included.
+    installSystemLanguage(app);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf8(
+    parser.setApplicationDescription(KalvexSolve::tr(
         "方程式のファイル (.kalvex) の解を、解析画面の自動解析と同じ手順で求めて"
         "一行にひとつずつ表示します。\n"
         "メッセージは標準エラーに出ます。\n"
         "終了状態: 0 すべて最後まで解析した、1 メッセージで止まった、2 使い方かファイルの誤り。"));
     // Our own help and version options: Qt's come with --help-all for the
     // GUI options, which this program has none of.
-    const QCommandLineOption help({"h", "help"}, QString::fromUtf8("この説明を表示します。"));
-    const QCommandLineOption version({"v", "version"}, QString::fromUtf8("バージョンを表示します。"));
+    const QCommandLineOption help({"h", "help"}, KalvexSolve::tr("この説明を表示します。"));
+    const QCommandLineOption version({"v", "version"}, KalvexSolve::tr("バージョンを表示します。"));
     const QCommandLineOption range(
-        "range", QString::fromUtf8("変域をファイルの設定に代えて START から END までにします。"),
-        "START END");
+        "range", KalvexSolve::tr("変域をファイルの設定に代えて START から END までにします。"), "START END");
     const QCommandLineOption precision("precision",
-                                       QString::fromUtf8("精度をファイルの設定に代えて P にします。"), "P");
-    const QCommandLineOption x("evaluate", QString::fromUtf8("解析の代わりに X での F の値を表示します。"),
+                                       KalvexSolve::tr("精度をファイルの設定に代えて P にします。"), "P");
+    const QCommandLineOption x("evaluate", KalvexSolve::tr("解析の代わりに X での F の値を表示します。"),
                                "X");
-    const QCommandLineOption json("json",
-                                  QString::fromUtf8("ファイルごとに結果を JSON で一行に表示します。"));
+    const QCommandLineOption json("json", KalvexSolve::tr("ファイルごとに結果を JSON で一行に表示します。"));
     parser.addOptions({help, version, range, precision, x, json});
-    parser.addPositionalArgument("FILE", QString::fromUtf8("方程式のファイル"), "FILE...");
+    parser.addPositionalArgument("FILE", KalvexSolve::tr("方程式のファイル"), "FILE...");
 
     Request request;
     QStringList arguments = QCoreApplication::arguments();

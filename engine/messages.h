@@ -1,81 +1,114 @@
-// Every text the program shows in a message box, in one place.
+// Every text the program shows in a message box, in one place. The texts
+// are marked for Qt's translation tools and translated where they are shown;
+// the engine itself has no Qt, so the marker falls back to the bare text.
 #pragma once
+
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
 
 namespace messages {
 
 // The program's title, in the title bar of every message box.
-inline constexpr const char* title = "方程式の解法";
+inline constexpr const char* title = QT_TRANSLATE_NOOP("messages", "方程式の解法");
 
-inline constexpr const char* logArgument = "Log( )の括弧内が０以下になってしまっています。";
-inline constexpr const char* rangeOrDivisions = "変域あるいは、分割数を確認してください。";
-inline constexpr const char* notComputableReached = "変域の範囲が計算不能箇所となりました。";
+inline constexpr const char* logArgument =
+    QT_TRANSLATE_NOOP("messages", "Log( )の括弧内が０以下になってしまっています。");
+inline constexpr const char* rangeOrDivisions =
+    QT_TRANSLATE_NOOP("messages", "変域あるいは、分割数を確認してください。");
+inline constexpr const char* notComputableReached =
+    QT_TRANSLATE_NOOP("messages", "変域の範囲が計算不能箇所となりました。");
 inline constexpr const char* notComputableInRange =
-    "変域の範囲が計算不能箇所があります。解析区間の見直しをしてください。";
-inline constexpr const char* nothingEntered = "未入力です。";
-inline constexpr const char* coefficientRequired = "係数を必ず入力して下さい。";
-inline constexpr const char* enterFormula = "式を入力してください。";
-inline constexpr const char* xRangePositive = "Ｘの適用範囲はＸ＞０　です。";
+    QT_TRANSLATE_NOOP("messages", "変域の範囲が計算不能箇所があります。解析区間の見直しをしてください。");
+inline constexpr const char* nothingEntered = QT_TRANSLATE_NOOP("messages", "未入力です。");
+inline constexpr const char* coefficientRequired =
+    QT_TRANSLATE_NOOP("messages", "係数を必ず入力して下さい。");
+inline constexpr const char* enterFormula = QT_TRANSLATE_NOOP("messages", "式を入力してください。");
+inline constexpr const char* xRangePositive = QT_TRANSLATE_NOOP("messages", "Ｘの適用範囲はＸ＞０　です。");
 
 // Ours: the cases where the behaviour has no rule of its own.
-inline constexpr const char* notComputableValue = "計算できない値になりました。";
-inline constexpr const char* valueTooLarge = "関数の値が大きすぎてグラフを描けません。";
-inline constexpr const char* numberTooLarge = "数値が大きすぎます。";
-inline constexpr const char* tooManyTerms = "項は20個までです。";
-inline constexpr const char* chooseShape = "形式を選んでください。";
-inline constexpr const char* tickStepPositive = "目盛間隔には正の数値を入力してください。";
-inline constexpr const char* precisionPositive = "精度には正の数値を入力してください。";
-inline constexpr const char* notConverged = "解が収束しませんでした。";
+inline constexpr const char* notComputableValue =
+    QT_TRANSLATE_NOOP("messages", "計算できない値になりました。");
+inline constexpr const char* valueTooLarge =
+    QT_TRANSLATE_NOOP("messages", "関数の値が大きすぎてグラフを描けません。");
+inline constexpr const char* numberTooLarge = QT_TRANSLATE_NOOP("messages", "数値が大きすぎます。");
+inline constexpr const char* tooManyTerms = QT_TRANSLATE_NOOP("messages", "項は20個までです。");
+inline constexpr const char* chooseShape = QT_TRANSLATE_NOOP("messages", "形式を選んでください。");
+inline constexpr const char* tickStepPositive =
+    QT_TRANSLATE_NOOP("messages", "目盛間隔には正の数値を入力してください。");
+inline constexpr const char* precisionPositive =
+    QT_TRANSLATE_NOOP("messages", "精度には正の数値を入力してください。");
+inline constexpr const char* notConverged = QT_TRANSLATE_NOOP("messages", "解が収束しませんでした。");
 
 // Equation files and the command-line solver. %1, %2 ... are filled in
 // one pass, so a file name holding "%2" stays as it is.
 namespace files {
 
-inline constexpr const char* aboutFile = "%1: %2";        // file, what is wrong
-inline constexpr const char* aboutTerm = "%1: 項%2: %3";  // file, term number, what is wrong
+inline constexpr const char* aboutFile = QT_TRANSLATE_NOOP("messages", "%1: %2");  // file, what is wrong
+inline constexpr const char* aboutTerm =
+    QT_TRANSLATE_NOOP("messages", "%1: 項%2: %3");  // file, term number, what is wrong
 
-inline constexpr const char* cannotOpen = "開けません（%1）。";
-inline constexpr const char* cannotSave = "保存できません（%1）。";
-inline constexpr const char* tooLarge = "ファイルが大きすぎます。";
-inline constexpr const char* notUtf8 = "UTF-8 のテキストではありません（%1行目）。";
-inline constexpr const char* notJson = "JSON として読めません（%1行目）。";
-inline constexpr const char* notEquationFile = "方程式のファイルではありません。";
-inline constexpr const char* unsupportedVersion = "版 %1 には対応していません。";
-inline constexpr const char* missingKey = "「%1」がありません。";
-inline constexpr const char* unknownKey = "「%1」は使えません。";
-inline constexpr const char* unknownKeyForShape = "「%1」は形式 %2 の項にはありません。";
-inline constexpr const char* notArray = "「%1」は [ ] で書いてください。";
-inline constexpr const char* notObject = "「%1」は { } で書いてください。";
-inline constexpr const char* termNotObject = "項は { } で書いてください。";
-inline constexpr const char* shapeNotText = "「shape」は文字列で書いてください。";
-inline constexpr const char* unknownShape = "形式「%1」はありません。";
-inline constexpr const char* notTextOrNumber = "「%1」は文字列か数値で書いてください。";
-inline constexpr const char* notUnicode = "「%1」に文字として読めない部分があります。";
+inline constexpr const char* cannotOpen = QT_TRANSLATE_NOOP("messages", "開けません（%1）。");
+inline constexpr const char* cannotSave = QT_TRANSLATE_NOOP("messages", "保存できません（%1）。");
+inline constexpr const char* isFolder = QT_TRANSLATE_NOOP("messages", "フォルダです");
+inline constexpr const char* tooLarge = QT_TRANSLATE_NOOP("messages", "ファイルが大きすぎます。");
+inline constexpr const char* notUtf8 =
+    QT_TRANSLATE_NOOP("messages", "UTF-8 のテキストではありません（%1行目）。");
+inline constexpr const char* notJson = QT_TRANSLATE_NOOP("messages", "JSON として読めません（%1行目）。");
+inline constexpr const char* notEquationFile =
+    QT_TRANSLATE_NOOP("messages", "方程式のファイルではありません。");
+inline constexpr const char* unsupportedVersion =
+    QT_TRANSLATE_NOOP("messages", "版 %1 には対応していません。");
+inline constexpr const char* missingKey = QT_TRANSLATE_NOOP("messages", "「%1」がありません。");
+inline constexpr const char* unknownKey = QT_TRANSLATE_NOOP("messages", "「%1」は使えません。");
+inline constexpr const char* unknownKeyForShape =
+    QT_TRANSLATE_NOOP("messages", "「%1」は形式 %2 の項にはありません。");
+inline constexpr const char* notArray = QT_TRANSLATE_NOOP("messages", "「%1」は [ ] で書いてください。");
+inline constexpr const char* notObject = QT_TRANSLATE_NOOP("messages", "「%1」は { } で書いてください。");
+inline constexpr const char* termNotObject = QT_TRANSLATE_NOOP("messages", "項は { } で書いてください。");
+inline constexpr const char* shapeNotText =
+    QT_TRANSLATE_NOOP("messages", "「shape」は文字列で書いてください。");
+inline constexpr const char* unknownShape = QT_TRANSLATE_NOOP("messages", "形式「%1」はありません。");
+inline constexpr const char* notTextOrNumber =
+    QT_TRANSLATE_NOOP("messages", "「%1」は文字列か数値で書いてください。");
+inline constexpr const char* notUnicode =
+    QT_TRANSLATE_NOOP("messages", "「%1」に文字として読めない部分があります。");
 
-inline constexpr const char* noFiles = "方程式のファイルを指定してください。";
-inline constexpr const char* rangeNeedsTwo = "--range には開始と終了の二つの値が必要です。";
-inline constexpr const char* evaluateAlone = "--evaluate は --range、--precision と一緒には使えません。";
-inline constexpr const char* noRange = "変域がありません。--range で指定してください。";
-inline constexpr const char* seeHelp = "使い方は kalvex-solve --help で表示されます。";
+inline constexpr const char* noFiles = QT_TRANSLATE_NOOP("messages", "方程式のファイルを指定してください。");
+inline constexpr const char* rangeNeedsTwo =
+    QT_TRANSLATE_NOOP("messages", "--range には開始と終了の二つの値が必要です。");
+inline constexpr const char* evaluateAlone =
+    QT_TRANSLATE_NOOP("messages", "--evaluate は --range、--precision と一緒には使えません。");
+inline constexpr const char* noRange =
+    QT_TRANSLATE_NOOP("messages", "変域がありません。--range で指定してください。");
+inline constexpr const char* seeHelp =
+    QT_TRANSLATE_NOOP("messages", "使い方は kalvex-solve --help で表示されます。");
 
-inline constexpr const char* cannotSavePicture = "画像を保存できません（%1）。";
+inline constexpr const char* cannotSavePicture =
+    QT_TRANSLATE_NOOP("messages", "画像を保存できません（%1）。");
 
 // The window's file commands.
-inline constexpr const char* saveChanges = "「%1」の変更を保存しますか？";
-inline constexpr const char* saveButton = "保存";
-inline constexpr const char* discardButton = "保存しない";
-inline constexpr const char* cancelButton = "キャンセル";
-inline constexpr const char* openTitle = "開く";
-inline constexpr const char* saveTitle = "名前を付けて保存";
-inline constexpr const char* dialogFilter = "方程式 (*.kalvex);;すべてのファイル (*)";
+inline constexpr const char* saveChanges = QT_TRANSLATE_NOOP("messages", "「%1」の変更を保存しますか？");
+inline constexpr const char* saveButton = QT_TRANSLATE_NOOP("messages", "保存");
+inline constexpr const char* discardButton = QT_TRANSLATE_NOOP("messages", "保存しない");
+inline constexpr const char* cancelButton = QT_TRANSLATE_NOOP("messages", "キャンセル");
+inline constexpr const char* openTitle = QT_TRANSLATE_NOOP("messages", "開く");
+inline constexpr const char* saveTitle = QT_TRANSLATE_NOOP("messages", "名前を付けて保存");
+inline constexpr const char* dialogFilter =
+    QT_TRANSLATE_NOOP("messages", "方程式 (*.kalvex);;すべてのファイル (*)");
 
 // Kalvex FILE --export: the graph written to a picture file without a window.
-inline constexpr const char* exportUsage = "使い方: %1 FILE --export OUT.png|OUT.svg [--size WxH]";
-inline constexpr const char* oneFileOnly = "方程式のファイルはひとつだけ指定してください。";
-inline constexpr const char* noPictureFile = "--export には保存する画像のファイル名が必要です。";
-inline constexpr const char* badPictureSize =
-    "--size には幅と高さを 942x565 のように、それぞれ 1 から %1 までの整数で指定してください。";
-inline constexpr const char* noGraphRange = "変域がありません。ファイルの analysis に start と end を書いてください。";
-inline constexpr const char* noGraph = "グラフを描けません。";
+inline constexpr const char* exportUsage =
+    QT_TRANSLATE_NOOP("messages", "使い方: %1 FILE --export OUT.png|OUT.svg [--size WxH]");
+inline constexpr const char* oneFileOnly =
+    QT_TRANSLATE_NOOP("messages", "方程式のファイルはひとつだけ指定してください。");
+inline constexpr const char* noPictureFile =
+    QT_TRANSLATE_NOOP("messages", "--export には保存する画像のファイル名が必要です。");
+inline constexpr const char* badPictureSize = QT_TRANSLATE_NOOP(
+    "messages", "--size には幅と高さを 942x565 のように、それぞれ 1 から %1 までの整数で指定してください。");
+inline constexpr const char* noGraphRange =
+    QT_TRANSLATE_NOOP("messages", "変域がありません。ファイルの analysis に start と end を書いてください。");
+inline constexpr const char* noGraph = QT_TRANSLATE_NOOP("messages", "グラフを描けません。");
 
 }  // namespace files
 

@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "kalvex.h"
+#include "language.h"
 #include "messages.h"
 #include "numbertext.h"
 #include "texts.h"
@@ -20,6 +21,9 @@
 namespace {
 
 namespace fm = messages::files;
+
+// A message pattern in the installed language, before its values go in.
+std::string said(const char* pattern) { return translatedMessageUtf8(pattern); }
 
 // A box of the setting screen under its key in the file.
 struct Box {
@@ -84,35 +88,35 @@ public:
         const qsizetype bom = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
         const std::size_t bad = invalidUtf8At(std::string_view(bytes.constData(), bytes.size()).substr(bom));
         if (bad != std::string_view::npos) {
-            fileFault(fillIn(fm::notUtf8, {std::to_string(lineAt(bytes, bom + bad))}));
+            fileFault(fillIn(said(fm::notUtf8), {std::to_string(lineAt(bytes, bom + bad))}));
         }
         QJsonParseError parsed;
         const QJsonDocument document = QJsonDocument::fromJson(bytes, &parsed);
         if (parsed.error != QJsonParseError::NoError) {
-            fileFault(fillIn(fm::notJson, {std::to_string(lineAt(bytes, parsed.offset))}));
+            fileFault(fillIn(said(fm::notJson), {std::to_string(lineAt(bytes, parsed.offset))}));
         }
-        if (!document.isObject()) fileFault(fm::notEquationFile);
+        if (!document.isObject()) fileFault(said(fm::notEquationFile));
         const QJsonObject top = document.object();
         const QJsonValue format = top.value("format");
         if (!format.isString() || format.toString() != QLatin1String(equationFormat))
-            fileFault(fm::notEquationFile);
+            fileFault(said(fm::notEquationFile));
         const QJsonValue version = top.value("version");
-        if (version.isUndefined()) fileFault(fillIn(fm::missingKey, {"version"}));
+        if (version.isUndefined()) fileFault(fillIn(said(fm::missingKey), {"version"}));
         if (!version.isDouble() || version.toDouble() != equationVersion)
-            fileFault(fillIn(fm::unsupportedVersion, {shownValue(version)}));
+            fileFault(fillIn(said(fm::unsupportedVersion), {shownValue(version)}));
         refuseOtherKeys(top, topKeys);
 
         Equation equation;
         const QJsonValue terms = top.value("terms");
-        if (terms.isUndefined()) fileFault(fillIn(fm::missingKey, {"terms"}));
-        if (!terms.isArray()) fileFault(fillIn(fm::notArray, {"terms"}));
+        if (terms.isUndefined()) fileFault(fillIn(said(fm::missingKey), {"terms"}));
+        if (!terms.isArray()) fileFault(fillIn(said(fm::notArray), {"terms"}));
         for (const QJsonValue& term : terms.toArray()) {
             equation.terms.push_back(readTerm(term, static_cast<int>(equation.terms.size())));
         }
 
         const QJsonValue analysis = top.value("analysis");
         if (!analysis.isUndefined()) {
-            if (!analysis.isObject()) fileFault(fillIn(fm::notObject, {"analysis"}));
+            if (!analysis.isObject()) fileFault(fillIn(said(fm::notObject), {"analysis"}));
             const QJsonObject settings = analysis.toObject();
             refuseOtherKeys(settings, analysisKeys);
             equation.start = optionalText(settings, "start");
@@ -124,10 +128,10 @@ public:
 
 private:
     [[noreturn]] void fileFault(const std::string& what) const {
-        throw Refusal{fillIn(fm::aboutFile, {fileName, what})};
+        throw Refusal{fillIn(said(fm::aboutFile), {fileName, what})};
     }
     [[noreturn]] void termFault(int count, const std::string& what) const {
-        throw Refusal{fillIn(fm::aboutTerm, {fileName, std::to_string(count + 1), what})};
+        throw Refusal{fillIn(said(fm::aboutTerm), {fileName, std::to_string(count + 1), what})};
     }
 
     template <std::size_t N>
@@ -135,7 +139,7 @@ private:
         for (auto it = object.begin(); it != object.end(); ++it) {
             const std::string key = utf8(it.key());
             if (std::none_of(known.begin(), known.end(), [&](const char* k) { return key == k; }))
-                fileFault(fillIn(fm::unknownKey, {key}));
+                fileFault(fillIn(said(fm::unknownKey), {key}));
         }
     }
 
@@ -145,13 +149,13 @@ private:
         if (value.isString()) {
             const QString text = value.toString();
             if (!text.isValidUtf16()) {
-                fault = fillIn(fm::notUnicode, {key});
+                fault = fillIn(said(fm::notUnicode), {key});
                 return std::nullopt;
             }
             return utf8(text);
         }
         if (value.isDouble()) return shortestText(value.toDouble());
-        fault = fillIn(fm::notTextOrNumber, {key});
+        fault = fillIn(said(fm::notTextOrNumber), {key});
         return std::nullopt;
     }
 
@@ -166,26 +170,26 @@ private:
 
     // The term after `count` accepted ones, checked as 追加 checks it.
     Term readTerm(const QJsonValue& value, int count) const {
-        if (!value.isObject()) termFault(count, fm::termNotObject);
+        if (!value.isObject()) termFault(count, said(fm::termNotObject));
         const QJsonObject object = value.toObject();
         const QJsonValue name = object.value("shape");
-        if (name.isUndefined()) termFault(count, fillIn(fm::missingKey, {"shape"}));
-        if (!name.isString()) termFault(count, fm::shapeNotText);
+        if (name.isUndefined()) termFault(count, fillIn(said(fm::missingKey), {"shape"}));
+        if (!name.isString()) termFault(count, said(fm::shapeNotText));
         Shape shape;
         if (!shapeNamed(utf8(name.toString()), shape))
-            termFault(count, fillIn(fm::unknownShape, {utf8(name.toString())}));
+            termFault(count, fillIn(said(fm::unknownShape), {utf8(name.toString())}));
         const Layout& layout = layoutOf(shape);
         const auto used = layout.boxes.begin(), usedEnd = used + layout.boxCount;
 
         for (auto it = object.begin(); it != object.end(); ++it) {
             const std::string key = utf8(it.key());
             if (key != "shape" && std::none_of(used, usedEnd, [&](const Box& b) { return key == b.key; }))
-                termFault(count, fillIn(fm::unknownKeyForShape, {key, layout.name}));
+                termFault(count, fillIn(said(fm::unknownKeyForShape), {key, layout.name}));
         }
         TermBoxes boxes;  // the boxes the shape does not use stay empty
         for (auto box = used; box != usedEnd; ++box) {
             const QJsonValue v = object.value(box->key);
-            if (v.isUndefined()) termFault(count, fillIn(fm::missingKey, {box->key}));
+            if (v.isUndefined()) termFault(count, fillIn(said(fm::missingKey), {box->key}));
             std::string fault;
             std::optional<std::string> text = textOf(v, box->key, fault);
             if (!text) termFault(count, fault);
@@ -233,16 +237,17 @@ EquationRead parseEquation(const QByteArray& bytes, const std::string& fileName)
 EquationRead readEquation(const QString& path) {
     const std::string name = fileNameOf(path);
     auto refused = [&](const std::string& what) {
-        return EquationRead{std::nullopt, fillIn(fm::aboutFile, {name, what})};
+        return EquationRead{std::nullopt, fillIn(said(fm::aboutFile), {name, what})};
     };
     // Opening a folder succeeds on some systems and then reads nothing.
-    if (QFileInfo(path).isDir()) return refused(fillIn(fm::cannotOpen, {"フォルダです"}));
+    if (QFileInfo(path).isDir()) return refused(fillIn(said(fm::cannotOpen), {said(fm::isFolder)}));
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return refused(fillIn(fm::cannotOpen, {utf8(file.errorString())}));
+    if (!file.open(QIODevice::ReadOnly))
+        return refused(fillIn(said(fm::cannotOpen), {utf8(file.errorString())}));
     const QByteArray bytes = file.read(largestEquationFile + 1);
     if (file.error() != QFileDevice::NoError)
-        return refused(fillIn(fm::cannotOpen, {utf8(file.errorString())}));
-    if (bytes.size() > largestEquationFile) return refused(fm::tooLarge);
+        return refused(fillIn(said(fm::cannotOpen), {utf8(file.errorString())}));
+    if (bytes.size() > largestEquationFile) return refused(said(fm::tooLarge));
     return parseEquation(bytes, name);
 }
 
@@ -282,13 +287,13 @@ std::optional<std::string> writeEquation(const QString& path, const Equation& eq
     auto failed = [&] {
         const std::string why = utf8(file.errorString());
         file.cancelWriting();
-        return fillIn(fm::aboutFile, {name, fillIn(fm::cannotSave, {why})});
+        return fillIn(said(fm::aboutFile), {name, fillIn(said(fm::cannotSave), {why})});
     };
     if (!file.open(QIODevice::WriteOnly)) return failed();
     const QByteArray bytes = serializeEquation(equation);
     if (file.write(bytes) != bytes.size()) return failed();
     if (!file.commit())
-        return fillIn(fm::aboutFile, {name, fillIn(fm::cannotSave, {utf8(file.errorString())})});
+        return fillIn(said(fm::aboutFile), {name, fillIn(said(fm::cannotSave), {utf8(file.errorString())})});
     return std::nullopt;
 }
 

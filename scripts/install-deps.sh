@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake
-  qt6-base-dev qt6-svg-dev qt6-translations-l10n
+  qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
   libgtest-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xdotool imagemagick x11-utils

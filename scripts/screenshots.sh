@@ -1,9 +1,16 @@
 #!/usr/bin/env bash
 # Builds Kalvex and walks through every screen in a real X window (Xvfb),
 # saving a screenshot of each step in shots/. This is how to check the look.
+# Then pictures every screen, its menus and the question about unsaved
+# changes in English and in Japanese, side by side, in shots/forms/
+# (en-*.png, ja-*.png), under the offscreen platform.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$root/build" -j"$(nproc)" --target Kalvex
+cmake --build "$root/build" -j"$(nproc)" --target Kalvex english_screen_tests
 bash "$root/tests/e2e/walkthrough.sh" "$root/build/app/Kalvex" "$root/shots"
+for language in en ja; do
+    KALVEX_SHOTS_LANGUAGE="$language" KALVEX_SHOTS_DIR="$root/shots/forms" QT_QPA_PLATFORM=offscreen \
+        "$root/build/tests/english_screen_tests" --gtest_filter='*Fits*' >/dev/null
+done

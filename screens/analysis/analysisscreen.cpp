@@ -76,7 +76,7 @@ void opaqueOverGraph(QLabel* label, const PictureBox* box) {
 AnalysisScreen::AnalysisScreen(Kalvex& kalvex, ScreenRegistry& registry)
     : QMainWindow(nullptr), kalvex(kalvex), registry(registry) {
     setObjectName("解析画面");
-    setWindowTitle("解析画面");
+    setWindowTitle(tr("解析画面"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* client = new QWidget(this);
     client->setFixedSize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
@@ -93,7 +93,7 @@ void AnalysisScreen::createControls(QWidget* client) {
     const QFont labelFont = designFont(msPGothic, 11.4);
     const QFont buttonFont = designFont(msPGothic, 10.8);
 
-    軸幅枠 = named(new DesignFrame("目盛間隔", client), "軸幅枠");
+    軸幅枠 = named(new DesignFrame(tr("目盛間隔"), client), "軸幅枠");
     軸幅枠->setGeometry(twipsRect(12015, 315, 2235, 1410));
     軸幅枠->hide();
     軸幅[1] = named(new QLabel(軸幅枠), "軸幅(1)");
@@ -102,12 +102,12 @@ void AnalysisScreen::createControls(QWidget* client) {
     軸幅[0] = named(new QLabel(軸幅枠), "軸幅(0)");
     軸幅[0]->setGeometry(twipsRect(600, 345, 1305, 345));
     軸幅[0]->setFont(labelFont);
-    Label3 = named(new QLabel("Y軸", 軸幅枠), "Label3");
+    Label3 = named(new QLabel(tr("Y軸"), 軸幅枠), "Label3");
     Label3->setGeometry(twipsRect(180, 930, 450, 255));
-    Label2 = named(new QLabel("X軸", 軸幅枠), "Label2");
+    Label2 = named(new QLabel(tr("X軸"), 軸幅枠), "Label2");
     Label2->setGeometry(twipsRect(180, 375, 450, 255));
 
-    グラフ = named(new QPushButton("グラフ", client), "グラフ");
+    グラフ = named(new QPushButton(tr("グラフ"), client), "グラフ");
     グラフ->setGeometry(twipsRect(2715, 225, 960, 825));
     connect(グラフ, &QPushButton::clicked, this, &AnalysisScreen::graphCommand);
 
@@ -115,12 +115,12 @@ void AnalysisScreen::createControls(QWidget* client) {
     解リスト->setGeometry(twipsRect(10170, 420, 1785, 1308));
     解リスト->hide();
 
-    計算 = named(new QPushButton("個々の計算", client), "計算");
+    計算 = named(new QPushButton(tr("個々の計算"), client), "計算");
     計算->setGeometry(twipsRect(7800, 600, 1410, 500));
     計算->setFont(buttonFont);
     connect(計算, &QPushButton::clicked, this, &AnalysisScreen::calculationCommand);
 
-    Frame3 = named(new DesignFrame("精度", client), "Frame3");
+    Frame3 = named(new DesignFrame(tr("精度"), client), "Frame3");
     Frame3->setGeometry(twipsRect(3810, 135, 2268, 945));
     精度コンボ = named(new QComboBox(Frame3), "精度コンボ");
     精度コンボ->setGeometry(twipsRect(165, 435, 1980, 288));
@@ -130,14 +130,14 @@ void AnalysisScreen::createControls(QWidget* client) {
     // "1E-05" and analyse with a precision nobody chose.
     精度コンボ->setCompleter(nullptr);
     精度コンボ->setFont(designFont(msPGothic, 9.6));
-    精度コンボ->setAccessibleName("精度");
+    精度コンボ->setAccessibleName(Frame3->title());
 
-    式 = named(new QPushButton("戻る", client), "式");
+    式 = named(new QPushButton(tr("戻る"), client), "式");
     式->setGeometry(twipsRect(9285, 600, 735, 500));
     式->setFont(buttonFont);
     connect(式, &QPushButton::clicked, this, &AnalysisScreen::backToSetting);
 
-    解析 = named(new QPushButton("自動解析", client), "解析");
+    解析 = named(new QPushButton(tr("自動解析"), client), "解析");
     解析->setGeometry(twipsRect(6420, 600, 1305, 500));
     解析->setFont(buttonFont);
     connect(解析, &QPushButton::clicked, this, &AnalysisScreen::automaticAnalysis);
@@ -155,7 +155,7 @@ void AnalysisScreen::createControls(QWidget* client) {
     opaqueOverGraph(手動解, 図);
     手動解->hide();
     // The root found by hand is copied as shown, like the list's entries.
-    copyManualRoot = new QAction(QString::fromUtf8("コピー"), 手動解);
+    copyManualRoot = new QAction(tr("コピー"), 手動解);
     copyManualRoot->setObjectName("手動解コピー");
     手動解->addAction(copyManualRoot);
     手動解->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -166,20 +166,20 @@ void AnalysisScreen::createControls(QWidget* client) {
     opaqueOverGraph(itixy, 図);
     itixy->hide();
 
-    Frame1 = named(new DesignFrame("解析の範囲(X座標値）", client), "Frame1");
+    Frame1 = named(new DesignFrame(tr("解析の範囲(X座標値）"), client), "Frame1");
     Frame1->setGeometry(twipsRect(120, 120, 2475, 930));
-    Frame2[1] = named(new DesignFrame("終了", Frame1), "Frame2(1)");
+    Frame2[1] = named(new DesignFrame(tr("終了"), Frame1), "Frame2(1)");
     Frame2[1]->setGeometry(twipsRect(1290, 240, 1065, 585));
     変域[1] = named(new QLineEdit(Frame2[1]), "変域(1)");
     変域[1]->setGeometry(twipsRect(105, 225, 795, 285));
-    変域[1]->setAccessibleName("終了");
-    Frame2[0] = named(new DesignFrame("開始", Frame1), "Frame2(0)");
+    変域[1]->setAccessibleName(Frame2[1]->title());
+    Frame2[0] = named(new DesignFrame(tr("開始"), Frame1), "Frame2(0)");
     Frame2[0]->setGeometry(twipsRect(165, 240, 1065, 600));
     変域[0] = named(new QLineEdit(Frame2[0]), "変域(0)");
     変域[0]->setGeometry(twipsRect(165, 225, 795, 285));
-    変域[0]->setAccessibleName("開始");
+    変域[0]->setAccessibleName(Frame2[0]->title());
 
-    Label1 = named(new QLabel("自動解析結果（X値）", client), "Label1");
+    Label1 = named(new QLabel(tr("自動解析結果（X値）"), client), "Label1");
     Label1->setGeometry(twipsRect(10155, 180, 1965, 225));
     Label1->hide();
 
@@ -189,17 +189,17 @@ void AnalysisScreen::createControls(QWidget* client) {
 }
 
 void AnalysisScreen::createMenu() {
-    m = named(menuBar()->addAction("目盛"), "m");
+    m = named(menuBar()->addAction(tr("目盛")), "m");
     connect(m, &QAction::triggered, this, &AnalysisScreen::tickSettings);
-    b = named(menuBar()->addAction("戻る"), "b");
+    b = named(menuBar()->addAction(tr("戻る")), "b");
     connect(b, &QAction::triggered, this, &AnalysisScreen::backToSetting);
 
     // Beside the designed menus: the graph taken out of the program.
-    QMenu* picture = menuBar()->addMenu(QString::fromUtf8("画像"));
+    QMenu* picture = menuBar()->addMenu(tr("画像"));
     picture->setObjectName("画像");
-    savePictureAction = named(picture->addAction(QString::fromUtf8("画像として保存…")), "画像として保存");
+    savePictureAction = named(picture->addAction(tr("画像として保存…")), "画像として保存");
     connect(savePictureAction, &QAction::triggered, this, &AnalysisScreen::savePictureCommand);
-    copyPictureAction = named(picture->addAction(QString::fromUtf8("画像をコピー")), "画像をコピー");
+    copyPictureAction = named(picture->addAction(tr("画像をコピー")), "画像をコピー");
     connect(copyPictureAction, &QAction::triggered, this,
             [this] { QApplication::clipboard()->setImage(pictureImage(*図, 1)); });
 }
@@ -294,11 +294,11 @@ void AnalysisScreen::markPoint(float x, float y, const QString& xCaption, const 
 // The file dialog, unless a test has put its own answer in its place.
 PictureTarget AnalysisScreen::askPictureTarget() {
     if (pictureTargetAsker) return pictureTargetAsker();
-    const QString png = QString::fromUtf8("PNG 画像 (*.png)");
-    const QString pngDouble = QString::fromUtf8("PNG 画像・印刷用の 2 倍 (*.png)");
-    const QString svg = QString::fromUtf8("SVG 画像 (*.svg)");
+    const QString png = tr("PNG 画像 (*.png)");
+    const QString pngDouble = tr("PNG 画像・印刷用の 2 倍 (*.png)");
+    const QString svg = tr("SVG 画像 (*.svg)");
     QString chosen = png;
-    QString path = QFileDialog::getSaveFileName(this, QString::fromUtf8("画像として保存"), QString(),
+    QString path = QFileDialog::getSaveFileName(this, tr("画像として保存"), QString(),
                                                 QStringList{png, pngDouble, svg}.join(";;"), &chosen);
     if (path.isEmpty()) return {};
     const bool wantsSvg = chosen == svg;

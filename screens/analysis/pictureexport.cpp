@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 
+#include "language.h"
 #include "messages.h"
 #include "platform/picturebox.h"
 
@@ -54,7 +55,7 @@ QByteArray pictureSvg(PictureBox& box) {
     svg.setOutputDevice(&buffer);
     svg.setSize(box.size());
     svg.setViewBox(QRect(QPoint(0, 0), box.size()));
-    svg.setTitle(QString::fromUtf8(messages::title));
+    svg.setTitle(translatedMessage(messages::title));
     QPainter painter(&svg);
     painter.fillRect(QRect(QPoint(0, 0), box.size()), box.backgroundColour());
     box.paintStrokes(painter);
@@ -79,8 +80,8 @@ std::optional<QString> savePicture(PictureBox& box, const QString& path, Picture
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        const QString why = QString::fromUtf8(messages::files::cannotSavePicture).arg(file.errorString());
-        return QString::fromUtf8(messages::files::aboutFile).arg(path, why);
+        const QString why = translatedMessage(messages::files::cannotSavePicture).arg(file.errorString());
+        return translatedMessage(messages::files::aboutFile).arg(path, why);
     }
     return std::nullopt;
 }

@@ -38,8 +38,8 @@ void ResultModel::append(const std::vector<double>& values, double precision) {
 
 ResultList::ResultList(QWidget* parent)
     : QListView(parent),
-      copyAction(new QAction(QString::fromUtf8("コピー"), this)),
-      copyAllAction(new QAction(QString::fromUtf8("すべてコピー"), this)),
+      copyAction(new QAction(tr("コピー"), this)),
+      copyAllAction(new QAction(tr("すべてコピー"), this)),
       entries(new ResultModel(this)) {
     setModel(entries);
     setUniformItemSizes(true);  // ten thousand rows need no measuring each

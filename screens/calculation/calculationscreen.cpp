@@ -38,7 +38,7 @@ void setCaption(QLabel* label, const std::string& text) {
 CalculationScreen::CalculationScreen(Kalvex& kalvex, ScreenRegistry& registry)
     : QWidget(nullptr), kalvex(kalvex), registry(registry) {
     setObjectName("計算画面");
-    setWindowTitle("計算画面");
+    setWindowTitle(tr("計算画面"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twipsToPixels(3648), twipsToPixels(2184));
     createControls();
@@ -46,13 +46,13 @@ CalculationScreen::CalculationScreen(Kalvex& kalvex, ScreenRegistry& registry)
 
 void CalculationScreen::createControls() {
     推定枠 = place(new DesignFrame(QString(), this), "推定枠", twipsRect(0, 0, 3540, 2070));
-    戻る = place(new QPushButton("戻る", 推定枠), "戻る", twipsRect(2700, 360, 672, 495));
-    Frame3 = place(new DesignFrame("Xの数値", 推定枠), "Frame3", twipsRect(195, 180, 1320, 720));
+    戻る = place(new QPushButton(tr("戻る"), 推定枠), "戻る", twipsRect(2700, 360, 672, 495));
+    Frame3 = place(new DesignFrame(tr("Xの数値"), 推定枠), "Frame3", twipsRect(195, 180, 1320, 720));
     x値 = place(new QLineEdit(Frame3), "x値", twipsRect(435, 225, 690, 375));
     x値->setFont(designFont(msPGothic, 12));
     x値->setAccessibleName(Frame3->title());
-    計算 = place(new QPushButton("計　算", 推定枠), "計算", twipsRect(1560, 360, 672, 495));
-    Frame5 = place(new DesignFrame("関数の解（上記変数Ｘに対する解の値）", 推定枠), "Frame5",
+    計算 = place(new QPushButton(tr("計　算"), 推定枠), "計算", twipsRect(1560, 360, 672, 495));
+    Frame5 = place(new DesignFrame(tr("関数の解（上記変数Ｘに対する解の値）"), 推定枠), "Frame5",
                    twipsRect(96, 1032, 3300, 888));
     解 = place(new QLabel(Frame5), "解", twipsRect(150, 360, 75, 225));
     解->setFont(designFont(msPGothic, 11.4));

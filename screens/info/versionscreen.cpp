@@ -26,7 +26,7 @@ VersionScreen::VersionScreen(Kalvex&, ScreenRegistry&)
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName("バージョン表示画面");
-    setWindowTitle("バージョン情報");
+    setWindowTitle(tr("バージョン情報"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
     move(twipsToPixels(windowLeft), twipsToPixels(windowTop));
@@ -48,7 +48,7 @@ void VersionScreen::createControls() {
     Picture1->setScaledContents(true);
     Picture1->setPixmap(QPixmap(programIconPath));
 
-    Command1 = new QPushButton("O　K", Frame1);
+    Command1 = new QPushButton(tr("O　K"), Frame1);
     Command1->setObjectName("Command1");
     Command1->setGeometry(twipsRect(2475, 2295, 876, 456));
     Command1->setFont(designFont(msMincho, 12));
@@ -63,7 +63,7 @@ void VersionScreen::createControls() {
     // The program's one version, the same as its package and version records.
     Label2 = infoLabel(Frame1, "Label2", "Version " KALVEX_VERSION, twipsRect(1635, 795, 1830, 255));
     Label2->setFont(designFont(msMincho, 11.4));
-    Label3 = infoLabel(Frame1, "Label3", maker::name, twipsRect(1635, 1050, 1650, 315));
+    Label3 = infoLabel(Frame1, "Label3", tr(maker::name), twipsRect(1635, 1050, 1650, 315));
     Label3->setFont(designFont(msPGothic, 12));
 
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);

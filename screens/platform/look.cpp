@@ -2,10 +2,7 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QProxyStyle>
-#include <QTranslator>
 
 #include "kalvexversion.h"
 #include "platform/programicon.h"
@@ -44,9 +41,4 @@ void installApplicationLook(QApplication& app) {
     // The forms were laid out for this face and size wherever a control has
     // no font of its own: frame captions, buttons and labels fit as designed.
     QApplication::setFont(designFont(msPGothic, 9));
-    auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), "qtbase", "_",
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(translator);
-    }
 }

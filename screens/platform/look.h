@@ -14,6 +14,6 @@ QFont designFont(const char* family, double pointSize);
 // Substitutes the IPA fonts where the Japanese system fonts are absent.
 void installFontSubstitutions();
 
-// Style without icons on dialog buttons, Qt's own Japanese texts, font
-// substitutions and the forms' default font, name and version.
+// Style without icons on dialog buttons, font substitutions and the forms'
+// default font, name and version. The language is installed apart from it.
 void installApplicationLook(QApplication& app);

@@ -3,10 +3,13 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "language.h"
 #include "messages.h"
 
 void QtMessageSink::showMessage(const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(messages::title), QString::fromStdString(text),
+    // The engine says its messages in the source language; the box shows
+    // them in the installed one.
+    QMessageBox box(QMessageBox::NoIcon, translatedMessage(messages::title), translatedMessage(text.c_str()),
                     QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }

@@ -14,6 +14,7 @@
 
 #include "analysis/analysisscreen.h"
 #include "kalvex.h"
+#include "language.h"
 #include "messages.h"
 #include "screenregistry.h"
 #include "setting/settingscreen.h"
@@ -26,7 +27,8 @@ const char* const suffix = ".kalvex";
 
 QSettings settings() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "kalvex", "kalvex"); }
 
-QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+// A text of messages.h in the installed language.
+QString text(const char* message) { return translatedMessage(message); }
 
 // The .kalvex file among the dropped ones, if any.
 QString droppedEquation(const QMimeData* data) {
@@ -160,7 +162,7 @@ QString Document::choosePath(bool forSaving) {
     const QString filter = text(messages::files::dialogFilter);
     QWidget* parent = registry.settingIfOpen();
     if (forSaving) {
-        const QString proposed = filePath.isEmpty() ? text("equation") + suffix : filePath;
+        const QString proposed = filePath.isEmpty() ? QStringLiteral("equation") + suffix : filePath;
         return QFileDialog::getSaveFileName(parent, text(messages::files::saveTitle), proposed, filter);
     }
     return QFileDialog::getOpenFileName(parent, text(messages::files::openTitle), QFileInfo(filePath).path(), filter);

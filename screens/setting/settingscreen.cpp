@@ -52,14 +52,19 @@ constexpr int optionPitch = 400;
 constexpr int optionWidth = 1095;
 constexpr int optionHeight = 375;
 
-constexpr const char* shapeCaptions[7] = {"x^n", "e", "a^x", "log", "sin", "cos", "定数"};
+// Formula notation reads the same in every language; only the word is translated.
+constexpr const char* shapeCaptions[7] = {
+    "x^n", "e", "a^x", "log", "sin", "cos", QT_TRANSLATE_NOOP("SettingScreen", "定数")};
 
-// The toolbar's buttons: key (= caption) and picture in the image list.
+// The toolbar's buttons: key (= the designed caption, and the name) and
+// picture in the image list.
 struct ToolbarButton {
     const char* key;
     int image;
 };
-constexpr ToolbarButton toolbarButtons[] = {{"解法", 0}, {"推定", 1}, {"終了", 3}};
+constexpr ToolbarButton toolbarButtons[] = {{QT_TRANSLATE_NOOP("SettingScreen", "解法"), 0},
+                                            {QT_TRANSLATE_NOOP("SettingScreen", "推定"), 1},
+                                            {QT_TRANSLATE_NOOP("SettingScreen", "終了"), 3}};
 
 // Buttons of the toolbar show no tool tips; Qt would fall back to the caption.
 class NoToolTips : public QObject {
@@ -99,9 +104,9 @@ void place(QWidget* w, const char* name, int left, int top, int width, int heigh
 
 void moveLeft(QWidget* w, int left) { w->move(twipsToPixels(left), w->y()); }
 
-QLabel* label(QWidget* parent, const char* name, const char* caption, int left, int top, int width,
+QLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
               int height, double points, bool bold = false) {
-    auto* l = new QLabel(QString::fromUtf8(caption), parent);
+    auto* l = new QLabel(caption, parent);
     place(l, name, left, top, width, height);
     QFont font = designFont(msPGothic, points);
     font.setBold(bold);
@@ -110,9 +115,9 @@ QLabel* label(QWidget* parent, const char* name, const char* caption, int left, 
     return l;
 }
 
-DesignFrame* frame(QWidget* parent, const char* name, const char* caption, int left, int top, int width,
+DesignFrame* frame(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
                    int height) {
-    auto* f = new DesignFrame(QString::fromUtf8(caption), parent);
+    auto* f = new DesignFrame(caption, parent);
     place(f, name, left, top, width, height);
     return f;
 }
@@ -139,9 +144,9 @@ QListWidget* listBox(QWidget* parent, const char* name, int left, int top, int w
     return l;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const char* caption, int left, int top, int width,
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
                     int height) {
-    auto* b = new QPushButton(QString::fromUtf8(caption), parent);
+    auto* b = new QPushButton(caption, parent);
     place(b, name, left, top, width, height);
     return b;
 }
@@ -162,7 +167,7 @@ QIcon loadImage(int number) {
 SettingScreen::SettingScreen(Kalvex& kalvex, ScreenRegistry& registry)
     : QMainWindow(nullptr), kalvex(kalvex), registry(registry) {
     setObjectName("方程式");
-    setWindowTitle("方程式の解法　　(方程式設定画面）");
+    setWindowTitle(tr("方程式の解法　　(方程式設定画面）"));
     // Closing the window only hides it (no WA_DeleteOnClose): the terms and
     // their list stay for the return from the analysis screen.
     auto* client = new QWidget(this);
@@ -196,7 +201,7 @@ void SettingScreen::createToolbar(QWidget* client) {
     auto* noToolTips = new NoToolTips(Toolbar1);
     for (const ToolbarButton& tb : toolbarButtons) {
         const QString key = QString::fromUtf8(tb.key);
-        QAction* action = Toolbar1->addAction(ImageList1[tb.image], key);
+        QAction* action = Toolbar1->addAction(ImageList1[tb.image], tr(tb.key));
         action->setObjectName(key);
         action->setData(key);
         QWidget* buttonWidget = Toolbar1->widgetForAction(action);
@@ -210,7 +215,7 @@ void SettingScreen::createToolbar(QWidget* client) {
 void SettingScreen::createFormulaRow(QWidget* client) {
     Frame1 = frame(client, "Frame1", "", 60, 1260, 1428, 4575);
     for (int i = 0; i < 7; ++i) {
-        f[i] = new OptionButton(QString::fromUtf8(shapeCaptions[i]), Frame1);
+        f[i] = new OptionButton(tr(shapeCaptions[i]), Frame1);
         f[i]->setObjectName(indexedName("f", i));
         f[i]->resize(twipsToPixels(optionWidth), twipsToPixels(optionHeight));
         f[i]->setFont(designFont(msPGothic, 12));
@@ -221,12 +226,12 @@ void SettingScreen::createFormulaRow(QWidget* client) {
     }
 
     Frame6 = frame(client, "Frame6", "", 1620, 1260, 9672, 1572);
-    枠[0] = frame(Frame6, "枠(0)", "各項の係数", 105, 255, 1320, 1170);
+    枠[0] = frame(Frame6, "枠(0)", tr("各項の係数"), 105, 255, 1320, 1170);
     頭 = framedTextBox(枠[0], "頭", 165, 585, 1035, 360);
     関数 = label(Frame6, "関数", "", 1530, 825, 870, 615, 18);
     掛けるラベル = label(Frame6, "掛けるラベル", "・", 1530, 825, 150, 270, 18);
     // The base m has no frame of its own; it is named for what it holds.
-    tein = textBox(Frame6, "tein", QString::fromUtf8("底"), 1770, 840, 510, 360);
+    tein = textBox(Frame6, "tein", tr("底"), 1770, 840, 510, 360);
     ベキラベル = label(Frame6, "ベキラベル", "＾", 2265, 735, 180, 180, 18);
     // Both full-width glyphs are wider than their boxes; the dot and the
     // caret sit in the glyph's middle, so centred they stay in view.
@@ -234,31 +239,31 @@ void SettingScreen::createFormulaRow(QWidget* client) {
     ベキラベル->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     括弧[0] = label(Frame6, "括弧(0)", "(", 2430, 855, 270, 555, 18);
 
-    枠[1] = frame(Frame6, "枠(1)", "Ｘの係数及び次数", 2715, 255, 4215, 1170);
-    Frame4[0] = frame(枠[1], "Frame4(0)", "係数", 165, 375, 1000, 660);
+    枠[1] = frame(Frame6, "枠(1)", tr("Ｘの係数及び次数"), 2715, 255, 4215, 1170);
+    Frame4[0] = frame(枠[1], "Frame4(0)", tr("係数"), 165, 375, 1000, 660);
     入力[0] = framedTextBox(Frame4[0], "入力(0)", 120, 225, 780, 345);
     Label1 = label(枠[1], "Label1", "X", 1248, 600, 288, 468, 17.4, true);
-    Frame4[1] = frame(枠[1], "Frame4(1)", "次数", 1530, 120, 810, 660);
+    Frame4[1] = frame(枠[1], "Frame4(1)", tr("次数"), 1530, 120, 810, 660);
     入力[1] = framedTextBox(Frame4[1], "入力(1)", 90, 210, 480, 345);
     たす = label(枠[1], "たす", "+", 2550, 630, 255, 420, 15.6);
-    Frame4[2] = frame(枠[1], "Frame4(2)", "定数", 2805, 405, 1000, 660);
+    Frame4[2] = frame(枠[1], "Frame4(2)", tr("定数"), 2805, 405, 1000, 660);
     入力[2] = framedTextBox(Frame4[2], "入力(2)", 105, 225, 780, 345);
     枠[1]->hide();
 
     括弧[1] = label(Frame6, "括弧(1)", ")", 7005, 855, 300, 495, 18);
-    枠[2] = frame(Frame6, "枠(2)", "定数", 7140, 255, 1785, 1170);
+    枠[2] = frame(Frame6, "枠(2)", tr("定数"), 7140, 255, 1785, 1170);
     定数 = framedTextBox(枠[2], "定数", 165, 585, 1155, 360);
 }
 
 void SettingScreen::createTermControls(QWidget* client) {
-    追加 = button(client, "追加", "追 加", 1665, 2940, 735, 570);
-    削除 = button(client, "削除", "削 除", 1665, 3750, 750, 585);
+    追加 = button(client, "追加", tr("追 加"), 1665, 2940, 735, 570);
+    削除 = button(client, "削除", tr("削 除"), 1665, 3750, 750, 585);
     削除->setEnabled(false);
-    Frame2 = frame(client, "Frame2", "登録数", 2520, 2850, 750, 675);
+    Frame2 = frame(client, "Frame2", tr("登録数"), 2520, 2850, 750, 675);
     数 = label(Frame2, "数", "", 135, 240, 525, 330, 12);
-    Frame7 = frame(client, "Frame7", "式", 3360, 2910, 1875, 2850);
+    Frame7 = frame(client, "Frame7", tr("式"), 3360, 2910, 1875, 2850);
     リスト = listBox(Frame7, "リスト", 90, 240, 1665, 2388);
-    形状枠 = frame(client, "形状枠", "形式番号", 5295, 2910, 1200, 2850);
+    形状枠 = frame(client, "形状枠", tr("形式番号"), 5295, 2910, 1200, 2850);
     形状 = listBox(形状枠, "形状", 195, 240, 795, 2388);
     形状枠->hide();
     connect(追加, &QPushButton::clicked, this, &SettingScreen::addTerm);
@@ -267,12 +272,12 @@ void SettingScreen::createTermControls(QWidget* client) {
 
 void SettingScreen::createEstimatePanel(QWidget* client) {
     推定枠 = frame(client, "推定枠", "", 6555, 2910, 4755, 2895);
-    Frame3 = frame(推定枠, "Frame3", "Xの数値", 195, 180, 1320, 720);
+    Frame3 = frame(推定枠, "Frame3", tr("Xの数値"), 195, 180, 1320, 720);
     x値 = framedTextBox(Frame3, "x値", 435, 225, 690, 375);
-    計算 = button(推定枠, "計算", "計　算", 1860, 210, 855, 645);
-    Frame5 = frame(推定枠, "Frame5", "関数の解（上記変数Ｘに対する解の値）", 105, 1032, 3300, 888);
+    計算 = button(推定枠, "計算", tr("計　算"), 1860, 210, 855, 645);
+    Frame5 = frame(推定枠, "Frame5", tr("関数の解（上記変数Ｘに対する解の値）"), 105, 1032, 3300, 888);
     解 = label(Frame5, "解", "", 144, 360, 2988, 456, 12);
-    Frame9 = frame(推定枠, "Frame9", "形式番号", 3525, 195, 1050, 2490);
+    Frame9 = frame(推定枠, "Frame9", tr("形式番号"), 3525, 195, 1050, 2490);
     式 = listBox(Frame9, "式", 165, 300, 765, 2028);
     推定枠->hide();
     connect(計算, &QPushButton::clicked, this, &SettingScreen::estimate);
@@ -281,26 +286,27 @@ void SettingScreen::createEstimatePanel(QWidget* client) {
 
 void SettingScreen::createMenus() {
     createFileMenu();
-    auto item = [this](const char* name, const char* caption, void (SettingScreen::*command)()) {
-        QAction* action = menuBar()->addAction(QString::fromUtf8(caption));
+    auto item = [this](const char* name, const QString& caption, void (SettingScreen::*command)()) {
+        QAction* action = menuBar()->addAction(caption);
         action->setObjectName(QString::fromUtf8(name));
         connect(action, &QAction::triggered, this, command);
         return action;
     };
-    kai = item("kai", "解法", &SettingScreen::openAnalysis);
-    s = item("s", "推定", &SettingScreen::showEstimatePanel);
-    QMenu* display = menuBar()->addMenu(QString::fromUtf8("表示"));
+    kai = item("kai", tr("解法"), &SettingScreen::openAnalysis);
+    s = item("s", tr("推定"), &SettingScreen::showEstimatePanel);
+    QMenu* display = menuBar()->addMenu(tr("表示", "menu"));
     hh = display->menuAction();
     hh->setObjectName("hh");
-    const char* displayCaptions[3] = {"", "表示", "非表示"};
+    const char* displayCaptions[3] = {"", QT_TRANSLATE_NOOP("SettingScreen", "表示"),
+                                      QT_TRANSLATE_NOOP("SettingScreen", "非表示")};
     for (int i = 1; i <= 2; ++i) {
-        h[i] = display->addAction(QString::fromUtf8(displayCaptions[i]));
+        h[i] = display->addAction(tr(displayCaptions[i]));
         h[i]->setObjectName(indexedName("h", i));
         connect(h[i], &QAction::triggered, this, [this, i] { switchBorders(i); });
     }
-    he = item("he", "ヘルプ", &SettingScreen::openHelp);
-    b = item("b", "ﾊﾞｰｼﾞｭﾝ", &SettingScreen::openVersion);
-    E = item("E", "終了", &SettingScreen::endProgram);
+    he = item("he", tr("ヘルプ"), &SettingScreen::openHelp);
+    b = item("b", tr("ﾊﾞｰｼﾞｭﾝ"), &SettingScreen::openVersion);
+    E = item("E", tr("終了"), &SettingScreen::endProgram);
 }
 
 // The form's load: the options are stacked, then the screen starts in the
@@ -445,21 +451,25 @@ void SettingScreen::deleteTerm() {
 
 // First on the menu bar, beside the designed menus: the equation as a file.
 void SettingScreen::createFileMenu() {
-    ファイル = menuBar()->addMenu(QString::fromUtf8("ファイル"));
+    ファイル = menuBar()->addMenu(tr("ファイル"));
     ファイル->setObjectName("ファイル");
     Document& document = registry.document();
-    auto command = [&](const char* caption, QKeySequence keys, auto run) {
-        QAction* action = ファイル->addAction(QString::fromUtf8(caption));
-        action->setObjectName(QString::fromUtf8(caption));
+    // Each command is named by its designed Japanese caption.
+    auto command = [&](const char* name, const QString& caption, QKeySequence keys, auto run) {
+        QAction* action = ファイル->addAction(caption);
+        action->setObjectName(QString::fromUtf8(name));
         action->setShortcut(keys);
         connect(action, &QAction::triggered, this, run);
         return action;
     };
-    newAction = command("新規作成", QKeySequence::New, [&document] { document.newEquation(); });
-    openAction = command("開く…", QKeySequence::Open, [&document] { document.open(); });
-    saveAction = command("上書き保存", QKeySequence::Save, [&document] { document.save(); });
-    saveAsAction = command("名前を付けて保存…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-                           [&document] { document.saveAs(); });
+    newAction =
+        command("新規作成", tr("新規作成"), QKeySequence::New, [&document] { document.newEquation(); });
+    openAction = command("開く…", tr("開く…"), QKeySequence::Open, [&document] { document.open(); });
+    saveAction =
+        command("上書き保存", tr("上書き保存"), QKeySequence::Save, [&document] { document.save(); });
+    saveAsAction =
+        command("名前を付けて保存…", tr("名前を付けて保存…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+                [&document] { document.saveAs(); });
     recentSeparator = ファイル->addSeparator();
     connect(&document, &Document::recentFilesChanged, this, &SettingScreen::refillRecentFiles);
     refillRecentFiles();

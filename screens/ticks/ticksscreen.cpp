@@ -33,7 +33,7 @@ Control* place(Control* control, const char* name, QRect geometry) {
 
 // An option button is designed lower than this style's mark and caption:
 // it grows about its designed middle so that neither is cut off.
-QRadioButton* option(const char* caption, QWidget* frame, const char* name, QRect geometry) {
+QRadioButton* option(const QString& caption, QWidget* frame, const char* name, QRect geometry) {
     auto* button = new QRadioButton(caption, frame);
     const int needed =
         std::max(button->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, nullptr, button),
@@ -53,7 +53,7 @@ bool usableStep(double step) { return step > 0 && std::isfinite(step); }
 TicksScreen::TicksScreen(Kalvex& kalvex, ScreenRegistry& registry)
     : QWidget(nullptr), kalvex(kalvex), registry(registry) {
     setObjectName("目盛設定画面");
-    setWindowTitle("目盛設定画面");
+    setWindowTitle(tr("目盛設定画面"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twipsToPixels(4920), twipsToPixels(2760));
     move(twipsToPixels(designedLeft), twipsToPixels(designedTop));
@@ -62,32 +62,33 @@ TicksScreen::TicksScreen(Kalvex& kalvex, ScreenRegistry& registry)
 }
 
 void TicksScreen::createControls() {
-    Frame3 = place(new DesignFrame("目盛の条件設定", this), "Frame3", twipsRect(120, 120, 4692, 2052));
+    Frame3 = place(new DesignFrame(tr("目盛の条件設定"), this), "Frame3", twipsRect(120, 120, 4692, 2052));
 
-    Frame5 = place(new DesignFrame("目盛間隔　（ｍ）", Frame3), "Frame5", twipsRect(2880, 240, 1692, 1692));
-    Frame7 = place(new DesignFrame("Y目盛", Frame5), "Frame7", twipsRect(120, 960, 1452, 612));
+    Frame5 =
+        place(new DesignFrame(tr("目盛間隔　（ｍ）"), Frame3), "Frame5", twipsRect(2880, 240, 1692, 1692));
+    Frame7 = place(new DesignFrame(tr("Y目盛"), Frame5), "Frame7", twipsRect(120, 960, 1452, 612));
     Y間隔 = place(new QLineEdit(Frame7), "Y間隔", twipsRect(360, 240, 612, 264));
     Y間隔->setAccessibleName(Frame7->title());
-    Label2 = place(new QLabel("ｍ", Frame7), "Label2", twipsRect(1080, 240, 252, 252));
+    Label2 = place(new QLabel(tr("ｍ"), Frame7), "Label2", twipsRect(1080, 240, 252, 252));
     Label2->setFont(designFont(msPGothic, 7.8));
-    Frame6 = place(new DesignFrame("X目盛", Frame5), "Frame6", twipsRect(120, 240, 1452, 612));
+    Frame6 = place(new DesignFrame(tr("X目盛"), Frame5), "Frame6", twipsRect(120, 240, 1452, 612));
     x間隔 = place(new QLineEdit(Frame6), "x間隔", twipsRect(360, 240, 612, 264));
     x間隔->setAccessibleName(Frame6->title());
-    Label1 = place(new QLabel("ｍ", Frame6), "Label1", twipsRect(1080, 240, 252, 252));
+    Label1 = place(new QLabel(tr("ｍ"), Frame6), "Label1", twipsRect(1080, 240, 252, 252));
     Label1->setFont(designFont(msPGothic, 7.8));
 
-    Frame4 = place(new DesignFrame("表示選択", Frame3), "Frame4", twipsRect(120, 240, 2652, 1692));
+    Frame4 = place(new DesignFrame(tr("表示選択"), Frame3), "Frame4", twipsRect(120, 240, 2652, 1692));
     // Each pair of option buttons is one group: its own frame keeps them exclusive.
     Frame1 = place(new DesignFrame(QString(), Frame4), "Frame1", twipsRect(120, 960, 2412, 612));
-    Y表示[1] = option("非表示", Frame1, "Y表示(1)", twipsRect(1440, 240, 852, 180));
-    Y表示[0] = option("表示", Frame1, "Y表示(0)", twipsRect(720, 240, 732, 180));
-    Label5 = place(new QLabel("Ｙ目盛", Frame1), "Label5", twipsRect(120, 240, 492, 252));
+    Y表示[1] = option(tr("非表示"), Frame1, "Y表示(1)", twipsRect(1440, 240, 852, 180));
+    Y表示[0] = option(tr("表示"), Frame1, "Y表示(0)", twipsRect(720, 240, 732, 180));
+    Label5 = place(new QLabel(tr("Ｙ目盛"), Frame1), "Label5", twipsRect(120, 240, 492, 252));
     Frame2 = place(new DesignFrame(QString(), Frame4), "Frame2", twipsRect(120, 240, 2412, 612));
-    x表示[1] = option("非表示", Frame2, "x表示(1)", twipsRect(1440, 240, 852, 180));
-    x表示[0] = option("表示", Frame2, "x表示(0)", twipsRect(720, 240, 732, 180));
-    Label4 = place(new QLabel("X目盛", Frame2), "Label4", twipsRect(120, 240, 492, 252));
+    x表示[1] = option(tr("非表示"), Frame2, "x表示(1)", twipsRect(1440, 240, 852, 180));
+    x表示[0] = option(tr("表示"), Frame2, "x表示(0)", twipsRect(720, 240, 732, 180));
+    Label4 = place(new QLabel(tr("X目盛"), Frame2), "Label4", twipsRect(120, 240, 492, 252));
 
-    設定ボタン = place(new QPushButton("設定終了", this), "設定ボタン", twipsRect(3855, 2280, 972, 372));
+    設定ボタン = place(new QPushButton(tr("設定終了"), this), "設定ボタン", twipsRect(3855, 2280, 972, 372));
 
     // A selection made by mouse, keyboard or the load counts as a click.
     for (int index = 0; index < 2; ++index) {

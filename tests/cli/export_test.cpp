@@ -46,10 +46,14 @@ protected:
 
     // No platform chosen and no display to fall back on; a runtime folder
     // only so that Qt has nothing to warn about.
-    Ran run(const QStringList& arguments) {
+    Ran run(const QStringList& arguments, const QString& locale = QString()) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) environment.remove(name);
         environment.insert("XDG_RUNTIME_DIR", runtime.path());
+        if (!locale.isEmpty()) {
+            for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"}) environment.remove(name);
+            environment.insert("LANG", locale);
+        }
         QProcess p;
         p.setProcessEnvironment(environment);
         p.setWorkingDirectory(dir.path());
@@ -146,4 +150,20 @@ TEST_F(ExportCommand, RefusalsSaySoWithTheirStatusAndWriteNothing) {
         EXPECT_TRUE(c.status == 1 || r.err.ends_with(usage)) << r.err;
         EXPECT_FALSE(QFile::exists(path("g.png")));
     }
+}
+
+// Under an English locale the export speaks English: its own usage and
+// refusals, the file's and the engine's messages alike.
+TEST_F(ExportCommand, SpeaksEnglishUnderAnEnglishLocale) {
+    const QString en = "en_US.UTF-8";
+    const Ran none = run({"--export", "g.png"}, en);
+    EXPECT_EQ(none.status, 2);
+    EXPECT_EQ(none.err, "Name an equation file.\nUsage: Kalvex FILE --export OUT.png|OUT.svg [--size WxH]\n");
+    const Ran size = run({"sq.kalvex", "--export", "g.png", "--size", "0x1"}, en);
+    EXPECT_EQ(size.err.substr(0, size.err.find('\n')),
+              "--size takes the width and height as whole numbers from 1 to 10000, as in 942x565.");
+    EXPECT_EQ(
+        run({"ln.kalvex", "--export", "g.png"}, en).err,
+        "The argument of Log( ) is zero or less.\nThe range reached a point where F cannot be computed.\n");
+    EXPECT_FALSE(QFile::exists(path("g.png")));
 }

@@ -51,9 +51,15 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
-    Ran run(const QStringList& arguments) {
+    Ran run(const QStringList& arguments, const QString& locale = QString()) {
         QProcess p;
         p.setWorkingDirectory(dir.path());
+        if (!locale.isEmpty()) {
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"}) environment.remove(name);
+            environment.insert("LANG", locale);
+            p.setProcessEnvironment(environment);
+        }
         p.start(KALVEX_SOLVE, arguments);
         EXPECT_TRUE(p.waitForFinished(60000));
         return {p.readAllStandardOutput().toStdString(), p.readAllStandardError().toStdString(),
@@ -171,7 +177,53 @@ TEST_F(Solve, HelpAndVersion) {
     EXPECT_EQ(version.out, std::string("kalvex-solve ") + KALVEX_VERSION + "\n");
 }
 
+// The language follows the locale: English for an English one, the
+// designed Japanese for any other. The results are the same in both.
+TEST_F(Solve, SpeaksTheLanguageOfTheLocale) {
+    const std::string english =
+        "The argument of Log( ) is zero or less.\n"
+        "The range reached a point where F cannot be computed.\n"
+        "F cannot be computed somewhere in the range. Revise the range of the analysis.\n";
+    const struct {
+        const char* locale;
+        std::string err;
+    } cases[] = {{"en_US.UTF-8", english}, {"en_GB.UTF-8", english}, {"ja_JP.UTF-8", logMessages},
+                 {"C", logMessages},       {"C.UTF-8", logMessages}, {"de_DE.UTF-8", logMessages}};
+    for (const auto& c : cases) {
+        const Ran ran = run({"ln.kalvex"}, c.locale);
+        EXPECT_EQ(ran.err, c.err) << c.locale;
+        EXPECT_EQ(ran.status, 1) << c.locale;
+        EXPECT_EQ(run({"sq.kalvex"}, c.locale).out, "-1.4142136\n1.4142135\n") << c.locale;
+    }
+}
+
+TEST_F(Solve, EnglishUsageErrorsFileMessagesAndHelp) {
+    const QString en = "en_US.UTF-8";
+    const Ran none = run({}, en);
+    EXPECT_EQ(none.err, "Name an equation file.\nRun kalvex-solve --help for usage.\n");
+    EXPECT_EQ(none.status, 2);
+    EXPECT_EQ(run({"norange.kalvex"}, en).err, "norange.kalvex: No range. Give one with --range.\n");
+    EXPECT_EQ(run({"--range", "1"}, en).err,
+              "--range needs two values, a start and an end.\nRun kalvex-solve --help for usage.\n");
+
+    const Ran help = run({"--help"}, en);
+    EXPECT_EQ(help.status, 0);
+    for (const char* line :
+         {"Usage:", "Options:", "Displays this help.", "Prints each file's result as one line of JSON.",
+          "Exit status: 0 every analysis ran to its end"})
+        EXPECT_NE(help.out.find(line), std::string::npos) << line << "\n" << help.out;
+    EXPECT_EQ(help.out.find("表示"), std::string::npos) << help.out;
+    // And the designed Japanese, Qt's own texts included, for any other locale.
+    const Ran japanese = run({"--help"}, "C");
+    EXPECT_NE(japanese.out.find("この説明を表示します。"), std::string::npos) << japanese.out;
+    EXPECT_EQ(japanese.out.find("Displays this help."), std::string::npos) << japanese.out;
+}
+
 int main(int argc, char* argv[]) {
+    // The cases expect the designed Japanese whatever the caller's locale;
+    // the solver started for each inherits this.
+    qputenv("LC_ALL", "C.UTF-8");
+    qunsetenv("LANGUAGE");
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -14,6 +14,9 @@
 # cannot start. Positions are those of the designed forms at 96 dots per
 # inch, relative to each window's client area.
 set -uo pipefail
+# The walk reads the designed Japanese captions whatever the caller's locale.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
 
 program="${1:-build/app/Kalvex}"
 shots="${2:-shots}"

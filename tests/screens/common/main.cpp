@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <clocale>
 
+#include "language.h"
 #include "platform/look.h"
 
 namespace {
@@ -19,11 +20,16 @@ void quietPlatform(QtMsgType type, const QMessageLogContext& context, const QStr
 
 int main(int argc, char* argv[]) {
     qInstallMessageHandler(quietPlatform);
+    // The tests read the designed Japanese whatever the caller's locale,
+    // and so do the programs they start.
+    qputenv("LC_ALL", "C.UTF-8");
+    qunsetenv("LANGUAGE");
     // Screen tests need no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     installApplicationLook(app);
+    installLanguage(app, Language::japanese);
     // Settings the program keeps (the recent files) stay with this run.
     QTemporaryDir settings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());

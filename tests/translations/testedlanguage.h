@@ -1,0 +1,6 @@
+#pragma once
+
+#include "language.h"
+
+// The language the test program installed.
+extern Language testedLanguage;
