@@ -11,7 +11,6 @@ packages=(
   xvfb xdotool imagemagick x11-utils
   binutils-mingw-w64-x86-64
   clang libclang-rt-14-dev
-  qt6-l10n-tools
   desktop-file-utils appstream shared-mime-info libxml2-utils man-db
   dpkg-dev file lintian
 )

@@ -185,6 +185,21 @@ Exit status: 0 every analysis ran to its end, 1 one stopped with a message, 2 ba
     </message>
 </context>
 <context>
+    <name>Program</name>
+    <message>
+        <source>使い方: %1 [FILE]
+       %1 FILE --export OUT.png|OUT.svg [--size WxH]
+一変数の方程式を解くウィンドウを開きます。FILE (.kalvex) はその方程式を開きます。
+--export はウィンドウを開かずに FILE のグラフを画像に保存します。
+</source>
+        <translation>Usage: %1 [FILE]
+       %1 FILE --export OUT.png|OUT.svg [--size WxH]
+Opens the window that solves an equation in one variable; FILE (.kalvex) opens that equation.
+--export saves the graph of FILE as a picture without opening a window.
+</translation>
+    </message>
+</context>
+<context>
     <name>ResultList</name>
     <message>
         <source>コピー</source>

@@ -62,8 +62,22 @@ for page in kalvex-solve Kalvex zemo; do
 done
 grep -q "Kalvex $version" <(zcat "$prefix/share/man/man1/kalvex-solve.1.gz") || fail "man page lacks version $version"
 
-# The programs run from the prefix.
-[ "$("$prefix/bin/kalvex-solve" --version)" = "kalvex-solve $version" ] || fail "kalvex-solve --version"
+# The programs run from the prefix and carry the project's version.
+for program in Kalvex zemo kalvex-solve; do
+  [ "$("$prefix/bin/$program" --version)" = "$program $version" ] || fail "$program --version"
+done
+# They find their translation: English under an English locale, the
+# designed Japanese under C.
+missing="$prefix/no such equation.kalvex"
+for program in Kalvex kalvex-solve; do
+  arguments=("$missing")
+  [ "$program" = Kalvex ] && arguments+=(--export "$prefix/graph.png")
+  for case in "en_US.UTF-8:Cannot open it" "C:開けません"; do
+    locale="${case%%:*}" text="${case#*:}"
+    out="$(env -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG="$locale" "$prefix/bin/$program" "${arguments[@]}" 2>&1)"
+    grep -qF "$text" <<<"$out" || fail "$program under LANG=$locale says '$out', not '$text'"
+  done
+done
 export QT_QPA_PLATFORM=offscreen
 for program in Kalvex zemo; do
   "$prefix/bin/$program" &
