@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QXmlStreamReader>
+#include <string>
 
 namespace {
 
@@ -29,7 +30,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(LocaleCase{"en_US", Language::english}, LocaleCase{"en_GB", Language::english},
                       LocaleCase{"en", Language::english}, LocaleCase{"ja_JP", Language::japanese},
                       LocaleCase{"C", Language::japanese}, LocaleCase{"POSIX", Language::japanese},
-                      LocaleCase{"de_DE", Language::japanese}, LocaleCase{"fr_CA", Language::japanese}));
+                      LocaleCase{"de_DE", Language::japanese}, LocaleCase{"fr_CA", Language::japanese}),
+    // Named by the locale, so the test's name stays the same from run to run.
+    [](const ::testing::TestParamInfo<LocaleCase>& info) { return std::string(info.param.name); });
 
 struct Message {
     QString context, source, translation;
