@@ -89,6 +89,10 @@ inline constexpr const char* cannotSavePicture =
 
 // The window's file commands.
 inline constexpr const char* saveChanges = QT_TRANSLATE_NOOP("messages", "「%1」の変更を保存しますか？");
+inline constexpr const char* saveUntitled =
+    QT_TRANSLATE_NOOP("messages", "この方程式は保存されていません。保存しますか？");
+inline constexpr const char* noGraphYet =
+    QT_TRANSLATE_NOOP("messages", "グラフがありません。「グラフ」で描いてから使ってください。");
 inline constexpr const char* saveButton = QT_TRANSLATE_NOOP("messages", "保存");
 inline constexpr const char* discardButton = QT_TRANSLATE_NOOP("messages", "保存しない");
 inline constexpr const char* cancelButton = QT_TRANSLATE_NOOP("messages", "キャンセル");

@@ -64,18 +64,6 @@
         <translation>Ticks</translation>
     </message>
     <message>
-        <source>画像</source>
-        <translation>Picture</translation>
-    </message>
-    <message>
-        <source>画像として保存…</source>
-        <translation>Save Picture As…</translation>
-    </message>
-    <message>
-        <source>画像をコピー</source>
-        <translation>Copy Picture</translation>
-    </message>
-    <message>
         <source>PNG 画像 (*.png)</source>
         <translation>PNG image (*.png)</translation>
     </message>
@@ -90,6 +78,18 @@
     <message>
         <source>画像として保存</source>
         <translation>Save Picture As</translation>
+    </message>
+    <message>
+        <source>画像(&amp;P)</source>
+        <translation>&amp;Picture</translation>
+    </message>
+    <message>
+        <source>画像として保存(&amp;S)…</source>
+        <translation>&amp;Save Picture As...</translation>
+    </message>
+    <message>
+        <source>画像をコピー(&amp;C)</source>
+        <translation>&amp;Copy Picture</translation>
     </message>
 </context>
 <context>
@@ -301,29 +301,29 @@ Opens the window that solves an equation in one variable; FILE (.kalvex) opens t
         <translation>Version</translation>
     </message>
     <message>
-        <source>ファイル</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>新規作成</source>
-        <translation>New</translation>
-    </message>
-    <message>
-        <source>開く…</source>
-        <translation>Open…</translation>
-    </message>
-    <message>
-        <source>上書き保存</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>名前を付けて保存…</source>
-        <translation>Save As…</translation>
-    </message>
-    <message>
         <source>表示</source>
         <comment>menu</comment>
         <translation>View</translation>
+    </message>
+    <message>
+        <source>ファイル(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>新規作成(&amp;N)</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>開く(&amp;O)…</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>上書き保存(&amp;S)</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存(&amp;A)…</source>
+        <translation>Save &amp;As...</translation>
     </message>
 </context>
 <context>
@@ -613,6 +613,14 @@ Opens the window that solves an equation in one variable; FILE (.kalvex) opens t
     <message>
         <source>グラフを描けません。</source>
         <translation>The graph cannot be drawn.</translation>
+    </message>
+    <message>
+        <source>この方程式は保存されていません。保存しますか？</source>
+        <translation>This equation has not been saved. Save it?</translation>
+    </message>
+    <message>
+        <source>グラフがありません。「グラフ」で描いてから使ってください。</source>
+        <translation>There is no graph yet. Draw it with Graph first.</translation>
     </message>
 </context>
 </TS>

@@ -17,6 +17,7 @@
 
 #include "calculation/calculationscreen.h"
 #include "kalvex.h"
+#include "messages.h"
 #include "numbertext.h"
 #include "platform/designframe.h"
 #include "platform/look.h"
@@ -195,13 +196,14 @@ void AnalysisScreen::createMenu() {
     connect(b, &QAction::triggered, this, &AnalysisScreen::backToSetting);
 
     // Beside the designed menus: the graph taken out of the program.
-    QMenu* picture = menuBar()->addMenu(tr("画像"));
+    QMenu* picture = menuBar()->addMenu(tr("画像(&P)"));
     picture->setObjectName("画像");
-    savePictureAction = named(picture->addAction(tr("画像として保存…")), "画像として保存");
+    savePictureAction = named(picture->addAction(tr("画像として保存(&S)…")), "画像として保存");
     connect(savePictureAction, &QAction::triggered, this, &AnalysisScreen::savePictureCommand);
-    copyPictureAction = named(picture->addAction(tr("画像をコピー")), "画像をコピー");
-    connect(copyPictureAction, &QAction::triggered, this,
-            [this] { QApplication::clipboard()->setImage(pictureImage(*図, 1)); });
+    copyPictureAction = named(picture->addAction(tr("画像をコピー(&C)")), "画像をコピー");
+    connect(copyPictureAction, &QAction::triggered, this, [this] {
+        if (!refusedWithoutGraph()) QApplication::clipboard()->setImage(pictureImage(*図, 1));
+    });
 }
 
 void AnalysisScreen::setFocusOrder() {
@@ -230,6 +232,29 @@ void AnalysisScreen::setAnalysisTexts(const Equation& from) {
     if (from.precision) 精度コンボ->setEditText(QString::fromStdString(*from.precision));
 }
 
+void AnalysisScreen::formulaChanged(const QString& formula) {
+    図->clear();
+    解リスト->clear();
+    解リスト->hide();
+    Label1->hide();
+    for (QWidget* label : {手動解, xti, yti, itixy}) label->hide();
+    軸幅枠->hide();
+    式ラベル->setText(formula);
+    式ラベル->adjustSize();
+}
+
+bool AnalysisScreen::refusedWithoutTerms() {
+    if (kalvex.termCount >= 1) return false;
+    kalvex.showMessage(messages::enterFormula);
+    return true;
+}
+
+bool AnalysisScreen::refusedWithoutGraph() {
+    if (!図->strokes().empty()) return false;
+    kalvex.showMessage(messages::files::noGraphYet);
+    return true;
+}
+
 bool AnalysisScreen::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) activated();
     return QMainWindow::event(event);
@@ -241,6 +266,7 @@ void AnalysisScreen::activated() {
 }
 
 void AnalysisScreen::graphCommand() {
+    if (refusedWithoutTerms()) return;
     kalvex.rangeStart = readNumber(変域[0]->text().toStdString());
     kalvex.rangeEnd = readNumber(変域[1]->text().toStdString());
     if (変域[1]->text().isEmpty() && 変域[0]->text().isEmpty()) return;
@@ -254,12 +280,14 @@ void AnalysisScreen::graphCommand() {
 }
 
 void AnalysisScreen::automaticAnalysis() {
+    if (refusedWithoutTerms()) return;
     ResultListBox results(*解リスト, *Label1);
     rootsearch::automaticAnalysis(kalvex, 変域[0]->text().toStdString(), 変域[1]->text().toStdString(),
                                   精度コンボ->currentText().toStdString(), results);
 }
 
 void AnalysisScreen::calculationCommand() {
+    if (refusedWithoutTerms()) return;
     解リスト->hide();
     Label1->hide();
     ScreenRegistry::present(registry.calculation());
@@ -298,7 +326,8 @@ PictureTarget AnalysisScreen::askPictureTarget() {
     const QString pngDouble = tr("PNG 画像・印刷用の 2 倍 (*.png)");
     const QString svg = tr("SVG 画像 (*.svg)");
     QString chosen = png;
-    QString path = QFileDialog::getSaveFileName(this, tr("画像として保存"), QString(),
+    QString path = QFileDialog::getSaveFileName(this, tr("画像として保存"),
+                                                registry.document().proposedPicturePath("png"),
                                                 QStringList{png, pngDouble, svg}.join(";;"), &chosen);
     if (path.isEmpty()) return {};
     const bool wantsSvg = chosen == svg;
@@ -307,11 +336,19 @@ PictureTarget AnalysisScreen::askPictureTarget() {
 }
 
 void AnalysisScreen::savePictureCommand() {
+    if (refusedWithoutGraph()) return;
     const PictureTarget target = askPictureTarget();
     if (target.path.isEmpty()) return;
-    if (const auto failure = savePicture(*図, target.path, target.format)) kalvex.showMessage(failure->toStdString());
+    if (const auto failure = savePicture(*図, target.path, target.format)) {
+        kalvex.showMessage(failure->toStdString());
+        return;
+    }
+    registry.document().rememberFolder(target.path);
 }
 
 void AnalysisScreen::backToSetting() { ScreenRegistry::present(registry.setting()); }
 
-void AnalysisScreen::tickSettings() { ScreenRegistry::present(registry.ticks()); }
+void AnalysisScreen::tickSettings() {
+    if (refusedWithoutTerms()) return;
+    ScreenRegistry::present(registry.ticks());
+}

@@ -48,6 +48,9 @@ public:
     // into the boxes (the ones the file gives).
     void analysisTexts(Equation& into) const;
     void setAnalysisTexts(const Equation& from);
+    // F has changed: the picture, the list and the labels of the old F go,
+    // as a fresh load leaves them; the boxes keep what was typed.
+    void formulaChanged(const QString& formula);
 
     // The controls; only this screen and the tests touch them.
     QGroupBox* 軸幅枠 = nullptr;
@@ -104,6 +107,11 @@ private:
 
     // Mouse actions on 図 (graphmouse.cpp).
     void connectMouse();
+    bool mouseActs() const;
+    // Without terms the commands have no F: they say so, as 解法 does.
+    bool refusedWithoutTerms();
+    // The picture commands need a graph on the picture.
+    bool refusedWithoutGraph();
     void pressOnGraph(float x, float y);
     void moveOnGraph(float x, float y);
     void releaseOnGraph(float x, float y);

@@ -36,9 +36,12 @@ void AnalysisScreen::drawBand(bool asLine, double x, double y, Ink ink) {
 }
 
 // Until a scan has chosen tick steps there is no scale to map the mouse
-// with and nothing to redraw: the mouse is ignored.
+// with and nothing to redraw, and without terms there is no F to draw: the
+// mouse is ignored.
+bool AnalysisScreen::mouseActs() const { return kalvex.hasGraph() && kalvex.termCount >= 1; }
+
 void AnalysisScreen::pressOnGraph(float x, float y) {
-    if (!kalvex.hasGraph()) return;
+    if (!mouseActs()) return;
     手動解->hide();
     itixy->hide();
     kalvex.canvas().filledRectangle(toSingle(kalvex.pressX), toSingle(kalvex.pressY),
@@ -53,7 +56,7 @@ void AnalysisScreen::pressOnGraph(float x, float y) {
 }
 
 void AnalysisScreen::moveOnGraph(float x, float y) {
-    if (!kalvex.hasGraph() || kalvex.dragState != -1) return;
+    if (!mouseActs() || kalvex.dragState != -1) return;
     // The erase takes the new position's shape: crossing between the line
     // and the rectangle cases leaves parts of the old band behind.
     const bool asLine = lineCase(x, y);
@@ -64,7 +67,7 @@ void AnalysisScreen::moveOnGraph(float x, float y) {
 }
 
 void AnalysisScreen::releaseOnGraph(float x, float y) {
-    if (!kalvex.hasGraph()) return;
+    if (!mouseActs()) return;
     if (kalvex.dragState == -1) {
         kalvex.releaseX = x;
         kalvex.releaseY = y;

@@ -34,6 +34,18 @@ void paintLabels(QPainter& painter, PictureBox& box) {
     }
 }
 
+// The SVG names the labels' font as the forms do; a viewer without it
+// should fall back to a font of the same kind, not to a serif one.
+QByteArray withFallbackFonts(QByteArray svg) {
+    static const QByteArray families[][2] = {
+        {"font-family=\"ＭＳ Ｐゴシック\"",
+         "font-family=\"ＭＳ Ｐゴシック, MS PGothic, IPAPGothic, sans-serif\""},
+        {"font-family=\"ＭＳ 明朝\"", "font-family=\"ＭＳ 明朝, MS Mincho, IPAMincho, serif\""},
+    };
+    for (const auto& family : families) svg.replace(family[0], family[1]);
+    return svg;
+}
+
 }  // namespace
 
 QImage pictureImage(PictureBox& box, int scale) {
@@ -58,10 +70,10 @@ QByteArray pictureSvg(PictureBox& box) {
     svg.setTitle(translatedMessage(messages::title));
     QPainter painter(&svg);
     painter.fillRect(QRect(QPoint(0, 0), box.size()), box.backgroundColour());
-    box.paintStrokes(painter);
+    box.paintStrokes(painter, 0.5);
     paintLabels(painter, box);
     painter.end();
-    return buffer.data();
+    return withFallbackFonts(buffer.data());
 }
 
 PictureFormat formatOf(const QString& path, bool doubleSize) {

@@ -48,8 +48,13 @@ ResultList::ResultList(QWidget* parent)
     copyAction->setObjectName("コピー");
     copyAllAction->setObjectName("すべてコピー");
     connect(copyAction, &QAction::triggered, this,
-            [this] { QApplication::clipboard()->setText(selectedText()); });
-    connect(copyAllAction, &QAction::triggered, this, [this] { QApplication::clipboard()->setText(allText()); });
+            [this] {
+                // Nothing chosen: what the user copied before stays on the clipboard.
+                if (selectionModel()->hasSelection()) QApplication::clipboard()->setText(selectedText());
+            });
+    connect(copyAllAction, &QAction::triggered, this, [this] {
+        if (count() > 0) QApplication::clipboard()->setText(allText());
+    });
 }
 
 QString ResultList::selectedText() const {

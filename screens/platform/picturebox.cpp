@@ -178,16 +178,17 @@ void PictureBox::lineOn(QPainter& painter, double x1, double y1, double x2, doub
     }
 }
 
-void PictureBox::paintStrokes(QPainter& painter) const {
+void PictureBox::paintStrokes(QPainter& painter, double lineShift) const {
+    const QPointF shift(lineShift, lineShift);
     for (const Stroke& s : drawn) {
         switch (s.kind) {
             case Stroke::line:
                 painter.setPen(QPen(s.colour, 1));
-                painter.drawLine(s.at);
+                painter.drawLine(QLineF(s.at).translated(shift));
                 break;
             case Stroke::point:
                 painter.setPen(QPen(s.colour, 1));
-                painter.drawPoint(s.at.p1());
+                painter.drawPoint(QPointF(s.at.p1()) + shift);
                 break;
             case Stroke::fill: painter.fillRect(QRect(s.at.p1(), s.at.p2()), s.colour); break;
         }

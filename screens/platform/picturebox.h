@@ -60,7 +60,9 @@ public:
     };
     const std::vector<Stroke>& strokes() const { return drawn; }
     // Draws the strokes with the painter, in widget pixels.
-    void paintStrokes(QPainter& painter) const;
+    // A vector picture passes a shift of half a pixel: there a line of one
+    // pixel on a whole coordinate would straddle two pixels at half strength.
+    void paintStrokes(QPainter& painter, double lineShift = 0) const;
 
 signals:
     void pressed(float x, float y);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -23,7 +24,11 @@ namespace {
 
 constexpr int recentLimit = 5;
 const char* const recentKey = "recentFiles";
+const char* const folderKey = "lastFolder";
+const char* const pictureFolderKey = "lastPictureFolder";
 const char* const suffix = ".kalvex";
+// The precision box's text on a freshly loaded analysis screen.
+const char* const initialPrecision = "1E-07";
 
 QSettings settings() { return QSettings(QSettings::NativeFormat, QSettings::UserScope, "kalvex", "kalvex"); }
 
@@ -37,6 +42,23 @@ QString droppedEquation(const QMimeData* data) {
         if (url.isLocalFile() && url.toLocalFile().endsWith(suffix, Qt::CaseInsensitive)) return url.toLocalFile();
     }
     return {};
+}
+
+// The texts as the analysis screen's boxes would show them: a range the
+// file does not give is an empty box, a precision it does not give the
+// box's initial one. Telling a change compares these, so that a file
+// without them is not "changed" by merely being shown.
+Equation asShown(Equation e) {
+    if (!e.start) e.start = "";
+    if (!e.end) e.end = "";
+    if (!e.precision) e.precision = initialPrecision;
+    return e;
+}
+
+// The window the user works in, to hold a dialog.
+QWidget* dialogParent(QWidget* fallback) {
+    QWidget* active = QApplication::activeWindow();
+    return active ? active : fallback;
 }
 
 }  // namespace
@@ -75,11 +97,13 @@ Equation Document::current() const {
 }
 
 bool Document::modified() const {
-    return saved && serializeEquation(current()) != serializeEquation(*saved);
+    return saved && serializeEquation(asShown(current())) != serializeEquation(asShown(*saved));
 }
 
+bool Document::untitledWork() const { return filePath.isEmpty() && kalvex.termCount > 0; }
+
 bool Document::newEquation() {
-    if (!mayDiscard()) return false;
+    if (!mayDiscard(true)) return false;
     registry.setting().setTerms({});
     filePath.clear();
     saved.reset();
@@ -95,10 +119,11 @@ bool Document::open() {
 bool Document::open(const QString& path) {
     const EquationRead read = readEquation(path);
     if (!read) {
+        forget(path);
         kalvex.showMessage(read.error);
         return false;
     }
-    if (!mayDiscard()) return false;
+    if (!mayDiscard(true)) return false;
     const Equation& equation = *read.equation;
     registry.setting().setTerms(equation.terms);
     if (AnalysisScreen* analysis = registry.analysisIfOpen()) {
@@ -134,8 +159,8 @@ bool Document::write(const QString& path) {
     return true;
 }
 
-bool Document::mayDiscard() {
-    if (!modified()) return true;
+bool Document::mayDiscard(bool untitledToo) {
+    if (!modified() && !(untitledToo && untitledWork())) return true;
     switch (askSave ? askSave() : questionAboutSaving()) {
         case Answer::save: return save();
         case Answer::discard: return true;
@@ -145,8 +170,11 @@ bool Document::mayDiscard() {
 }
 
 Document::Answer Document::questionAboutSaving() {
-    QMessageBox box(QMessageBox::NoIcon, text(messages::title),
-                    text(messages::files::saveChanges).arg(QFileInfo(filePath).fileName()));
+    const QString question = filePath.isEmpty()
+                                 ? text(messages::files::saveUntitled)
+                                 : text(messages::files::saveChanges).arg(QFileInfo(filePath).fileName());
+    QMessageBox box(QMessageBox::NoIcon, text(messages::title), question, QMessageBox::NoButton,
+                    dialogParent(registry.settingIfOpen()));
     QPushButton* saving = box.addButton(text(messages::files::saveButton), QMessageBox::AcceptRole);
     QPushButton* discarding = box.addButton(text(messages::files::discardButton), QMessageBox::DestructiveRole);
     box.addButton(text(messages::files::cancelButton), QMessageBox::RejectRole);
@@ -160,15 +188,43 @@ Document::Answer Document::questionAboutSaving() {
 QString Document::choosePath(bool forSaving) {
     if (askPath) return askPath(forSaving);
     const QString filter = text(messages::files::dialogFilter);
-    QWidget* parent = registry.settingIfOpen();
+    QWidget* parent = dialogParent(registry.settingIfOpen());
     if (forSaving) {
-        const QString proposed = filePath.isEmpty() ? QStringLiteral("equation") + suffix : filePath;
+        const QString proposed =
+            filePath.isEmpty() ? QDir(startFolder()).filePath(QStringLiteral("equation") + suffix) : filePath;
         return QFileDialog::getSaveFileName(parent, text(messages::files::saveTitle), proposed, filter);
     }
-    return QFileDialog::getOpenFileName(parent, text(messages::files::openTitle), QFileInfo(filePath).path(), filter);
+    return QFileDialog::getOpenFileName(parent, text(messages::files::openTitle), startFolder(), filter);
+}
+
+QString Document::startFolder() const {
+    if (!filePath.isEmpty()) return QFileInfo(filePath).absolutePath();
+    const QString last = settings().value(folderKey).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
+    return QDir::homePath();
+}
+
+QString Document::proposedPicturePath(const QString& extension) const {
+    const QString name = (filePath.isEmpty() ? QStringLiteral("graph") : QFileInfo(filePath).completeBaseName()) +
+                         QLatin1Char('.') + extension;
+    const QString pictures = settings().value(pictureFolderKey).toString();
+    const QString folder = !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : startFolder();
+    return QDir(folder).filePath(name);
+}
+
+void Document::rememberFolder(const QString& path) {
+    settings().setValue(pictureFolderKey, QFileInfo(path).absolutePath());
 }
 
 QStringList Document::recentFiles() const { return settings().value(recentKey).toStringList(); }
+
+// A file that could not be read has no place among those to open again.
+void Document::forget(const QString& path) {
+    QStringList recent = recentFiles();
+    if (recent.removeAll(QFileInfo(path).absoluteFilePath()) == 0) return;
+    settings().setValue(recentKey, recent);
+    emit recentFilesChanged();
+}
 
 void Document::remember(const QString& path) {
     QStringList recent = recentFiles();
@@ -177,6 +233,7 @@ void Document::remember(const QString& path) {
     recent.prepend(full);
     while (recent.size() > recentLimit) recent.removeLast();
     settings().setValue(recentKey, recent);
+    settings().setValue(folderKey, QFileInfo(full).absolutePath());
     emit recentFilesChanged();
 }
 
@@ -208,6 +265,15 @@ bool Document::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
         case QEvent::Close: {
+            // A file's range and precision outlive the analysis screen: they
+            // are the equation's, and its next load shows them again. An
+            // untitled equation's boxes go with the screen, as they always have.
+            AnalysisScreen* analysis = registry.analysisIfOpen();
+            if (analysis && watched == analysis && !filePath.isEmpty()) {
+                Equation texts;
+                analysis->analysisTexts(texts);
+                pendingAnalysis = texts;
+            }
             // Only the last window's closing ends the program.
             for (QWidget* w : QApplication::topLevelWidgets()) {
                 if (w != watched && w->isVisible() && !w->objectName().isEmpty()) return false;

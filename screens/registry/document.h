@@ -1,7 +1,9 @@
 // The equation as a file: which file it is tied to, what was last read from
 // or written to it, and the commands of the ファイル menu. Unsaved work is
-// asked about before it goes, once the equation is tied to a file; an
-// equation never tied to one ends at once, as it always has.
+// asked about before it goes: a file's changes always, the terms of an
+// untitled equation before 新規作成 and 開く put others in their place (an
+// untitled equation still ends at once, as it always has). The analysis
+// texts belong to the equation: they outlive the analysis screen.
 #pragma once
 
 #include <QObject>
@@ -31,7 +33,9 @@ public:
 
     // The question before unsaved work goes: true when it may go (saved,
     // not to be saved, or nothing to lose), false when the user cancelled.
-    bool mayDiscard();
+    // With untitledToo, the terms of an equation tied to no file count as
+    // unsaved work too.
+    bool mayDiscard(bool untitledToo = false);
 
     // The equation as it stands: the terms as typed, and the analysis
     // screen's range and precision texts (or those waiting for it).
@@ -42,8 +46,18 @@ public:
     // The last five files opened or saved, newest first (kept across runs).
     QStringList recentFiles() const;
 
-    // Texts for the analysis screen's boxes that wait for it to load.
+    // Texts for the analysis screen's boxes that wait for it to load: a
+    // file's, or those the screen held when it was closed.
     std::optional<Equation> takePendingAnalysis();
+
+    // Where a file dialog starts: the equation's folder, else the folder of
+    // the last file opened or saved, else the home folder.
+    QString startFolder() const;
+    // The name the picture dialog proposes: the equation's name with the
+    // picture's extension in the start folder.
+    QString proposedPicturePath(const QString& extension) const;
+    // A picture was saved here: its folder is where the next dialog starts.
+    void rememberFolder(const QString& path);
 
     enum class Answer { save, discard, cancel };
     // Tests answer the dialogs here: the file chosen (empty: cancelled), and
@@ -65,7 +79,9 @@ private:
     bool write(const QString& path);
     void tie(const QString& path, const Equation& equation);
     void remember(const QString& path);
+    void forget(const QString& path);
     QString choosePath(bool forSaving);
+    bool untitledWork() const;
     Answer questionAboutSaving();
 
     Kalvex& kalvex;

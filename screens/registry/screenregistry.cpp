@@ -38,8 +38,28 @@ ScreenRegistry::~ScreenRegistry() {
     equationFile.reset();
 }
 
-SettingScreen& ScreenRegistry::setting() { return obtain(settingScreen, kalvex, *this); }
-AnalysisScreen& ScreenRegistry::analysis() { return obtain(analysisScreen, kalvex, *this); }
+SettingScreen& ScreenRegistry::setting() {
+    const bool fresh = !settingScreen;
+    SettingScreen& screen = obtain(settingScreen, kalvex, *this);
+    if (fresh) {
+        // No result stays on show under a formula it does not belong to.
+        QObject::connect(&screen, &SettingScreen::termsChanged, &screen, [this] {
+            if (AnalysisScreen* open = analysisIfOpen()) open->formulaChanged(setting().formulaCaption());
+        });
+    }
+    return screen;
+}
+
+AnalysisScreen& ScreenRegistry::analysis() {
+    const bool fresh = !analysisScreen;
+    AnalysisScreen& screen = obtain(analysisScreen, kalvex, *this);
+    if (fresh) {
+        // The equation's file commands answer their keys on this window too.
+        SettingScreen& main = setting();
+        screen.addActions({main.newAction, main.openAction, main.saveAction, main.saveAsAction});
+    }
+    return screen;
+}
 TicksScreen& ScreenRegistry::ticks() { return obtain(ticksScreen, kalvex, *this); }
 CalculationScreen& ScreenRegistry::calculation() { return obtain(calculationScreen, kalvex, *this); }
 VersionScreen& ScreenRegistry::version() { return obtain(versionScreen, kalvex, *this); }

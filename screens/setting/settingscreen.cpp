@@ -1,6 +1,7 @@
 #include "settingscreen.h"
 
 #include <QEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
@@ -380,6 +381,7 @@ void SettingScreen::addTerm() {
     shapeOf(kalvex.selectedShape, shape);  // a refused code never gets here
     kalvex.appendTerm(termFrom(shape, boxes));
     showAddedTerm();
+    emit termsChanged();
 }
 
 void SettingScreen::showAddedTerm() {
@@ -407,6 +409,7 @@ void SettingScreen::setTerms(const std::vector<Term>& terms) {
         kalvex.appendTerm(term);
         showAddedTerm();
     }
+    emit termsChanged();
 }
 
 void SettingScreen::deleteTerm() {
@@ -447,11 +450,12 @@ void SettingScreen::deleteTerm() {
         }
     }
     if (kalvex.termCount != before) refillShapeList();
+    if (removed >= 0) emit termsChanged();
 }
 
 // First on the menu bar, beside the designed menus: the equation as a file.
 void SettingScreen::createFileMenu() {
-    ファイル = menuBar()->addMenu(tr("ファイル"));
+    ファイル = menuBar()->addMenu(tr("ファイル(&F)"));
     ファイル->setObjectName("ファイル");
     Document& document = registry.document();
     // Each command is named by its designed Japanese caption.
@@ -463,12 +467,12 @@ void SettingScreen::createFileMenu() {
         return action;
     };
     newAction =
-        command("新規作成", tr("新規作成"), QKeySequence::New, [&document] { document.newEquation(); });
-    openAction = command("開く…", tr("開く…"), QKeySequence::Open, [&document] { document.open(); });
+        command("新規作成", tr("新規作成(&N)"), QKeySequence::New, [&document] { document.newEquation(); });
+    openAction = command("開く…", tr("開く(&O)…"), QKeySequence::Open, [&document] { document.open(); });
     saveAction =
-        command("上書き保存", tr("上書き保存"), QKeySequence::Save, [&document] { document.save(); });
+        command("上書き保存", tr("上書き保存(&S)"), QKeySequence::Save, [&document] { document.save(); });
     saveAsAction =
-        command("名前を付けて保存…", tr("名前を付けて保存…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+        command("名前を付けて保存…", tr("名前を付けて保存(&A)…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
                 [&document] { document.saveAs(); });
     recentSeparator = ファイル->addSeparator();
     connect(&document, &Document::recentFilesChanged, this, &SettingScreen::refillRecentFiles);
@@ -484,7 +488,17 @@ void SettingScreen::refillRecentFiles() {
     const QStringList recent = registry.document().recentFiles();
     for (int i = 0; i < recent.size(); ++i) {
         const QString path = recent[i];
-        QAction* a = new QAction(QString("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()), ファイル);
+        const QString name = QFileInfo(path).fileName();
+        // Two files of one name are told apart by their folders.
+        const bool shared = std::count_if(recent.begin(), recent.end(), [&](const QString& other) {
+                                return QFileInfo(other).fileName() == name;
+                            }) > 1;
+        const QString caption =
+            shared ? QString("%1 (%2)").arg(name, QDir::toNativeSeparators(QFileInfo(path).absolutePath())) : name;
+        // An ampersand in a name is shown, not taken for a mnemonic.
+        QString shown = caption;
+        shown.replace('&', "&&");
+        QAction* a = new QAction(QString("&%1 %2").arg(i + 1).arg(shown), ファイル);
         a->setToolTip(path);
         connect(a, &QAction::triggered, this, [this, path] { registry.document().open(path); });
         ファイル->addAction(a);

@@ -33,6 +33,11 @@ public:
     // Replaces the terms, as emptying the table and adding each would.
     void setTerms(const std::vector<Term>& terms);
 
+signals:
+    // F is another one now: a term was added or deleted, or all replaced.
+    void termsChanged();
+
+public:
     QMenu* ファイル = nullptr;
     QAction* newAction = nullptr;
     QAction* openAction = nullptr;

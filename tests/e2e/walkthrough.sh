@@ -10,9 +10,9 @@
 #
 #   walkthrough.sh [path/to/Kalvex] [screenshot folder]
 #
-# Exits 77 (skipped) where Xvfb, xdotool or ImageMagick is missing or Xvfb
-# cannot start. Positions are those of the designed forms at 96 dots per
-# inch, relative to each window's client area.
+# Exits 77 (skipped) where Xvfb, xdotool or ImageMagick is missing, and fails
+# with the server's log where Xvfb cannot start. Positions are those of the
+# designed forms at 96 dots per inch, relative to each window's client area.
 set -uo pipefail
 # The walk reads the designed Japanese captions whatever the caller's locale.
 export LC_ALL=C.UTF-8
@@ -27,28 +27,33 @@ for tool in Xvfb xdotool import convert; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
-display=""
-for n in $(seq 50 99); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "SKIP: no free display"; exit 77; }
-
-Xvfb "$display" -screen 0 1280x1024x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+# The server picks a free display itself and writes its number once it
+# accepts connections: choosing one by looking for lock files races with any
+# other server starting at the same moment.
+displayfile="$(mktemp)"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$displayfile" >"$shots/xvfb.log" 2>&1 &
 xvfb=$!
 app=""
 cleanup() {
     [ -n "$app" ] && kill "$app" 2>/dev/null
     kill "$xvfb" 2>/dev/null
     wait 2>/dev/null
+    rm -f "$displayfile"
 }
 trap cleanup EXIT
-export DISPLAY="$display"
-started=""
-for _ in $(seq 100); do
-    if xdotool getmouselocation >/dev/null 2>&1; then started=yes; break; fi
+for _ in $(seq 200); do
+    [ -s "$displayfile" ] && break
+    kill -0 "$xvfb" 2>/dev/null || break
     sleep 0.1
 done
-[ -n "$started" ] || { echo "SKIP: Xvfb did not start on $display"; exit 77; }
+number="$(head -n 1 "$displayfile" | tr -dc '0-9')"
+if [ -z "$number" ]; then
+    echo "FAIL: Xvfb did not start within 20 s; its log:"
+    cat "$shots/xvfb.log"
+    exit 1
+fi
+export DISPLAY=":$number"
+xdotool getmouselocation >/dev/null 2>&1 || { echo "FAIL: no connection to Xvfb on $DISPLAY"; exit 1; }
 
 # An inherited offscreen platform would make the windows invisible to X.
 QT_QPA_PLATFORM=xcb "$program" >"$shots/program.log" 2>&1 &

@@ -119,8 +119,8 @@ TEST_F(EnglishScreens, CaptionsButtonsMenusAndMessagesReadInEnglish) {
     SettingScreen& setting = registry->setting();
     EXPECT_EQ(setting.windowTitle(), "Equation Solver  (Equation Setting)");
     EXPECT_EQ(find<QPushButton>(&setting, u("追加"))->text(), "Add");
-    EXPECT_EQ(find<QMenu>(&setting, u("ファイル"))->title(), "File");
-    EXPECT_EQ(find<QAction>(&setting, u("開く…"))->text(), u("Open…"));
+    EXPECT_EQ(find<QMenu>(&setting, u("ファイル"))->title(), "&File");
+    EXPECT_EQ(find<QAction>(&setting, u("開く…"))->text(), u("&Open..."));
     EXPECT_EQ(find<QAction>(&setting, "b")->text(), "Version");
     EXPECT_EQ(find<QAction>(&setting, "h(2)")->text(), "Hide");
     // The toolbar's captions change; its buttons keep their designed names.
@@ -129,7 +129,7 @@ TEST_F(EnglishScreens, CaptionsButtonsMenusAndMessagesReadInEnglish) {
     AnalysisScreen& analysis = registry->analysis();
     EXPECT_EQ(analysis.windowTitle(), "Analysis");
     EXPECT_EQ(find<QPushButton>(&analysis, u("解析"))->text(), "Find roots");
-    EXPECT_EQ(find<QAction>(&analysis, u("画像をコピー"))->text(), "Copy Picture");
+    EXPECT_EQ(find<QAction>(&analysis, u("画像をコピー"))->text(), "&Copy Picture");
     EXPECT_EQ(registry->ticks().windowTitle(), "Tick Settings");
 
     // Messages leave the engine in Japanese and are shown in English.

@@ -105,7 +105,7 @@ TEST_F(Layout, MenuHasTicksThenBackWithoutSubmenusThenThePictureMenu) {
     QList<QAction*> actions = screen().menuBar()->actions();
     // The picture menu is added after the designed ones, which stay as they are.
     ASSERT_EQ(actions.size(), 3);
-    EXPECT_EQ(actions[2]->text(), "画像");
+    EXPECT_EQ(actions[2]->text(), "画像(&P)");
     ASSERT_NE(actions[2]->menu(), nullptr);
     EXPECT_EQ(actions[2]->menu()->actions(),
               (QList<QAction*>{screen().savePictureAction, screen().copyPictureAction}));
@@ -330,7 +330,8 @@ TEST_F(AutoAnalysis, AtOneTenthTheFineHitsFollowTheRoots) {
 }
 
 TEST_F(AutoAnalysis, TenThousandFineHitsFillTheListQuickly) {
-    // No terms: F is 0 everywhere and every fine point is listed.
+    // F is within the precision everywhere: every fine point is listed.
+    addTerm(7, 0, 0, 0, 0, 1e-9f);
     ScreenRegistry::present(screen());
     QElapsedTimer timer;
     timer.start();
@@ -367,6 +368,12 @@ TEST_F(AutoAnalysis, ChosenEntriesAndTheManualRootAreCopiedAsListed) {
     clipboard->clear();
     list->copyAllAction->trigger();
     EXPECT_EQ(clipboard->text().count('\n'), 237);
+
+    // Nothing chosen: Ctrl+C leaves what the user copied before.
+    list->clearSelection();
+    clipboard->setText("kept");
+    QTest::keySequence(list, QKeySequence::Copy);
+    EXPECT_EQ(clipboard->text(), "kept");
 
     screen().手動解->setText("1.4142135");
     screen().copyManualRoot->trigger();
@@ -412,6 +419,7 @@ TEST_F(Navigation, CalculationHidesTheResultsThenOpensItsScreen) {
 }
 
 TEST_F(Navigation, BackAndTicks) {
+    squareMinusTwo();
     ScreenRegistry::present(screen());
     click(screen().式);
     ASSERT_NE(registry->settingIfOpen(), nullptr);
@@ -423,4 +431,24 @@ TEST_F(Navigation, BackAndTicks) {
 
     screen().m->trigger();
     ASSERT_NE(registry->ticksIfOpen(), nullptr);
+}
+
+TEST_F(Navigation, PictureCommandsWithoutAGraphSaySoAndWriteNothing) {
+    squareMinusTwo();
+    ScreenRegistry::present(screen());
+    int asked = 0;
+    screen().pictureTargetAsker = [&] {
+        ++asked;
+        return PictureTarget{};
+    };
+    QApplication::clipboard()->setText("kept");
+    screen().savePictureAction->trigger();
+    screen().copyPictureAction->trigger();
+    EXPECT_EQ(takeMessages(), (Texts{messages::files::noGraphYet, messages::files::noGraphYet}));
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(QApplication::clipboard()->text(), "kept");
+    graph("-3", "3");
+    screen().savePictureAction->trigger();
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(takeMessages().empty());
 }

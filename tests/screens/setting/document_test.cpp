@@ -1,5 +1,6 @@
 // The equation as a file, through the ファイル menu's commands.
 #include <QComboBox>
+#include <QDir>
 #include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
@@ -7,6 +8,8 @@
 #include <QTemporaryDir>
 
 #include "analysis/analysisscreen.h"
+#include "analysis/resultlist.h"
+#include "platform/picturebox.h"
 #include "messages.h"
 #include "registry/document.h"
 #include "settingfixture.h"
@@ -115,11 +118,28 @@ TEST_F(DocumentTest, BadFilesAndFailedSavesChangeNothing) {
     EXPECT_EQ(shown(), typed);
 }
 
-TEST_F(DocumentTest, UnsavedWorkIsAskedAboutOnlyOnceTiedToAFile) {
+TEST_F(DocumentTest, UnsavedWorkIsAskedAbout) {
     compose();
-    // Never tied to a file: it goes at once, as it always has.
+    // Never tied to a file: 新規作成 and 開く ask before the terms go, but
+    // 終了 ends at once, as it always has.
+    answer = Document::Answer::cancel;
+    EXPECT_FALSE(document.newEquation());
+    EXPECT_FALSE(document.open(file("other.kalvex")));  // unreadable: refused before any question
+    EXPECT_EQ(takeMessages().size(), 1u);
+    chosenPath = file("other.kalvex");
+    answer = Document::Answer::discard;
+    ASSERT_TRUE(document.saveAs());
+    ASSERT_TRUE(document.newEquation());
+    compose();
+    answer = Document::Answer::cancel;
+    EXPECT_FALSE(document.open(file("other.kalvex")));
+    EXPECT_EQ(questions, 2);
+    EXPECT_EQ(kalvex.termCount, 3);
+    answer = Document::Answer::discard;
     EXPECT_TRUE(document.newEquation());
+    EXPECT_EQ(kalvex.termCount, 0);
     compose();
+    questions = 0;
     screen.E->trigger();
     EXPECT_EQ(questions, 0);
     EXPECT_EQ(endRequests, 1);
@@ -197,4 +217,135 @@ TEST_F(DocumentTest, ADroppedFileOpensInAnyWindow) {
     refused.setAccepted(false);
     QApplication::sendEvent(&screen, &refused);
     EXPECT_FALSE(refused.isAccepted());
+}
+
+TEST_F(DocumentTest, AFilesRangeOutlivesTheAnalysisScreen) {
+    compose();
+    chosenPath = file("range.kalvex");
+    ASSERT_TRUE(document.saveAs());
+    auto closeAnalysis = [] { QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); };
+    registry->analysis().close();
+    closeAnalysis();
+    AnalysisScreen& again = registry->analysis();
+    EXPECT_EQ(again.変域[0]->text(), "-3");
+    EXPECT_EQ(again.変域[1]->text(), "3");
+    EXPECT_EQ(again.精度コンボ->currentText(), "0.5");
+    EXPECT_FALSE(document.modified());
+    screen.newAction->trigger();  // nothing changed: no question
+    EXPECT_EQ(questions, 0);
+
+    // A new end typed, then the screen closed: still a change to ask about.
+    ASSERT_TRUE(document.open(file("range.kalvex")));
+    registry->analysis().変域[1]->setText("5");
+    registry->analysis().close();
+    closeAnalysis();
+    EXPECT_TRUE(document.modified());
+    answer = Document::Answer::save;
+    ASSERT_TRUE(document.newEquation());
+    EXPECT_EQ(questions, 1);
+    const EquationRead read = readEquation(file("range.kalvex"));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read.equation->end, "5");
+    EXPECT_EQ(read.equation->start, "-3");
+
+    // A file without a range is not changed by being shown.
+    std::ignore = writeEquation(file("bare.kalvex"), Equation{read.equation->terms, {}, {}, {}});
+    ASSERT_TRUE(document.open(file("bare.kalvex")));
+    registry->analysis();
+    EXPECT_FALSE(document.modified());
+}
+
+TEST_F(DocumentTest, NoResultStaysUnderAnotherFormula) {
+    struct Change {
+        const char* what;
+        std::function<void()> make;
+    };
+    const Change changes[] = {
+        {"追加", [&] { add(6, {{"定数", "1"}}); }},
+        {"削除", [&] { select(1); click(screen.削除); }},
+        {"開く", [&] { document.open(file("other.kalvex")); }},
+        {"新規作成", [&] { document.newEquation(); }},
+    };
+    add(0, {{"入力(0)", "1"}, {"入力(1)", "3"}});
+    chosenPath = file("other.kalvex");
+    ASSERT_TRUE(document.saveAs());
+    answer = Document::Answer::discard;
+    for (const Change& change : changes) {
+        ASSERT_TRUE(document.newEquation());
+        add(0, {{"入力(0)", "1"}, {"入力(1)", "2"}});
+        add(6, {{"定数", "-2"}});
+        AnalysisScreen& analysis = registry->analysis();
+        analysis.変域[0]->setText("-3");
+        analysis.変域[1]->setText("3");
+        ScreenRegistry::present(analysis);
+        QTest::mouseClick(analysis.グラフ, Qt::LeftButton);
+        QTest::mouseClick(analysis.解析, Qt::LeftButton);
+        ASSERT_FALSE(analysis.図->strokes().empty());
+        ASSERT_TRUE(analysis.解リスト->isVisibleTo(&analysis));
+        change.make();
+        EXPECT_TRUE(analysis.図->strokes().empty()) << change.what;
+        EXPECT_FALSE(analysis.解リスト->isVisibleTo(&analysis)) << change.what;
+        EXPECT_FALSE(analysis.Label1->isVisibleTo(&analysis)) << change.what;
+        EXPECT_EQ(analysis.式ラベル->text().toStdString(), formula()) << change.what;
+        EXPECT_EQ(analysis.変域[0]->text(), "-3") << change.what;  // the boxes keep what was typed
+        takeMessages();
+    }
+    // No terms at all: the analysis screen's commands say so, as 解法 does.
+    AnalysisScreen& analysis = registry->analysis();
+    ASSERT_EQ(kalvex.termCount, 0);
+    QTest::mouseClick(analysis.グラフ, Qt::LeftButton);
+    QTest::mouseClick(analysis.解析, Qt::LeftButton);
+    EXPECT_EQ(takeMessages(), (Texts{messages::enterFormula, messages::enterFormula}));
+    EXPECT_TRUE(analysis.図->strokes().empty());
+    EXPECT_FALSE(analysis.解リスト->isVisibleTo(&analysis));
+}
+
+TEST_F(DocumentTest, RecentFilesAreToldApartAndAFailedOneLeaves) {
+    compose();
+    ASSERT_TRUE(QDir(dir.path()).mkpath("a") && QDir(dir.path()).mkpath("b"));
+    for (const char* name : {"a/eq.kalvex", "b/eq.kalvex"}) {
+        chosenPath = file(name);
+        ASSERT_TRUE(document.saveAs());
+    }
+    ASSERT_GE(screen.recentActions.size(), 2);
+    const QString newest = screen.recentActions[0]->text(), older = screen.recentActions[1]->text();
+    EXPECT_NE(newest.mid(3), older.mid(3));
+    EXPECT_TRUE(newest.contains(QDir::toNativeSeparators(QDir(dir.path()).filePath("b"))));
+
+    QFile::remove(file("b/eq.kalvex"));
+    screen.recentActions[0]->trigger();
+    EXPECT_EQ(takeMessages().size(), 1u);
+    EXPECT_FALSE(document.recentFiles().contains(file("b/eq.kalvex")));
+    EXPECT_TRUE(document.recentFiles().contains(file("a/eq.kalvex")));
+    // The one left has its name alone again.
+    EXPECT_EQ(screen.recentActions[0]->text(), "&1 eq.kalvex");
+}
+
+TEST_F(DocumentTest, DialogsStartBesideTheEquationAndProposeItsName) {
+    EXPECT_EQ(document.proposedPicturePath("png"), QDir(document.startFolder()).filePath("graph.png"));
+    compose();
+    ASSERT_TRUE(QDir(dir.path()).mkpath("eq") && QDir(dir.path()).mkpath("pictures"));
+    chosenPath = file("eq/square.kalvex");
+    ASSERT_TRUE(document.saveAs());
+    EXPECT_EQ(document.startFolder(), file("eq"));
+    EXPECT_EQ(document.proposedPicturePath("svg"), file("eq/square.svg"));
+    document.rememberFolder(file("pictures/g.png"));
+    EXPECT_EQ(document.proposedPicturePath("png"), file("pictures/square.png"));
+    ASSERT_TRUE(document.newEquation());
+    EXPECT_EQ(document.startFolder(), file("eq"));  // the last folder used
+}
+
+TEST_F(DocumentTest, TheFileKeysWorkOnTheAnalysisWindowToo) {
+    compose();
+    chosenPath = file("keys.kalvex");
+    ASSERT_TRUE(document.saveAs());
+    add(6, {{"定数", "7"}});
+    AnalysisScreen& analysis = registry->analysis();
+    ScreenRegistry::present(analysis);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&analysis));
+    QTest::keyClick(&analysis, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(document.modified());
+    const EquationRead read = readEquation(file("keys.kalvex"));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read.equation->terms.size(), 4u);
 }

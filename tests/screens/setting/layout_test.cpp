@@ -190,7 +190,7 @@ TEST_F(SettingLayout, ToolbarAndMenuBar) {
     std::vector<std::string> bar;
     for (QAction* a : screen.menuBar()->actions())
         bar.push_back(a->objectName().toStdString() + "=" + a->text().toStdString());
-    EXPECT_EQ(bar, (std::vector<std::string>{"=ファイル", "kai=解法", "s=推定", "hh=表示", "he=ヘルプ",
+    EXPECT_EQ(bar, (std::vector<std::string>{"=ファイル(&F)", "kai=解法", "s=推定", "hh=表示", "he=ヘルプ",
                                              "b=ﾊﾞｰｼﾞｭﾝ", "E=終了"}));
     EXPECT_EQ(screen.menuBar()->actions()[0]->menu(), screen.ファイル);
     ASSERT_NE(screen.hh->menu(), nullptr);
