@@ -29,9 +29,11 @@ done
 
 # The server picks a free display itself and writes its number once it
 # accepts connections: choosing one by looking for lock files races with any
-# other server starting at the same moment.
+# other server starting at the same moment. Without -noreset the server
+# resets when its last client leaves, and a program connecting just then
+# is refused.
 displayfile="$(mktemp)"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$displayfile" >"$shots/xvfb.log" 2>&1 &
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$displayfile" >"$shots/xvfb.log" 2>&1 &
 xvfb=$!
 app=""
 cleanup() {
