@@ -79,9 +79,9 @@ TEST_F(Solve, ListsMessagesAndStatusesAsTheWindow) {
         {{"sq.kalvex"}, "-1.4142136\n1.4142135\n", "", 0},
         {{"ln.kalvex"}, "", logMessages, 1},
         {{"--evaluate", "2", "sq.kalvex"}, "2\n", "", 0},
-        // A failing term counts 0 and the panel shows the rest; a sum that
-        // is no number shows nothing.
-        {{"--evaluate", "-1e400", "sq.kalvex"}, "-2\n", "計算できない値になりました。\n", 0},
+        // A failing term counts 0 and the panel shows the rest, but that is
+        // not F(x): the status says so. A sum that is no number shows nothing.
+        {{"--evaluate", "-1e400", "sq.kalvex"}, "-2\n", "計算できない値になりました。\n", 1},
         {{"--evaluate", "1e308", "twice.kalvex"}, "", "計算できない値になりました。\n", 1},
         {{"--evaluate", "0", "ln.kalvex"}, "", "Ｘの適用範囲はＸ＞０　です。\n", 1},
         // A file without a range takes one from the command line, and the
@@ -90,7 +90,7 @@ TEST_F(Solve, ListsMessagesAndStatusesAsTheWindow) {
         {{"norange.kalvex", "--range", "3", "-3"}, "1.4142135\n-1.4142136\n", "", 0},
         {{"--precision", "abc", "sq.kalvex"}, "", "精度には正の数値を入力してください。\n", 1},
         {{"--range", "1", "1", "sq.kalvex"}, "", "変域あるいは、分割数を確認してください。\n", 1},
-        {{"empty.kalvex"}, "", "式を入力してください。\n", 1},
+        {{"empty.kalvex"}, "", "empty.kalvex: 式を入力してください。\n", 1},
         {{"sq.kalvex", "ln.kalvex"}, "sq.kalvex:\n-1.4142136\n1.4142135\nln.kalvex:\n", logMessages, 1},
     };
     for (const auto& c : cases) {
