@@ -127,25 +127,27 @@ std::size_t invalidUtf8At(std::string_view bytes) {
 }
 
 std::string shownText(std::string_view text, std::size_t longest) {
-    std::string out;
-    std::size_t shown = 0;
-    for (std::size_t i = 0; i < text.size(); ++shown) {
-        if (shown == longest) return out + "…";
-        std::uint32_t code;
+    std::string out, piece;
+    std::size_t shown = 0;  // characters written, an escape counting all of its own
+    for (std::size_t i = 0; i < text.size();) {
+        std::uint32_t code = 0;
         const std::size_t length = decodedAt(text, i, code);
+        const bool escaped = length == 0 || unsafeToShow(code);
+        piece.clear();
         if (length == 0) {
-            appendHex(out, "\\x", static_cast<unsigned char>(text[i]), 2);
-            ++i;
-            continue;
-        }
-        if (!unsafeToShow(code)) {
-            out.append(text.substr(i, length));
+            appendHex(piece, "\\x", static_cast<unsigned char>(text[i]), 2);
+        } else if (!unsafeToShow(code)) {
+            piece.assign(text.substr(i, length));
         } else if (code < 0x80) {
-            appendHex(out, "\\x", code, 2);
+            appendHex(piece, "\\x", code, 2);
         } else {
-            appendHex(out, "\\u", code, 4);
+            appendHex(piece, "\\u", code, 4);
         }
-        i += length;
+        const std::size_t width = escaped ? piece.size() : 1;
+        if (longest != std::string::npos && shown + width > longest) return out + "…";
+        out += piece;
+        shown += width;
+        i += length == 0 ? 1 : length;
     }
     return out;
 }

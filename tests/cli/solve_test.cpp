@@ -271,7 +271,7 @@ TEST_F(Solve, NamesAreTakenAsTheirBytesAndShownLegibly) {
          "lat\\xE9.kalvex: 開けません（ファイル名が UTF-8 ではありません）。\n", 2},
         {R"(exec "$SOLVE" d.kalvex)", "d.kalvex: 「terms」が二度以上あります（1行目）。\n", 2},
         {R"(exec "$SOLVE" esc.kalvex)",
-         "esc.kalvex: 「\\x1B]0;t\\x07" + std::string(54, 'k') + "…」は使えません。\n", 2},
+         "esc.kalvex: 「\\x1B]0;t\\x07" + std::string(48, 'k') + "…」は使えません。\n", 2},
         {R"(exec "$SOLVE" --range 0 sq.kalvex)",
          "--range の値「sq.kalvex」はファイルの名前です。開始と終了の二つの値を指定してください。\n"
          "使い方は kalvex-solve --help で表示されます。\n",

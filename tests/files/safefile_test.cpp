@@ -140,6 +140,10 @@ TEST(ShownText, NothingReachesTheTerminalRawAndLongTextIsCut) {
     };
     for (const auto& c : cases) EXPECT_EQ(shownText(c.text), c.shown) << c.text;
     EXPECT_EQ(shownText(std::string(1 << 20, 'k')).size(), 60 + std::string("…").size());
+    // An escape counts as long as it is written: fifteen fit in sixty.
+    std::string fifteen;
+    for (int i = 0; i < 15; ++i) fifteen += "\\x01";
+    EXPECT_EQ(shownText(std::string(20, '\x01')), fifteen + "…");
 }
 
 TEST(ArgumentName, ANameQtCannotDecodeIsNotUsedAndShownLegibly) {
