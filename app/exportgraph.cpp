@@ -79,7 +79,7 @@ std::optional<PictureSize> pictureSizeOf(const QString& text) {
 QtMessageHandler qtHandler = nullptr;
 void quietAboutRuntimeDir(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtWarningMsg && text.startsWith("QStandardPaths: XDG_RUNTIME_DIR not set")) return;
-    qtHandler(type, context, text);
+    if (qtHandler) qtHandler(type, context, text);
 }
 
 void collect(const core::Messages& texts, GraphDrawing& drawing) {

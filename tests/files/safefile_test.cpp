@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <string>
+#include <utility>
 
 #include "equationfile.h"
 #include "messages.h"
@@ -18,21 +19,13 @@
 
 namespace {
 
-struct Kept {
-    bool exists;
-    mode_t mode;
-    QByteArray bytes;
-};
-
-Kept stateOf(const QString& path) {
+// A file's type and permissions, and its bytes when it is a regular one.
+std::pair<mode_t, QByteArray> stateOf(const QString& path) {
     struct stat info {};
-    if (::lstat(QFile::encodeName(path).constData(), &info) != 0) return {false, 0, {}};
-    QByteArray bytes;
-    if (S_ISREG(info.st_mode)) {
-        QFile f(path);
-        if (f.open(QIODevice::ReadOnly)) bytes = f.readAll();
-    }
-    return {true, info.st_mode, bytes};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0) return {0, {}};
+    QFile f(path);
+    const bool regular = S_ISREG(info.st_mode) && f.open(QIODevice::ReadOnly);
+    return {info.st_mode, regular ? f.readAll() : QByteArray()};
 }
 
 class SafeFile : public ::testing::Test {
@@ -70,12 +63,10 @@ TEST_F(SafeFile, RefusedTargetsAreLeftExactlyAsTheyWere) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const Kept before = stateOf(path(c.name));
+        const auto before = stateOf(path(c.name));
         EXPECT_EQ(refusedTarget(path(c.name), {equation}), c.reason);
         EXPECT_EQ(writeWhole(path(c.name), "picture", {equation}), c.reason);
-        const Kept after = stateOf(path(c.name));
-        EXPECT_EQ(after.mode, before.mode);
-        EXPECT_EQ(after.bytes, before.bytes);
+        EXPECT_EQ(stateOf(path(c.name)), before);
     }
     // Through another spelling of the same name.
     EXPECT_EQ(refusedTarget(dir.path() + "/./eq.kalvex", {equation}), messages::files::isEquationFile);
@@ -84,7 +75,7 @@ TEST_F(SafeFile, RefusedTargetsAreLeftExactlyAsTheyWere) {
               path("pipe.png").toStdString() + ": 保存できません（通常のファイルではありません）。");
     EXPECT_EQ(writeEquation(path("ro.png"), Equation{}),
               path("ro.png").toStdString() + ": 保存できません（書き込みが許されていません）。");
-    EXPECT_EQ(stateOf(path("ro.png")).bytes, "old");
+    EXPECT_EQ(stateOf(path("ro.png")).second, "old");
 }
 
 TEST_F(SafeFile, AReplacedFileKeepsItsModeAndOwner) {
@@ -98,7 +89,7 @@ TEST_F(SafeFile, AReplacedFileKeepsItsModeAndOwner) {
     ASSERT_EQ(::stat(raw("eq.kalvex").constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
     EXPECT_EQ(info.st_uid, root ? 65534u : ::geteuid());
-    EXPECT_EQ(stateOf(equation).bytes, "new");
+    EXPECT_EQ(stateOf(equation).second, "new");
 }
 
 TEST_F(SafeFile, ADeviceNodeIsNeitherReadNorReplaced) {
