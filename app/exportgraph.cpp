@@ -187,7 +187,8 @@ int exportGraph(int argc, char* argv[]) {
 
     const QString& path = files.front();
     if (undecodable.contains(path)) {
-        err(fillIn(said(fm::aboutFile), {undecodable[path], fillIn(said(fm::cannotOpen), {said(fm::nameNotUtf8)})}));
+        err(fillIn(said(fm::aboutFile),
+                   {undecodable[path], fillIn(said(fm::cannotOpen), {said(fm::nameNotUtf8)})}));
         return failed;
     }
     if (undecodable.contains(target)) {

@@ -43,10 +43,11 @@ bool answersOnTerminal(int argc, char* argv[], int& status) {
     QString text = name + " " KALVEX_VERSION "\n";
     if (!version) {
         installSystemLanguage(app);
-        text = Program::tr("使い方: %1 [FILE]\n"
-                           "       %1 FILE --export OUT.png|OUT.svg [--size WxH]\n"
-                           "一変数の方程式を解くウィンドウを開きます。FILE (.kalvex) はその方程式を開きます。\n"
-                           "--export はウィンドウを開かずに FILE のグラフを画像に保存します。\n")
+        text = Program::tr(
+                   "使い方: %1 [FILE]\n"
+                   "       %1 FILE --export OUT.png|OUT.svg [--size WxH]\n"
+                   "一変数の方程式を解くウィンドウを開きます。FILE (.kalvex) はその方程式を開きます。\n"
+                   "--export はウィンドウを開かずに FILE のグラフを画像に保存します。\n")
                    .arg(name);
     }
     std::fputs(text.toUtf8().constData(), stdout);
@@ -57,10 +58,11 @@ bool answersOnTerminal(int argc, char* argv[], int& status) {
 // Qt's own options for every window program, with one dash or two; the
 // first group takes a value. They are left to QApplication.
 bool isQtOption(std::string name, bool& takesValue) {
-    static const char* const withValue[] = {"platform", "platformpluginpath", "platformtheme", "plugin",
-                                            "qwindowgeometry", "geometry", "qwindowtitle", "title",
-                                            "qwindowicon", "icon", "style", "stylesheet", "session",
-                                            "display", "name", "qmljsdebugger"};
+    static const char* const withValue[] = {
+        "platform",     "platformpluginpath", "platformtheme", "plugin",      "qwindowgeometry",
+        "geometry",     "qwindowtitle",       "title",         "qwindowicon", "icon",
+        "style",        "stylesheet",         "session",       "display",     "name",
+        "qmljsdebugger"};
     static const char* const alone[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
     name.erase(0, name.rfind("--", 0) == 0 ? 2 : 1);
     const std::size_t equals = name.find('=');

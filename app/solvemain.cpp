@@ -134,8 +134,10 @@ Status solveFile(const QString& path, const Request& request) {
         if (request.json) out("{\"file\":" + jsonQuoted(name) + ",\"error\":" + jsonQuoted(message) + "}\n");
         return badUse;
     };
-    if (const auto undecodable = request.undecodable.constFind(path); undecodable != request.undecodable.cend())
-        return refuse(fillIn(said(fm::aboutFile), {*undecodable, fillIn(said(fm::cannotOpen), {said(fm::nameNotUtf8)})}));
+    if (const auto undecodable = request.undecodable.constFind(path);
+        undecodable != request.undecodable.cend())
+        return refuse(fillIn(said(fm::aboutFile),
+                             {*undecodable, fillIn(said(fm::cannotOpen), {said(fm::nameNotUtf8)})}));
     const EquationRead read = readEquation(path);
     if (!read) return refuse(read.error);
     const Equation& equation = *read.equation;
@@ -220,14 +222,16 @@ int main(int argc, char* argv[]) {
     }
     Request request;
     QStringList arguments = argumentsOf(argc, argv, request);
-    if (const std::optional<std::string> refusal = takeRanges(arguments, request)) return usageError(*refusal);
+    if (const std::optional<std::string> refusal = takeRanges(arguments, request))
+        return usageError(*refusal);
     if (!parser.parse(arguments)) return usageError(utf8(parser.errorText()));
     if (parser.isSet(help)) {
         // Qt names the program by the path it was started with; the help
         // names the command.
         QString text = parser.helpText();
         const QString started = QCoreApplication::arguments().constFirst();
-        if (const qsizetype at = text.indexOf(started); at >= 0) text.replace(at, started.size(), "kalvex-solve");
+        if (const qsizetype at = text.indexOf(started); at >= 0)
+            text.replace(at, started.size(), "kalvex-solve");
         return answer(text);
     }
     if (parser.isSet(version)) return answer("kalvex-solve " KALVEX_VERSION "\n");

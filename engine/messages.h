@@ -56,8 +56,7 @@ inline constexpr const char* notRegularFile = QT_TRANSLATE_NOOP("messages", "通
 inline constexpr const char* notWritable = QT_TRANSLATE_NOOP("messages", "書き込みが許されていません");
 inline constexpr const char* isEquationFile =
     QT_TRANSLATE_NOOP("messages", "読み込んだ方程式のファイルそのものです");
-inline constexpr const char* nameNotUtf8 =
-    QT_TRANSLATE_NOOP("messages", "ファイル名が UTF-8 ではありません");
+inline constexpr const char* nameNotUtf8 = QT_TRANSLATE_NOOP("messages", "ファイル名が UTF-8 ではありません");
 inline constexpr const char* duplicateKey =
     QT_TRANSLATE_NOOP("messages", "「%1」が二度以上あります（%2行目）。");
 inline constexpr const char* tooLarge = QT_TRANSLATE_NOOP("messages", "ファイルが大きすぎます。");
@@ -124,7 +123,8 @@ inline constexpr const char* noGraphRange =
 inline constexpr const char* noGraph = QT_TRANSLATE_NOOP("messages", "グラフを描けません。");
 
 // Kalvex [FILE]: what the window accepts on its command line.
-inline constexpr const char* unknownOption = QT_TRANSLATE_NOOP("messages", "「%1」というオプションはありません。");
+inline constexpr const char* unknownOption =
+    QT_TRANSLATE_NOOP("messages", "「%1」というオプションはありません。");
 inline constexpr const char* sizeWithoutExport =
     QT_TRANSLATE_NOOP("messages", "--size は --export と一緒に使ってください。");
 inline constexpr const char* windowSeeHelp =

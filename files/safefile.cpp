@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 #include "language.h"
@@ -31,7 +31,9 @@ std::string systemReason(int error) { return QString::fromLocal8Bit(std::strerro
 
 namespace {
 
-bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
+bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
 
 // A file without any write bit is refused even where the system would let
 // the user write it (root may write anything): its owner marked it so.

@@ -81,15 +81,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (char& ch : leaf)
         if (ch == '/') ch = '_';
     if (leaf.empty() || leaf == "." || leaf == ".." || leaf == "sub") return 0;
-    const QString target =
-        fixture.dir.path() + "/" + spellings[static_cast<unsigned char>(argument[0]) % 4] + QFile::decodeName(leaf.c_str());
+    const QString target = fixture.dir.path() + "/" + spellings[static_cast<unsigned char>(argument[0]) % 4] +
+                           QFile::decodeName(leaf.c_str());
     if (QFile::encodeName(target).endsWith(QByteArray::fromStdString(leaf)) == false) return 0;
 
     const std::optional<std::string> failure = writeWhole(target, "picture", {fixture.equation});
     if (contents(fixture.equation) != equationBytes || contents(fixture.readOnly) != "old") std::abort();
     struct stat info {};
-    if (::lstat(QFile::encodeName(fixture.pipe).constData(), &info) != 0 || !S_ISFIFO(info.st_mode)) std::abort();
-    if (::lstat(QFile::encodeName(fixture.link).constData(), &info) != 0 || !S_ISLNK(info.st_mode)) std::abort();
+    if (::lstat(QFile::encodeName(fixture.pipe).constData(), &info) != 0 || !S_ISFIFO(info.st_mode))
+        std::abort();
+    if (::lstat(QFile::encodeName(fixture.link).constData(), &info) != 0 || !S_ISLNK(info.st_mode))
+        std::abort();
     const FileBytes read = readRegularFile(target, 100);  // never waits, pipe or not
     if (!failure) {
         if (!read.bytes || *read.bytes != "picture") std::abort();

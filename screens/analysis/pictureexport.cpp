@@ -38,7 +38,8 @@ void paintLabels(QPainter& painter, PictureBox& box) {
 // The file's name as every message shows it, nothing in it raw.
 QString failedSave(const QString& path, const std::string& why) {
     const QString shownName = QString::fromStdString(shownText(path.toStdString(), std::string::npos));
-    const QString reason = translatedMessage(messages::files::cannotSavePicture).arg(QString::fromStdString(why));
+    const QString reason =
+        translatedMessage(messages::files::cannotSavePicture).arg(QString::fromStdString(why));
     return translatedMessage(messages::files::aboutFile).arg(shownName, reason);
 }
 
@@ -81,7 +82,8 @@ std::optional<QString> savePicture(PictureBox& box, const QString& path, Picture
                                    const QStringList& protectedFiles) {
     // Refused before anything is drawn: nothing is made for a write that
     // cannot happen.
-    if (const std::optional<std::string> refusal = refusedTarget(path, protectedFiles)) return failedSave(path, *refusal);
+    if (const std::optional<std::string> refusal = refusedTarget(path, protectedFiles))
+        return failedSave(path, *refusal);
     QByteArray bytes;
     if (format == PictureFormat::svg) {
         bytes = pictureSvg(box);
@@ -90,6 +92,7 @@ std::optional<QString> savePicture(PictureBox& box, const QString& path, Picture
         buffer.open(QIODevice::WriteOnly);
         pictureImage(box, format == PictureFormat::pngDouble ? 2 : 1).save(&buffer, "PNG");
     }
-    if (const std::optional<std::string> why = writeWhole(path, bytes, protectedFiles)) return failedSave(path, *why);
+    if (const std::optional<std::string> why = writeWhole(path, bytes, protectedFiles))
+        return failedSave(path, *why);
     return std::nullopt;
 }

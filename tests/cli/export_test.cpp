@@ -2,17 +2,16 @@
 // it writes against a picture box painted with the same graph, and what it
 // says and leaves behind for files and usage it refuses.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <map>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <QDir>
 
 #include "equationfile.h"
 #include "exportgraph.h"
@@ -67,7 +66,8 @@ protected:
         p.start(program, arguments);
         EXPECT_TRUE(p.waitForFinished(60000));
         EXPECT_EQ(p.readAllStandardOutput(), "");
-        return {p.readAllStandardError().toStdString(), p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1};
+        return {p.readAllStandardError().toStdString(),
+                p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1};
     }
 
     QTemporaryDir dir, runtime;
@@ -94,7 +94,8 @@ TEST_F(ExportCommand, PngIsThePictureBoxPaintedWithTheGraphAtTheAskedSize) {
 
         // The frame on the edges, the axes through the origin, the curve at its lowest point.
         const int w = size.width(), h = size.height();
-        for (const QPoint edge : {QPoint(w / 4, 0), QPoint(w / 4, h - 1), QPoint(0, h / 4), QPoint(w - 1, h / 4)}) {
+        for (const QPoint edge :
+             {QPoint(w / 4, 0), QPoint(w / 4, h - 1), QPoint(0, h / 4), QPoint(w - 1, h / 4)}) {
             EXPECT_EQ(png.pixelColor(edge), QColor(0, 0, 200)) << edge.x() << "," << edge.y();
         }
         const QPoint origin = box.toPixels(0, 0).toPoint(), lowest = box.toPixels(0, -2).toPoint();
@@ -117,13 +118,14 @@ TEST_F(ExportCommand, SvgHoldsTheAxesTheFrameAndTheCurveAsLines) {
     QXmlStreamReader xml(&file);
     while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
         if (!xml.isStartElement()) continue;
-        if (xml.attributes().hasAttribute("stroke")) stroke = xml.attributes().value("stroke").toString().toLower();
+        if (xml.attributes().hasAttribute("stroke"))
+            stroke = xml.attributes().value("stroke").toString().toLower();
         if (xml.name() == QLatin1String("polyline")) ++polylines[stroke];
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     EXPECT_EQ(polylines["#ff0000"], 2);
     EXPECT_GE(polylines["#0000c8"], 4);
-    EXPECT_GT(polylines["#000000"], 100);  // a segment between each two samples in view
+    EXPECT_GT(polylines["#000000"], 100);       // a segment between each two samples in view
     EXPECT_EQ(polylines.count("#ffff00"), 0u);  // no grid on a fresh program
 }
 
@@ -201,7 +203,8 @@ TEST_F(ExportCommand, RefusedTargetsAreLeftAsTheyWere) {
     ASSERT_EQ(::mkfifo(QFile::encodeName(path("pipe.png")).constData(), 0644), 0);
     ASSERT_EQ(::mkfifo(QFile::encodeName(path("pipe.kalvex")).constData(), 0644), 0);
     write("ro.png", "old");
-    ASSERT_TRUE(QFile::setPermissions(path("ro.png"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    ASSERT_TRUE(
+        QFile::setPermissions(path("ro.png"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     const std::string self = ": 画像を保存できません（読み込んだ方程式のファイルそのものです）。\n";
     const struct {
         QStringList arguments;
@@ -211,10 +214,17 @@ TEST_F(ExportCommand, RefusedTargetsAreLeftAsTheyWere) {
         {{"sq.kalvex", "--export", "sq.kalvex"}, "sq.kalvex", "sq.kalvex" + self},
         {{"sq.kalvex", "--export", "./sq.kalvex"}, "sq.kalvex", "./sq.kalvex" + self},
         {{"sq.kalvex", "--export", "link.png"}, "sq.kalvex", "link.png" + self},
-        {{"sq.kalvex", "--export", "pipe.png"}, "pipe.png", "pipe.png: 画像を保存できません（通常のファイルではありません）。\n"},
-        {{"sq.kalvex", "--export", "ro.png"}, "ro.png", "ro.png: 画像を保存できません（書き込みが許されていません）。\n"},
-        {{"pipe.kalvex", "--export", "g.png"}, "g.png", "pipe.kalvex: 開けません（通常のファイルではありません）。\n"},
-        {{"-c", R"sh(exec "$KALVEX" sq.kalvex --export "$(printf 'out\351.png')")sh"}, "g.png",
+        {{"sq.kalvex", "--export", "pipe.png"},
+         "pipe.png",
+         "pipe.png: 画像を保存できません（通常のファイルではありません）。\n"},
+        {{"sq.kalvex", "--export", "ro.png"},
+         "ro.png",
+         "ro.png: 画像を保存できません（書き込みが許されていません）。\n"},
+        {{"pipe.kalvex", "--export", "g.png"},
+         "g.png",
+         "pipe.kalvex: 開けません（通常のファイルではありません）。\n"},
+        {{"-c", R"sh(exec "$KALVEX" sq.kalvex --export "$(printf 'out\351.png')")sh"},
+         "g.png",
          "out\\xE9.png: 画像を保存できません（ファイル名が UTF-8 ではありません）。\n"},
     };
     for (const auto& c : cases) {
@@ -234,7 +244,8 @@ TEST_F(ExportCommand, QuietWithoutARuntimeFolderAndAFileWithoutARangeIsStatusTwo
     EXPECT_EQ(quiet.err, "");
     const Ran noRange = run({"norange.kalvex", "--export", "h.png"});
     EXPECT_EQ(noRange.status, 2);
-    EXPECT_EQ(noRange.err, "norange.kalvex: 変域がありません。ファイルの analysis に start と end を書いてください。\n");
+    EXPECT_EQ(noRange.err,
+              "norange.kalvex: 変域がありません。ファイルの analysis に start と end を書いてください。\n");
     write("none.kalvex", equationFile("[]", R"(, "analysis": {"start": "-3", "end": "3"})"));
     EXPECT_EQ(run({"none.kalvex", "--export", "h.png"}).err, "none.kalvex: 式を入力してください。\n");
     EXPECT_FALSE(QFile::exists(path("h.png")));
@@ -259,5 +270,6 @@ TEST_F(ExportCommand, TheWindowsCommandLineRefusesWhatItDoesNotKnow) {
         EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.err, c.err);
     }
-    EXPECT_EQ(run({"--bogus"}, "en_US.UTF-8").err, "Unknown option “--bogus”.\nRun Kalvex --help for usage.\n");
+    EXPECT_EQ(run({"--bogus"}, "en_US.UTF-8").err,
+              "Unknown option “--bogus”.\nRun Kalvex --help for usage.\n");
 }

@@ -1,6 +1,7 @@
 // kalvex-solve as a user runs it: the lists, messages and exit statuses of
 // the window's own cases, the file name lines, JSON Lines and usage errors.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QCoreApplication>
 #include <QFile>
@@ -10,7 +11,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <string>
-#include <sys/stat.h>
 
 namespace {
 
@@ -56,7 +56,8 @@ protected:
     // raw bytes, a closed standard output.
     Ran shell(const QString& command) { return run({"-c", command}, {}, "sh"); }
 
-    Ran run(const QStringList& arguments, const QString& locale = QString(), const QString& program = KALVEX_SOLVE,
+    Ran run(const QStringList& arguments, const QString& locale = QString(),
+            const QString& program = KALVEX_SOLVE,
             QProcess::ProcessChannelMode channels = QProcess::SeparateChannels, const QString& output = {}) {
         QProcess p;
         p.setProcessChannelMode(channels);
@@ -69,8 +70,9 @@ protected:
             p.setProcessEnvironment(environment);
         }
         if (program == "sh") {
-            QProcessEnvironment environment = p.processEnvironment().isEmpty() ? QProcessEnvironment::systemEnvironment()
-                                                                               : p.processEnvironment();
+            QProcessEnvironment environment = p.processEnvironment().isEmpty()
+                                                  ? QProcessEnvironment::systemEnvironment()
+                                                  : p.processEnvironment();
             environment.insert("SOLVE", KALVEX_SOLVE);
             p.setProcessEnvironment(environment);
         }

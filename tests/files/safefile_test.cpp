@@ -122,8 +122,12 @@ TEST(ShownText, NothingReachesTheTerminalRawAndLongTextIsCut) {
         {"power", "power"},
         {"指数", "指数"},
         {"\x1b]0;title\x07\x1b[2J", "\\x1B]0;title\\x07\\x1B[2J"},
-        {"a\x7f\xc2\x85" "b", "a\\x7F\\u0085b"},
-        {"\xe2\x80\xae" "gnp.exe", "\\u202Egnp.exe"},
+        {"a\x7f\xc2\x85"
+         "b",
+         "a\\x7F\\u0085b"},
+        {"\xe2\x80\xae"
+         "gnp.exe",
+         "\\u202Egnp.exe"},
         {"lat\xe9.kalvex", "lat\\xE9.kalvex"},
         {std::string(60, 'k'), std::string(60, 'k')},
         {sixtyOne, std::string(60, 'k') + "…"},
