@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <clocale>
 #include <cstdio>
@@ -17,6 +18,7 @@
 #include "numbertext.h"
 #include "platform/look.h"
 #include "platform/picturebox.h"
+#include "safefile.h"
 #include "texts.h"
 
 namespace {
@@ -69,6 +71,15 @@ std::optional<PictureSize> pictureSizeOf(const QString& text) {
     auto usable = [](int side) { return side >= 1 && side <= largestPictureSide; };
     if (!usable(size.width) || !usable(size.height)) return std::nullopt;
     return size;
+}
+
+// Without a session (a script, a cron job) Qt warns that XDG_RUNTIME_DIR is
+// not set and picks a folder of its own; the export needs none, so that one
+// warning would only be noise. Every other goes on as Qt writes it.
+QtMessageHandler qtHandler = nullptr;
+void quietAboutRuntimeDir(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtWarningMsg && text.startsWith("QStandardPaths: XDG_RUNTIME_DIR not set")) return;
+    if (qtHandler) qtHandler(type, context, text);
 }
 
 void collect(const core::Messages& texts, GraphDrawing& drawing) {
@@ -134,6 +145,8 @@ bool asksForExport(int argc, char* argv[]) {
 }
 
 int exportGraph(int argc, char* argv[]) {
+    reopenClosedStandardStreams();
+    qtHandler = qInstallMessageHandler(quietAboutRuntimeDir);
     // No window opens: a machine without a display can export all the same.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -149,7 +162,16 @@ int exportGraph(int argc, char* argv[]) {
     const QCommandLineOption size("size", GraphExport::tr("画像の幅と高さ（ピクセル）"), "WxH");
     parser.addOptions({exportTo, size});
     parser.addPositionalArgument("FILE", GraphExport::tr("方程式のファイル"));
-    if (!parser.parse(QCoreApplication::arguments())) return usageError(utf8(parser.errorText()));
+    // The names as the bytes they are (Qt's own list would not tell a name
+    // it could not decode); the application has taken its own options out.
+    QStringList arguments;
+    QHash<QString, std::string> undecodable;
+    for (int i = 0; i < argc; ++i) {
+        const ArgumentName name = argumentName(argv[i]);
+        if (!name.usable) undecodable.insert(name.path, name.shown);
+        arguments.append(name.path);
+    }
+    if (!parser.parse(arguments)) return usageError(utf8(parser.errorText()));
 
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty()) return usageError(fm::noFiles);
@@ -164,17 +186,36 @@ int exportGraph(int argc, char* argv[]) {
     }
 
     const QString& path = files.front();
+    if (undecodable.contains(path)) {
+        err(fillIn(said(fm::aboutFile),
+                   {undecodable[path], fillIn(said(fm::cannotOpen), {said(fm::nameNotUtf8)})}));
+        return failed;
+    }
+    if (undecodable.contains(target)) {
+        err(fillIn(said(fm::aboutFile),
+                   {undecodable[target], fillIn(said(fm::cannotSavePicture), {said(fm::nameNotUtf8)})}));
+        return failed;
+    }
+    const std::string shownName = shownText(utf8(path), std::string::npos);
     const EquationRead read = readEquation(path);
     if (!read) {
         err(read.error);
         return failed;
     }
     const GraphDrawing drawing = graphOf(*read.equation, pixels.width, pixels.height);
+    // As kalvex-solve: a file without a range is not a graph that failed,
+    // it is a file that cannot be used as asked.
     if (drawing.end == GraphDrawing::noRange) {
-        err(fillIn(said(fm::aboutFile), {utf8(path), said(fm::noGraphRange)}));
-        return failed;
+        err(fillIn(said(fm::aboutFile), {shownName, said(fm::noGraphRange)}));
+        return badUse;
     }
-    for (const std::string& message : drawing.messages) err(said(message));
+    for (const std::string& message : drawing.messages) {
+        // The one message that is about the file rather than its graph.
+        if (message == messages::enterFormula)
+            err(fillIn(said(fm::aboutFile), {shownName, said(message)}));
+        else
+            err(said(message));
+    }
     // A graph cut short has no curve: only the whole one is worth a file.
     if (drawing.end != GraphDrawing::drawn) {
         if (drawing.messages.empty()) err(said(fm::noGraph));
@@ -184,7 +225,8 @@ int exportGraph(int argc, char* argv[]) {
     PictureBox box;
     box.resize(pixels.width, pixels.height);
     box.paint(drawing.ops);
-    if (const std::optional<QString> failure = savePicture(box, target, formatOf(target, false))) {
+    // The equation is never written over by its own picture.
+    if (const std::optional<QString> failure = savePicture(box, target, formatOf(target, false), {path})) {
         err(utf8(*failure));
         return failed;
     }

@@ -31,6 +31,7 @@ GraphDrawing graphOf(const Equation& equation, int pixelWidth, int pixelHeight);
 bool asksForExport(int argc, char* argv[]);
 
 // Runs the export: 0 when the picture was written, 1 when the file, its
-// graph or the write failed, 2 for bad usage; the message on standard error.
+// graph or the write failed, 2 for bad usage or a file without a range; the
+// message on standard error.
 // Makes its own QApplication.
 int exportGraph(int argc, char* argv[]);

@@ -4,16 +4,21 @@
 #include <clocale>
 #include <cstdio>
 #include <cstring>
+#include <optional>
+#include <string>
 
 #include "exportgraph.h"
 #include "kalvex.h"
 #include "kalvexversion.h"
 #include "language.h"
+#include "messages.h"
 #include "platform/look.h"
 #include "platform/qtmessagesink.h"
 #include "registry/document.h"
 #include "registry/qtcanvas.h"
 #include "registry/screenregistry.h"
+#include "safefile.h"
+#include "texts.h"
 
 namespace {
 
@@ -38,15 +43,80 @@ bool answersOnTerminal(int argc, char* argv[], int& status) {
     QString text = name + " " KALVEX_VERSION "\n";
     if (!version) {
         installSystemLanguage(app);
-        text = Program::tr("使い方: %1 [FILE]\n"
-                           "       %1 FILE --export OUT.png|OUT.svg [--size WxH]\n"
-                           "一変数の方程式を解くウィンドウを開きます。FILE (.kalvex) はその方程式を開きます。\n"
-                           "--export はウィンドウを開かずに FILE のグラフを画像に保存します。\n")
+        text = Program::tr(
+                   "使い方: %1 [FILE]\n"
+                   "       %1 FILE --export OUT.png|OUT.svg [--size WxH]\n"
+                   "一変数の方程式を解くウィンドウを開きます。FILE (.kalvex) はその方程式を開きます。\n"
+                   "--export はウィンドウを開かずに FILE のグラフを画像に保存します。\n")
                    .arg(name);
     }
     std::fputs(text.toUtf8().constData(), stdout);
     status = std::fflush(stdout) == 0 ? 0 : 1;
     return true;
+}
+
+// Qt's own options for every window program, with one dash or two; the
+// first group takes a value. They are left to QApplication.
+bool isQtOption(std::string name, bool& takesValue) {
+    static const char* const withValue[] = {
+        "platform",     "platformpluginpath", "platformtheme", "plugin",      "qwindowgeometry",
+        "geometry",     "qwindowtitle",       "title",         "qwindowicon", "icon",
+        "style",        "stylesheet",         "session",       "display",     "name",
+        "qmljsdebugger"};
+    static const char* const alone[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+    name.erase(0, name.rfind("--", 0) == 0 ? 2 : 1);
+    const std::size_t equals = name.find('=');
+    const bool valueAttached = equals != std::string::npos;
+    name = name.substr(0, equals);
+    for (const char* option : withValue) {
+        if (name == option) {
+            takesValue = !valueAttached;
+            return true;
+        }
+    }
+    takesValue = false;
+    for (const char* option : alone)
+        if (name == option) return true;
+    return false;
+}
+
+// Kalvex [--] [FILE]: at most one file; anything else that looks like an
+// option, and is not Qt's, is a mistake rather than a file to open. Checked
+// before any window, so that a usage error needs no display.
+struct WindowArguments {
+    std::optional<ArgumentName> file;
+    std::string refusal;  // a usage error, when not empty
+};
+
+WindowArguments windowArguments(int argc, char* argv[]) {
+    namespace fm = messages::files;
+    WindowArguments taken;
+    bool options = true;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (options && argument == "--") {
+            options = false;
+            continue;
+        }
+        if (options && argument.size() > 1 && argument[0] == '-') {
+            bool takesValue = false;
+            if (isQtOption(argument, takesValue)) {
+                i += takesValue ? 1 : 0;
+                continue;
+            }
+            const bool size = argument == "--size" || argument.rfind("--size=", 0) == 0;
+            taken.refusal = size ? translatedMessageUtf8(fm::sizeWithoutExport)
+                                 : fillIn(translatedMessageUtf8(fm::unknownOption),
+                                          {shownText(argument.substr(0, argument.find('=')))});
+            return taken;
+        }
+        if (taken.file) {
+            taken.refusal = translatedMessageUtf8(fm::oneFileOnly);
+            return taken;
+        }
+        taken.file = argumentName(argv[i]);
+    }
+    return taken;
 }
 
 }  // namespace
@@ -55,6 +125,18 @@ int main(int argc, char* argv[]) {
     int status = 0;
     if (answersOnTerminal(argc, argv, status)) return status;
     if (asksForExport(argc, argv)) return exportGraph(argc, argv);
+    const WindowArguments arguments = windowArguments(argc, argv);
+    if (!arguments.refusal.empty()) {
+        QCoreApplication terminal(argc, argv);
+        installSystemLanguage(terminal);
+        const std::string name = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName().toStdString();
+        // Once more, now in the user's language.
+        const std::string text =
+            windowArguments(argc, argv).refusal + "\n" +
+            fillIn(translatedMessageUtf8(messages::files::windowSeeHelp), {shownText(name)}) + "\n";
+        std::fputs(text.c_str(), stderr);
+        return 2;
+    }
     QApplication app(argc, argv);
     // Numbers are written and read with "." whatever the user's locale.
     std::setlocale(LC_NUMERIC, "C");
@@ -67,8 +149,17 @@ int main(int argc, char* argv[]) {
     QtCanvas canvas(registry);
     kalvex.attach(&messages, &registry, &canvas);
     kalvex.startUp();
-    // Kalvex FILE: the equation opens with the program.
-    const QStringList arguments = app.arguments().mid(1);
-    if (!arguments.isEmpty()) registry.document().open(arguments.first());
+    // Kalvex FILE: the equation opens with the program. A name Qt cannot
+    // decode would open another file, or say a wrong "not found".
+    if (const std::optional<ArgumentName>& file = arguments.file) {
+        if (file->usable) {
+            registry.document().open(file->path);
+        } else {
+            namespace fm = messages::files;
+            messages.showMessage(fillIn(translatedMessageUtf8(fm::aboutFile),
+                                        {file->shown, fillIn(translatedMessageUtf8(fm::cannotOpen),
+                                                             {translatedMessageUtf8(fm::nameNotUtf8)})}));
+        }
+    }
     return app.exec();
 }

@@ -2,9 +2,13 @@
 // equation files, from the command line. Qt Core only.
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QHash>
 #include <algorithm>
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -13,6 +17,7 @@
 #include "language.h"
 #include "messages.h"
 #include "numbertext.h"
+#include "safefile.h"
 #include "solver.h"
 #include "texts.h"
 
@@ -26,8 +31,21 @@ enum Status { ranToEnd = 0, stopped = 1, badUse = 2 };
 // The precision box's text on a freshly opened analysis screen.
 constexpr const char* initialPrecision = "1E-07";
 
-void out(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+// What was solved goes out file by file, before any later message, so that
+// neither is lost nor out of order; the first failed write is remembered
+// (standard output full, or closed) and ends the run.
+int outputError = 0;
+
+void out(const std::string& text) {
+    if (outputError == 0 && std::fwrite(text.data(), 1, text.size(), stdout) != text.size())
+        outputError = errno != 0 ? errno : EIO;
+}
+bool outputWritten() {
+    if (outputError == 0 && std::fflush(stdout) != 0) outputError = errno != 0 ? errno : EIO;
+    return outputError == 0;
+}
 void err(const std::string& text) {
+    outputWritten();
     const std::string line = text + "\n";
     std::fwrite(line.data(), 1, line.size(), stderr);
 }
@@ -56,22 +74,50 @@ struct Request {
     QStringList files;
     std::optional<std::string> start, end, precision, x;
     bool json = false;
+    // Names that Qt could not decode as given, with how a message shows them.
+    QHash<QString, std::string> undecodable;
 };
 
 // --range takes two values, which QCommandLineParser cannot express: the
 // pair is taken out before the rest is parsed. Values are taken as they
-// are, "-3" included. False when a --range lacks its values.
-bool takeRanges(QStringList& arguments, Request& request) {
+// are, "-3" included, but not another option or a file's name: a --range
+// short of one value would otherwise swallow the file. The refusal, if any.
+std::optional<std::string> takeRanges(QStringList& arguments, Request& request) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         if (arguments[i] == "--") break;
         if (arguments[i] != "--range") continue;
-        if (i + 2 >= arguments.size()) return false;
+        if (i + 2 >= arguments.size()) return said(fm::rangeNeedsTwo);
+        for (const QString& value : {arguments[i + 1], arguments[i + 2]}) {
+            if (value.startsWith("--")) return said(fm::rangeNeedsTwo);
+            if (QFileInfo(value).isFile())
+                return fillIn(said(fm::rangeValueIsFile), {shownText(utf8(value), std::string::npos)});
+        }
         request.start = utf8(arguments[i + 1]);
         request.end = utf8(arguments[i + 2]);
         arguments.remove(i, 3);
         --i;
     }
-    return true;
+    return std::nullopt;
+}
+
+// The arguments as the bytes they are; Qt's own list decodes them too, but
+// keeps no trace of a name it could not decode.
+QStringList argumentsOf(int argc, char* argv[], Request& request) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        const ArgumentName name = argumentName(argv[i]);
+        if (!name.usable) request.undecodable.insert(name.path, name.shown);
+        arguments.append(name.path);
+    }
+    return arguments;
+}
+
+// Help and version on standard output, which may fail like any result.
+int answer(const QString& text) {
+    out(utf8(text));
+    if (outputWritten()) return ranToEnd;
+    err(fillIn(said(fm::cannotWriteOutput), {std::strerror(outputError)}));
+    return badUse;
 }
 
 int usageError(const std::string& message) {
@@ -82,12 +128,16 @@ int usageError(const std::string& message) {
 
 // One file: its results on standard output, its messages on standard error.
 Status solveFile(const QString& path, const Request& request) {
-    const std::string name = utf8(path);
+    const std::string name = utf8(path), shownName = shownText(name, std::string::npos);
     auto refuse = [&](const std::string& message) {
         err(message);
         if (request.json) out("{\"file\":" + jsonQuoted(name) + ",\"error\":" + jsonQuoted(message) + "}\n");
         return badUse;
     };
+    if (const auto undecodable = request.undecodable.constFind(path);
+        undecodable != request.undecodable.cend())
+        return refuse(fillIn(said(fm::aboutFile),
+                             {*undecodable, fillIn(said(fm::cannotOpen), {said(fm::nameNotUtf8)})}));
     const EquationRead read = readEquation(path);
     if (!read) return refuse(read.error);
     const Equation& equation = *read.equation;
@@ -101,14 +151,20 @@ Status solveFile(const QString& path, const Request& request) {
         const std::string end = ranged ? *request.end : equation.end.value_or("");
         // Both boxes empty: the window's button does nothing at all.
         if (start.empty() && end.empty())
-            return refuse(fillIn(said(fm::aboutFile), {name, said(fm::noRange)}));
+            return refuse(fillIn(said(fm::aboutFile), {shownName, said(fm::noRange)}));
         const std::string precision =
             request.precision.value_or(equation.precision.value_or(initialPrecision));
         outcome = analyse(equation, start, end, precision);
     }
 
     std::vector<std::string> messages;
-    for (const std::string& message : outcome.messages) messages.push_back(said(message));
+    for (const std::string& message : outcome.messages) {
+        // The one message that is about the file rather than its analysis.
+        if (message == messages::enterFormula)
+            messages.push_back(fillIn(said(fm::aboutFile), {shownName, said(message)}));
+        else
+            messages.push_back(said(message));
+    }
     for (const std::string& message : messages) err(message);
     if (!request.json) {
         for (const std::string& entry : outcome.list) out(entry + "\n");
@@ -131,6 +187,7 @@ Status solveFile(const QString& path, const Request& request) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    const bool outputClosed = reopenClosedStandardStreams();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("kalvex-solve");
     QCoreApplication::setApplicationVersion(KALVEX_VERSION);
@@ -159,12 +216,25 @@ int main(int argc, char* argv[]) {
     parser.addOptions({help, version, range, precision, x, json});
     parser.addPositionalArgument("FILE", KalvexSolve::tr("方程式のファイル"), "FILE...");
 
+    if (outputClosed) {
+        err(fillIn(said(fm::cannotWriteOutput), {std::strerror(EBADF)}));
+        return badUse;
+    }
     Request request;
-    QStringList arguments = QCoreApplication::arguments();
-    if (!takeRanges(arguments, request)) return usageError(fm::rangeNeedsTwo);
+    QStringList arguments = argumentsOf(argc, argv, request);
+    if (const std::optional<std::string> refusal = takeRanges(arguments, request))
+        return usageError(*refusal);
     if (!parser.parse(arguments)) return usageError(utf8(parser.errorText()));
-    if (parser.isSet(help)) parser.showHelp(0);
-    if (parser.isSet(version)) parser.showVersion();
+    if (parser.isSet(help)) {
+        // Qt names the program by the path it was started with; the help
+        // names the command.
+        QString text = parser.helpText();
+        const QString started = QCoreApplication::arguments().constFirst();
+        if (const qsizetype at = text.indexOf(started); at >= 0)
+            text.replace(at, started.size(), "kalvex-solve");
+        return answer(text);
+    }
+    if (parser.isSet(version)) return answer("kalvex-solve " KALVEX_VERSION "\n");
     // A --range=VALUE form gets here: it has one value, not two.
     if (parser.isSet(range)) return usageError(fm::rangeNeedsTwo);
     if (parser.isSet(precision)) request.precision = utf8(parser.value(precision));
@@ -176,8 +246,12 @@ int main(int argc, char* argv[]) {
 
     int status = ranToEnd;
     for (const QString& path : request.files) {
-        if (request.files.size() > 1 && !request.json) out(utf8(path) + ":\n");
+        if (request.files.size() > 1 && !request.json) out(shownText(utf8(path), std::string::npos) + ":\n");
         status = std::max<int>(status, solveFile(path, request));
+        if (!outputWritten()) {
+            err(fillIn(said(fm::cannotWriteOutput), {std::strerror(outputError)}));
+            return badUse;
+        }
     }
     return status;
 }

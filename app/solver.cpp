@@ -63,7 +63,9 @@ Outcome evaluate(const Equation& equation, std::string_view xText) {
     collect(core::Messages(p.failures.texts.begin(), p.failures.texts.begin() + p.failures.count), outcome);
     if (p.end == core::PointEnd::value) {
         outcome.list.push_back(generalNumberText(p.sum));
-        outcome.completed = true;
+        // A value shown beside a failure message counts a failing term as 0:
+        // it is not F(x), and a script must not take it for one.
+        outcome.completed = outcome.messages.empty();
     }
     return outcome;
 }

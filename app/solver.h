@@ -13,7 +13,7 @@ struct Outcome {
     // The result list's entries, or the estimate panel's value (one text).
     std::vector<std::string> list;
     std::vector<std::string> messages;  // in the order the window shows them
-    bool completed = false;             // ran to its end (a value was shown)
+    bool completed = false;             // ran to its end (a value was shown without a message)
 };
 
 // 自動解析 on a freshly opened analysis screen after the terms were added,

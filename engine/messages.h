@@ -51,6 +51,14 @@ inline constexpr const char* aboutTerm =
 inline constexpr const char* cannotOpen = QT_TRANSLATE_NOOP("messages", "開けません（%1）。");
 inline constexpr const char* cannotSave = QT_TRANSLATE_NOOP("messages", "保存できません（%1）。");
 inline constexpr const char* isFolder = QT_TRANSLATE_NOOP("messages", "フォルダです");
+// Reasons inside "cannot open" and "cannot save".
+inline constexpr const char* notRegularFile = QT_TRANSLATE_NOOP("messages", "通常のファイルではありません");
+inline constexpr const char* notWritable = QT_TRANSLATE_NOOP("messages", "書き込みが許されていません");
+inline constexpr const char* isEquationFile =
+    QT_TRANSLATE_NOOP("messages", "読み込んだ方程式のファイルそのものです");
+inline constexpr const char* nameNotUtf8 = QT_TRANSLATE_NOOP("messages", "ファイル名が UTF-8 ではありません");
+inline constexpr const char* duplicateKey =
+    QT_TRANSLATE_NOOP("messages", "「%1」が二度以上あります（%2行目）。");
 inline constexpr const char* tooLarge = QT_TRANSLATE_NOOP("messages", "ファイルが大きすぎます。");
 inline constexpr const char* notUtf8 =
     QT_TRANSLATE_NOOP("messages", "UTF-8 のテキストではありません（%1行目）。");
@@ -81,6 +89,10 @@ inline constexpr const char* evaluateAlone =
     QT_TRANSLATE_NOOP("messages", "--evaluate は --range、--precision と一緒には使えません。");
 inline constexpr const char* noRange =
     QT_TRANSLATE_NOOP("messages", "変域がありません。--range で指定してください。");
+inline constexpr const char* rangeValueIsFile = QT_TRANSLATE_NOOP(
+    "messages", "--range の値「%1」はファイルの名前です。開始と終了の二つの値を指定してください。");
+inline constexpr const char* cannotWriteOutput =
+    QT_TRANSLATE_NOOP("messages", "標準出力に書けません（%1）。");
 inline constexpr const char* seeHelp =
     QT_TRANSLATE_NOOP("messages", "使い方は kalvex-solve --help で表示されます。");
 
@@ -113,6 +125,14 @@ inline constexpr const char* badPictureSize = QT_TRANSLATE_NOOP(
 inline constexpr const char* noGraphRange =
     QT_TRANSLATE_NOOP("messages", "変域がありません。ファイルの analysis に start と end を書いてください。");
 inline constexpr const char* noGraph = QT_TRANSLATE_NOOP("messages", "グラフを描けません。");
+
+// Kalvex [FILE]: what the window accepts on its command line.
+inline constexpr const char* unknownOption =
+    QT_TRANSLATE_NOOP("messages", "「%1」というオプションはありません。");
+inline constexpr const char* sizeWithoutExport =
+    QT_TRANSLATE_NOOP("messages", "--size は --export と一緒に使ってください。");
+inline constexpr const char* windowSeeHelp =
+    QT_TRANSLATE_NOOP("messages", "使い方は %1 --help で表示されます。");
 
 }  // namespace files
 

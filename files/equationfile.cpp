@@ -1,21 +1,20 @@
 #include "equationfile.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
+#include <set>
 #include <utility>
 
 #include "kalvex.h"
 #include "language.h"
 #include "messages.h"
 #include "numbertext.h"
+#include "safefile.h"
 #include "texts.h"
 
 namespace {
@@ -72,12 +71,64 @@ int lineAt(const QByteArray& bytes, qsizetype offset) {
 std::string shownValue(const QJsonValue& value) {
     switch (value.type()) {
         case QJsonValue::Double: return shortestText(value.toDouble());
-        case QJsonValue::String: return jsonQuoted(utf8(value.toString()));
+        case QJsonValue::String: return jsonQuoted(shownText(utf8(value.toString())));
         case QJsonValue::Bool: return value.toBool() ? "true" : "false";
         case QJsonValue::Array: return "[…]";
         case QJsonValue::Object: return "{…}";
         default: return "null";
     }
+}
+
+// A JSON string's text from the bytes that start at its opening quote; i
+// ends on its closing quote. Escapes are rare in keys: only then is Qt asked.
+std::string jsonStringAt(const QByteArray& bytes, qsizetype& i) {
+    const qsizetype start = i;
+    bool escaped = false;
+    for (++i; i < bytes.size() && bytes[i] != '"'; ++i) {
+        if (bytes[i] == '\\') {
+            escaped = true;
+            ++i;
+        }
+    }
+    const QByteArray quoted = bytes.mid(start, i - start + 1);
+    if (!escaped) return quoted.mid(1, quoted.size() - 2).toStdString();
+    return utf8(QJsonDocument::fromJson("[" + quoted + "]").array().at(0).toString());
+}
+
+// Qt keeps the last of two equal keys in an object without a word; a file
+// that says one thing twice is refused instead. The bytes are JSON already,
+// so only strings and brackets matter; the levels are a stack of our own,
+// so no nesting can exhaust the call stack. The key and where it stands.
+std::optional<std::pair<std::string, qsizetype>> repeatedKey(const QByteArray& bytes) {
+    struct Level {
+        bool object;
+        bool keyNext;
+        std::set<std::string> keys;
+    };
+    std::vector<Level> levels;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        switch (bytes[i]) {
+            case '{': levels.push_back({true, true, {}}); break;
+            case '[': levels.push_back({false, false, {}}); break;
+            case '}':
+            case ']':
+                if (!levels.empty()) levels.pop_back();
+                break;
+            case ',':
+                if (!levels.empty() && levels.back().object) levels.back().keyNext = true;
+                break;
+            case '"': {
+                const qsizetype at = i;
+                std::string text = jsonStringAt(bytes, i);
+                if (levels.empty() || !levels.back().keyNext) break;
+                levels.back().keyNext = false;
+                if (!levels.back().keys.insert(text).second) return std::pair{std::move(text), at};
+                break;
+            }
+            default: break;
+        }
+    }
+    return std::nullopt;
 }
 
 class Reader {
@@ -94,6 +145,10 @@ public:
         const QJsonDocument document = QJsonDocument::fromJson(bytes, &parsed);
         if (parsed.error != QJsonParseError::NoError) {
             fileFault(fillIn(said(fm::notJson), {std::to_string(lineAt(bytes, parsed.offset))}));
+        }
+        if (const auto repeated = repeatedKey(bytes)) {
+            fileFault(fillIn(said(fm::duplicateKey),
+                             {shownText(repeated->first), std::to_string(lineAt(bytes, repeated->second))}));
         }
         if (!document.isObject()) fileFault(said(fm::notEquationFile));
         const QJsonObject top = document.object();
@@ -139,7 +194,7 @@ private:
         for (auto it = object.begin(); it != object.end(); ++it) {
             const std::string key = utf8(it.key());
             if (std::none_of(known.begin(), known.end(), [&](const char* k) { return key == k; }))
-                fileFault(fillIn(said(fm::unknownKey), {key}));
+                fileFault(fillIn(said(fm::unknownKey), {shownText(key)}));
         }
     }
 
@@ -177,14 +232,14 @@ private:
         if (!name.isString()) termFault(count, said(fm::shapeNotText));
         Shape shape;
         if (!shapeNamed(utf8(name.toString()), shape))
-            termFault(count, fillIn(said(fm::unknownShape), {utf8(name.toString())}));
+            termFault(count, fillIn(said(fm::unknownShape), {shownText(utf8(name.toString()))}));
         const Layout& layout = layoutOf(shape);
         const auto used = layout.boxes.begin(), usedEnd = used + layout.boxCount;
 
         for (auto it = object.begin(); it != object.end(); ++it) {
             const std::string key = utf8(it.key());
             if (key != "shape" && std::none_of(used, usedEnd, [&](const Box& b) { return key == b.key; }))
-                termFault(count, fillIn(said(fm::unknownKeyForShape), {key, layout.name}));
+                termFault(count, fillIn(said(fm::unknownKeyForShape), {shownText(key), layout.name}));
         }
         TermBoxes boxes;  // the boxes the shape does not use stay empty
         for (auto box = used; box != usedEnd; ++box) {
@@ -196,7 +251,7 @@ private:
             boxes.*(box->text) = std::move(*text);
         }
         if (const char* refusal = termRefusal(static_cast<int>(shape), boxes, count))
-            termFault(count, refusal);
+            termFault(count, said(refusal));
         return termFrom(shape, boxes);
     }
 
@@ -210,7 +265,8 @@ std::string wellFormed(const std::string& text) {
     return QString::fromStdString(text).toStdString();
 }
 
-std::string fileNameOf(const QString& path) { return path.toStdString(); }
+// A name as messages show it: whole, but nothing in it reaches a terminal raw.
+std::string fileNameOf(const QString& path) { return shownText(path.toStdString(), std::string::npos); }
 
 }  // namespace
 
@@ -239,16 +295,10 @@ EquationRead readEquation(const QString& path) {
     auto refused = [&](const std::string& what) {
         return EquationRead{std::nullopt, fillIn(said(fm::aboutFile), {name, what})};
     };
-    // Opening a folder succeeds on some systems and then reads nothing.
-    if (QFileInfo(path).isDir()) return refused(fillIn(said(fm::cannotOpen), {said(fm::isFolder)}));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refused(fillIn(said(fm::cannotOpen), {utf8(file.errorString())}));
-    const QByteArray bytes = file.read(largestEquationFile + 1);
-    if (file.error() != QFileDevice::NoError)
-        return refused(fillIn(said(fm::cannotOpen), {utf8(file.errorString())}));
-    if (bytes.size() > largestEquationFile) return refused(said(fm::tooLarge));
-    return parseEquation(bytes, name);
+    const FileBytes file = readRegularFile(path, largestEquationFile);
+    if (!file.bytes) return refused(fillIn(said(fm::cannotOpen), {file.reason}));
+    if (file.bytes->size() > largestEquationFile) return refused(said(fm::tooLarge));
+    return parseEquation(*file.bytes, name);
 }
 
 QByteArray serializeEquation(const Equation& equation) {
@@ -282,18 +332,8 @@ QByteArray serializeEquation(const Equation& equation) {
 }
 
 std::optional<std::string> writeEquation(const QString& path, const Equation& equation) {
-    const std::string name = fileNameOf(path);
-    QSaveFile file(path);
-    auto failed = [&] {
-        const std::string why = utf8(file.errorString());
-        file.cancelWriting();
-        return fillIn(said(fm::aboutFile), {name, fillIn(said(fm::cannotSave), {why})});
-    };
-    if (!file.open(QIODevice::WriteOnly)) return failed();
-    const QByteArray bytes = serializeEquation(equation);
-    if (file.write(bytes) != bytes.size()) return failed();
-    if (!file.commit())
-        return fillIn(said(fm::aboutFile), {name, fillIn(said(fm::cannotSave), {utf8(file.errorString())})});
+    if (const std::optional<std::string> why = writeWhole(path, serializeEquation(equation)))
+        return fillIn(said(fm::aboutFile), {fileNameOf(path), fillIn(said(fm::cannotSave), {*why})});
     return std::nullopt;
 }
 

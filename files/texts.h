@@ -26,3 +26,10 @@ std::string shortestText(double value);
 // The offset of the first byte that is not part of well-formed UTF-8
 // (no overlong forms, no surrogates, nothing above U+10FFFF), or npos.
 std::size_t invalidUtf8At(std::string_view bytes);
+
+// Text from a file or a command line as a message shows it: control and
+// direction-changing characters written as \x1B or \u202E and bytes that
+// are not UTF-8 as \xE9, so nothing reaches a terminal raw; cut with "…"
+// where it would pass `longest` characters.
+inline constexpr std::size_t shownTextLength = 60;
+std::string shownText(std::string_view text, std::size_t longest = shownTextLength);

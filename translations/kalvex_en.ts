@@ -622,5 +622,45 @@ Opens the window that solves an equation in one variable; FILE (.kalvex) opens t
         <source>グラフがありません。「グラフ」で描いてから使ってください。</source>
         <translation>There is no graph yet. Draw it with Graph first.</translation>
     </message>
+    <message>
+        <source>通常のファイルではありません</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>書き込みが許されていません</source>
+        <translation>not writable</translation>
+    </message>
+    <message>
+        <source>読み込んだ方程式のファイルそのものです</source>
+        <translation>it is the equation file that was read</translation>
+    </message>
+    <message>
+        <source>ファイル名が UTF-8 ではありません</source>
+        <translation>the name is not UTF-8</translation>
+    </message>
+    <message>
+        <source>「%1」が二度以上あります（%2行目）。</source>
+        <translation>“%1” is given more than once (line %2).</translation>
+    </message>
+    <message>
+        <source>--range の値「%1」はファイルの名前です。開始と終了の二つの値を指定してください。</source>
+        <translation>The value “%1” of --range names a file. Give two values, a start and an end.</translation>
+    </message>
+    <message>
+        <source>標準出力に書けません（%1）。</source>
+        <translation>Cannot write to standard output (%1).</translation>
+    </message>
+    <message>
+        <source>「%1」というオプションはありません。</source>
+        <translation>Unknown option “%1”.</translation>
+    </message>
+    <message>
+        <source>--size は --export と一緒に使ってください。</source>
+        <translation>--size goes with --export.</translation>
+    </message>
+    <message>
+        <source>使い方は %1 --help で表示されます。</source>
+        <translation>Run %1 --help for usage.</translation>
+    </message>
 </context>
 </TS>

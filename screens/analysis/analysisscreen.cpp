@@ -339,7 +339,10 @@ void AnalysisScreen::savePictureCommand() {
     if (refusedWithoutGraph()) return;
     const PictureTarget target = askPictureTarget();
     if (target.path.isEmpty()) return;
-    if (const auto failure = savePicture(*図, target.path, target.format)) {
+    // The equation's own file is never overwritten by its picture.
+    const QString equationFile = registry.document().path();
+    const QStringList keep = equationFile.isEmpty() ? QStringList{} : QStringList{equationFile};
+    if (const auto failure = savePicture(*図, target.path, target.format, keep)) {
         kalvex.showMessage(failure->toStdString());
         return;
     }

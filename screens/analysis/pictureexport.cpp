@@ -3,12 +3,13 @@
 #include <QBuffer>
 #include <QLabel>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include "language.h"
 #include "messages.h"
 #include "platform/picturebox.h"
+#include "safefile.h"
+#include "texts.h"
 
 namespace {
 
@@ -46,6 +47,14 @@ QByteArray withFallbackFonts(QByteArray svg) {
     return svg;
 }
 
+// The file's name as every message shows it, nothing in it raw.
+QString failedSave(const QString& path, const std::string& why) {
+    const QString shownName = QString::fromStdString(shownText(path.toStdString(), std::string::npos));
+    const QString reason =
+        translatedMessage(messages::files::cannotSavePicture).arg(QString::fromStdString(why));
+    return translatedMessage(messages::files::aboutFile).arg(shownName, reason);
+}
+
 }  // namespace
 
 QImage pictureImage(PictureBox& box, int scale) {
@@ -81,7 +90,12 @@ PictureFormat formatOf(const QString& path, bool doubleSize) {
     return doubleSize ? PictureFormat::pngDouble : PictureFormat::png;
 }
 
-std::optional<QString> savePicture(PictureBox& box, const QString& path, PictureFormat format) {
+std::optional<QString> savePicture(PictureBox& box, const QString& path, PictureFormat format,
+                                   const QStringList& protectedFiles) {
+    // Refused before anything is drawn: nothing is made for a write that
+    // cannot happen.
+    if (const std::optional<std::string> refusal = refusedTarget(path, protectedFiles))
+        return failedSave(path, *refusal);
     QByteArray bytes;
     if (format == PictureFormat::svg) {
         bytes = pictureSvg(box);
@@ -90,10 +104,7 @@ std::optional<QString> savePicture(PictureBox& box, const QString& path, Picture
         buffer.open(QIODevice::WriteOnly);
         pictureImage(box, format == PictureFormat::pngDouble ? 2 : 1).save(&buffer, "PNG");
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        const QString why = translatedMessage(messages::files::cannotSavePicture).arg(file.errorString());
-        return translatedMessage(messages::files::aboutFile).arg(path, why);
-    }
+    if (const std::optional<std::string> why = writeWhole(path, bytes, protectedFiles))
+        return failedSave(path, *why);
     return std::nullopt;
 }

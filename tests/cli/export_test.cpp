@@ -2,7 +2,10 @@
 // it writes against a picture box painted with the same graph, and what it
 // says and leaves behind for files and usage it refuses.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -46,10 +49,13 @@ protected:
 
     // No platform chosen and no display to fall back on; a runtime folder
     // only so that Qt has nothing to warn about.
-    Ran run(const QStringList& arguments, const QString& locale = QString()) {
+    Ran run(const QStringList& arguments, const QString& locale = QString(), bool runtimeFolder = true,
+            const QString& program = KALVEX) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) environment.remove(name);
         environment.insert("XDG_RUNTIME_DIR", runtime.path());
+        if (!runtimeFolder) environment.remove("XDG_RUNTIME_DIR");
+        environment.insert("KALVEX", KALVEX);
         if (!locale.isEmpty()) {
             for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"}) environment.remove(name);
             environment.insert("LANG", locale);
@@ -57,10 +63,11 @@ protected:
         QProcess p;
         p.setProcessEnvironment(environment);
         p.setWorkingDirectory(dir.path());
-        p.start(KALVEX, arguments);
+        p.start(program, arguments);
         EXPECT_TRUE(p.waitForFinished(60000));
         EXPECT_EQ(p.readAllStandardOutput(), "");
-        return {p.readAllStandardError().toStdString(), p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1};
+        return {p.readAllStandardError().toStdString(),
+                p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1};
     }
 
     QTemporaryDir dir, runtime;
@@ -87,7 +94,8 @@ TEST_F(ExportCommand, PngIsThePictureBoxPaintedWithTheGraphAtTheAskedSize) {
 
         // The frame on the edges, the axes through the origin, the curve at its lowest point.
         const int w = size.width(), h = size.height();
-        for (const QPoint edge : {QPoint(w / 4, 0), QPoint(w / 4, h - 1), QPoint(0, h / 4), QPoint(w - 1, h / 4)}) {
+        for (const QPoint edge :
+             {QPoint(w / 4, 0), QPoint(w / 4, h - 1), QPoint(0, h / 4), QPoint(w - 1, h / 4)}) {
             EXPECT_EQ(png.pixelColor(edge), QColor(0, 0, 200)) << edge.x() << "," << edge.y();
         }
         const QPoint origin = box.toPixels(0, 0).toPoint(), lowest = box.toPixels(0, -2).toPoint();
@@ -110,13 +118,14 @@ TEST_F(ExportCommand, SvgHoldsTheAxesTheFrameAndTheCurveAsLines) {
     QXmlStreamReader xml(&file);
     while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
         if (!xml.isStartElement()) continue;
-        if (xml.attributes().hasAttribute("stroke")) stroke = xml.attributes().value("stroke").toString().toLower();
+        if (xml.attributes().hasAttribute("stroke"))
+            stroke = xml.attributes().value("stroke").toString().toLower();
         if (xml.name() == QLatin1String("polyline")) ++polylines[stroke];
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     EXPECT_EQ(polylines["#ff0000"], 2);
     EXPECT_GE(polylines["#0000c8"], 4);
-    EXPECT_GT(polylines["#000000"], 100);  // a segment between each two samples in view
+    EXPECT_GT(polylines["#000000"], 100);       // a segment between each two samples in view
     EXPECT_EQ(polylines.count("#ffff00"), 0u);  // no grid on a fresh program
 }
 
@@ -128,7 +137,6 @@ TEST_F(ExportCommand, RefusalsSaySoWithTheirStatusAndWriteNothing) {
         std::string err;  // the start of standard error
     } cases[] = {
         {{"missing.kalvex", "--export", "g.png"}, 1, "missing.kalvex: 開けません（"},
-        {{"norange.kalvex", "--export", "g.png"}, 1, "norange.kalvex: 変域がありません。"},
         {{"exp.kalvex", "--export", "g.png"}, 1, "関数の値が大きすぎてグラフを描けません。\n"},
         // Stopped beyond the range, where the window shows the frame alone.
         {{"ln.kalvex", "--export", "g.png"}, 1, "Log( )の括弧内が０以下になってしまっています。\n"},
@@ -166,4 +174,102 @@ TEST_F(ExportCommand, SpeaksEnglishUnderAnEnglishLocale) {
         run({"ln.kalvex", "--export", "g.png"}, en).err,
         "The argument of Log( ) is zero or less.\nThe range reached a point where F cannot be computed.\n");
     EXPECT_FALSE(QFile::exists(path("g.png")));
+}
+
+namespace {
+
+struct Kept {
+    bool exists;
+    mode_t mode;
+    QByteArray bytes;
+    bool operator==(const Kept&) const = default;
+};
+
+Kept stateOf(const QString& path) {
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0) return {false, 0, {}};
+    QFile f(path);
+    const bool regular = S_ISREG(info.st_mode) && f.open(QIODevice::ReadOnly);
+    return {true, info.st_mode, regular ? f.readAll() : QByteArray()};
+}
+
+}  // namespace
+
+// The equation under any of its names, a pipe, a read-only file, a name Qt
+// would change: each refused with status 1, and left exactly as it was.
+TEST_F(ExportCommand, RefusedTargetsAreLeftAsTheyWere) {
+    const QByteArray equation = QFile::encodeName(path("sq.kalvex"));
+    ASSERT_EQ(::symlink(equation.constData(), QFile::encodeName(path("link.png")).constData()), 0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("pipe.png")).constData(), 0644), 0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("pipe.kalvex")).constData(), 0644), 0);
+    write("ro.png", "old");
+    ASSERT_TRUE(
+        QFile::setPermissions(path("ro.png"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    const std::string self = ": 画像を保存できません（読み込んだ方程式のファイルそのものです）。\n";
+    const struct {
+        QStringList arguments;
+        QString kept;
+        std::string err;
+    } cases[] = {
+        {{"sq.kalvex", "--export", "sq.kalvex"}, "sq.kalvex", "sq.kalvex" + self},
+        {{"sq.kalvex", "--export", "./sq.kalvex"}, "sq.kalvex", "./sq.kalvex" + self},
+        {{"sq.kalvex", "--export", "link.png"}, "sq.kalvex", "link.png" + self},
+        {{"sq.kalvex", "--export", "pipe.png"},
+         "pipe.png",
+         "pipe.png: 画像を保存できません（通常のファイルではありません）。\n"},
+        {{"sq.kalvex", "--export", "ro.png"},
+         "ro.png",
+         "ro.png: 画像を保存できません（書き込みが許されていません）。\n"},
+        {{"pipe.kalvex", "--export", "g.png"},
+         "g.png",
+         "pipe.kalvex: 開けません（通常のファイルではありません）。\n"},
+        {{"-c", R"sh(exec "$KALVEX" sq.kalvex --export "$(printf 'out\351.png')")sh"},
+         "g.png",
+         "out\\xE9.png: 画像を保存できません（ファイル名が UTF-8 ではありません）。\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const Kept before = stateOf(path(c.kept));
+        const Ran r = c.arguments.first() == "-c" ? run(c.arguments, {}, true, "sh") : run(c.arguments);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, c.err);
+        EXPECT_EQ(stateOf(path(c.kept)), before);
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System).size(), 8);  // nothing new, no temporary
+}
+
+TEST_F(ExportCommand, QuietWithoutARuntimeFolderAndAFileWithoutARangeIsStatusTwo) {
+    const Ran quiet = run({"sq.kalvex", "--export", "g.png"}, {}, false);
+    EXPECT_EQ(quiet.status, 0);
+    EXPECT_EQ(quiet.err, "");
+    const Ran noRange = run({"norange.kalvex", "--export", "h.png"});
+    EXPECT_EQ(noRange.status, 2);
+    EXPECT_EQ(noRange.err,
+              "norange.kalvex: 変域がありません。ファイルの analysis に start と end を書いてください。\n");
+    write("none.kalvex", equationFile("[]", R"(, "analysis": {"start": "-3", "end": "3"})"));
+    EXPECT_EQ(run({"none.kalvex", "--export", "h.png"}).err, "none.kalvex: 式を入力してください。\n");
+    EXPECT_FALSE(QFile::exists(path("h.png")));
+}
+
+// Without --export the command line opens a window, so these are refused
+// before any window is tried: here there is no display to try it on.
+TEST_F(ExportCommand, TheWindowsCommandLineRefusesWhatItDoesNotKnow) {
+    const std::string help = "使い方は Kalvex --help で表示されます。\n";
+    const struct {
+        QStringList arguments;
+        std::string err;
+    } cases[] = {
+        {{"--bogus"}, "「--bogus」というオプションはありません。\n" + help},
+        {{"--bogus=1", "sq.kalvex"}, "「--bogus」というオプションはありません。\n" + help},
+        {{"sq.kalvex", "norange.kalvex"}, "方程式のファイルはひとつだけ指定してください。\n" + help},
+        {{"--size", "3x3", "sq.kalvex"}, "--size は --export と一緒に使ってください。\n" + help},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const Ran r = run(c.arguments);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err, c.err);
+    }
+    EXPECT_EQ(run({"--bogus"}, "en_US.UTF-8").err,
+              "Unknown option “--bogus”.\nRun Kalvex --help for usage.\n");
 }

@@ -1,6 +1,7 @@
 // kalvex-solve as a user runs it: the lists, messages and exit statuses of
 // the window's own cases, the file name lines, JSON Lines and usage errors.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QCoreApplication>
 #include <QFile>
@@ -51,8 +52,16 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
-    Ran run(const QStringList& arguments, const QString& locale = QString()) {
+    // Through a shell where the arguments or the output need one: names as
+    // raw bytes, a closed standard output.
+    Ran shell(const QString& command) { return run({"-c", command}, {}, "sh"); }
+
+    Ran run(const QStringList& arguments, const QString& locale = QString(),
+            const QString& program = KALVEX_SOLVE,
+            QProcess::ProcessChannelMode channels = QProcess::SeparateChannels, const QString& output = {}) {
         QProcess p;
+        p.setProcessChannelMode(channels);
+        if (!output.isEmpty()) p.setStandardOutputFile(output);
         p.setWorkingDirectory(dir.path());
         if (!locale.isEmpty()) {
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -60,7 +69,14 @@ protected:
             environment.insert("LANG", locale);
             p.setProcessEnvironment(environment);
         }
-        p.start(KALVEX_SOLVE, arguments);
+        if (program == "sh") {
+            QProcessEnvironment environment = p.processEnvironment().isEmpty()
+                                                  ? QProcessEnvironment::systemEnvironment()
+                                                  : p.processEnvironment();
+            environment.insert("SOLVE", KALVEX_SOLVE);
+            p.setProcessEnvironment(environment);
+        }
+        p.start(program, arguments);
         EXPECT_TRUE(p.waitForFinished(60000));
         return {p.readAllStandardOutput().toStdString(), p.readAllStandardError().toStdString(),
                 p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1};
@@ -79,9 +95,9 @@ TEST_F(Solve, ListsMessagesAndStatusesAsTheWindow) {
         {{"sq.kalvex"}, "-1.4142136\n1.4142135\n", "", 0},
         {{"ln.kalvex"}, "", logMessages, 1},
         {{"--evaluate", "2", "sq.kalvex"}, "2\n", "", 0},
-        // A failing term counts 0 and the panel shows the rest; a sum that
-        // is no number shows nothing.
-        {{"--evaluate", "-1e400", "sq.kalvex"}, "-2\n", "計算できない値になりました。\n", 0},
+        // A failing term counts 0 and the panel shows the rest, but that is
+        // not F(x): the status says so. A sum that is no number shows nothing.
+        {{"--evaluate", "-1e400", "sq.kalvex"}, "-2\n", "計算できない値になりました。\n", 1},
         {{"--evaluate", "1e308", "twice.kalvex"}, "", "計算できない値になりました。\n", 1},
         {{"--evaluate", "0", "ln.kalvex"}, "", "Ｘの適用範囲はＸ＞０　です。\n", 1},
         // A file without a range takes one from the command line, and the
@@ -90,7 +106,7 @@ TEST_F(Solve, ListsMessagesAndStatusesAsTheWindow) {
         {{"norange.kalvex", "--range", "3", "-3"}, "1.4142135\n-1.4142136\n", "", 0},
         {{"--precision", "abc", "sq.kalvex"}, "", "精度には正の数値を入力してください。\n", 1},
         {{"--range", "1", "1", "sq.kalvex"}, "", "変域あるいは、分割数を確認してください。\n", 1},
-        {{"empty.kalvex"}, "", "式を入力してください。\n", 1},
+        {{"empty.kalvex"}, "", "empty.kalvex: 式を入力してください。\n", 1},
         {{"sq.kalvex", "ln.kalvex"}, "sq.kalvex:\n-1.4142136\n1.4142135\nln.kalvex:\n", logMessages, 1},
     };
     for (const auto& c : cases) {
@@ -217,6 +233,78 @@ TEST_F(Solve, EnglishUsageErrorsFileMessagesAndHelp) {
     const Ran japanese = run({"--help"}, "C");
     EXPECT_NE(japanese.out.find("この説明を表示します。"), std::string::npos) << japanese.out;
     EXPECT_EQ(japanese.out.find("Displays this help."), std::string::npos) << japanese.out;
+}
+
+// A pipe with no writer is refused at once and the other files are solved;
+// results are out before any later message, and a failed write of them is
+// not a success.
+TEST_F(Solve, NothingHangsAndNothingSolvedIsLostOrReportedWritten) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("p.kalvex")).constData(), 0644), 0);
+    const Ran pipe = run({"sq.kalvex", "p.kalvex", "sq.kalvex"});
+    EXPECT_EQ(pipe.out, "sq.kalvex:\n-1.4142136\n1.4142135\np.kalvex:\nsq.kalvex:\n-1.4142136\n1.4142135\n");
+    EXPECT_EQ(pipe.err, "p.kalvex: 開けません（通常のファイルではありません）。\n");
+    EXPECT_EQ(pipe.status, 2);
+
+    const Ran merged = run({"sq.kalvex", "ln.kalvex"}, {}, KALVEX_SOLVE, QProcess::MergedChannels);
+    EXPECT_EQ(merged.out, "sq.kalvex:\n-1.4142136\n1.4142135\nln.kalvex:\n" + logMessages);
+
+    const std::string noSpace = "標準出力に書けません（No space left on device）。\n";
+    for (const QStringList& arguments : {QStringList{"sq.kalvex"}, QStringList{"--json", "sq.kalvex"}}) {
+        const Ran full = run(arguments, {}, KALVEX_SOLVE, QProcess::SeparateChannels, "/dev/full");
+        EXPECT_EQ(full.err, noSpace);
+        EXPECT_EQ(full.status, 2);
+        const Ran closed = shell("exec \"$SOLVE\" " + arguments.join(' ') + " >&-");
+        EXPECT_EQ(closed.err, "標準出力に書けません（Bad file descriptor）。\n");
+        EXPECT_EQ(closed.status, 2);
+    }
+    EXPECT_EQ(run({"--help"}, {}, KALVEX_SOLVE, QProcess::SeparateChannels, "/dev/full").status, 2);
+}
+
+TEST_F(Solve, NamesAreTakenAsTheirBytesAndShownLegibly) {
+    write("d.kalvex", R"({"format": "kalvex-equation", "version": 1, "terms": [], "terms": []})");
+    write("esc.kalvex", QByteArray(R"({"format": "kalvex-equation", "version": 1, "terms": [], ")") +
+                            "\\u001b]0;t\\u0007" + QByteArray(1 << 19, 'k') + "\": 1}");
+    const struct {
+        QString command;
+        std::string err;
+        int status;
+    } cases[] = {
+        {R"sh(cp sq.kalvex "$(printf 'lat\351.kalvex')" && exec "$SOLVE" "$(printf 'lat\351.kalvex')")sh",
+         "lat\\xE9.kalvex: 開けません（ファイル名が UTF-8 ではありません）。\n", 2},
+        {R"(exec "$SOLVE" d.kalvex)", "d.kalvex: 「terms」が二度以上あります（1行目）。\n", 2},
+        {R"(exec "$SOLVE" esc.kalvex)",
+         "esc.kalvex: 「\\x1B]0;t\\x07" + std::string(48, 'k') + "…」は使えません。\n", 2},
+        {R"(exec "$SOLVE" --range 0 sq.kalvex)",
+         "--range の値「sq.kalvex」はファイルの名前です。開始と終了の二つの値を指定してください。\n"
+         "使い方は kalvex-solve --help で表示されます。\n",
+         2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command.toStdString());
+        const Ran r = shell(c.command);
+        EXPECT_EQ(r.err, c.err);
+        EXPECT_EQ(r.status, c.status);
+    }
+    // Started by its path, the help still names the command.
+    EXPECT_EQ(run({"--help"}).out.rfind("使い方: kalvex-solve [", 0), 0u);
+}
+
+TEST_F(Solve, TermRefusalsAreInEnglishUnderAnEnglishLocale) {
+    const QByteArray constant = R"({"shape": "constant", "k": "1"})";
+    QByteArray many = constant;
+    for (int i = 0; i < 20; ++i) many += "," + constant;
+    const struct {
+        QByteArray terms;
+        std::string err;
+    } cases[] = {
+        {many, "t.kalvex: term 21: An equation holds 20 terms at most.\n"},
+        {R"({"shape": "constant", "k": "1e39"})", "t.kalvex: term 1: The number is too large.\n"},
+        {R"({"shape": "power", "b": "", "n": "1"})", "t.kalvex: term 1: Enter the coefficient.\n"},
+    };
+    for (const auto& c : cases) {
+        write("t.kalvex", R"({"format": "kalvex-equation", "version": 1, "terms": [)" + c.terms + "]}");
+        EXPECT_EQ(run({"t.kalvex"}, "en_US.UTF-8").err, c.err);
+    }
 }
 
 int main(int argc, char* argv[]) {

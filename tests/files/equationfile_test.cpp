@@ -209,6 +209,21 @@ TEST(EquationFile, FaultsAreRefusedNamingTheFileAndTheTerm) {
          "bad.kalvex: 「start」は文字列か数値で書いてください。"},
         {R"({"format": "kalvex-equation", "version": 1, "terms": [], "analysis": {"step": "1"}})",
          "bad.kalvex: 「step」は使えません。"},
+        // A key given twice, in any object and however it is spelled; the
+        // same key in two objects is no repetition.
+        {R"({"format": "kalvex-equation", "version": 1, "terms": [)" + power + "],\n\"terms\": []}",
+         "bad.kalvex: 「terms」が二度以上あります（2行目）。"},
+        {withTerms(power + R"(, {"shape": "power", "b": "1", "n": "2", "n": "3"})"),
+         "bad.kalvex: 「n」が二度以上あります（1行目）。"},
+        {withTerms(R"({"shape": "power", "b": "1", "n": "2", "\u006e": "3"})"),
+         "bad.kalvex: 「n」が二度以上あります（1行目）。"},
+        {R"({"format": "kalvex-equation", "version": 1, "terms": [], "analysis": {"end": "1", "end": "1"}})",
+         "bad.kalvex: 「end」が二度以上あります（1行目）。"},
+        // Text from the file is shown cut, and never raw.
+        {R"({"format": "kalvex-equation", "version": 1, "terms": [], ")" + std::string(1 << 19, 'k') + "\": 1}",
+         "bad.kalvex: 「" + std::string(60, 'k') + "…」は使えません。"},
+        {withTerms(R"({"shape": "\u001b]0;t\u0007\u001b[2J"})"),
+         "bad.kalvex: 項1: 形式「\\x1B]0;t\\x07\\x1B[2J」はありません。"},
     };
     for (const auto& c : cases) {
         const EquationRead read = parse(c.bytes);

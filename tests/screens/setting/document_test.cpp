@@ -349,3 +349,26 @@ TEST_F(DocumentTest, TheFileKeysWorkOnTheAnalysisWindowToo) {
     ASSERT_TRUE(read);
     EXPECT_EQ(read.equation->terms.size(), 4u);
 }
+
+TEST_F(DocumentTest, APictureNeverReplacesTheEquationItWasDrawnFrom) {
+    add(0, {{"入力(0)", "1"}, {"入力(1)", "2"}});
+    add(6, {{"定数", "-2"}});
+    chosenPath = file("own.kalvex");
+    ASSERT_TRUE(document.saveAs());
+    QFile own(file("own.kalvex"));
+    ASSERT_TRUE(own.open(QIODevice::ReadOnly));
+    const QByteArray before = own.readAll();
+    own.close();
+    AnalysisScreen& analysis = registry->analysis();
+    ScreenRegistry::present(analysis);
+    analysis.変域[0]->setText("-3");
+    analysis.変域[1]->setText("3");
+    QTest::mouseClick(analysis.グラフ, Qt::LeftButton);
+    takeMessages();
+    // Through another spelling of the same path, too.
+    analysis.pictureTargetAsker = [&] { return PictureTarget{dir.path() + "/./own.kalvex", PictureFormat::png}; };
+    analysis.savePictureAction->trigger();
+    EXPECT_EQ(takeMessages().size(), 1u);
+    ASSERT_TRUE(own.open(QIODevice::ReadOnly));
+    EXPECT_EQ(own.readAll(), before);
+}
