@@ -9,6 +9,7 @@
 #include "mixedterms.h"
 #include "recording.h"
 #include "terms.h"
+#include "kalvexprobe.h"
 
 namespace {
 
@@ -18,9 +19,9 @@ void evaluateFTwentyTerms(benchmark::State& state) {
     fillMixed(k);
     double x = 0.5;
     for (auto _ : state) {
-        k.evalX = x;
+        KalvexProbe::state(k).evalX = x;
         k.evaluateF();
-        benchmark::DoNotOptimize(k.evalSum);
+        benchmark::DoNotOptimize(KalvexProbe::state(k).evalSum);
         x = x < 3 ? x + 0.001 : 0.5;
     }
 }
@@ -50,13 +51,13 @@ void scanAndPlotTwentyTerms(benchmark::State& state) {
     RecordingScreenHost host;
     RecordingCanvas canvas;
     k.attach(&sink, &host, &canvas);
-    k.gridX = "v";
-    k.gridY = "v";
+    KalvexProbe::state(k).gridX = true;
+    KalvexProbe::state(k).gridY = true;
     for (auto _ : state) {
         canvas.ops.clear();
-        k.rangeStart = 0.5;
-        k.rangeEnd = 3;
-        k.evalFailed = 0;
+        KalvexProbe::state(k).rangeStart = 0.5;
+        KalvexProbe::state(k).rangeEnd = 3;
+        KalvexProbe::state(k).evalFailed = 0;
         k.scanRange();
         benchmark::DoNotOptimize(canvas.ops.size());
     }

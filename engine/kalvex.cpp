@@ -3,10 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "displaylist.h"
 #include "messages.h"
 #include "numbertext.h"
-#include "terms.h"
 
 namespace {
 
@@ -55,6 +53,16 @@ bool Kalvex::hasGraph() const {
     return core::plottable(v);
 }
 
+void Kalvex::selectShape(int code) { selectedShape = static_cast<std::int16_t>(code); }
+
+const char* Kalvex::addTerm(const TermBoxes& boxes) {
+    if (const char* refusal = termRefusal(selectedShape, boxes, termCount)) return refusal;
+    Shape chosen;
+    shapeOf(selectedShape, chosen);  // a refused code never gets here
+    appendTerm(termFrom(chosen, boxes));
+    return nullptr;
+}
+
 void Kalvex::appendTerm(const Term& term) {
     termCount = static_cast<std::int16_t>(termCount + 1);
     const int slot = termCount;
@@ -70,6 +78,83 @@ void Kalvex::appendTerm(const Term& term) {
     formulaText = formulaFromTerms({termText.begin() + 1, termText.begin() + slot + 1});
 }
 
+void Kalvex::replaceTerms(const std::vector<Term>& terms) {
+    termCount = 0;
+    formulaText.clear();
+    for (const Term& term : terms) {
+        if (termCount >= maxTerms) break;
+        appendTerm(term);
+    }
+}
+
+void Kalvex::removeTerm(int row, const std::vector<std::string>& listAfter) {
+    const int before = termCount;
+    formulaText = formulaFromList(listAfter);
+    termCount = static_cast<std::int16_t>(listAfter.size());
+    if (row < 0) return;
+    // Every later term moves up one slot, with the texts it was typed as.
+    for (int l = row + 1; l <= before - 1 && l + 1 < slotCount; ++l) {
+        coefA[l] = coefA[l + 1];
+        coefB[l] = coefB[l + 1];
+        expN[l] = expN[l + 1];
+        offsetC[l] = offsetC[l + 1];
+        constK[l] = constK[l + 1];
+        baseM[l] = baseM[l + 1];
+        shape[l] = shape[l + 1];
+        termText[l] = termText[l + 1];
+        termBoxes[l] = termBoxes[l + 1];
+    }
+}
+
+int Kalvex::termTotal() const { return std::clamp<int>(termCount, 0, maxTerms); }
+
+std::vector<Term> Kalvex::terms() const {
+    std::vector<Term> all;
+    for (int slot = 1; slot <= termTotal(); ++slot) {
+        Term t;
+        if (!shapeOf(shape[slot], t.shape)) continue;
+        t.a = coefA[slot];
+        t.b = coefB[slot];
+        t.n = expN[slot];
+        t.m = baseM[slot];
+        t.c = offsetC[slot];
+        t.k = constK[slot];
+        t.typed = termBoxes[slot];
+        all.push_back(t);
+    }
+    return all;
+}
+
+const std::string& Kalvex::termTextOf(int slot) const { return termText[std::clamp(slot, 0, slotCount - 1)]; }
+
+const std::string& Kalvex::formulaLine() const { return formulaText; }
+
+std::vector<int> Kalvex::shapeCodes() const {
+    std::vector<int> codes;
+    for (int slot = 1; slot <= termTotal(); ++slot) codes.push_back(shape[slot]);
+    return codes;
+}
+
+PointValue Kalvex::pointValue(double x, PointRule rule) {
+    const core::Rule coreRule = rule == PointRule::estimatePanel ? core::Rule::estimatePanel : core::Rule::plain;
+    const core::Point p = core::evaluate(formula(), x, termValue, coreRule);
+    evalSum = p.sum;
+    for (int i = 0; i < p.failures.count; ++i) failTerm(p.failures.texts[i]);
+    return {p.end, evalSum};
+}
+
+PointValue Kalvex::calculate(double x) {
+    calcX = x;
+    const PointValue v = pointValue(calcX, PointRule::calculationScreen);
+    if (v.end == PointEnd::value) calcY = v.value;
+    return v;
+}
+
+void Kalvex::setTickSteps(TickSteps steps) {
+    tickX = steps.x;
+    tickY = steps.y;
+}
+
 void Kalvex::startUp() {
     termCount = 0;
     evalFailed = 0;
@@ -77,7 +162,6 @@ void Kalvex::startUp() {
 }
 
 void Kalvex::evaluateF() {
-    ++evaluations;
     const core::Point p = core::evaluate(formula(), evalX, termValue);
     evalSum = p.sum;
     if (p.failed()) evalFailed = 1;
@@ -105,7 +189,6 @@ void Kalvex::follow(const core::Trace& trace) {
     if (trace.evaluations > 0) {
         evalX = trace.evalX;
         evalSum = trace.evalSum;
-        evaluations += trace.evaluations;
     }
     if (trace.failed) evalFailed = 1;
 }
@@ -145,8 +228,8 @@ core::PlotView Kalvex::plotView() {
     v.yMax = viewYMax;
     v.tickX = tickX;
     v.tickY = tickY;
-    v.gridX = gridX == "v";
-    v.gridY = gridY == "v";
+    v.gridX = gridX;
+    v.gridY = gridY;
     v.rangeStart = rangeStart;
     v.rangeEnd = rangeEnd;
     v.sweepStep = sweepStep;

@@ -4,7 +4,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core.h"
@@ -16,16 +18,12 @@
 // message, or drawn whole with the analysis screen shown.
 using PlotEnd = core::PlotEnd;
 
-class Kalvex {
-public:
-    static constexpr int slotCount = 21;  // slots 0..20, slot 0 unused
-    static constexpr int maxTerms = 20;
+// The records the behaviour names, under their names: private to the
+// module, whose procedures read and write them. Tests look at them through
+// a probe of their own.
+struct KalvexState {
+    static constexpr int slotCount = 21;        // slots 0..20, slot 0 unused
     static constexpr int sampleSlots = 100001;  // slots 0..100000, slot 0 unused
-    static constexpr int maxSamples = sampleSlots - 1;
-    static constexpr double yMinSentinel = 1e9;
-    static constexpr double yMaxSentinel = -1e9;
-
-    Kalvex();
 
     // --- TermTable ---
     std::int16_t termCount = 0;
@@ -38,7 +36,7 @@ public:
     std::array<float, slotCount> constK{};
     std::array<std::string, slotCount> termText{};
     std::string formulaText;
-    // The boxes each term was typed in, for writing the equation to a file.
+    // The boxes each term was typed in: they travel with the term.
     std::array<TermBoxes, slotCount> termBoxes{};
     std::int16_t selectedShape = 0;
 
@@ -54,16 +52,13 @@ public:
     double viewXMin = 0, viewXMax = 0, viewYMin = 0, viewYMax = 0;
     double homeXMin = 0, homeXMax = 0, homeYMin = 0, homeYMax = 0;
     double tickX = 0, tickY = 0;
-    std::string gridX, gridY;
+    bool gridX = false, gridY = false;  // grid lines on
     double sweepX = 0;
     double sweepStep = 0;
     double plotLeft = 0, plotRight = 0, plotBottom = 0, plotTop = 0;
     std::vector<double> sampleX = std::vector<double>(sampleSlots);
     std::vector<double> sampleY = std::vector<double>(sampleSlots);
     int sampleCount = 0;  // n of the last sampling
-
-    // Calls of evaluateF since start: for tests and measurements only.
-    long evaluations = 0;
 
     // --- Refinement ---
     double bracketX1 = 0, bracketF1 = 0, bracketX2 = 0, bracketF2 = 0;
@@ -73,13 +68,121 @@ public:
     // --- Drag state of the graph (outlives the analysis screen) ---
     std::int16_t dragState = 0;
     double pressX = 0, pressY = 0, releaseX = 0, releaseY = 0;
+    // Where the band under way was last drawn, for the next move to erase.
+    double lastMouseX = 0, lastMouseY = 0;
 
     // --- Calculation screen ---
     double calcX = 0, calcY = 0;
+};
 
+// The automatic analysis's result list, as the screen shows it: cleared and
+// made visible once, then filled in batches, so ten thousand entries cost
+// one insertion. Entries are listed as core::listText(value, precision).
+class RootList {
+public:
+    virtual ~RootList() = default;
+    virtual void clearAndShow() = 0;
+    virtual void append(const std::vector<double>& values, double precision) = 0;
+};
+
+// How F at one x is asked for: the estimate panel refuses a logarithm term
+// at x <= 0 before evaluating it; the calculation screen hands every x on.
+enum class PointRule { estimatePanel, calculationScreen };
+using PointEnd = core::PointEnd;
+struct PointValue {
+    PointEnd end = PointEnd::value;
+    double value = 0;  // F(x) when end is value
+};
+
+// The tick steps in force.
+struct TickSteps {
+    double x = 0, y = 0;
+};
+
+// A drag across the graph, ended: which way it went and its two points.
+struct Drag {
+    enum Kind { none, zoom, home, readOut, root } kind = none;
+    double pressX = 0, pressY = 0, releaseX = 0, releaseY = 0;
+};
+
+class Kalvex : private KalvexState {
+    friend class KalvexProbe;
+
+public:
+    static constexpr int maxTerms = 20;
+    static constexpr int maxSamples = sampleSlots - 1;
+    static constexpr double yMinSentinel = 1e9;
+    static constexpr double yMaxSentinel = -1e9;
+    // refineRoot gives up after this many evaluations.
+    static constexpr int refineLimit = core::refineLimit;
+
+    Kalvex();
+
+    // --- The term table ---
+    // The shape the setting screen's option buttons chose (0: none).
+    void selectShape(int code);
+    int chosenShape() const { return selectedShape; }
+    // 追加: the checks of adding in their order, then the term in the next
+    // slot. The refusal's message, or nullptr when the term was added.
+    const char* addTerm(const TermBoxes& boxes);
     // Puts the term in the next slot, with its term text, and rewrites the
     // formula, as 追加 does once its checks have passed.
     void appendTerm(const Term& term);
+    // As emptying the table and adding each term (twenty at most).
+    void replaceTerms(const std::vector<Term>& terms);
+    // 削除 of the list's row `row` (-1: none chosen); `listAfter` holds the
+    // list's entries once the row is gone, from which the formula is written.
+    void removeTerm(int row, const std::vector<std::string>& listAfter);
+    int termTotal() const;
+    std::vector<Term> terms() const;  // each with the boxes it was typed in
+    const std::string& termTextOf(int slot) const;
+    const std::string& formulaLine() const;
+    std::vector<int> shapeCodes() const;  // of slots 1..termCount
+
+    // --- One x ---
+    // The estimate panel: writes termValue and evalSum, shows the messages.
+    PointValue pointValue(double x, PointRule rule);
+    // The calculation screen: calcX, then calcY when F(calcX) has a value.
+    PointValue calculate(double x);
+    double calculatedX() const { return calcX; }
+    double calculatedY() const { return calcY; }
+
+    // --- The graph and the analysis ---
+    void setPrecision(double value);
+    // Reads the precision text; stores it only when usable, so the module
+    // never holds a precision the searches cannot work with.
+    bool takePrecision(std::string_view text);
+    double cutToPrecision(double v) const;
+    // グラフ: the range read from the texts, the precision taken when usable,
+    // the scan and the plot. The tick steps to show, unless both texts are
+    // empty (then only the range is stored).
+    std::optional<TickSteps> graph(std::string_view startText, std::string_view endText,
+                                   std::string_view precisionText);
+    // 自動解析, from the reading of the boxes to the last message. True when
+    // it ran to its end (the fine pass completed).
+    bool automaticAnalysis(std::string_view startText, std::string_view endText, std::string_view precisionText,
+                           RootList& list);
+    TickSteps tickSteps() const { return {tickX, tickY}; }
+    void setTickSteps(TickSteps steps);
+    void setGridX(bool on) { gridX = on; }
+    void setGridY(bool on) { gridY = on; }
+    bool gridXOn() const { return gridX; }
+    bool gridYOn() const { return gridY; }
+    // True once a scan has set the tick steps and the sweep step that
+    // plotGraph draws with.
+    bool hasGraph() const;
+
+    // --- The mouse on the graph ---
+    void pressGraph(float x, float y);
+    void dragGraph(float x, float y);
+    Drag releaseGraph(float x, float y);
+    void zoom();
+    void home();
+    // Redraws and draws the leader from the point read out to its label.
+    void readOut();
+    // The root refined between the drag's ends, if F changes sign there and
+    // the refinement converged.
+    std::optional<double> manualRoot();
 
     // --- Procedures ---
     void startUp();
@@ -95,18 +198,12 @@ public:
     void showAnalysisScreen() { screenHost->showAnalysisScreen(); }
     Canvas& canvas() { return *pictureBox; }
 
-    // A point where F cannot be computed: the message, the flag, value 0.
-    double failTerm(const char* message);
-
-    // True once a scan has set the tick steps and the sweep step that
-    // plotGraph draws with.
-    bool hasGraph() const;
-
-    // refineRoot gives up after this many evaluations.
-    static constexpr int refineLimit = core::refineLimit;
-
     // F as the term table holds it now, for the functions of the core.
     core::Formula formula() const;
+
+private:
+    // A point where F cannot be computed: the message, the flag, value 0.
+    double failTerm(const char* message);
     // What the core found, written into the fields the procedures write:
     // the last point evaluated, a scan, a plot (painted on the picture box),
     // a refinement (its bracket and root; the trace is followed apart).
@@ -114,11 +211,15 @@ public:
     void takeScan(const core::Scan& scan);
     void takePlot(const core::Plot& plot);
     void takeRefinement(const core::Refinement& refinement);
+    void takeAnalysis(const core::Analysis& analysis, RootList& list);
     // The view that plotGraph draws, from the fields.
     core::PlotView plotView();
     void showMessages(const core::Messages& texts);
+    // The rubber band from the press point to (x, y): a line when the point
+    // is left of and above the press point, else a rectangle.
+    bool lineCase(double x, double y) const;
+    void drawBand(bool asLine, double x, double y, Ink ink);
 
-private:
     MessageSink* messageSink;
     ScreenHost* screenHost;
     Canvas* pictureBox;

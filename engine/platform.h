@@ -2,27 +2,9 @@
 // implements them; tests replace any one of them alone.
 #pragma once
 
-#include <cstdint>
-#include <optional>
 #include <string>
-#include <vector>
 
-struct Colour {
-    std::uint8_t red = 0;
-    std::uint8_t green = 0;
-    std::uint8_t blue = 0;
-    friend bool operator==(const Colour&, const Colour&) = default;
-};
-
-namespace colours {
-inline constexpr Colour grid{255, 255, 0};
-inline constexpr Colour frame{0, 0, 200};
-inline constexpr Colour axes{255, 0, 0};
-inline constexpr Colour white{255, 255, 255};
-}  // namespace colours
-
-// No colour means the picture box's foreground colour.
-using Ink = std::optional<Colour>;
+#include "displaylist.h"
 
 class MessageSink {
 public:
@@ -39,17 +21,6 @@ public:
     // Ends the process at once, without closing handlers.
     virtual void endProgram() = 0;
 };
-
-// One drawing operation of a picture, in user units as 32-bit floats.
-struct DrawOp {
-    enum Kind { Clear, Scale, Line, Rectangle, FilledRectangle, Point };
-    Kind kind;
-    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // a Scale's left, top, right, bottom
-    Ink ink;
-    friend bool operator==(const DrawOp&, const DrawOp&) = default;
-};
-
-using DisplayList = std::vector<DrawOp>;
 
 // The picture box of the analysis screen. Coordinates are user units as
 // 32-bit floats; the scale puts (left, top) at the top-left corner and
@@ -70,3 +41,6 @@ public:
     // A whole picture, operation by operation unless a canvas does better.
     virtual void paint(const DisplayList& ops);
 };
+
+// Hands every operation to the canvas, in order.
+void replay(const DisplayList& ops, Canvas& canvas);

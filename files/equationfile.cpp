@@ -338,7 +338,7 @@ std::optional<std::string> writeEquation(const QString& path, const Equation& eq
 }
 
 const char* loadTerms(Kalvex& k, const Equation& equation) {
-    int count = k.termCount;
+    int count = k.termTotal();
     for (const Term& term : equation.terms) {
         if (const char* refusal = termRefusal(static_cast<int>(term.shape), term.typed, count))
             return refusal;

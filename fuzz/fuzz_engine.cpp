@@ -11,6 +11,7 @@
 #include "numbertext.h"
 #include "recording.h"
 #include "rootsearch.h"
+#include "kalvexprobe.h"
 
 namespace {
 
@@ -70,65 +71,65 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RecordingCanvas canvas;
     k.attach(&sink, &host, &canvas);
 
-    k.termCount = static_cast<std::int16_t>(in.take<std::uint8_t>() % (Kalvex::maxTerms + 1));
-    for (int i = 1; i <= k.termCount; ++i) {
-        k.shape[i] = static_cast<std::int16_t>(in.take<std::uint8_t>() % 9);
-        k.coefA[i] = in.single();
-        k.coefB[i] = in.single();
-        k.expN[i] = in.single();
-        k.baseM[i] = in.single();
-        k.offsetC[i] = in.single();
-        k.constK[i] = in.single();
+    state(k).termCount = static_cast<std::int16_t>(in.take<std::uint8_t>() % (Kalvex::maxTerms + 1));
+    for (int i = 1; i <= state(k).termCount; ++i) {
+        state(k).shape[i] = static_cast<std::int16_t>(in.take<std::uint8_t>() % 9);
+        state(k).coefA[i] = in.single();
+        state(k).coefB[i] = in.single();
+        state(k).expN[i] = in.single();
+        state(k).baseM[i] = in.single();
+        state(k).offsetC[i] = in.single();
+        state(k).constK[i] = in.single();
     }
-    k.gridX = in.take<std::uint8_t>() & 1 ? "v" : "s";
-    k.gridY = in.take<std::uint8_t>() & 1 ? "v" : "";
-    k.rangeStart = in.number();
-    k.rangeEnd = in.number();
-    k.precision = std::fabs(in.number());
+    state(k).gridX = in.take<std::uint8_t>() & 1 ? "v" : "s";
+    state(k).gridY = in.take<std::uint8_t>() & 1 ? "v" : "";
+    state(k).rangeStart = in.number();
+    state(k).rangeEnd = in.number();
+    state(k).precision = std::fabs(in.number());
 
     k.scanRange();
-    if (k.sampleCount > Kalvex::maxSamples) std::abort();
+    if (state(k).sampleCount > Kalvex::maxSamples) std::abort();
 
     // Tick steps as the tick settings screen would accept them.
     const double tickX = in.number(), tickY = in.number();
     if (tickX > 0 && std::isfinite(tickX) && tickY > 0 && std::isfinite(tickY)) {
-        k.tickX = tickX;
-        k.tickY = tickY;
-        k.evalFailed = 0;
+        state(k).tickX = tickX;
+        state(k).tickY = tickY;
+        state(k).evalFailed = 0;
         k.plotGraph();
     }
 
     // A refinement over a sign change, when one is found on two points.
-    if (k.precision >= 1e-300 && std::isfinite(k.precision)) {
+    if (state(k).precision >= 1e-300 && std::isfinite(state(k).precision)) {
         const double x1 = in.number(), x2 = in.number();
-        k.evalFailed = 0;
-        k.evalX = x1;
+        state(k).evalFailed = 0;
+        state(k).evalX = x1;
         k.evaluateF();
-        const double f1 = k.evalSum;
-        k.evalX = x2;
+        const double f1 = state(k).evalSum;
+        state(k).evalX = x2;
         k.evaluateF();
-        const double f2 = k.evalSum;
-        if (k.evalFailed == 0 && Sign(f1) != Sign(f2)) {
-            k.bracketX1 = x1;
-            k.bracketF1 = f1;
-            k.bracketX2 = x2;
-            k.bracketF2 = f2;
-            k.refF1 = f1;
-            k.refF2 = f2;
-            const double before = k.rootEstimate;
+        const double f2 = state(k).evalSum;
+        if (state(k).evalFailed == 0 && Sign(f1) != Sign(f2)) {
+            state(k).bracketX1 = x1;
+            state(k).bracketF1 = f1;
+            state(k).bracketX2 = x2;
+            state(k).bracketF2 = f2;
+            state(k).refF1 = f1;
+            state(k).refF2 = f2;
+            const double before = state(k).rootEstimate;
             k.refineRoot();
-            if (k.evalFailed == 1 && k.rootEstimate != before) std::abort();
+            if (state(k).evalFailed == 1 && state(k).rootEstimate != before) std::abort();
         }
     }
 
     // The automatic analysis, from the texts of the boxes as a user types them.
     CheckingList list;
-    const double precisionBefore = k.precision;
-    k.evalFailed = 0;
+    const double precisionBefore = state(k).precision;
+    state(k).evalFailed = 0;
     rootsearch::automaticAnalysis(k, generalNumberText(in.number()), generalNumberText(in.number()),
                                   generalNumberText(in.number()), list);
     // A refused precision is never stored.
-    const bool unchanged = std::memcmp(&k.precision, &precisionBefore, sizeof precisionBefore) == 0;
-    if (!unchanged && !rootsearch::usablePrecision(k.precision)) std::abort();
+    const bool unchanged = std::memcmp(&state(k).precision, &precisionBefore, sizeof precisionBefore) == 0;
+    if (!unchanged && !rootsearch::usablePrecision(state(k).precision)) std::abort();
     return 0;
 }

@@ -27,7 +27,6 @@
 #include "registry/document.h"
 #include "pictureexport.h"
 #include "resultlist.h"
-#include "rootsearch.h"
 #include "setting/settingscreen.h"
 #include "ticks/ticksscreen.h"
 
@@ -40,7 +39,7 @@ constexpr int precisionChoices = 20;
 
 // The result list of the automatic analysis: 解リスト under its heading,
 // filled a batch at a time so that ten thousand fine hits stay quick.
-class ResultListBox : public rootsearch::RootList {
+class ResultListBox : public RootList {
 public:
     ResultListBox(ResultList& list, QLabel& heading) : list(list), heading(heading) {}
     void clearAndShow() override {
@@ -213,7 +212,7 @@ void AnalysisScreen::setFocusOrder() {
 }
 
 void AnalysisScreen::load() {
-    kalvex.precision = 0.1;
+    kalvex.setPrecision(0.1);
     for (int k = 1; k <= precisionChoices; ++k) 精度コンボ->addItem(numberText(0.1 / std::pow(10.0, k)));
     精度コンボ->setEditText(numberText(1e-7));
     // A file opened before this screen was: its range and precision.
@@ -244,7 +243,7 @@ void AnalysisScreen::formulaChanged(const QString& formula) {
 }
 
 bool AnalysisScreen::refusedWithoutTerms() {
-    if (kalvex.termCount >= 1) return false;
+    if (kalvex.termTotal() >= 1) return false;
     kalvex.showMessage(messages::enterFormula);
     return true;
 }
@@ -267,23 +266,18 @@ void AnalysisScreen::activated() {
 
 void AnalysisScreen::graphCommand() {
     if (refusedWithoutTerms()) return;
-    kalvex.rangeStart = readNumber(変域[0]->text().toStdString());
-    kalvex.rangeEnd = readNumber(変域[1]->text().toStdString());
-    if (変域[1]->text().isEmpty() && 変域[0]->text().isEmpty()) return;
-    // The graph does not use the precision: a refused one leaves the last
-    // good one in place and the graph is drawn all the same.
-    rootsearch::takePrecision(kalvex, 精度コンボ->currentText().toStdString());
-    kalvex.evalFailed = 0;
-    kalvex.scanRange();
-    軸幅[0]->setText(numberText(kalvex.tickX));
-    軸幅[1]->setText(numberText(kalvex.tickY));
+    const auto ticks = kalvex.graph(変域[0]->text().toStdString(), 変域[1]->text().toStdString(),
+                                    精度コンボ->currentText().toStdString());
+    if (!ticks) return;
+    軸幅[0]->setText(numberText(ticks->x));
+    軸幅[1]->setText(numberText(ticks->y));
 }
 
 void AnalysisScreen::automaticAnalysis() {
     if (refusedWithoutTerms()) return;
     ResultListBox results(*解リスト, *Label1);
-    rootsearch::automaticAnalysis(kalvex, 変域[0]->text().toStdString(), 変域[1]->text().toStdString(),
-                                  精度コンボ->currentText().toStdString(), results);
+    kalvex.automaticAnalysis(変域[0]->text().toStdString(), 変域[1]->text().toStdString(),
+                             精度コンボ->currentText().toStdString(), results);
 }
 
 void AnalysisScreen::calculationCommand() {

@@ -18,6 +18,7 @@ struct PictureTarget {
 };
 
 class Kalvex;
+struct Drag;
 class ScreenRegistry;
 class PictureBox;
 class ResultList;
@@ -115,19 +116,9 @@ private:
     void pressOnGraph(float x, float y);
     void moveOnGraph(float x, float y);
     void releaseOnGraph(float x, float y);
-    void zoom();
-    void home();
-    void readOut();
-    void manualRoot();
-    // The rubber band's shape for a mouse point: a line when the point is
-    // left of and above the press point, else a rectangle.
-    bool lineCase(double x, double y) const;
-    // That shape from the press point to (x, y).
-    void drawBand(bool asLine, double x, double y, Ink ink);
+    void readOut(const Drag& drag);
+    void manualRoot(const Drag& drag);
 
     Kalvex& kalvex;
     ScreenRegistry& registry;
-    // The last mouse position of the drag under way, where the next move
-    // erases the band from.
-    double lastMouseX = 0, lastMouseY = 0;
 };

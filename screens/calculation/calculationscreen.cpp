@@ -15,7 +15,6 @@
 #include "platform/picturebox.h"
 #include "registry/screenregistry.h"
 #include "platform/twips.h"
-#include "pointvalue.h"
 
 namespace {
 
@@ -63,29 +62,29 @@ void CalculationScreen::createControls() {
 
 void CalculationScreen::計算Click() {
     registry.analysis().hidePointLabels();
-    kalvex.calcX = readNumber(x値->text().toStdString());
-
-    if (pointValue(kalvex, kalvex.calcX, PointRule::calculationScreen) != PointEnd::value) return;
-    kalvex.calcY = kalvex.evalSum;
-    setCaption(解, generalNumberText(kalvex.evalSum));
+    const double x = readNumber(x値->text().toStdString());
+    const PointValue point = kalvex.calculate(x);
+    if (point.end != PointEnd::value) return;
+    setCaption(解, generalNumberText(point.value));
 
     // Without a graph there is no picture to mark the point on, and an x
     // beyond the doubles ("1e999") has no place on any picture.
-    if (kalvex.hasGraph() && std::isfinite(kalvex.calcX)) markPoint();
+    if (kalvex.hasGraph() && std::isfinite(x)) markPoint();
 }
 
 void CalculationScreen::markPoint() {
     // A picture that could not be drawn at all has had its message; the
     // point goes on no other.
     if (kalvex.plotGraph() == PlotEnd::refused) return;
-    const float x = toSingle(kalvex.calcX);
-    const float y = toSingle(kalvex.calcY);
+    const double calcX = kalvex.calculatedX(), calcY = kalvex.calculatedY();
+    const float x = toSingle(calcX);
+    const float y = toSingle(calcY);
     Canvas& canvas = kalvex.canvas();
     canvas.line(x, 0, x, y, std::nullopt);
     canvas.line(x, y, 0, y, std::nullopt);
     // Asked again: the redraw may have had to create the analysis screen.
-    registry.analysis().markPoint(x, y, QString::fromStdString(generalNumberText(kalvex.calcX)),
-                                  QString::fromStdString("Y= " + generalNumberText(kalvex.calcY)));
+    registry.analysis().markPoint(x, y, QString::fromStdString(generalNumberText(calcX)),
+                                  QString::fromStdString("Y= " + generalNumberText(calcY)));
 
     // The redraw brought the analysis screen forward; this one goes back on top.
     ScreenRegistry::present(*this);

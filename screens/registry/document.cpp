@@ -67,20 +67,7 @@ Document::Document(Kalvex& kalvex, ScreenRegistry& registry) : kalvex(kalvex), r
 
 Equation Document::current() const {
     Equation e;
-    for (int slot = 1; slot <= std::clamp<int>(kalvex.termCount, 0, Kalvex::maxTerms); ++slot) {
-        Shape shape;
-        if (!shapeOf(kalvex.shape[slot], shape)) continue;
-        Term t;
-        t.shape = shape;
-        t.a = kalvex.coefA[slot];
-        t.b = kalvex.coefB[slot];
-        t.n = kalvex.expN[slot];
-        t.m = kalvex.baseM[slot];
-        t.c = kalvex.offsetC[slot];
-        t.k = kalvex.constK[slot];
-        t.typed = kalvex.termBoxes[slot];
-        e.terms.push_back(t);
-    }
+    e.terms = kalvex.terms();
     if (const AnalysisScreen* analysis = registry.analysisIfOpen()) {
         analysis->analysisTexts(e);
     } else if (pendingAnalysis) {
@@ -100,7 +87,7 @@ bool Document::modified() const {
     return saved && serializeEquation(asShown(current())) != serializeEquation(asShown(*saved));
 }
 
-bool Document::untitledWork() const { return filePath.isEmpty() && kalvex.termCount > 0; }
+bool Document::untitledWork() const { return filePath.isEmpty() && kalvex.termTotal() > 0; }
 
 bool Document::newEquation() {
     if (!mayDiscard(true)) return false;

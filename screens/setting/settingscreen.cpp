@@ -30,8 +30,6 @@
 #include "registry/screenregistry.h"
 #include "platform/twips.h"
 #include "registry/document.h"
-#include "terms.h"
-#include "pointvalue.h"
 #include "termtext.h"
 
 namespace {
@@ -222,7 +220,7 @@ void SettingScreen::createFormulaRow(QWidget* client) {
         f[i]->setFont(designFont(msPGothic, 12));
         // The shape already chosen is no new choice: what is typed stays.
         connect(f[i], &QRadioButton::clicked, this, [this, i] {
-            if (kalvex.selectedShape != i + 1) chooseShape(i);
+            if (kalvex.chosenShape() != i + 1) chooseShape(i);
         });
     }
 
@@ -321,7 +319,7 @@ void SettingScreen::load() {
 }
 
 void SettingScreen::chooseShape(int index) {
-    kalvex.selectedShape = static_cast<std::int16_t>(index + 1);
+    kalvex.selectShape(index + 1);
 
     // What every shape starts from; the text of tein survives.
     for (QLineEdit* box : {入力[0], 入力[1], 入力[2], 頭, 定数}) box->clear();
@@ -335,7 +333,7 @@ void SettingScreen::chooseShape(int index) {
     掛けるラベル->hide();
     ベキラベル->hide();
 
-    switch (kalvex.selectedShape) {
+    switch (index + 1) {
         case 1:
             moveLeft(枠[1], rowStart);
             for (QWidget* w : std::initializer_list<QWidget*>{枠[0], Frame4[2], 括弧[0], 括弧[1], たす, 関数})
@@ -372,43 +370,43 @@ TermBoxes SettingScreen::typedBoxes() const {
 }
 
 void SettingScreen::addTerm() {
-    const TermBoxes boxes = typedBoxes();
-    if (const char* refusal = termRefusal(kalvex.selectedShape, boxes, kalvex.termCount)) {
+    if (const char* refusal = kalvex.addTerm(typedBoxes())) {
         kalvex.showMessage(refusal);
         return;
     }
-    Shape shape;
-    shapeOf(kalvex.selectedShape, shape);  // a refused code never gets here
-    kalvex.appendTerm(termFrom(shape, boxes));
     showAddedTerm();
     emit termsChanged();
 }
 
 void SettingScreen::showAddedTerm() {
-    const int slot = kalvex.termCount;
+    const int slot = kalvex.termTotal();
     数->setText(QString::number(slot));
-    リスト->addItem(QString::fromStdString(listEntry(kalvex.termText[slot])));
-    siki->setText(QString::fromStdString(kalvex.formulaText));
-    siki->adjustSize();
+    リスト->addItem(QString::fromStdString(listEntry(kalvex.termTextOf(slot))));
+    showFormula();
     削除->setEnabled(true);
     refillShapeList();
 }
 
+void SettingScreen::showFormula() {
+    siki->setText(QString::fromStdString(kalvex.formulaLine()));
+    siki->adjustSize();
+}
+
 // As if the table had been emptied and each term added with 追加.
 void SettingScreen::setTerms(const std::vector<Term>& terms) {
-    kalvex.termCount = 0;
-    kalvex.formulaText.clear();
+    kalvex.replaceTerms(terms);
     リスト->clear();
-    数->setText(QString::number(0));
-    siki->setText(QString::fromUtf8("F(x)="));
-    siki->adjustSize();
-    削除->setEnabled(false);
-    refillShapeList();
-    for (const Term& term : terms) {
-        if (kalvex.termCount >= Kalvex::maxTerms) break;
-        kalvex.appendTerm(term);
-        showAddedTerm();
+    for (int slot = 1; slot <= kalvex.termTotal(); ++slot)
+        リスト->addItem(QString::fromStdString(listEntry(kalvex.termTextOf(slot))));
+    数->setText(QString::number(kalvex.termTotal()));
+    if (kalvex.termTotal() == 0) {
+        siki->setText(QString::fromUtf8("F(x)="));
+        siki->adjustSize();
+    } else {
+        showFormula();
     }
+    削除->setEnabled(kalvex.termTotal() > 0);
+    refillShapeList();
     emit termsChanged();
 }
 
@@ -431,25 +429,9 @@ void SettingScreen::deleteTerm() {
 
     std::vector<std::string> entries;
     for (int p = 0; p < リスト->count(); ++p) entries.push_back(リスト->item(p)->text().toStdString());
-    kalvex.formulaText = formulaFromList(entries);
-    siki->setText(QString::fromStdString(kalvex.formulaText));
-    siki->adjustSize();
-    kalvex.termCount = static_cast<std::int16_t>(リスト->count());
-
-    if (removed >= 0) {
-        for (int l = removed + 1; l <= before - 1; ++l) {
-            kalvex.coefA[l] = kalvex.coefA[l + 1];
-            kalvex.coefB[l] = kalvex.coefB[l + 1];
-            kalvex.expN[l] = kalvex.expN[l + 1];
-            kalvex.offsetC[l] = kalvex.offsetC[l + 1];
-            kalvex.constK[l] = kalvex.constK[l + 1];
-            kalvex.baseM[l] = kalvex.baseM[l + 1];
-            kalvex.shape[l] = kalvex.shape[l + 1];
-            kalvex.termText[l] = kalvex.termText[l + 1];
-            kalvex.termBoxes[l] = kalvex.termBoxes[l + 1];
-        }
-    }
-    if (kalvex.termCount != before) refillShapeList();
+    kalvex.removeTerm(removed, entries);
+    showFormula();
+    if (kalvex.termTotal() != before) refillShapeList();
     if (removed >= 0) emit termsChanged();
 }
 
@@ -509,19 +491,18 @@ void SettingScreen::refillRecentFiles() {
 
 void SettingScreen::refillShapeList() {
     形状->clear();
-    for (int i = 1; i <= kalvex.termCount; ++i) 形状->addItem(QString::number(kalvex.shape[i]));
+    for (int code : kalvex.shapeCodes()) 形状->addItem(QString::number(code));
 }
 
 void SettingScreen::estimate() {
     式->clear();
     const double x = readNumber(x値->text().toStdString());
-    const PointEnd end = pointValue(kalvex, x, PointRule::estimatePanel);
-    if (end == PointEnd::xRefused) return;
+    const PointValue point = kalvex.pointValue(x, PointRule::estimatePanel);
+    if (point.end == PointEnd::xRefused) return;
     // The shapes are listed once the loop has passed every term, even when
     // the sum then has no value.
-    for (int i = 1; i <= std::clamp<int>(kalvex.termCount, 0, Kalvex::maxTerms); ++i)
-        式->addItem(QString::number(kalvex.shape[i]));
-    if (end == PointEnd::value) 解->setText(QString::fromStdString(generalNumberText(kalvex.evalSum)));
+    for (int code : kalvex.shapeCodes()) 式->addItem(QString::number(code));
+    if (point.end == PointEnd::value) 解->setText(QString::fromStdString(generalNumberText(point.value)));
 }
 
 QString SettingScreen::formulaCaption() const { return siki->text(); }
@@ -537,7 +518,7 @@ void SettingScreen::toolbarButton(const QString& key) {
 }
 
 void SettingScreen::openAnalysis() {
-    if (kalvex.termCount >= 1) {
+    if (kalvex.termTotal() >= 1) {
         ScreenRegistry::present(registry.analysis());
     } else {
         kalvex.showMessage(messages::enterFormula);

@@ -110,6 +110,7 @@ private:
     void addTerm();
     TermBoxes typedBoxes() const;
     void showAddedTerm();
+    void showFormula();
     void createFileMenu();
     void refillRecentFiles();
     QAction* recentSeparator = nullptr;

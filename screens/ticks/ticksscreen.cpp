@@ -103,20 +103,19 @@ void TicksScreen::createControls() {
 }
 
 void TicksScreen::load() {
-    x間隔->setText(QString::fromStdString(signedNumberText(kalvex.tickX)));
-    Y間隔->setText(QString::fromStdString(signedNumberText(kalvex.tickY)));
+    const TickSteps steps = kalvex.tickSteps();
+    x間隔->setText(QString::fromStdString(signedNumberText(steps.x)));
+    Y間隔->setText(QString::fromStdString(signedNumberText(steps.y)));
     x表示[0]->setChecked(true);
     Y表示[0]->setChecked(true);
 }
 
 void TicksScreen::x表示Click(int index) {
-    if (index == 0) kalvex.gridX = "v";
-    if (index == 1) kalvex.gridX = "s";
+    if (index == 0 || index == 1) kalvex.setGridX(index == 0);
 }
 
 void TicksScreen::Y表示Click(int index) {
-    if (index == 0) kalvex.gridY = "v";
-    if (index == 1) kalvex.gridY = "s";
+    if (index == 0 || index == 1) kalvex.setGridY(index == 0);
 }
 
 void TicksScreen::設定ボタンClick() {
@@ -128,9 +127,8 @@ void TicksScreen::設定ボタンClick() {
         kalvex.showMessage(messages::tickStepPositive);
         return;
     }
-    kalvex.tickX = stepX;
-    kalvex.tickY = stepY;
+    kalvex.setTickSteps({stepX, stepY});
 
-    registry.analysis().showTickLabels(kalvex.gridX == "v", kalvex.gridY == "v");
+    registry.analysis().showTickLabels(kalvex.gridXOn(), kalvex.gridYOn());
     kalvex.plotGraph();
 }

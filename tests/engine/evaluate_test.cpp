@@ -1,12 +1,13 @@
 #include <limits>
 
 #include "enginefixture.h"
+#include "kalvexprobe.h"
 
 using Evaluation = EngineTest;
 
 TEST_F(Evaluation, NoTermsGiveZero) {
     EXPECT_EQ(at(3), 0);
-    EXPECT_EQ(k.evalFailed, 0);
+    EXPECT_EQ(state(k).evalFailed, 0);
 }
 
 TEST_F(Evaluation, SumsTermsInSlotOrder) {
@@ -15,8 +16,8 @@ TEST_F(Evaluation, SumsTermsInSlotOrder) {
     EXPECT_EQ(at(2), 0);
     EXPECT_EQ(at(3), 5);
     EXPECT_EQ(at(-3), 5);
-    EXPECT_EQ(k.termValue[1], 9);
-    EXPECT_EQ(k.termValue[2], -4);
+    EXPECT_EQ(state(k).termValue[1], 9);
+    EXPECT_EQ(state(k).termValue[2], -4);
 }
 
 TEST_F(Evaluation, ConstantIsTheWidenedSingle) {
@@ -28,11 +29,11 @@ TEST_F(Evaluation, FailingLogarithmCountsZeroAndTheFlagStays) {
     add(log(1, 1, 1, 0));
     add(constant(2));
     EXPECT_EQ(at(-1), 2);
-    EXPECT_EQ(k.evalFailed, 1);
-    EXPECT_EQ(k.termValue[1], 0);
+    EXPECT_EQ(state(k).evalFailed, 1);
+    EXPECT_EQ(state(k).termValue[1], 0);
     EXPECT_EQ(sink.shown, std::vector<std::string>{messages::logArgument});
     EXPECT_EQ(at(1), 2);
-    EXPECT_EQ(k.evalFailed, 1);  // the evaluation never clears it
+    EXPECT_EQ(state(k).evalFailed, 1);  // the evaluation never clears it
     EXPECT_EQ(sink.shown.size(), 1u);
 }
 
@@ -45,9 +46,9 @@ TEST_F(Evaluation, TwoFailingLogarithmsShowTheMessageTwice) {
 
 TEST_F(Evaluation, UnknownShapeKeepsItsLastValue) {
     add(power(1, 1));
-    k.termValue[1] = 0;
-    k.shape[1] = 9;
-    k.termValue[1] = 42;
+    state(k).termValue[1] = 0;
+    state(k).shape[1] = 9;
+    state(k).termValue[1] = 42;
     EXPECT_EQ(at(5), 42);
 }
 
@@ -56,16 +57,16 @@ TEST_F(Evaluation, OverflowingSumFailsAndKeepsTheSum) {
     add(power(1.0f, 2));
     add(power(1.0f, 2));
     at(1e154);
-    EXPECT_EQ(k.evalFailed, 1);
-    EXPECT_EQ(k.evalSum, std::numeric_limits<double>::infinity());
+    EXPECT_EQ(state(k).evalFailed, 1);
+    EXPECT_EQ(state(k).evalSum, std::numeric_limits<double>::infinity());
     EXPECT_EQ(sink.shown, std::vector<std::string>{messages::notComputableValue});
 }
 
 TEST_F(Evaluation, StartUpClearsCountAndFlagAndShowsTheSettingScreen) {
-    k.termCount = 3;
-    k.evalFailed = 1;
+    state(k).termCount = 3;
+    state(k).evalFailed = 1;
     k.startUp();
-    EXPECT_EQ(k.termCount, 0);
-    EXPECT_EQ(k.evalFailed, 0);
+    EXPECT_EQ(state(k).termCount, 0);
+    EXPECT_EQ(state(k).evalFailed, 0);
     EXPECT_EQ(host.settingShows, 1);
 }

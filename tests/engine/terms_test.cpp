@@ -3,6 +3,7 @@
 
 #include "enginefixture.h"
 #include "terms.h"
+#include "kalvexprobe.h"
 
 using TermFunctions = EngineTest;
 
@@ -10,7 +11,7 @@ TEST_F(TermFunctions, PowersOfZeroAndNegativeBases) {
     EXPECT_EQ(termPower(k, 0, 3, 0), 3);  // 0^0 is 1
     EXPECT_EQ(termPower(k, -2, 1, 2), 4);
     EXPECT_EQ(termPower(k, -2, 1, 3), -8);
-    EXPECT_EQ(k.evalFailed, 0);
+    EXPECT_EQ(state(k).evalFailed, 0);
     EXPECT_TRUE(sink.shown.empty());
 }
 
@@ -25,7 +26,7 @@ TEST_F(TermFunctions, ParametersAreWidenedSingles) {
 
 TEST_F(TermFunctions, LogarithmOfZeroOrLessFailsWithItsMessage) {
     EXPECT_EQ(termLog(k, 1, 1, 1, 1, -1), 0);  // argument exactly 0
-    EXPECT_EQ(k.evalFailed, 1);
+    EXPECT_EQ(state(k).evalFailed, 1);
     EXPECT_EQ(termLog(k, -1, 1, 1, 1, 0), 0);
     EXPECT_EQ(sink.shown, (std::vector<std::string>{messages::logArgument, messages::logArgument}));
 }
@@ -45,7 +46,7 @@ TEST_F(TermFunctions, ValuesThatAreNotFiniteFailLikeTheLogarithm) {
         {"log of infinity", termLog(k, 1e300, 1, 1, 2, 0)},
     };
     for (const Case& c : cases) EXPECT_EQ(c.value, 0) << c.what;
-    EXPECT_EQ(k.evalFailed, 1);
+    EXPECT_EQ(state(k).evalFailed, 1);
     EXPECT_EQ(sink.shown, std::vector<std::string>(std::size(cases), messages::notComputableValue));
 }
 

@@ -13,6 +13,7 @@
 #include "analysis/resultlist.h"
 #include "fixture.h"
 #include "platform/picturebox.h"
+#include "kalvexprobe.h"
 
 // Readable failures for Qt texts.
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
@@ -23,13 +24,13 @@ protected:
     PictureBox& box() { return *screen().図; }
 
     void addTerm(int shape, float a, float b, float n, float c, float k = 0) {
-        const int s = ++kalvex.termCount;
-        kalvex.shape[s] = static_cast<std::int16_t>(shape);
-        kalvex.coefA[s] = a;
-        kalvex.coefB[s] = b;
-        kalvex.expN[s] = n;
-        kalvex.offsetC[s] = c;
-        kalvex.constK[s] = k;
+        const int s = ++state(kalvex).termCount;
+        state(kalvex).shape[s] = static_cast<std::int16_t>(shape);
+        state(kalvex).coefA[s] = a;
+        state(kalvex).coefB[s] = b;
+        state(kalvex).expN[s] = n;
+        state(kalvex).offsetC[s] = c;
+        state(kalvex).constK[s] = k;
     }
     // F(x) = x² − 2: b = 1, n = 2 of shape 1 and k = −2 of shape 7.
     void squareMinusTwo() {

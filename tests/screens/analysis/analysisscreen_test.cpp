@@ -15,6 +15,7 @@
 #include "platform/twips.h"
 #include "setting/settingscreen.h"
 #include "ticks/ticksscreen.h"
+#include "kalvexprobe.h"
 
 using Layout = AnalysisTest;
 using Graph = AnalysisTest;
@@ -142,9 +143,9 @@ TEST_F(Layout, FocusStartsInTheStartBoxAndFollowsTheDesignedOrder) {
 }
 
 TEST_F(Layout, LoadSetsPrecisionAndFillsTheCombo) {
-    kalvex.precision = 0.5;
+    state(kalvex).precision = 0.5;
     AnalysisScreen& s = screen();
-    EXPECT_EQ(kalvex.precision, 0.1);
+    EXPECT_EQ(state(kalvex).precision, 0.1);
     ASSERT_EQ(s.精度コンボ->count(), 20);
     EXPECT_EQ(s.精度コンボ->itemText(0), "0.01");
     EXPECT_EQ(s.精度コンボ->itemText(1), "0.001");
@@ -165,9 +166,9 @@ TEST_F(Layout, ClosingUnloadsAndTheNextShowLoadsAgain) {
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(registry->analysisIfOpen(), nullptr);
-    kalvex.precision = 0.5;
+    state(kalvex).precision = 0.5;
     EXPECT_TRUE(screen().変域[0]->text().isEmpty());
-    EXPECT_EQ(kalvex.precision, 0.1);
+    EXPECT_EQ(state(kalvex).precision, 0.1);
 }
 
 TEST_F(Layout, EveryActivationCopiesTheFormula) {
@@ -189,9 +190,9 @@ TEST_F(Layout, EveryActivationCopiesTheFormula) {
 TEST_F(Graph, EmptyStartCountsAsZeroAndTheTicksAreShown) {
     squareMinusTwo();
     graph("", "5");
-    EXPECT_EQ(kalvex.rangeStart, 0);
-    EXPECT_EQ(kalvex.rangeEnd, 5);
-    EXPECT_EQ(kalvex.precision, 1e-7);  // the combo is read by the graph command
+    EXPECT_EQ(state(kalvex).rangeStart, 0);
+    EXPECT_EQ(state(kalvex).rangeEnd, 5);
+    EXPECT_EQ(state(kalvex).precision, 1e-7);  // the combo is read by the graph command
     EXPECT_EQ(screen().軸幅[0]->text(), "0.1");
     EXPECT_EQ(screen().軸幅[1]->text(), "1");  // F runs from -2 to 23
     EXPECT_TRUE(screen().isVisible());
@@ -203,13 +204,13 @@ TEST_F(Graph, BothBoxesEmptyDoNothingButStoreZeroes) {
     squareMinusTwo();
     graph("-3", "3");
     typePrecision("0.5");
-    kalvex.rangeStart = 9;
-    const long before = kalvex.evaluations;
+    state(kalvex).rangeStart = 9;
+    state(kalvex).evalX = 12.5;  // any evaluation moves it
     graph("", "");
-    EXPECT_EQ(kalvex.rangeStart, 0);
-    EXPECT_EQ(kalvex.rangeEnd, 0);
-    EXPECT_EQ(kalvex.precision, 1e-7);
-    EXPECT_EQ(kalvex.evaluations, before);
+    EXPECT_EQ(state(kalvex).rangeStart, 0);
+    EXPECT_EQ(state(kalvex).rangeEnd, 0);
+    EXPECT_EQ(state(kalvex).precision, 1e-7);
+    EXPECT_EQ(state(kalvex).evalX, 12.5);
     EXPECT_EQ(screen().軸幅[0]->text(), "0.1");
     EXPECT_TRUE(takeMessages().empty());
 }
@@ -236,12 +237,12 @@ TEST_F(Graph, TypedPrecisionIsUsedAndARefusedOneKeepsTheLastGoodOne) {
     squareMinusTwo();
     typePrecision("0.5");
     graph("-3", "3");
-    EXPECT_EQ(kalvex.precision, 0.5);
+    EXPECT_EQ(state(kalvex).precision, 0.5);
     for (const char* refused : {"0", "-1", "abc", "1e-400"}) {
         typePrecision(refused);
-        kalvex.tickX = 0;
+        state(kalvex).tickX = 0;
         graph("-3", "3");
-        EXPECT_EQ(kalvex.precision, 0.5) << refused;
+        EXPECT_EQ(state(kalvex).precision, 0.5) << refused;
         EXPECT_TRUE(kalvex.hasGraph()) << refused;  // drawn all the same
     }
     EXPECT_TRUE(takeMessages().empty());
@@ -384,7 +385,7 @@ TEST_F(AutoAnalysis, FailuresKeepTheListAsTheirStepLeavesIt) {
     squareMinusTwo();
     analyse("-3", "3", "1E-07");
     ASSERT_EQ(listed().size(), 2);
-    kalvex.termCount = 0;
+    state(kalvex).termCount = 0;
 
     // In the scan: the list stays, with its old entries.
     addTerm(4, 1, 1, 1, 0);  // ln x
@@ -403,7 +404,7 @@ TEST_F(AutoAnalysis, RefusedPrecisionSaysSoAndDrawsNothing) {
     squareMinusTwo();
     analyse("-3", "3", "0");
     EXPECT_EQ(takeMessages(), Texts{messages::precisionPositive});
-    EXPECT_EQ(kalvex.precision, 0.1);
+    EXPECT_EQ(state(kalvex).precision, 0.1);
     EXPECT_FALSE(kalvex.hasGraph());
     EXPECT_TRUE(screen().解リスト->isHidden());
 }

@@ -7,6 +7,7 @@
 
 #include "analysisfixture.h"
 #include "messages.h"
+#include "kalvexprobe.h"
 
 using Texts = std::vector<std::string>;
 
@@ -15,7 +16,7 @@ protected:
     void SetUp() override {
         squareMinusTwo();
         graph("-3", "3");  // the combo's 1E-07 becomes the precision
-        ASSERT_EQ(kalvex.precision, 1e-7);
+        ASSERT_EQ(state(kalvex).precision, 1e-7);
     }
     void press(float x, float y) { emit box().pressed(x, y); }
     void move(float x, float y) { emit box().moved(x, y); }
@@ -40,9 +41,9 @@ TEST_F(Mouse, IgnoredUntilAGraphExists) {
     emit other.pressed(1, 1);
     emit other.moved(2, 0);
     emit other.released(2, 0);
-    EXPECT_EQ(fresh.dragState, 0);
-    EXPECT_EQ(fresh.pressX, 0);
-    EXPECT_EQ(fresh.releaseX, 0);
+    EXPECT_EQ(state(fresh).dragState, 0);
+    EXPECT_EQ(state(fresh).pressX, 0);
+    EXPECT_EQ(state(fresh).releaseX, 0);
     EXPECT_TRUE(sink.shown.empty());
     EXPECT_EQ(other.picture(), blank);
 }
@@ -53,15 +54,15 @@ TEST_F(Mouse, ManualRootIsLabelledAtThePressPoint) {
     ASSERT_TRUE(label->isVisible());
     EXPECT_EQ(label->text(), "1.4142135");
     EXPECT_EQ(label->pos(), pixelOf(1.6f, 0.5f));
-    EXPECT_NEAR(kalvex.rootEstimate, std::sqrt(2.0), 1e-7);
-    EXPECT_EQ(kalvex.dragState, 0);
+    EXPECT_NEAR(state(kalvex).rootEstimate, std::sqrt(2.0), 1e-7);
+    EXPECT_EQ(state(kalvex).dragState, 0);
     EXPECT_TRUE(takeMessages().empty());
 
     // The leader from the root to the label's lower-left corner, then along its lower edge.
     const QSizeF size = box().userSize(label);
     const double bottom = 0.5f - size.height();
     EXPECT_GT(size.height(), 0);
-    EXPECT_TRUE(colourNear(picture(), pixelOf((kalvex.rootEstimate + 1.6f) / 2, bottom / 2), ink()));
+    EXPECT_TRUE(colourNear(picture(), pixelOf((state(kalvex).rootEstimate + 1.6f) / 2, bottom / 2), ink()));
     EXPECT_TRUE(colourNear(picture(), pixelOf(1.6f + size.width() / 2, bottom), ink(), 0));
     EXPECT_EQ(pixelOf(1.6f, bottom).y(), label->geometry().bottom() + 1);  // beside the label, not under it
 
@@ -83,7 +84,7 @@ TEST_F(Mouse, ManualRootCutsWithTheStoredPrecisionNotTheCombo) {
     typePrecision("0.1");
     drag(1.6f, 0.5f, 1.2f, -0.5f);
     EXPECT_EQ(screen().手動解->text(), "1.4142135");
-    EXPECT_EQ(kalvex.precision, 1e-7);
+    EXPECT_EQ(state(kalvex).precision, 1e-7);
 }
 
 // The press whites out the last drag's rectangle, redraws the view, then
@@ -130,51 +131,51 @@ TEST_F(Mouse, ReadoutShowsTheRoundedPressPointAtTheRelease) {
 
 TEST_F(Mouse, ZoomThenHomeRestoresTheWholeRangeWithFreshTicks) {
     drag(-1, 1, 1, -1);
-    EXPECT_EQ(kalvex.viewXMin, -1);
-    EXPECT_EQ(kalvex.viewXMax, 1);
-    EXPECT_EQ(kalvex.viewYMin, -1);
-    EXPECT_EQ(kalvex.viewYMax, 1);
-    EXPECT_NEAR(kalvex.plotLeft, -1.2, 1e-9);
-    EXPECT_EQ(kalvex.rangeStart, -3);
+    EXPECT_EQ(state(kalvex).viewXMin, -1);
+    EXPECT_EQ(state(kalvex).viewXMax, 1);
+    EXPECT_EQ(state(kalvex).viewYMin, -1);
+    EXPECT_EQ(state(kalvex).viewYMax, 1);
+    EXPECT_NEAR(state(kalvex).plotLeft, -1.2, 1e-9);
+    EXPECT_EQ(state(kalvex).rangeStart, -3);
     // The curve now crosses the picture far more steeply.
     EXPECT_TRUE(colourNear(picture(), pixelOf(0.5, -1.75 + 1), ink()) == false);
     EXPECT_TRUE(colourNear(picture(), pixelOf(1.2, 1.2 * 1.2 - 2), ink(), 2));
 
-    kalvex.tickX = 0.5;  // as the tick settings screen may leave it
+    state(kalvex).tickX = 0.5;  // as the tick settings screen may leave it
     drag(-0.5f, -0.5f, 0.5f, 0.5f);
-    EXPECT_EQ(kalvex.viewXMin, -3);
-    EXPECT_EQ(kalvex.viewXMax, 3);
-    EXPECT_EQ(kalvex.tickX, 0.1);
-    EXPECT_NEAR(kalvex.plotLeft, -3.2, 1e-9);
+    EXPECT_EQ(state(kalvex).viewXMin, -3);
+    EXPECT_EQ(state(kalvex).viewXMax, 3);
+    EXPECT_EQ(state(kalvex).tickX, 0.1);
+    EXPECT_NEAR(state(kalvex).plotLeft, -3.2, 1e-9);
     EXPECT_TRUE(colourNear(picture(), pixelOf(2.5, 4.25), ink()));
 }
 
 TEST_F(Mouse, TheSecondReleaseOfADoubleClickRepeatsTheLastAction) {
     drag(-1, 1, 1, -1);
-    kalvex.viewXMin = -3;
-    kalvex.viewXMax = 3;
+    state(kalvex).viewXMin = -3;
+    state(kalvex).viewXMax = 3;
     release(2, 2);  // no press before it
-    EXPECT_EQ(kalvex.viewXMin, -1);
-    EXPECT_EQ(kalvex.viewXMax, 1);
-    EXPECT_EQ(kalvex.releaseX, 1);  // the stored points are the drag's
+    EXPECT_EQ(state(kalvex).viewXMin, -1);
+    EXPECT_EQ(state(kalvex).viewXMax, 1);
+    EXPECT_EQ(state(kalvex).releaseX, 1);  // the stored points are the drag's
 
     // As the window system delivers it: the double click's press is no press.
     const QPoint a = pixelOf(-2, 4), b = pixelOf(-1, 2);
     QTest::mousePress(&box(), Qt::LeftButton, Qt::NoModifier, a);
     QTest::mouseMove(&box(), b);
     QTest::mouseRelease(&box(), Qt::LeftButton, Qt::NoModifier, b);
-    const double zoomedLeft = kalvex.viewXMin;
+    const double zoomedLeft = state(kalvex).viewXMin;
     EXPECT_NEAR(zoomedLeft, -2, 0.01);
-    kalvex.viewXMin = -3;
+    state(kalvex).viewXMin = -3;
     QTest::mouseEvent(QTest::MouseDClick, &box(), Qt::LeftButton, Qt::NoModifier, b);
     QTest::mouseRelease(&box(), Qt::LeftButton, Qt::NoModifier, b);
-    EXPECT_EQ(kalvex.viewXMin, zoomedLeft);
+    EXPECT_EQ(state(kalvex).viewXMin, zoomedLeft);
 }
 
 TEST_F(Mouse, RubberBandFollowsTheMouseAndLeavesWhiteTraces) {
     const QColor white(255, 255, 255);
     press(-2, 4);
-    EXPECT_EQ(kalvex.dragState, -1);
+    EXPECT_EQ(state(kalvex).dragState, -1);
     EXPECT_TRUE(colourNear(picture(), pixelOf(-2, 4), ink(), 0));  // the press point
     move(0, 2);                                                    // right and down: a rectangle
     EXPECT_TRUE(colourNear(picture(), pixelOf(-1, 4), ink()));
@@ -202,7 +203,7 @@ TEST_F(Mouse, MovesWithoutAPressDrawNothing) {
 // drag stays under way, and the band follows the mouse with no button held.
 TEST_F(Mouse, ADragWhoseReleaseWasLostFollowsTheMouseWithoutAButton) {
     press(-2, 4);
-    ASSERT_EQ(kalvex.dragState, -1);
+    ASSERT_EQ(state(kalvex).dragState, -1);
     QTest::mouseMove(&box(), pixelOf(0, 2));
     EXPECT_TRUE(colourNear(picture(), pixelOf(-1, 4), ink()));
     EXPECT_TRUE(colourNear(picture(), pixelOf(-1, 2), ink()));
@@ -216,14 +217,14 @@ TEST_F(Mouse, ADragWhoseReleaseWasLostFollowsTheMouseWithoutAButton) {
 TEST_F(Mouse, PressAndReleaseAtOnePointDoNothingButLeaveTheDot) {
     press(-2, 4);
     release(-2, 4);
-    EXPECT_EQ(kalvex.viewXMin, -3);
+    EXPECT_EQ(state(kalvex).viewXMin, -3);
     EXPECT_FALSE(screen().手動解->isVisible());
     EXPECT_FALSE(screen().itixy->isVisible());
     EXPECT_TRUE(colourNear(picture(), pixelOf(-2, 4), ink(), 0));
 }
 
 TEST_F(Mouse, AFlagLeftFromEarlierStopsEachPressRedraw) {
-    kalvex.evalFailed = 1;
+    state(kalvex).evalFailed = 1;
     press(-2, 4);
     EXPECT_EQ(takeMessages(), Texts{messages::notComputableReached});
     release(-2, 4);
@@ -231,7 +232,7 @@ TEST_F(Mouse, AFlagLeftFromEarlierStopsEachPressRedraw) {
 
 TEST_F(Mouse, ReadoutOnAMirroredScale) {
     graph("3", "-3");
-    ASSERT_GT(kalvex.plotLeft, kalvex.plotRight);
+    ASSERT_GT(state(kalvex).plotLeft, state(kalvex).plotRight);
     // Left in user units is right on the screen.
     const QPoint from = pixelOf(2, 1), to = pixelOf(1.5, 2);
     ASSERT_GT(to.x(), from.x());

@@ -1,5 +1,6 @@
 // The graph checked as the user sees it: pixels of 図 after the graph command.
 #include "analysisfixture.h"
+#include "kalvexprobe.h"
 
 namespace {
 
@@ -46,27 +47,27 @@ TEST_F(Picture, RedAxesBlueFrameAndTheBlackCurve) {
 
 TEST_F(Picture, GridLinesOnlyForTheAxesSwitchedOn) {
     // x = -2.5 is a tick, -2.45 lies between two; likewise y = 3 and 3.05.
-    kalvex.gridX = "v";
+    state(kalvex).gridX = true;
     graph("-3", "3");
     QImage image = picture();
     EXPECT_TRUE(colourNear(image, pixelOf(-2.5, 3.05), yellow));
     EXPECT_FALSE(colourNear(image, pixelOf(-2.45, 3.0), yellow));
 
-    kalvex.gridX = "";
-    kalvex.gridY = "v";
+    state(kalvex).gridX = false;
+    state(kalvex).gridY = true;
     graph("-3", "3");
     image = picture();
     EXPECT_FALSE(colourNear(image, pixelOf(-2.5, 3.05), yellow));
     EXPECT_TRUE(colourNear(image, pixelOf(-2.45, 3.0), yellow));
 
-    kalvex.gridY = "V";  // the switch is exact
+    state(kalvex).gridY = false;
     graph("-3", "3");
     EXPECT_EQ(countColour(picture(), yellow), 0);
 }
 
 TEST_F(Picture, ReversedRangeIsMirrored) {
     graph("3", "-3");
-    ASSERT_GT(kalvex.plotLeft, kalvex.plotRight);
+    ASSERT_GT(state(kalvex).plotLeft, state(kalvex).plotRight);
     const QImage image = picture();
     EXPECT_LT(pixelOf(2, 2).x(), pixelOf(-2, 2).x());
     EXPECT_TRUE(colourNear(image, pixelOf(2, 2), box().foregroundColour()));
@@ -80,7 +81,7 @@ TEST_F(Picture, ReversedRangeIsMirrored) {
 
 TEST_F(Picture, FailedScanLeavesThePictureAsItWas) {
     const QImage before = picture();
-    kalvex.termCount = 0;
+    state(kalvex).termCount = 0;
     addTerm(4, 1, 1, 1, 0);  // ln x fails at the first sweep point
     graph("-1", "1");
     EXPECT_EQ(picture(), before);

@@ -13,6 +13,7 @@
 #include "analysisfixture.h"
 #include "messages.h"
 #include "numbertext.h"
+#include "kalvexprobe.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ class Export : public AnalysisTest {
 protected:
     void SetUp() override {
         squareMinusTwo();
-        kalvex.gridX = "v";
+        state(kalvex).gridX = true;
         ScreenRegistry::present(screen());
         graph("-3", "3");
         ASSERT_TRUE(kalvex.hasGraph());
@@ -92,10 +93,10 @@ TEST_F(Export, SvgHoldsTheLinesInTheirColoursAndTheLabelsAsText) {
     std::vector<QPointF> ends;
     for (const QPolygonF& segment : lines.at("#000000")) ends.insert(ends.end(), segment.begin(), segment.end());
     int inView = 0;
-    for (int k = 1; k <= kalvex.sampleCount; ++k) {
+    for (int k = 1; k <= state(kalvex).sampleCount; ++k) {
         // Lines of one pixel lie on pixel centres, as the raster draws them.
         const QPointF at =
-            box().toPixels(toSingle(kalvex.sampleX[k]), toSingle(kalvex.sampleY[k])) + QPointF(0.5, 0.5);
+            box().toPixels(toSingle(state(kalvex).sampleX[k]), toSingle(state(kalvex).sampleY[k])) + QPointF(0.5, 0.5);
         if (!QRectF(box().rect()).contains(at)) continue;
         ++inView;
         const bool drawn = std::any_of(ends.begin(), ends.end(), [&](QPointF p) {

@@ -16,6 +16,7 @@
 #include "platform/look.h"
 #include "platform/picturebox.h"
 #include "platform/twips.h"
+#include "kalvexprobe.h"
 
 namespace {
 
@@ -25,13 +26,13 @@ const QColor yellow(255, 255, 0);
 class CalculationScreenTest : public ScreenTest {
 protected:
     void term(std::int16_t shape, float a, float b, float n, float c, float k) {
-        const int slot = ++kalvex.termCount;
-        kalvex.shape[slot] = shape;
-        kalvex.coefA[slot] = a;
-        kalvex.coefB[slot] = b;
-        kalvex.expN[slot] = n;
-        kalvex.offsetC[slot] = c;
-        kalvex.constK[slot] = k;
+        const int slot = ++state(kalvex).termCount;
+        state(kalvex).shape[slot] = shape;
+        state(kalvex).coefA[slot] = a;
+        state(kalvex).coefB[slot] = b;
+        state(kalvex).expN[slot] = n;
+        state(kalvex).offsetC[slot] = c;
+        state(kalvex).constK[slot] = k;
     }
     void power(float b, float n) { term(1, 0, b, n, 0, 0); }
     void constant(float k) { term(7, 0, 0, 0, 0, k); }
@@ -39,10 +40,10 @@ protected:
     void logarithm(float a, float b, float c) { term(4, a, b, 1, c, 0); }
 
     void graph(double start, double end) {
-        kalvex.rangeStart = start;
-        kalvex.rangeEnd = end;
-        kalvex.evalFailed = 0;
-        kalvex.gridX = kalvex.gridY = "v";
+        state(kalvex).rangeStart = start;
+        state(kalvex).rangeEnd = end;
+        state(kalvex).evalFailed = 0;
+        state(kalvex).gridX = state(kalvex).gridY = true;
         kalvex.scanRange();
     }
 
@@ -100,8 +101,8 @@ TEST_F(CalculationScreenTest, MarksThePointOnTheGraph) {
     calculate(screen, "3");
     EXPECT_TRUE(takeMessages().empty());
     EXPECT_EQ(screen.解->text(), "5");
-    EXPECT_EQ(kalvex.calcX, 3);
-    EXPECT_EQ(kalvex.calcY, 5);
+    EXPECT_EQ(state(kalvex).calcX, 3);
+    EXPECT_EQ(state(kalvex).calcY, 5);
 
     AnalysisScreen& a = analysis();
     EXPECT_TRUE(a.isVisible());
@@ -146,7 +147,7 @@ TEST_F(CalculationScreenTest, FailingLogarithmStillMarksThePartialPicture) {
     EXPECT_EQ(takeMessages(),
               (std::vector<std::string>{messages::logArgument, messages::notComputableReached}));
     EXPECT_EQ(screen.解->text(), "1");
-    EXPECT_EQ(kalvex.evalFailed, 1);
+    EXPECT_EQ(state(kalvex).evalFailed, 1);
     EXPECT_FALSE(anywhere(red));  // the redraw stopped before the axes
     EXPECT_TRUE(anywhere(yellow));
     EXPECT_TRUE(near(2, 1, foreground()));  // the line across at F = 1
@@ -182,22 +183,21 @@ TEST_F(CalculationScreenTest, LogarithmFailingAgainAtTheFirstSample) {
 
 TEST_F(CalculationScreenTest, BeforeAnyGraphOnlyTheValueIsShown) {
     power(1, 2);
-    kalvex.evalX = 42;
+    state(kalvex).evalX = 42;
     CalculationScreen& screen = open();
     calculate(screen, "3");
     EXPECT_TRUE(takeMessages().empty());
     EXPECT_EQ(screen.解->text(), "9");
-    EXPECT_EQ(kalvex.calcY, 9);
-    EXPECT_EQ(kalvex.evaluations, 0);
-    EXPECT_EQ(kalvex.evalX, 42);  // the screen's own loop, not evaluateF
+    EXPECT_EQ(state(kalvex).calcY, 9);
+    EXPECT_EQ(state(kalvex).evalX, 42);  // the screen's own loop, not evaluateF
     EXPECT_FALSE(analysis().isVisible());
     EXPECT_FALSE(analysis().xti->isVisibleTo(&analysis()));
     EXPECT_FALSE(anywhere(foreground()));
 
-    kalvex.termCount = 0;
+    state(kalvex).termCount = 0;
     calculate(screen, "");  // no terms, no x: 0, silently
     EXPECT_EQ(screen.解->text(), "0");
-    EXPECT_EQ(kalvex.calcX, 0);
+    EXPECT_EQ(state(kalvex).calcX, 0);
     EXPECT_TRUE(takeMessages().empty());
 }
 
@@ -221,13 +221,13 @@ TEST_F(CalculationScreenTest, AgreesWithTheEstimatePanelBeyondTheDoubles) {
     graph(0, 10);
     CalculationScreen& screen = open();
     for (const Case& c : cases) {
-        kalvex.evalFailed = 0;
+        state(kalvex).evalFailed = 0;
         setting.x値->setText(c.x);
         QTest::mouseClick(setting.計算, Qt::LeftButton);
         EXPECT_EQ(takeMessages(), c.messages) << "panel " << c.x;
         EXPECT_EQ(setting.解->text(), c.shown) << "panel " << c.x;
 
-        kalvex.evalFailed = 0;
+        state(kalvex).evalFailed = 0;
         calculate(screen, c.x);
         EXPECT_EQ(takeMessages(), c.messages) << "screen " << c.x;
         EXPECT_EQ(screen.解->text(), c.shown) << "screen " << c.x;
@@ -235,11 +235,11 @@ TEST_F(CalculationScreenTest, AgreesWithTheEstimatePanelBeyondTheDoubles) {
     // A point beyond the doubles is marked nowhere: the labels stay hidden.
     calculate(screen, "1e999");
     EXPECT_FALSE(analysis().xti->isVisibleTo(&analysis()));
-    EXPECT_EQ(kalvex.calcY, -4);
+    EXPECT_EQ(state(kalvex).calcY, -4);
     takeMessages();
 
     // A sum beyond the doubles: one message, the last value stays in both.
-    kalvex.termCount = 0;
+    state(kalvex).termCount = 0;
     power(1, 1);
     power(1, 1);
     setting.x値->setText("1.5e308");

@@ -32,6 +32,7 @@
 #include "registry/screenregistry.h"
 #include "recording.h"
 #include "setting/settingscreen.h"
+#include "kalvexprobe.h"
 
 namespace {
 
@@ -318,15 +319,15 @@ private:
 
     void check() {
         Kalvex& k = program->kalvex;
-        ASSERT_GE(k.termCount, 0);
-        ASSERT_LE(k.termCount, Kalvex::maxTerms);
+        ASSERT_GE(state(k).termCount, 0);
+        ASSERT_LE(state(k).termCount, Kalvex::maxTerms);
         SettingScreen* setting = program->registry.settingIfOpen();
         ASSERT_NE(setting, nullptr);
-        ASSERT_EQ(setting->リスト->count(), k.termCount);
+        ASSERT_EQ(setting->リスト->count(), state(k).termCount);
         const std::string shown = setting->siki->text().toStdString();
-        EXPECT_EQ(shown, k.formulaText.empty() ? std::string("F(x)=") : k.formulaText);
-        for (int i = 1; i <= k.termCount; ++i) {
-            std::string entry = k.termText[i];
+        EXPECT_EQ(shown, state(k).formulaText.empty() ? std::string("F(x)=") : state(k).formulaText);
+        for (int i = 1; i <= state(k).termCount; ++i) {
+            std::string entry = state(k).termText[i];
             if (!entry.empty() && entry[0] == '+') entry.erase(0, 1);
             EXPECT_EQ(setting->リスト->item(i - 1)->text().toStdString(), entry) << "slot " << i;
         }

@@ -11,6 +11,7 @@
 #include "platform/designframe.h"
 #include "platform/twips.h"
 #include "settingfixture.h"
+#include "kalvexprobe.h"
 
 namespace {
 
@@ -44,12 +45,12 @@ TEST_F(SettingCommands, EstimatePanelSumsTheTerms) {
 
     add(0, {{"入力(0)", "3"}, {"入力(1)", "2"}});
     add(6, {{"定数", "1"}});
-    kalvex.evalX = 99;
+    state(kalvex).evalX = 99;
     EXPECT_EQ(estimate("2"), "13");
     EXPECT_EQ(entries(screen.式), (std::vector<std::string>{"1", "7"}));
-    EXPECT_EQ(kalvex.evalSum, 13.0);
-    EXPECT_EQ(kalvex.termValue[1], 12.0);
-    EXPECT_EQ(kalvex.evalX, 99);   // the panel does not use the shared evaluation
+    EXPECT_EQ(state(kalvex).evalSum, 13.0);
+    EXPECT_EQ(state(kalvex).termValue[1], 12.0);
+    EXPECT_EQ(state(kalvex).evalX, 99);   // the panel does not use the shared evaluation
     EXPECT_EQ(estimate(""), "1");  // an empty x is 0
     EXPECT_TRUE(takeMessages().empty());
 }
@@ -65,12 +66,12 @@ TEST_F(SettingCommands, LogarithmNeedsAPositiveX) {
     add(3, {{"頭", "1"}, {"入力(0)", "1"}, {"入力(1)", "1"}});
     screen.推定枠->show();
     EXPECT_EQ(estimate("1"), "3");
-    kalvex.evalFailed = 0;
+    state(kalvex).evalFailed = 0;
     EXPECT_EQ(estimate("-2"), "3");  // 解 keeps its caption
     EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::xRangePositive});
-    EXPECT_EQ(kalvex.evalFailed, 1);
+    EXPECT_EQ(state(kalvex).evalFailed, 1);
     EXPECT_EQ(screen.式->count(), 0);
-    EXPECT_EQ(kalvex.termValue[1], 12.0);  // the lower slot was evaluated
+    EXPECT_EQ(state(kalvex).termValue[1], 12.0);  // the lower slot was evaluated
     EXPECT_EQ(estimate(""), "3");
     EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::xRangePositive});
 
@@ -89,10 +90,10 @@ TEST_F(SettingCommands, SumBeyondTheDoublesLeavesTheResult) {
     const std::string first = estimate("622");
     EXPECT_NE(first.find("E+308"), std::string::npos);
     add(1, {{"頭", "1e38"}, {"入力(0)", "1"}, {"入力(1)", "1"}});
-    kalvex.evalFailed = 0;
+    state(kalvex).evalFailed = 0;
     EXPECT_EQ(estimate("622"), first);
     EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::notComputableValue});
-    EXPECT_EQ(kalvex.evalFailed, 1);
+    EXPECT_EQ(state(kalvex).evalFailed, 1);
 }
 
 TEST_F(SettingCommands, PanelHidesOnAClickOnItsOwnBackground) {

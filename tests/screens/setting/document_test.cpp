@@ -13,6 +13,7 @@
 #include "messages.h"
 #include "registry/document.h"
 #include "settingfixture.h"
+#include "kalvexprobe.h"
 
 namespace {
 
@@ -58,7 +59,7 @@ protected:
 TEST_F(DocumentTest, SavedAndOpenedAgainTheScreensAreAsTyped) {
     compose();
     const Texts typed = shown();
-    const auto columns = std::make_tuple(kalvex.coefA, kalvex.coefB, kalvex.expN, kalvex.offsetC, kalvex.constK);
+    const auto columns = std::make_tuple(state(kalvex).coefA, state(kalvex).coefB, state(kalvex).expN, state(kalvex).offsetC, state(kalvex).constK);
     chosenPath = file("square");  // the extension is added
     screen.saveAsAction->trigger();
     ASSERT_TRUE(QFile::exists(file("square.kalvex")));
@@ -66,7 +67,7 @@ TEST_F(DocumentTest, SavedAndOpenedAgainTheScreensAreAsTyped) {
 
     screen.newAction->trigger();  // saved: no question
     EXPECT_EQ(questions, 0);
-    EXPECT_EQ(kalvex.termCount, 0);
+    EXPECT_EQ(state(kalvex).termCount, 0);
     EXPECT_EQ(formula(), "F(x)=");
     registry->analysis().close();  // the range goes with the screen
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -74,7 +75,7 @@ TEST_F(DocumentTest, SavedAndOpenedAgainTheScreensAreAsTyped) {
     chosenPath = file("square.kalvex");
     screen.openAction->trigger();
     EXPECT_EQ(shown(), typed);
-    EXPECT_EQ(std::make_tuple(kalvex.coefA, kalvex.coefB, kalvex.expN, kalvex.offsetC, kalvex.constK), columns);
+    EXPECT_EQ(std::make_tuple(state(kalvex).coefA, state(kalvex).coefB, state(kalvex).expN, state(kalvex).offsetC, state(kalvex).constK), columns);
     AnalysisScreen& analysis = registry->analysis();  // loads now, with the file's texts
     EXPECT_EQ(analysis.変域[0]->text(), "-3");
     EXPECT_EQ(analysis.変域[1]->text(), "3");
@@ -134,10 +135,10 @@ TEST_F(DocumentTest, UnsavedWorkIsAskedAbout) {
     answer = Document::Answer::cancel;
     EXPECT_FALSE(document.open(file("other.kalvex")));
     EXPECT_EQ(questions, 2);
-    EXPECT_EQ(kalvex.termCount, 3);
+    EXPECT_EQ(state(kalvex).termCount, 3);
     answer = Document::Answer::discard;
     EXPECT_TRUE(document.newEquation());
-    EXPECT_EQ(kalvex.termCount, 0);
+    EXPECT_EQ(state(kalvex).termCount, 0);
     compose();
     questions = 0;
     screen.E->trigger();
@@ -160,7 +161,7 @@ TEST_F(DocumentTest, UnsavedWorkIsAskedAbout) {
         std::function<bool()> went;
     };
     const Path paths[] = {
-        {"新規作成", [&] { screen.newAction->trigger(); }, [&] { return kalvex.termCount == 0; }},
+        {"新規作成", [&] { screen.newAction->trigger(); }, [&] { return state(kalvex).termCount == 0; }},
         {"終了", [&] { screen.E->trigger(); }, [&] { return endRequests == 2; }},
         {"closing the last window",
          [&] {
@@ -177,22 +178,22 @@ TEST_F(DocumentTest, UnsavedWorkIsAskedAbout) {
         p.go();
         EXPECT_EQ(questions, 1) << p.what;
         EXPECT_FALSE(p.went()) << p.what << " went though cancelled";
-        EXPECT_EQ(kalvex.termCount, 4) << p.what;
+        EXPECT_EQ(state(kalvex).termCount, 4) << p.what;
     }
     // 保存 writes the file first, then the work goes.
     answer = Document::Answer::save;
     screen.newAction->trigger();
-    EXPECT_EQ(kalvex.termCount, 0);
+    EXPECT_EQ(state(kalvex).termCount, 0);
     QFile f(file("tied.kalvex"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_NE(f.readAll(), before);
     EXPECT_TRUE(document.open(file("tied.kalvex")));
-    EXPECT_EQ(kalvex.termCount, 4);
+    EXPECT_EQ(state(kalvex).termCount, 4);
     // 保存しない lets it go as it is.
     add(6, {{"定数", "8"}});
     answer = Document::Answer::discard;
     EXPECT_TRUE(document.newEquation());
-    EXPECT_EQ(kalvex.termCount, 0);
+    EXPECT_EQ(state(kalvex).termCount, 0);
 }
 
 TEST_F(DocumentTest, ADroppedFileOpensInAnyWindow) {
@@ -208,7 +209,7 @@ TEST_F(DocumentTest, ADroppedFileOpensInAnyWindow) {
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&analysis, &drop);
-    EXPECT_EQ(kalvex.termCount, 3);
+    EXPECT_EQ(state(kalvex).termCount, 3);
     EXPECT_EQ(document.path(), file("dropped.kalvex"));
 
     QMimeData other;
@@ -292,7 +293,7 @@ TEST_F(DocumentTest, NoResultStaysUnderAnotherFormula) {
     }
     // No terms at all: the analysis screen's commands say so, as 解法 does.
     AnalysisScreen& analysis = registry->analysis();
-    ASSERT_EQ(kalvex.termCount, 0);
+    ASSERT_EQ(state(kalvex).termCount, 0);
     QTest::mouseClick(analysis.グラフ, Qt::LeftButton);
     QTest::mouseClick(analysis.解析, Qt::LeftButton);
     EXPECT_EQ(takeMessages(), (Texts{messages::enterFormula, messages::enterFormula}));

@@ -8,6 +8,7 @@
 #include "platform/look.h"
 #include "platform/twips.h"
 #include "settingfixture.h"
+#include "kalvexprobe.h"
 
 namespace {
 
@@ -61,7 +62,7 @@ TEST_F(SettingLayout, LoadsInTheFirstShapesLayout) {
     EXPECT_EQ(screen.objectName(), QString::fromUtf8("方程式"));
     EXPECT_EQ(screen.pos(), QPoint(twipsToPixels(576), twipsToPixels(588)));
     EXPECT_EQ(screen.centralWidget()->size(), QSize(twipsToPixels(11592), twipsToPixels(5988)));
-    EXPECT_EQ(kalvex.selectedShape, 1);
+    EXPECT_EQ(state(kalvex).selectedShape, 1);
     EXPECT_TRUE(screen.f[0]->isChecked());
     EXPECT_EQ(QApplication::focusWidget(), screen.f[0]);
     const char* captions[7] = {"x^n", "e", "a^x", "log", "sin", "cos", "定数"};
@@ -111,7 +112,7 @@ TEST_F(SettingLayout, EveryShapeRearrangesTheFormulaRow) {
     for (int option = 0; option < 7; ++option) {
         choose(option);
         SCOPED_TRACE(option);
-        EXPECT_EQ(kalvex.selectedShape, option + 1);
+        EXPECT_EQ(state(kalvex).selectedShape, option + 1);
         const ShapeLayout& expected = layouts[option];
         for (const char* name : rowControls) {
             const bool shouldShow =
@@ -157,7 +158,7 @@ TEST_F(SettingLayout, ArrowKeyChoosesTheNextShape) {
     screen.f[0]->setFocus();
     QTest::keyClick(screen.f[0], Qt::Key_Down);
     EXPECT_TRUE(screen.f[1]->isChecked());
-    EXPECT_EQ(kalvex.selectedShape, 2);
+    EXPECT_EQ(state(kalvex).selectedShape, 2);
     EXPECT_TRUE(find<QWidget>(&screen, "ベキラベル")->isVisible());
     EXPECT_EQ(screen.入力[0]->text(), "");
 }
@@ -166,7 +167,7 @@ TEST_F(SettingLayout, ShapeChoiceKeepsTheTerms) {
     add(0, {{"入力(0)", "3"}, {"入力(1)", "2"}});
     choose(6);
     choose(3);
-    EXPECT_EQ(kalvex.termCount, 1);
+    EXPECT_EQ(state(kalvex).termCount, 1);
     EXPECT_EQ(formula(), "F(x)=3･X^(2)");
     EXPECT_EQ(screen.数->text(), "1");
     EXPECT_EQ(entries(screen.リスト), std::vector<std::string>{"3･X^(2)"});

@@ -5,15 +5,16 @@
 
 #include "messages.h"
 #include "settingfixture.h"
+#include "kalvexprobe.h"
 
 using SettingTerms = SettingTest;
 
 TEST_F(SettingTerms, FirstConstantKeepsItsPlusInTheFormula) {
     add(6, {{"定数", "5"}});
-    EXPECT_EQ(kalvex.termText[1], "+5");
+    EXPECT_EQ(state(kalvex).termText[1], "+5");
     EXPECT_EQ(entries(screen.リスト), std::vector<std::string>{"5"});
     EXPECT_EQ(formula(), "F(x)=+5");
-    EXPECT_EQ(kalvex.formulaText, "F(x)=+5");
+    EXPECT_EQ(state(kalvex).formulaText, "F(x)=+5");
     EXPECT_EQ(screen.数->text(), "1");
     EXPECT_EQ(entries(screen.形状), std::vector<std::string>{"7"});
     EXPECT_TRUE(screen.削除->isEnabled());
@@ -24,12 +25,12 @@ TEST_F(SettingTerms, LaterTermsTakeTheirSignsFromTheTexts) {
     add(0, {{"入力(0)", "3"}, {"入力(1)", "2"}});
     EXPECT_EQ(formula(), "F(x)=3･X^(2)");
     add(0, {{"入力(0)", "-3"}, {"入力(1)", "2"}});
-    EXPECT_EQ(kalvex.termText[2], "-3･X^(2)");
+    EXPECT_EQ(state(kalvex).termText[2], "-3･X^(2)");
     EXPECT_EQ(formula(), "F(x)=3･X^(2)-3･X^(2)");
     add(0, {{"入力(0)", "+3"}, {"入力(1)", "2"}});
-    EXPECT_EQ(kalvex.termText[3], "++3･X^(2)");
+    EXPECT_EQ(state(kalvex).termText[3], "++3･X^(2)");
     add(1, {{"頭", "2"}, {"入力(0)", "1"}, {"入力(1)", "1"}, {"入力(2)", "0"}});
-    EXPECT_EQ(kalvex.termText[4], "+2･exp(1･X^1)");
+    EXPECT_EQ(state(kalvex).termText[4], "+2･exp(1･X^1)");
     add(6, {{"定数", "0"}});
     EXPECT_EQ(entries(screen.リスト),
               (std::vector<std::string>{"3･X^(2)", "-3･X^(2)", "+3･X^(2)", "2･exp(1･X^1)", "0"}));
@@ -45,31 +46,31 @@ TEST_F(SettingTerms, ExamplesOfEveryBracketedShape) {
     add(3, {{"頭", "1"}, {"入力(0)", "1"}, {"入力(1)", "1"}, {"入力(2)", "-1"}});
     add(3, {{"頭", "1"}, {"入力(0)", "1"}, {"入力(1)", "1"}, {"入力(2)", "1"}});
     add(3, {{"頭", "1"}, {"入力(0)", "1"}, {"入力(1)", "1"}, {"入力(2)", "+1"}});
-    EXPECT_EQ(kalvex.termText[2], "+1･Log(1･X^1-1)");
-    EXPECT_EQ(kalvex.termText[3], "+1･Log(1･X^1+1)");
-    EXPECT_EQ(kalvex.termText[4], "+1･Log(1･X^1+1)");
+    EXPECT_EQ(state(kalvex).termText[2], "+1･Log(1･X^1-1)");
+    EXPECT_EQ(state(kalvex).termText[3], "+1･Log(1･X^1+1)");
+    EXPECT_EQ(state(kalvex).termText[4], "+1･Log(1･X^1+1)");
     add(4, {{"頭", "-2"}, {"入力(1)", "3"}});  // b may be empty for shapes 2 to 6
-    EXPECT_EQ(kalvex.termText[5], "-2･Sin(･X^3)");
+    EXPECT_EQ(state(kalvex).termText[5], "-2･Sin(･X^3)");
     add(5, {{"頭", "1"}, {"入力(0)", "2"}, {"入力(1)", "1"}, {"入力(2)", "3"}});
-    EXPECT_EQ(kalvex.termText[6], "+1･Cos(2･X^1+3)");
+    EXPECT_EQ(state(kalvex).termText[6], "+1･Cos(2･X^1+3)");
     EXPECT_TRUE(takeMessages().empty());
 }
 
 TEST_F(SettingTerms, StoresEveryColumnAsA32BitFloat) {
     screen.tein->setText("7.5");
     add(1, {{"頭", "0.1"}, {"入力(0)", " 1 2"}, {"入力(1)", "-0.5x"}, {"入力(2)", "abc"}});
-    EXPECT_EQ(kalvex.shape[1], 2);
-    EXPECT_EQ(kalvex.coefA[1], 0.1f);
-    EXPECT_EQ(kalvex.coefB[1], 12.0f);
-    EXPECT_EQ(kalvex.expN[1], -0.5f);
-    EXPECT_EQ(kalvex.offsetC[1], 0.0f);
-    EXPECT_EQ(kalvex.constK[1], 0.0f);
-    EXPECT_EQ(kalvex.baseM[1], 7.5f);  // tein is read for every shape
-    EXPECT_EQ(kalvex.termText[1], "0.1･exp( 1 2･X^-0.5x)");
+    EXPECT_EQ(state(kalvex).shape[1], 2);
+    EXPECT_EQ(state(kalvex).coefA[1], 0.1f);
+    EXPECT_EQ(state(kalvex).coefB[1], 12.0f);
+    EXPECT_EQ(state(kalvex).expN[1], -0.5f);
+    EXPECT_EQ(state(kalvex).offsetC[1], 0.0f);
+    EXPECT_EQ(state(kalvex).constK[1], 0.0f);
+    EXPECT_EQ(state(kalvex).baseM[1], 7.5f);  // tein is read for every shape
+    EXPECT_EQ(state(kalvex).termText[1], "0.1･exp( 1 2･X^-0.5x)");
     // The boxes keep their texts: one more click adds the same term again.
     click(screen.追加);
-    EXPECT_EQ(kalvex.termCount, 2);
-    EXPECT_EQ(kalvex.termText[2], "+0.1･exp( 1 2･X^-0.5x)");
+    EXPECT_EQ(state(kalvex).termCount, 2);
+    EXPECT_EQ(state(kalvex).termText[2], "+0.1･exp( 1 2･X^-0.5x)");
 }
 
 TEST_F(SettingTerms, ChecksRefuseWithTheirMessagesInOrder) {
@@ -79,7 +80,7 @@ TEST_F(SettingTerms, ChecksRefuseWithTheirMessagesInOrder) {
     EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::coefficientRequired});
     add(0, {{"入力(1)", "2"}});  // the power term needs b, not the hidden 頭
     EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::coefficientRequired});
-    EXPECT_EQ(kalvex.termCount, 0);
+    EXPECT_EQ(state(kalvex).termCount, 0);
     EXPECT_EQ(screen.リスト->count(), 0);
     EXPECT_EQ(formula(), "F(x)=");
     EXPECT_FALSE(screen.削除->isEnabled());
@@ -88,17 +89,17 @@ TEST_F(SettingTerms, ChecksRefuseWithTheirMessagesInOrder) {
     add(0, {{"入力(0)", " "}, {"入力(1)", ""}});  // a blank is not empty
     add(6, {{"定数", " "}});
     EXPECT_TRUE(takeMessages().empty());
-    EXPECT_EQ(kalvex.termCount, 2);
+    EXPECT_EQ(state(kalvex).termCount, 2);
     EXPECT_EQ(formula(), "F(x)= ･X^() ");  // the blanks go into the term texts
 }
 
 TEST_F(SettingTerms, TwentyTermsAtMost) {
     for (int i = 0; i < 20; ++i) add(6, {{"定数", "1"}});
-    EXPECT_EQ(kalvex.termCount, 20);
-    const std::string full = kalvex.formulaText;
+    EXPECT_EQ(state(kalvex).termCount, 20);
+    const std::string full = state(kalvex).formulaText;
     add(6, {{"定数", "2"}});
     EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::tooManyTerms});
-    EXPECT_EQ(kalvex.termCount, 20);
+    EXPECT_EQ(state(kalvex).termCount, 20);
     EXPECT_EQ(screen.リスト->count(), 20);
     EXPECT_EQ(formula(), full);
     // The behaviour's own check still comes first.
@@ -113,26 +114,26 @@ TEST_F(SettingTerms, ValuesBeyondTheFloatRangeAreRefusedOnlyWhereUsed) {
     add(2, {{"頭", "1"}});
     add(6, {{"定数", "1e999"}});
     EXPECT_EQ(takeMessages(), std::vector<std::string>(4, messages::numberTooLarge));
-    EXPECT_EQ(kalvex.termCount, 0);
+    EXPECT_EQ(state(kalvex).termCount, 0);
     EXPECT_EQ(formula(), "F(x)=");
     // An unused box is stored by the defined narrowing and never read.
     add(1, {{"頭", "2"}, {"入力(0)", "1"}, {"入力(1)", "1"}});
     EXPECT_TRUE(takeMessages().empty());
-    EXPECT_EQ(kalvex.baseM[1], std::numeric_limits<float>::infinity());
-    EXPECT_EQ(kalvex.termCount, 1);
+    EXPECT_EQ(state(kalvex).baseM[1], std::numeric_limits<float>::infinity());
+    EXPECT_EQ(state(kalvex).termCount, 1);
     add(6, {{"定数", "3.4e38"}});
     EXPECT_TRUE(takeMessages().empty());
 }
 
 TEST_F(SettingTerms, NoShapeChosenIsRefused) {
-    kalvex.selectedShape = 0;
+    state(kalvex).selectedShape = 0;
     type("頭", "2");
     click(screen.追加);
     EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::chooseShape});
     screen.頭->clear();
     click(screen.追加);
     EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::coefficientRequired});
-    EXPECT_EQ(kalvex.termCount, 0);
+    EXPECT_EQ(state(kalvex).termCount, 0);
 }
 
 TEST_F(SettingTerms, DeletingMovesTheLaterSlotsDown) {
@@ -142,10 +143,10 @@ TEST_F(SettingTerms, DeletingMovesTheLaterSlotsDown) {
     click(screen.削除);
     EXPECT_EQ(entries(screen.リスト), std::vector<std::string>{"2･exp(1･X^1)"});
     EXPECT_EQ(formula(), "F(x)=2･exp(1･X^1)");
-    EXPECT_EQ(kalvex.termCount, 1);
-    EXPECT_EQ(kalvex.shape[1], 2);
-    EXPECT_EQ(kalvex.termText[1], "+2･exp(1･X^1)");
-    EXPECT_EQ(kalvex.coefA[1], 2.0f);
+    EXPECT_EQ(state(kalvex).termCount, 1);
+    EXPECT_EQ(state(kalvex).shape[1], 2);
+    EXPECT_EQ(state(kalvex).termText[1], "+2･exp(1･X^1)");
+    EXPECT_EQ(state(kalvex).coefA[1], 2.0f);
     EXPECT_EQ(screen.数->text(), "1");
     EXPECT_EQ(entries(screen.形状), std::vector<std::string>{"2"});
 
@@ -153,7 +154,7 @@ TEST_F(SettingTerms, DeletingMovesTheLaterSlotsDown) {
     click(screen.削除);
     EXPECT_EQ(screen.数->text(), "0");
     EXPECT_EQ(formula(), "F(x)=");
-    EXPECT_EQ(kalvex.termCount, 0);
+    EXPECT_EQ(state(kalvex).termCount, 0);
     EXPECT_EQ(screen.形状->count(), 0);
     EXPECT_TRUE(screen.削除->isEnabled());
 }
@@ -167,7 +168,7 @@ TEST_F(SettingTerms, FormulaAfterADeletionIsBuiltFromTheList) {
     select(3);
     click(screen.削除);
     EXPECT_EQ(formula(), "F(x)=3･X^(2)+0-1･exp(2･X^1)");
-    EXPECT_EQ(kalvex.formulaText, formula().c_str());
+    EXPECT_EQ(state(kalvex).formulaText, formula().c_str());
     select(1);
     click(screen.削除);
     EXPECT_EQ(formula(), "F(x)=3･X^(2)-1･exp(2･X^1)");
@@ -181,13 +182,13 @@ TEST_F(SettingTerms, NothingSelectedRewritesOnlyTheTexts) {
     add(0, {{"入力(0)", "3"}, {"入力(1)", "2"}});
     screen.リスト->clearSelection();
     screen.リスト->setCurrentRow(-1);
-    const auto shapes = kalvex.shape;
-    const auto texts = kalvex.termText;
+    const auto shapes = state(kalvex).shape;
+    const auto texts = state(kalvex).termText;
     click(screen.削除);
     EXPECT_EQ(formula(), "F(x)=5+3･X^(2)");  // the list-based form
-    EXPECT_EQ(kalvex.termCount, 2);
-    EXPECT_EQ(kalvex.shape, shapes);
-    EXPECT_EQ(kalvex.termText, texts);
+    EXPECT_EQ(state(kalvex).termCount, 2);
+    EXPECT_EQ(state(kalvex).shape, shapes);
+    EXPECT_EQ(state(kalvex).termText, texts);
     EXPECT_EQ(entries(screen.形状), (std::vector<std::string>{"7", "1"}));
 }
 
@@ -204,8 +205,8 @@ TEST_F(SettingTerms, ASecondClickWithoutANewSelectionDeletesNothing) {
     EXPECT_TRUE(screen.リスト->selectedItems().isEmpty());
     click(screen.削除);
     EXPECT_EQ(entries(screen.リスト), (std::vector<std::string>{"1", "3"}));
-    EXPECT_EQ(kalvex.termCount, 2);
-    EXPECT_EQ(kalvex.termText[2], "+3");
+    EXPECT_EQ(state(kalvex).termCount, 2);
+    EXPECT_EQ(state(kalvex).termText[2], "+3");
     EXPECT_EQ(formula(), "F(x)=1+3");
 }
 
@@ -217,7 +218,7 @@ TEST_F(SettingTerms, DeletionCarriesTheBaseWithItsTerm) {
     ASSERT_TRUE(termValueAt(kalvex, 2, 2.0, before));
     select(0);
     click(screen.削除);
-    EXPECT_EQ(kalvex.baseM[1], 3.0f);
+    EXPECT_EQ(state(kalvex).baseM[1], 3.0f);
     double after = 0;
     ASSERT_TRUE(termValueAt(kalvex, 1, 2.0, after));
     EXPECT_EQ(after, before);

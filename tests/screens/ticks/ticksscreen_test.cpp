@@ -15,6 +15,7 @@
 #include "platform/look.h"
 #include "platform/picturebox.h"
 #include "platform/twips.h"
+#include "kalvexprobe.h"
 
 namespace {
 
@@ -25,13 +26,13 @@ class TicksScreenTest : public ScreenTest {
 protected:
     // F(x) = x² plotted over 0..10: tickX 0.1, tickY 1.
     void graphOfSquare() {
-        kalvex.termCount = 1;
-        kalvex.shape[1] = 1;
-        kalvex.coefB[1] = 1;
-        kalvex.expN[1] = 2;
-        kalvex.rangeStart = 0;
-        kalvex.rangeEnd = 10;
-        kalvex.evalFailed = 0;
+        state(kalvex).termCount = 1;
+        state(kalvex).shape[1] = 1;
+        state(kalvex).coefB[1] = 1;
+        state(kalvex).expN[1] = 2;
+        state(kalvex).rangeStart = 0;
+        state(kalvex).rangeEnd = 10;
+        state(kalvex).evalFailed = 0;
         kalvex.scanRange();
     }
 
@@ -86,8 +87,8 @@ TEST_F(TicksScreenTest, LoadShowsSignedStepsAndSelectsShow) {
     EXPECT_EQ(before.Y間隔->text(), " 0");
     EXPECT_TRUE(before.x表示[0]->isChecked());
     EXPECT_TRUE(before.Y表示[0]->isChecked());
-    EXPECT_EQ(kalvex.gridX, "v");
-    EXPECT_EQ(kalvex.gridY, "v");
+    EXPECT_TRUE(state(kalvex).gridX);
+    EXPECT_TRUE(state(kalvex).gridY);
     before.close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_EQ(registry->ticksIfOpen(), nullptr);
@@ -100,14 +101,14 @@ TEST_F(TicksScreenTest, LoadShowsSignedStepsAndSelectsShow) {
     // Shown again while open: no new load, typed text and choices stay.
     type(after.x間隔, "0.25");
     click(after.x表示[1]);
-    EXPECT_EQ(kalvex.gridX, "s");
+    EXPECT_FALSE(state(kalvex).gridX);
     EXPECT_EQ(&open(), &after);
     EXPECT_EQ(after.x間隔->text(), "0.25");
     EXPECT_TRUE(after.x表示[1]->isChecked());
-    EXPECT_EQ(kalvex.gridX, "s");
+    EXPECT_FALSE(state(kalvex).gridX);
     click(after.Y表示[1]);
     click(after.Y表示[0]);
-    EXPECT_EQ(kalvex.gridY, "v");
+    EXPECT_TRUE(state(kalvex).gridY);
     EXPECT_TRUE(after.x表示[1]->isChecked());  // two independent groups
 }
 
@@ -117,8 +118,8 @@ TEST_F(TicksScreenTest, OpeningAndClosingTurnsBothGridsOnForTheNextGraph) {
     open().close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(registry->ticksIfOpen(), nullptr);
-    EXPECT_EQ(kalvex.gridX, "v");
-    EXPECT_EQ(kalvex.gridY, "v");
+    EXPECT_TRUE(state(kalvex).gridX);
+    EXPECT_TRUE(state(kalvex).gridY);
     graphOfSquare();
     EXPECT_TRUE(near(5, 50.5, yellow));       // a vertical line
     EXPECT_TRUE(near(-0.15, 50, yellow));     // a horizontal line
@@ -136,8 +137,8 @@ TEST_F(TicksScreenTest, GridChoicesDecideTheTickDisplayAndTheGrid) {
     click(screen.x表示[1]);
     click(screen.Y表示[1]);
     apply(screen);
-    EXPECT_EQ(kalvex.gridX, "s");
-    EXPECT_EQ(kalvex.gridY, "s");
+    EXPECT_FALSE(state(kalvex).gridX);
+    EXPECT_FALSE(state(kalvex).gridY);
     EXPECT_FALSE(shownOnAnalysis(analysis.軸幅枠));
     EXPECT_FALSE(anywhere(yellow));
     EXPECT_TRUE(anywhere(blue));  // redrawn all the same: the frame is there
@@ -159,20 +160,20 @@ TEST_F(TicksScreenTest, NewStepsRedrawTheSameViewAndLeaveTheTickLabels) {
     AnalysisScreen& analysis = registry->analysis();
     analysis.軸幅[0]->setText("0.1");  // as the graph command leaves them
     analysis.軸幅[1]->setText("1");
-    const long scans = kalvex.evaluations;
+    state(kalvex).homeYMin = 42;  // a scan would put its sentinel here
     TicksScreen& screen = open();
     type(screen.x間隔, " 0.5 m");
     type(screen.Y間隔, "2");
     apply(screen);
 
-    EXPECT_EQ(kalvex.tickX, 0.5);
-    EXPECT_EQ(kalvex.tickY, 2);
-    EXPECT_EQ(kalvex.viewXMax, 10);  // no new scan: same view, steps kept
-    EXPECT_EQ(kalvex.plotLeft, -1);
-    EXPECT_EQ(kalvex.plotRight, 11);
-    EXPECT_EQ(kalvex.plotBottom, -4);
-    EXPECT_EQ(kalvex.plotTop, 102);
-    EXPECT_EQ(kalvex.evaluations - scans, kalvex.sampleCount);
+    EXPECT_EQ(state(kalvex).tickX, 0.5);
+    EXPECT_EQ(state(kalvex).tickY, 2);
+    EXPECT_EQ(state(kalvex).viewXMax, 10);  // no new scan: same view, steps kept
+    EXPECT_EQ(state(kalvex).plotLeft, -1);
+    EXPECT_EQ(state(kalvex).plotRight, 11);
+    EXPECT_EQ(state(kalvex).plotBottom, -4);
+    EXPECT_EQ(state(kalvex).plotTop, 102);
+    EXPECT_EQ(state(kalvex).homeYMin, 42);
     for (int k = 1; k < 19; ++k) {
         EXPECT_TRUE(near(0.5 * k, 101, yellow)) << "x = " << 0.5 * k;
         EXPECT_FALSE(near(0.5 * k + 0.25, 101, yellow)) << "x = " << 0.5 * k + 0.25;
@@ -187,12 +188,12 @@ TEST_F(TicksScreenTest, NewStepsRedrawTheSameViewAndLeaveTheTickLabels) {
 
 TEST_F(TicksScreenTest, UnchangedTextsApplyTheShownDigits) {
     graphOfSquare();
-    kalvex.tickX = 0.010000000000000002;
+    state(kalvex).tickX = 0.010000000000000002;
     TicksScreen& screen = open();
     EXPECT_EQ(screen.x間隔->text(), " 0.01");
     apply(screen);
-    EXPECT_EQ(kalvex.tickX, 0.01);
-    EXPECT_EQ(kalvex.tickY, 1);
+    EXPECT_EQ(state(kalvex).tickX, 0.01);
+    EXPECT_EQ(state(kalvex).tickY, 1);
 }
 
 TEST_F(TicksScreenTest, StepsThatCannotSpaceAGridAreRefused) {
@@ -206,12 +207,12 @@ TEST_F(TicksScreenTest, StepsThatCannotSpaceAGridAreRefused) {
     for (auto [x, y] : refused) {
         type(screen.x間隔, x);
         type(screen.Y間隔, y);
-        const long evaluations = kalvex.evaluations;
+        state(kalvex).evalX = 12.5;  // any evaluation moves it
         apply(screen);
         EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::tickStepPositive}) << x << " " << y;
-        EXPECT_EQ(kalvex.tickX, 0.1);
-        EXPECT_EQ(kalvex.tickY, 1);
-        EXPECT_EQ(kalvex.evaluations, evaluations);
+        EXPECT_EQ(state(kalvex).tickX, 0.1);
+        EXPECT_EQ(state(kalvex).tickY, 1);
+        EXPECT_EQ(state(kalvex).evalX, 12.5);
     }
     EXPECT_TRUE(near(5, 50, marker));  // nothing cleared or redrawn
     EXPECT_FALSE(shownOnAnalysis(analysis.軸幅枠));

@@ -1,13 +1,13 @@
 #include "terms.h"
 
 #include "core.h"
-#include "kalvex.h"
+#include "kalvexprobe.h"
 
 namespace {
 
 // The term's value, its failures shown and flagged as the module's own.
 double reported(Kalvex& k, double value, const core::Failures& failures) {
-    for (int i = 0; i < failures.count; ++i) k.failTerm(failures.texts[i]);
+    for (int i = 0; i < failures.count; ++i) KalvexProbe::fail(k, failures.texts[i]);
     return value;
 }
 
@@ -43,16 +43,17 @@ double termCos(Kalvex& k, double x, double a, double b, double n, double c) {
     return reported(k, core::cosine(x, a, b, n, c, f), f);
 }
 
-bool termValueAt(Kalvex& k, int i, double x, double& value) {
+bool termValueAt(Kalvex& kalvex, int i, double x, double& value) {
+    const KalvexState& k = state(kalvex);
     switch (k.shape[i]) {
-    case 1: value = termPower(k, x, k.coefB[i], k.expN[i]); return true;
-    case 2: value = termExp(k, x, k.coefA[i], k.coefB[i], k.expN[i], k.offsetC[i]); return true;
+    case 1: value = termPower(kalvex, x, k.coefB[i], k.expN[i]); return true;
+    case 2: value = termExp(kalvex, x, k.coefA[i], k.coefB[i], k.expN[i], k.offsetC[i]); return true;
     case 3:
-        value = termPowBase(k, x, k.baseM[i], k.coefA[i], k.coefB[i], k.expN[i], k.offsetC[i]);
+        value = termPowBase(kalvex, x, k.baseM[i], k.coefA[i], k.coefB[i], k.expN[i], k.offsetC[i]);
         return true;
-    case 4: value = termLog(k, x, k.coefA[i], k.coefB[i], k.expN[i], k.offsetC[i]); return true;
-    case 5: value = termSin(k, x, k.coefA[i], k.coefB[i], k.expN[i], k.offsetC[i]); return true;
-    case 6: value = termCos(k, x, k.coefA[i], k.coefB[i], k.expN[i], k.offsetC[i]); return true;
+    case 4: value = termLog(kalvex, x, k.coefA[i], k.coefB[i], k.expN[i], k.offsetC[i]); return true;
+    case 5: value = termSin(kalvex, x, k.coefA[i], k.coefB[i], k.expN[i], k.offsetC[i]); return true;
+    case 6: value = termCos(kalvex, x, k.coefA[i], k.coefB[i], k.expN[i], k.offsetC[i]); return true;
     case 7: value = k.constK[i]; return true;
     default: return false;
     }

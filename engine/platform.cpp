@@ -1,4 +1,4 @@
-#include "displaylist.h"
+#include "platform.h"
 
 void replay(const DisplayList& ops, Canvas& canvas) {
     for (const DrawOp& op : ops) {

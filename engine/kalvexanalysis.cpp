@@ -1,0 +1,74 @@
+// The module's graph and analysis commands: the analysis screen hands over
+// the texts of its boxes (and a list to fill); the core computes, and these
+// write the module's fields and show what was found in the order the user
+// would see it.
+#include "kalvex.h"
+#include "numbertext.h"
+
+void Kalvex::setPrecision(double value) { precision = value; }
+
+bool Kalvex::takePrecision(std::string_view text) {
+    const double read = readNumber(text);
+    if (!core::usablePrecision(read)) return false;
+    precision = read;
+    return true;
+}
+
+double Kalvex::cutToPrecision(double v) const { return core::cut(v, precision); }
+
+std::optional<TickSteps> Kalvex::graph(std::string_view startText, std::string_view endText,
+                                       std::string_view precisionText) {
+    rangeStart = readNumber(startText);
+    rangeEnd = readNumber(endText);
+    if (startText.empty() && endText.empty()) return std::nullopt;
+    // The graph does not use the precision: a refused one leaves the last
+    // good one in place and the graph is drawn all the same.
+    takePrecision(precisionText);
+    evalFailed = 0;
+    scanRange();
+    return tickSteps();
+}
+
+bool Kalvex::automaticAnalysis(std::string_view startText, std::string_view endText,
+                               std::string_view precisionText, RootList& list) {
+    core::AnalysisInput in;
+    in.startText = startText;
+    in.endText = endText;
+    in.precisionText = precisionText;
+    in.precision = precision;
+    in.view = plotView();
+    in.view.pixelWidth = canvas().pixelWidth();
+    in.view.pixelHeight = canvas().pixelHeight();
+    const core::Analysis a = core::analyse(formula(), in, termValue);
+    takeAnalysis(a, list);
+    return a.completed;
+}
+
+void Kalvex::takeAnalysis(const core::Analysis& a, RootList& list) {
+    rangeStart = a.rangeStart;
+    rangeEnd = a.rangeEnd;
+    if (a.precision) precision = *a.precision;
+    if (a.scan) {
+        evalFailed = 0;
+        takeScan(*a.scan);
+    }
+    for (const core::Step& step : a.steps) {
+        switch (step.kind) {
+            case core::Step::message: showMessage(step.text); break;
+            case core::Step::plot:
+                takePlot(*a.plot);
+                if (a.plot->end == core::PlotEnd::completed) showAnalysisScreen();
+                break;
+            case core::Step::roots:
+                list.clearAndShow();
+                list.append(a.roots, *a.precision);
+                break;
+            case core::Step::hits: list.append(a.hits, *a.precision); break;
+        }
+    }
+    if (a.sweepStep) sweepStep = *a.sweepStep;
+    if (a.sweepX) sweepX = *a.sweepX;
+    if (a.lastRefinement) takeRefinement(*a.lastRefinement);
+    if (a.lastRoot) rootEstimate = *a.lastRoot;
+    follow(a.trace);
+}
