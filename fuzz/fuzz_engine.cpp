@@ -10,7 +10,6 @@
 #include "kalvex.h"
 #include "numbertext.h"
 #include "recording.h"
-#include "rootsearch.h"
 #include "kalvexprobe.h"
 
 namespace {
@@ -42,7 +41,7 @@ private:
 };
 
 // The result list: every entry must be a number the program wrote.
-class CheckingList : public rootsearch::RootList {
+class CheckingList : public RootList {
 public:
     void clearAndShow() override { entries = 0; }
     void append(const std::vector<double>& values, double precision) override {
@@ -81,8 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         state(k).offsetC[i] = in.single();
         state(k).constK[i] = in.single();
     }
-    state(k).gridX = in.take<std::uint8_t>() & 1 ? "v" : "s";
-    state(k).gridY = in.take<std::uint8_t>() & 1 ? "v" : "";
+    state(k).gridX = in.take<std::uint8_t>() & 1;
+    state(k).gridY = in.take<std::uint8_t>() & 1;
     state(k).rangeStart = in.number();
     state(k).rangeEnd = in.number();
     state(k).precision = std::fabs(in.number());
@@ -99,26 +98,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         k.plotGraph();
     }
 
-    // A refinement over a sign change, when one is found on two points.
+    // The manual root of a drag to the left and down, as the mouse gives it.
     if (state(k).precision >= 1e-300 && std::isfinite(state(k).precision)) {
-        const double x1 = in.number(), x2 = in.number();
+        const float pressX = in.single(), pressY = in.single(), releaseX = in.single(), releaseY = in.single();
         state(k).evalFailed = 0;
-        state(k).evalX = x1;
-        k.evaluateF();
-        const double f1 = state(k).evalSum;
-        state(k).evalX = x2;
-        k.evaluateF();
-        const double f2 = state(k).evalSum;
-        if (state(k).evalFailed == 0 && Sign(f1) != Sign(f2)) {
-            state(k).bracketX1 = x1;
-            state(k).bracketF1 = f1;
-            state(k).bracketX2 = x2;
-            state(k).bracketF2 = f2;
-            state(k).refF1 = f1;
-            state(k).refF2 = f2;
+        k.pressGraph(pressX, pressY);
+        if (k.releaseGraph(releaseX, releaseY).kind == Drag::root) {
             const double before = state(k).rootEstimate;
-            k.refineRoot();
+            const std::optional<double> root = k.manualRoot();
+            // A refinement that failed leaves the last root as it was.
             if (state(k).evalFailed == 1 && state(k).rootEstimate != before) std::abort();
+            if (root && *root != state(k).rootEstimate) std::abort();
         }
     }
 
@@ -126,10 +116,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckingList list;
     const double precisionBefore = state(k).precision;
     state(k).evalFailed = 0;
-    rootsearch::automaticAnalysis(k, generalNumberText(in.number()), generalNumberText(in.number()),
-                                  generalNumberText(in.number()), list);
+    k.automaticAnalysis(generalNumberText(in.number()), generalNumberText(in.number()),
+                        generalNumberText(in.number()), list);
     // A refused precision is never stored.
     const bool unchanged = std::memcmp(&state(k).precision, &precisionBefore, sizeof precisionBefore) == 0;
-    if (!unchanged && !rootsearch::usablePrecision(state(k).precision)) std::abort();
+    if (!unchanged && !core::usablePrecision(state(k).precision)) std::abort();
     return 0;
 }

@@ -8,7 +8,6 @@
 
 #include "equationfile.h"
 #include "kalvex.h"
-#include "kalvexprobe.h"
 
 namespace {
 
@@ -46,6 +45,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
 
     Kalvex k;
-    if (loadTerms(k, second) != nullptr || state(k).termCount != static_cast<int>(second.terms.size())) std::abort();
+    if (loadTerms(k, second) != nullptr || k.termTotal() != static_cast<int>(second.terms.size())) std::abort();
     return 0;
 }
