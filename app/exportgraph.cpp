@@ -10,14 +10,14 @@
 #include <cstring>
 #include <optional>
 
-#include "analysis/pictureexport.h"
+#include "picturefile.h"
 #include "core.h"
 #include "equationfile.h"
 #include "language.h"
 #include "messages.h"
 #include "numbertext.h"
-#include "platform/look.h"
-#include "platform/picturebox.h"
+#include "look.h"
+#include "picturebox.h"
 #include "safefile.h"
 #include "texts.h"
 

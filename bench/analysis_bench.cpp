@@ -13,13 +13,13 @@
 #include <chrono>
 #include <clocale>
 
-#include "analysis/analysisscreen.h"
-#include "analysis/resultlist.h"
+#include "analysisscreen.h"
+#include "resultlist.h"
 #include "core.h"
 #include "kalvex.h"
-#include "platform/look.h"
-#include "registry/qtcanvas.h"
-#include "registry/screenregistry.h"
+#include "look.h"
+#include "qtcanvas.h"
+#include "screenregistry.h"
 #include "mixedterms.h"
 #include "recording.h"
 #include "kalvexprobe.h"

@@ -336,14 +336,3 @@ std::optional<std::string> writeEquation(const QString& path, const Equation& eq
         return fillIn(said(fm::aboutFile), {fileNameOf(path), fillIn(said(fm::cannotSave), {*why})});
     return std::nullopt;
 }
-
-const char* loadTerms(Kalvex& k, const Equation& equation) {
-    int count = k.termTotal();
-    for (const Term& term : equation.terms) {
-        if (const char* refusal = termRefusal(static_cast<int>(term.shape), term.typed, count))
-            return refusal;
-        ++count;
-    }
-    for (const Term& term : equation.terms) k.appendTerm(term);
-    return nullptr;
-}

@@ -15,20 +15,15 @@
 #include <QPushButton>
 #include <cmath>
 
-#include "calculation/calculationscreen.h"
 #include "kalvex.h"
 #include "messages.h"
 #include "numbertext.h"
-#include "platform/designframe.h"
-#include "platform/look.h"
-#include "platform/picturebox.h"
-#include "registry/screenregistry.h"
-#include "platform/twips.h"
-#include "registry/document.h"
+#include "designframe.h"
+#include "look.h"
+#include "picturebox.h"
+#include "twips.h"
 #include "pictureexport.h"
 #include "resultlist.h"
-#include "setting/settingscreen.h"
-#include "ticks/ticksscreen.h"
 
 namespace {
 
@@ -73,8 +68,8 @@ void opaqueOverGraph(QLabel* label, const PictureBox* box) {
 
 }  // namespace
 
-AnalysisScreen::AnalysisScreen(Kalvex& kalvex, ScreenRegistry& registry)
-    : QMainWindow(nullptr), kalvex(kalvex), registry(registry) {
+AnalysisScreen::AnalysisScreen(Kalvex& kalvex, AnalysisHost& host)
+    : QMainWindow(nullptr), kalvex(kalvex), host(host) {
     setObjectName("解析画面");
     setWindowTitle(tr("解析画面"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -216,16 +211,14 @@ void AnalysisScreen::load() {
     for (int k = 1; k <= precisionChoices; ++k) 精度コンボ->addItem(numberText(0.1 / std::pow(10.0, k)));
     精度コンボ->setEditText(numberText(1e-7));
     // A file opened before this screen was: its range and precision.
-    if (const auto pending = registry.document().takePendingAnalysis()) setAnalysisTexts(*pending);
+    if (const auto pending = host.takePendingTexts()) setAnalysisTexts(*pending);
 }
 
-void AnalysisScreen::analysisTexts(Equation& into) const {
-    into.start = 変域[0]->text().toStdString();
-    into.end = 変域[1]->text().toStdString();
-    into.precision = 精度コンボ->currentText().toStdString();
+AnalysisTexts AnalysisScreen::analysisTexts() const {
+    return {変域[0]->text().toStdString(), 変域[1]->text().toStdString(), 精度コンボ->currentText().toStdString()};
 }
 
-void AnalysisScreen::setAnalysisTexts(const Equation& from) {
+void AnalysisScreen::setAnalysisTexts(const AnalysisTexts& from) {
     if (from.start) 変域[0]->setText(QString::fromStdString(*from.start));
     if (from.end) 変域[1]->setText(QString::fromStdString(*from.end));
     if (from.precision) 精度コンボ->setEditText(QString::fromStdString(*from.precision));
@@ -260,7 +253,7 @@ bool AnalysisScreen::event(QEvent* event) {
 }
 
 void AnalysisScreen::activated() {
-    式ラベル->setText(registry.setting().formulaCaption());
+    式ラベル->setText(host.formulaCaption());
     式ラベル->adjustSize();
 }
 
@@ -284,7 +277,7 @@ void AnalysisScreen::calculationCommand() {
     if (refusedWithoutTerms()) return;
     解リスト->hide();
     Label1->hide();
-    ScreenRegistry::present(registry.calculation());
+    host.showCalculationScreen();
 }
 
 void AnalysisScreen::showTickLabels(bool x, bool y) {
@@ -321,7 +314,7 @@ PictureTarget AnalysisScreen::askPictureTarget() {
     const QString svg = tr("SVG 画像 (*.svg)");
     QString chosen = png;
     QString path = QFileDialog::getSaveFileName(this, tr("画像として保存"),
-                                                registry.document().proposedPicturePath("png"),
+                                                host.proposedPicturePath("png"),
                                                 QStringList{png, pngDouble, svg}.join(";;"), &chosen);
     if (path.isEmpty()) return {};
     const bool wantsSvg = chosen == svg;
@@ -333,19 +326,13 @@ void AnalysisScreen::savePictureCommand() {
     if (refusedWithoutGraph()) return;
     const PictureTarget target = askPictureTarget();
     if (target.path.isEmpty()) return;
-    // The equation's own file is never overwritten by its picture.
-    const QString equationFile = registry.document().path();
-    const QStringList keep = equationFile.isEmpty() ? QStringList{} : QStringList{equationFile};
-    if (const auto failure = savePicture(*図, target.path, target.format, keep)) {
+    if (const auto failure = host.writePicture(pictureBytes(*図, target.format), target.path))
         kalvex.showMessage(failure->toStdString());
-        return;
-    }
-    registry.document().rememberFolder(target.path);
 }
 
-void AnalysisScreen::backToSetting() { ScreenRegistry::present(registry.setting()); }
+void AnalysisScreen::backToSetting() { host.showSettingScreen(); }
 
 void AnalysisScreen::tickSettings() {
     if (refusedWithoutTerms()) return;
-    ScreenRegistry::present(registry.ticks());
+    host.showTicksScreen();
 }

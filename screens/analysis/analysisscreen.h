@@ -7,7 +7,7 @@
 #include <QString>
 #include <functional>
 
-#include "equationfile.h"
+#include "analysishost.h"
 #include "pictureexport.h"
 #include "platform.h"
 
@@ -19,7 +19,6 @@ struct PictureTarget {
 
 class Kalvex;
 struct Drag;
-class ScreenRegistry;
 class PictureBox;
 class ResultList;
 class QAction;
@@ -34,7 +33,7 @@ class AnalysisScreen : public QMainWindow {
     Q_OBJECT
 
 public:
-    AnalysisScreen(Kalvex& kalvex, ScreenRegistry& registry);
+    AnalysisScreen(Kalvex& kalvex, AnalysisHost& host);
 
     // What other screens ask of this one; they never touch its controls.
     // The picture box, for the engine's canvas.
@@ -47,8 +46,8 @@ public:
     void markPoint(float x, float y, const QString& xCaption, const QString& yCaption);
     // The range and precision texts as they stand, and those of a file put
     // into the boxes (the ones the file gives).
-    void analysisTexts(Equation& into) const;
-    void setAnalysisTexts(const Equation& from);
+    AnalysisTexts analysisTexts() const;
+    void setAnalysisTexts(const AnalysisTexts& from);
     // F has changed: the picture, the list and the labels of the old F go,
     // as a fresh load leaves them; the boxes keep what was typed.
     void formulaChanged(const QString& formula);
@@ -120,5 +119,5 @@ private:
     void manualRoot(const Drag& drag);
 
     Kalvex& kalvex;
-    ScreenRegistry& registry;
+    AnalysisHost& host;
 };

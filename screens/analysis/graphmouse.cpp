@@ -6,7 +6,7 @@
 #include "analysisscreen.h"
 #include "kalvex.h"
 #include "numbertext.h"
-#include "platform/picturebox.h"
+#include "picturebox.h"
 
 namespace {
 

@@ -7,9 +7,7 @@
 
 #include "language.h"
 #include "messages.h"
-#include "platform/picturebox.h"
-#include "safefile.h"
-#include "texts.h"
+#include "picturebox.h"
 
 namespace {
 
@@ -47,14 +45,6 @@ QByteArray withFallbackFonts(QByteArray svg) {
     return svg;
 }
 
-// The file's name as every message shows it, nothing in it raw.
-QString failedSave(const QString& path, const std::string& why) {
-    const QString shownName = QString::fromStdString(shownText(path.toStdString(), std::string::npos));
-    const QString reason =
-        translatedMessage(messages::files::cannotSavePicture).arg(QString::fromStdString(why));
-    return translatedMessage(messages::files::aboutFile).arg(shownName, reason);
-}
-
 }  // namespace
 
 QImage pictureImage(PictureBox& box, int scale) {
@@ -90,21 +80,11 @@ PictureFormat formatOf(const QString& path, bool doubleSize) {
     return doubleSize ? PictureFormat::pngDouble : PictureFormat::png;
 }
 
-std::optional<QString> savePicture(PictureBox& box, const QString& path, PictureFormat format,
-                                   const QStringList& protectedFiles) {
-    // Refused before anything is drawn: nothing is made for a write that
-    // cannot happen.
-    if (const std::optional<std::string> refusal = refusedTarget(path, protectedFiles))
-        return failedSave(path, *refusal);
+QByteArray pictureBytes(PictureBox& box, PictureFormat format) {
+    if (format == PictureFormat::svg) return pictureSvg(box);
     QByteArray bytes;
-    if (format == PictureFormat::svg) {
-        bytes = pictureSvg(box);
-    } else {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        pictureImage(box, format == PictureFormat::pngDouble ? 2 : 1).save(&buffer, "PNG");
-    }
-    if (const std::optional<std::string> why = writeWhole(path, bytes, protectedFiles))
-        return failedSave(path, *why);
-    return std::nullopt;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    pictureImage(box, format == PictureFormat::pngDouble ? 2 : 1).save(&buffer, "PNG");
+    return bytes;
 }

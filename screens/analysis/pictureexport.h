@@ -6,8 +6,6 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
-#include <QStringList>
-#include <optional>
 
 class PictureBox;
 
@@ -18,12 +16,8 @@ enum class PictureFormat { png, pngDouble, svg };
 QImage pictureImage(PictureBox& box, int scale);
 QByteArray pictureSvg(PictureBox& box);
 
-// Writes the picture to path, whole or not at all: a message naming the file
-// when it could not be written. A path that is one of protectedFiles (the
-// equation the picture was drawn from), not a regular file, or not writable
-// is refused and left as it is.
-std::optional<QString> savePicture(PictureBox& box, const QString& path, PictureFormat format,
-                                   const QStringList& protectedFiles = {});
+// The bytes of the picture file in the format.
+QByteArray pictureBytes(PictureBox& box, PictureFormat format);
 
 // The format a path's extension asks for (png unless it ends in .svg).
 PictureFormat formatOf(const QString& path, bool doubleSize);

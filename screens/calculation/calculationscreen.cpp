@@ -6,15 +6,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "analysis/analysisscreen.h"
 #include "kalvex.h"
 #include "messages.h"
 #include "numbertext.h"
-#include "platform/designframe.h"
-#include "platform/look.h"
-#include "platform/picturebox.h"
-#include "registry/screenregistry.h"
-#include "platform/twips.h"
+#include "designframe.h"
+#include "look.h"
+#include "picturebox.h"
+#include "twips.h"
 
 namespace {
 
@@ -34,8 +32,8 @@ void setCaption(QLabel* label, const std::string& text) {
 }  // namespace
 
 // No load: the boxes of a freshly opened screen are simply empty.
-CalculationScreen::CalculationScreen(Kalvex& kalvex, ScreenRegistry& registry)
-    : QWidget(nullptr), kalvex(kalvex), registry(registry) {
+CalculationScreen::CalculationScreen(Kalvex& kalvex, CalculationHost& host)
+    : QWidget(nullptr), kalvex(kalvex), host(host) {
     setObjectName("計算画面");
     setWindowTitle(tr("計算画面"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -61,7 +59,7 @@ void CalculationScreen::createControls() {
 }
 
 void CalculationScreen::計算Click() {
-    registry.analysis().hidePointLabels();
+    host.hidePointLabels();
     const double x = readNumber(x値->text().toStdString());
     const PointValue point = kalvex.calculate(x);
     if (point.end != PointEnd::value) return;
@@ -83,11 +81,13 @@ void CalculationScreen::markPoint() {
     canvas.line(x, 0, x, y, std::nullopt);
     canvas.line(x, y, 0, y, std::nullopt);
     // Asked again: the redraw may have had to create the analysis screen.
-    registry.analysis().markPoint(x, y, QString::fromStdString(generalNumberText(calcX)),
+    host.markPoint(x, y, QString::fromStdString(generalNumberText(calcX)),
                                   QString::fromStdString("Y= " + generalNumberText(calcY)));
 
     // The redraw brought the analysis screen forward; this one goes back on top.
-    ScreenRegistry::present(*this);
+    show();
+    raise();
+    activateWindow();
 }
 
 void CalculationScreen::戻るClick() { close(); }

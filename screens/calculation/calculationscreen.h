@@ -4,8 +4,9 @@
 
 #include <QWidget>
 
+#include "calculationhost.h"
+
 class Kalvex;
-class ScreenRegistry;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -15,7 +16,7 @@ class CalculationScreen : public QWidget {
     Q_OBJECT
 
 public:
-    CalculationScreen(Kalvex& kalvex, ScreenRegistry& registry);
+    CalculationScreen(Kalvex& kalvex, CalculationHost& host);
 
     QGroupBox* 推定枠 = nullptr;
     QPushButton* 戻る = nullptr;
@@ -34,5 +35,5 @@ private:
     void markPoint();
 
     Kalvex& kalvex;
-    ScreenRegistry& registry;
+    CalculationHost& host;
 };

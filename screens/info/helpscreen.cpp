@@ -3,10 +3,10 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "info/infolabel.h"
-#include "info/maker.h"
-#include "platform/look.h"
-#include "platform/twips.h"
+#include "infolabel.h"
+#include "maker.h"
+#include "look.h"
+#include "twips.h"
 
 namespace {
 
@@ -16,7 +16,7 @@ constexpr int clientHeight = 2448;
 }  // namespace
 
 // Opens where the window system puts a new window.
-HelpScreen::HelpScreen(Kalvex&, ScreenRegistry&) : QWidget(nullptr) {
+HelpScreen::HelpScreen() : QWidget(nullptr) {
     setObjectName("ヘルプ画面");
     setWindowTitle(tr("ヘルプ"));
     setAttribute(Qt::WA_DeleteOnClose);

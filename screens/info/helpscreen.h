@@ -5,7 +5,6 @@
 #include <QWidget>
 
 class Kalvex;
-class ScreenRegistry;
 class QLabel;
 class QPushButton;
 
@@ -14,7 +13,7 @@ class HelpScreen : public QWidget {
 
 public:
     // The screen reads and writes no shared state.
-    HelpScreen(Kalvex&, ScreenRegistry&);
+    HelpScreen();
 
     QPushButton* 戻る = nullptr;
     QLabel* Label2 = nullptr;

@@ -4,13 +4,13 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include "info/infolabel.h"
-#include "info/maker.h"
+#include "infolabel.h"
+#include "maker.h"
 #include "kalvexversion.h"
-#include "platform/programicon.h"
-#include "platform/designframe.h"
-#include "platform/look.h"
-#include "platform/twips.h"
+#include "programicon.h"
+#include "designframe.h"
+#include "look.h"
+#include "twips.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ constexpr int windowTop = 3036;
 }  // namespace
 
 // A fixed dialog frame with a close box and nothing to minimise or maximise.
-VersionScreen::VersionScreen(Kalvex&, ScreenRegistry&)
+VersionScreen::VersionScreen()
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName("バージョン表示画面");

@@ -6,7 +6,6 @@
 #include <QWidget>
 
 class Kalvex;
-class ScreenRegistry;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -16,7 +15,7 @@ class VersionScreen : public QWidget {
 
 public:
     // The screen reads and writes no shared state.
-    VersionScreen(Kalvex&, ScreenRegistry&);
+    VersionScreen();
 
     QGroupBox* Frame1 = nullptr;
     QLabel* Picture1 = nullptr;

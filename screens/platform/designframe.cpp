@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "platform/twips.h"
+#include "twips.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QProxyStyle>
 
 #include "kalvexversion.h"
-#include "platform/programicon.h"
+#include "programicon.h"
 
 namespace {
 

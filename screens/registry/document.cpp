@@ -13,12 +13,12 @@
 #include <QUrl>
 #include <QWidget>
 
-#include "analysis/analysisscreen.h"
+#include "analysisscreen.h"
 #include "kalvex.h"
 #include "language.h"
 #include "messages.h"
 #include "screenregistry.h"
-#include "setting/settingscreen.h"
+#include "settingscreen.h"
 
 namespace {
 
@@ -69,7 +69,10 @@ Equation Document::current() const {
     Equation e;
     e.terms = kalvex.terms();
     if (const AnalysisScreen* analysis = registry.analysisIfOpen()) {
-        analysis->analysisTexts(e);
+        const AnalysisTexts texts = analysis->analysisTexts();
+        e.start = texts.start;
+        e.end = texts.end;
+        e.precision = texts.precision;
     } else if (pendingAnalysis) {
         e.start = pendingAnalysis->start;
         e.end = pendingAnalysis->end;
@@ -114,10 +117,10 @@ bool Document::open(const QString& path) {
     const Equation& equation = *read.equation;
     registry.setting().setTerms(equation.terms);
     if (AnalysisScreen* analysis = registry.analysisIfOpen()) {
-        analysis->setAnalysisTexts(equation);
+        analysis->setAnalysisTexts({equation.start, equation.end, equation.precision});
         pendingAnalysis.reset();
     } else {
-        pendingAnalysis = equation;
+        pendingAnalysis = AnalysisTexts{equation.start, equation.end, equation.precision};
     }
     filePath = path;
     saved = current();
@@ -224,8 +227,8 @@ void Document::remember(const QString& path) {
     emit recentFilesChanged();
 }
 
-std::optional<Equation> Document::takePendingAnalysis() {
-    std::optional<Equation> pending = std::move(pendingAnalysis);
+std::optional<AnalysisTexts> Document::takePendingAnalysis() {
+    std::optional<AnalysisTexts> pending = std::move(pendingAnalysis);
     pendingAnalysis.reset();
     return pending;
 }
@@ -257,9 +260,7 @@ bool Document::eventFilter(QObject* watched, QEvent* event) {
             // untitled equation's boxes go with the screen, as they always have.
             AnalysisScreen* analysis = registry.analysisIfOpen();
             if (analysis && watched == analysis && !filePath.isEmpty()) {
-                Equation texts;
-                analysis->analysisTexts(texts);
-                pendingAnalysis = texts;
+                pendingAnalysis = analysis->analysisTexts();
             }
             // Only the last window's closing ends the program.
             for (QWidget* w : QApplication::topLevelWidgets()) {

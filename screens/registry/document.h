@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 
+#include "analysishost.h"
 #include "equationfile.h"
 
 class Kalvex;
@@ -48,7 +49,7 @@ public:
 
     // Texts for the analysis screen's boxes that wait for it to load: a
     // file's, or those the screen held when it was closed.
-    std::optional<Equation> takePendingAnalysis();
+    std::optional<AnalysisTexts> takePendingAnalysis();
 
     // Where a file dialog starts: the equation's folder, else the folder of
     // the last file opened or saved, else the home folder.
@@ -88,5 +89,5 @@ private:
     ScreenRegistry& registry;
     QString filePath;
     std::optional<Equation> saved;  // what the file holds, to tell a change
-    std::optional<Equation> pendingAnalysis;
+    std::optional<AnalysisTexts> pendingAnalysis;
 };

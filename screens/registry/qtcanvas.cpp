@@ -1,7 +1,7 @@
 #include "qtcanvas.h"
 
-#include "analysis/analysisscreen.h"
-#include "platform/picturebox.h"
+#include "analysisscreen.h"
+#include "picturebox.h"
 #include "screenregistry.h"
 
 namespace {

@@ -4,21 +4,25 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "analysis/analysisscreen.h"
+#include "analysisscreen.h"
+#include "calculationscreen.h"
 #include "document.h"
-#include "calculation/calculationscreen.h"
-#include "info/helpscreen.h"
-#include "info/versionscreen.h"
-#include "setting/settingscreen.h"
-#include "ticks/ticksscreen.h"
+#include "helpscreen.h"
+#include "picturebox.h"
+#include "picturefile.h"
+#include "settingscreen.h"
+#include "ticksscreen.h"
+#include "versionscreen.h"
 
 namespace {
 
-template <class Screen>
-Screen& obtain(QPointer<Screen>& slot, Kalvex& kalvex, ScreenRegistry& registry) {
+// The screen in its slot, created by `make` when there is none; every
+// screen is watched for dropped files and for the last window's closing.
+template <class Screen, class Make>
+Screen& obtain(QPointer<Screen>& slot, Document& document, Make make) {
     if (!slot) {
-        slot = new Screen(kalvex, registry);
-        registry.document().watch(slot);
+        slot = make();
+        document.watch(slot);
     }
     return *slot;
 }
@@ -40,30 +44,44 @@ ScreenRegistry::~ScreenRegistry() {
 
 SettingScreen& ScreenRegistry::setting() {
     const bool fresh = !settingScreen;
-    SettingScreen& screen = obtain(settingScreen, kalvex, *this);
-    if (fresh) {
-        // No result stays on show under a formula it does not belong to.
-        QObject::connect(&screen, &SettingScreen::termsChanged, &screen, [this] {
-            if (AnalysisScreen* open = analysisIfOpen()) open->formulaChanged(setting().formulaCaption());
-        });
-    }
+    SettingScreen& screen = obtain(settingScreen, document(), [this] { return new SettingScreen(kalvex, *this); });
+    if (fresh) connectSetting(screen);
     return screen;
 }
 
 AnalysisScreen& ScreenRegistry::analysis() {
     const bool fresh = !analysisScreen;
-    AnalysisScreen& screen = obtain(analysisScreen, kalvex, *this);
-    if (fresh) {
-        // The equation's file commands answer their keys on this window too.
-        SettingScreen& main = setting();
-        screen.addActions({main.newAction, main.openAction, main.saveAction, main.saveAsAction});
-    }
+    AnalysisScreen& screen = obtain(analysisScreen, document(), [this] { return new AnalysisScreen(kalvex, *this); });
+    if (fresh) connectAnalysis(screen);
     return screen;
 }
-TicksScreen& ScreenRegistry::ticks() { return obtain(ticksScreen, kalvex, *this); }
-CalculationScreen& ScreenRegistry::calculation() { return obtain(calculationScreen, kalvex, *this); }
-VersionScreen& ScreenRegistry::version() { return obtain(versionScreen, kalvex, *this); }
-HelpScreen& ScreenRegistry::help() { return obtain(helpScreen, kalvex, *this); }
+
+TicksScreen& ScreenRegistry::ticks() {
+    return obtain(ticksScreen, document(), [this] { return new TicksScreen(kalvex, *this); });
+}
+CalculationScreen& ScreenRegistry::calculation() {
+    return obtain(calculationScreen, document(), [this] { return new CalculationScreen(kalvex, *this); });
+}
+VersionScreen& ScreenRegistry::version() {
+    return obtain(versionScreen, document(), [] { return new VersionScreen(); });
+}
+HelpScreen& ScreenRegistry::help() {
+    return obtain(helpScreen, document(), [] { return new HelpScreen(); });
+}
+
+void ScreenRegistry::connectSetting(SettingScreen& screen) {
+    // No result stays on show under a formula it does not belong to.
+    QObject::connect(&screen, &SettingScreen::termsChanged, &screen, [this] {
+        if (AnalysisScreen* open = analysisIfOpen()) open->formulaChanged(setting().formulaCaption());
+    });
+    QObject::connect(&document(), &Document::recentFilesChanged, &screen, &SettingScreen::refillRecentFiles);
+}
+
+void ScreenRegistry::connectAnalysis(AnalysisScreen& screen) {
+    // The equation's file commands answer their keys on this window too.
+    SettingScreen& main = setting();
+    screen.addActions({main.newAction, main.openAction, main.saveAction, main.saveAsAction});
+}
 
 SettingScreen* ScreenRegistry::settingIfOpen() const { return settingScreen; }
 AnalysisScreen* ScreenRegistry::analysisIfOpen() const { return analysisScreen; }
@@ -80,6 +98,10 @@ void ScreenRegistry::present(QWidget& screen) {
 
 void ScreenRegistry::showSettingScreen() { present(setting()); }
 void ScreenRegistry::showAnalysisScreen() { present(analysis()); }
+void ScreenRegistry::showHelpScreen() { present(help()); }
+void ScreenRegistry::showVersionScreen() { present(version()); }
+void ScreenRegistry::showCalculationScreen() { present(calculation()); }
+void ScreenRegistry::showTicksScreen() { present(ticks()); }
 
 void ScreenRegistry::endProgram() {
     if (endHook) {
@@ -89,4 +111,38 @@ void ScreenRegistry::endProgram() {
     // At once: no question, no closing handler of any screen.
     std::fflush(nullptr);
     std::_Exit(0);
+}
+
+void ScreenRegistry::newEquation() { document().newEquation(); }
+void ScreenRegistry::openEquation() { document().open(); }
+void ScreenRegistry::openEquation(const QString& path) { document().open(path); }
+void ScreenRegistry::saveEquation() { document().save(); }
+void ScreenRegistry::saveEquationAs() { document().saveAs(); }
+QStringList ScreenRegistry::recentFiles() { return document().recentFiles(); }
+
+void ScreenRegistry::quit() {
+    if (document().mayDiscard()) endProgram();
+}
+
+QString ScreenRegistry::formulaCaption() { return setting().formulaCaption(); }
+
+std::optional<AnalysisTexts> ScreenRegistry::takePendingTexts() { return document().takePendingAnalysis(); }
+
+QString ScreenRegistry::proposedPicturePath(const QString& extension) {
+    return document().proposedPicturePath(extension);
+}
+
+std::optional<QString> ScreenRegistry::writePicture(const QByteArray& bytes, const QString& path) {
+    // The equation's own file is never overwritten by its picture.
+    const QString equationFile = document().path();
+    const QStringList keep = equationFile.isEmpty() ? QStringList{} : QStringList{equationFile};
+    if (auto failure = ::writePicture(bytes, path, keep)) return failure;
+    document().rememberFolder(path);
+    return std::nullopt;
+}
+
+void ScreenRegistry::showTickLabels(bool x, bool y) { analysis().showTickLabels(x, y); }
+void ScreenRegistry::hidePointLabels() { analysis().hidePointLabels(); }
+void ScreenRegistry::markPoint(float x, float y, const QString& xCaption, const QString& yCaption) {
+    analysis().markPoint(x, y, xCaption, yCaption);
 }

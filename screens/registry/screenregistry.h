@@ -1,13 +1,18 @@
 // One instance of each screen per process, created (and so loaded) on first
-// use, hidden until shown. Screens reach each other only through here, and
-// ask again on every event: a closed screen is gone.
+// use, hidden until shown. The screens know none of each other: each asks
+// its host, and the registry, which creates every screen, answers, asking
+// the screens again on every event (a closed screen is gone).
 #pragma once
 
 #include <QPointer>
 #include <functional>
 #include <memory>
 
+#include "analysishost.h"
+#include "calculationhost.h"
 #include "platform.h"
+#include "settinghost.h"
+#include "tickshost.h"
 
 class Kalvex;
 class Document;
@@ -19,7 +24,11 @@ class CalculationScreen;
 class VersionScreen;
 class HelpScreen;
 
-class ScreenRegistry : public ScreenHost {
+class ScreenRegistry : public ScreenHost,
+                       public SettingHost,
+                       public AnalysisHost,
+                       public TicksHost,
+                       public CalculationHost {
 public:
     explicit ScreenRegistry(Kalvex& kalvex);
     ~ScreenRegistry() override;
@@ -48,13 +57,43 @@ public:
     // Shows a screen without the modal option and brings it to the front.
     static void present(QWidget& screen);
 
+    // ScreenHost.
     void showSettingScreen() override;
     void showAnalysisScreen() override;
     void endProgram() override;
     // Tests replace the ending of the process.
     void setEndProgram(std::function<void()> end) { endHook = std::move(end); }
 
+    // SettingHost.
+    void showHelpScreen() override;
+    void showVersionScreen() override;
+    void newEquation() override;
+    void openEquation() override;
+    void openEquation(const QString& path) override;
+    void saveEquation() override;
+    void saveEquationAs() override;
+    QStringList recentFiles() override;
+    void quit() override;
+
+    // AnalysisHost.
+    QString formulaCaption() override;
+    std::optional<AnalysisTexts> takePendingTexts() override;
+    QString proposedPicturePath(const QString& extension) override;
+    std::optional<QString> writePicture(const QByteArray& bytes, const QString& path) override;
+    void showCalculationScreen() override;
+    void showTicksScreen() override;
+
+    // TicksHost.
+    void showTickLabels(bool x, bool y) override;
+
+    // CalculationHost.
+    void hidePointLabels() override;
+    void markPoint(float x, float y, const QString& xCaption, const QString& yCaption) override;
+
 private:
+    void connectSetting(SettingScreen& screen);
+    void connectAnalysis(AnalysisScreen& screen);
+
     Kalvex& kalvex;
     QPointer<SettingScreen> settingScreen;
     QPointer<AnalysisScreen> analysisScreen;

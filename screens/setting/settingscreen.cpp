@@ -19,17 +19,12 @@
 #include <cmath>
 #include <vector>
 
-#include "analysis/analysisscreen.h"
-#include "info/helpscreen.h"
-#include "info/versionscreen.h"
 #include "kalvex.h"
 #include "messages.h"
 #include "numbertext.h"
-#include "platform/designframe.h"
-#include "platform/look.h"
-#include "registry/screenregistry.h"
-#include "platform/twips.h"
-#include "registry/document.h"
+#include "designframe.h"
+#include "look.h"
+#include "twips.h"
 #include "termtext.h"
 
 namespace {
@@ -163,8 +158,8 @@ QIcon loadImage(int number) {
 
 }  // namespace
 
-SettingScreen::SettingScreen(Kalvex& kalvex, ScreenRegistry& registry)
-    : QMainWindow(nullptr), kalvex(kalvex), registry(registry) {
+SettingScreen::SettingScreen(Kalvex& kalvex, SettingHost& host)
+    : QMainWindow(nullptr), kalvex(kalvex), host(host) {
     setObjectName("方程式");
     setWindowTitle(tr("方程式の解法　　(方程式設定画面）"));
     // Closing the window only hides it (no WA_DeleteOnClose): the terms and
@@ -439,7 +434,6 @@ void SettingScreen::deleteTerm() {
 void SettingScreen::createFileMenu() {
     ファイル = menuBar()->addMenu(tr("ファイル(&F)"));
     ファイル->setObjectName("ファイル");
-    Document& document = registry.document();
     // Each command is named by its designed Japanese caption.
     auto command = [&](const char* name, const QString& caption, QKeySequence keys, auto run) {
         QAction* action = ファイル->addAction(caption);
@@ -448,16 +442,12 @@ void SettingScreen::createFileMenu() {
         connect(action, &QAction::triggered, this, run);
         return action;
     };
-    newAction =
-        command("新規作成", tr("新規作成(&N)"), QKeySequence::New, [&document] { document.newEquation(); });
-    openAction = command("開く…", tr("開く(&O)…"), QKeySequence::Open, [&document] { document.open(); });
-    saveAction =
-        command("上書き保存", tr("上書き保存(&S)"), QKeySequence::Save, [&document] { document.save(); });
-    saveAsAction =
-        command("名前を付けて保存…", tr("名前を付けて保存(&A)…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
-                [&document] { document.saveAs(); });
+    newAction = command("新規作成", tr("新規作成(&N)"), QKeySequence::New, [this] { host.newEquation(); });
+    openAction = command("開く…", tr("開く(&O)…"), QKeySequence::Open, [this] { host.openEquation(); });
+    saveAction = command("上書き保存", tr("上書き保存(&S)"), QKeySequence::Save, [this] { host.saveEquation(); });
+    saveAsAction = command("名前を付けて保存…", tr("名前を付けて保存(&A)…"),
+                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { host.saveEquationAs(); });
     recentSeparator = ファイル->addSeparator();
-    connect(&document, &Document::recentFilesChanged, this, &SettingScreen::refillRecentFiles);
     refillRecentFiles();
 }
 
@@ -467,7 +457,7 @@ void SettingScreen::refillRecentFiles() {
         a->deleteLater();
     }
     recentActions.clear();
-    const QStringList recent = registry.document().recentFiles();
+    const QStringList recent = host.recentFiles();
     for (int i = 0; i < recent.size(); ++i) {
         const QString path = recent[i];
         const QString name = QFileInfo(path).fileName();
@@ -482,7 +472,7 @@ void SettingScreen::refillRecentFiles() {
         shown.replace('&', "&&");
         QAction* a = new QAction(QString("&%1 %2").arg(i + 1).arg(shown), ファイル);
         a->setToolTip(path);
-        connect(a, &QAction::triggered, this, [this, path] { registry.document().open(path); });
+        connect(a, &QAction::triggered, this, [this, path] { host.openEquation(path); });
         ファイル->addAction(a);
         recentActions.append(a);
     }
@@ -519,7 +509,7 @@ void SettingScreen::toolbarButton(const QString& key) {
 
 void SettingScreen::openAnalysis() {
     if (kalvex.termTotal() >= 1) {
-        ScreenRegistry::present(registry.analysis());
+        host.showAnalysisScreen();
     } else {
         kalvex.showMessage(messages::enterFormula);
     }
@@ -538,8 +528,8 @@ void SettingScreen::switchBorders(int index) {
     形状枠->setVisible(on);
 }
 
-void SettingScreen::openHelp() { ScreenRegistry::present(registry.help()); }
-void SettingScreen::openVersion() { ScreenRegistry::present(registry.version()); }
+void SettingScreen::openHelp() { host.showHelpScreen(); }
+void SettingScreen::openVersion() { host.showVersionScreen(); }
 void SettingScreen::endProgram() {
-    if (registry.document().mayDiscard()) registry.endProgram();
+    host.quit();
 }

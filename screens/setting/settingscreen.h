@@ -7,11 +7,11 @@
 #include <QMainWindow>
 #include <array>
 
+#include "settinghost.h"
 #include "term.h"
 #include "termtext.h"
 
 class Kalvex;
-class ScreenRegistry;
 class DesignFrame;
 class QLabel;
 class QLineEdit;
@@ -26,12 +26,14 @@ class SettingScreen : public QMainWindow {
     Q_OBJECT
 
 public:
-    SettingScreen(Kalvex& kalvex, ScreenRegistry& registry);
+    SettingScreen(Kalvex& kalvex, SettingHost& host);
 
     // The formula as this screen shows it, for the analysis screen's caption.
     QString formulaCaption() const;
     // Replaces the terms, as emptying the table and adding each would.
     void setTerms(const std::vector<Term>& terms);
+    // The recent files as the host has them now.
+    void refillRecentFiles();
 
 signals:
     // F is another one now: a term was added or deleted, or all replaced.
@@ -112,7 +114,6 @@ private:
     void showAddedTerm();
     void showFormula();
     void createFileMenu();
-    void refillRecentFiles();
     QAction* recentSeparator = nullptr;
     void deleteTerm();
     void refillShapeList();
@@ -126,5 +127,5 @@ private:
     void endProgram();
 
     Kalvex& kalvex;
-    ScreenRegistry& registry;
+    SettingHost& host;
 };

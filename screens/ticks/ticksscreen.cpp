@@ -8,15 +8,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "analysis/analysisscreen.h"
 #include "kalvex.h"
 #include "messages.h"
 #include "numbertext.h"
-#include "platform/designframe.h"
-#include "platform/look.h"
-#include "platform/picturebox.h"
-#include "registry/screenregistry.h"
-#include "platform/twips.h"
+#include "designframe.h"
+#include "look.h"
+#include "picturebox.h"
+#include "twips.h"
 
 namespace {
 
@@ -50,8 +48,8 @@ bool usableStep(double step) { return step > 0 && std::isfinite(step); }
 
 }  // namespace
 
-TicksScreen::TicksScreen(Kalvex& kalvex, ScreenRegistry& registry)
-    : QWidget(nullptr), kalvex(kalvex), registry(registry) {
+TicksScreen::TicksScreen(Kalvex& kalvex, TicksHost& host)
+    : QWidget(nullptr), kalvex(kalvex), host(host) {
     setObjectName("目盛設定画面");
     setWindowTitle(tr("目盛設定画面"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -129,6 +127,6 @@ void TicksScreen::設定ボタンClick() {
     }
     kalvex.setTickSteps({stepX, stepY});
 
-    registry.analysis().showTickLabels(kalvex.gridXOn(), kalvex.gridYOn());
+    host.showTickLabels(kalvex.gridXOn(), kalvex.gridYOn());
     kalvex.plotGraph();
 }

@@ -4,8 +4,9 @@
 
 #include <QWidget>
 
+#include "tickshost.h"
+
 class Kalvex;
-class ScreenRegistry;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -16,7 +17,7 @@ class TicksScreen : public QWidget {
     Q_OBJECT
 
 public:
-    TicksScreen(Kalvex& kalvex, ScreenRegistry& registry);
+    TicksScreen(Kalvex& kalvex, TicksHost& host);
 
     QGroupBox* Frame3 = nullptr;
     QGroupBox* Frame5 = nullptr;
@@ -44,5 +45,5 @@ private:
     void 設定ボタンClick();
 
     Kalvex& kalvex;
-    ScreenRegistry& registry;
+    TicksHost& host;
 };

@@ -15,7 +15,7 @@
 
 #include "equationfile.h"
 #include "exportgraph.h"
-#include "platform/picturebox.h"
+#include "picturebox.h"
 
 namespace {
 

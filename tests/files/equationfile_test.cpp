@@ -19,6 +19,7 @@
 #include "messages.h"
 #include "numbertext.h"
 #include "kalvexprobe.h"
+#include "loadterms.h"
 
 namespace {
 

@@ -16,17 +16,17 @@
 #include <QToolButton>
 #include <functional>
 
-#include "analysis/analysisscreen.h"
-#include "calculation/calculationscreen.h"
+#include "analysisscreen.h"
+#include "calculationscreen.h"
 #include "equationfile.h"
 #include "fixture.h"
-#include "info/helpscreen.h"
-#include "info/versionscreen.h"
+#include "helpscreen.h"
+#include "versionscreen.h"
 #include "messages.h"
-#include "platform/designframe.h"
-#include "setting/settingscreen.h"
+#include "designframe.h"
+#include "settingscreen.h"
 #include "testedlanguage.h"
-#include "ticks/ticksscreen.h"
+#include "ticksscreen.h"
 
 // Readable texts in the failure messages.
 QT_BEGIN_NAMESPACE

@@ -8,7 +8,7 @@
 #include <clocale>
 
 #include "language.h"
-#include "platform/look.h"
+#include "look.h"
 #include "testedlanguage.h"
 
 Language testedLanguage = Language::english;

@@ -9,10 +9,10 @@
 #include <QTest>
 #include <ostream>
 
-#include "analysis/analysisscreen.h"
-#include "analysis/resultlist.h"
+#include "analysisscreen.h"
+#include "resultlist.h"
 #include "fixture.h"
-#include "platform/picturebox.h"
+#include "picturebox.h"
 #include "kalvexprobe.h"
 
 // Readable failures for Qt texts.

@@ -10,11 +10,11 @@
 #include <cmath>
 
 #include "analysisfixture.h"
-#include "calculation/calculationscreen.h"
+#include "calculationscreen.h"
 #include "messages.h"
-#include "platform/twips.h"
-#include "setting/settingscreen.h"
-#include "ticks/ticksscreen.h"
+#include "twips.h"
+#include "settingscreen.h"
+#include "ticksscreen.h"
 #include "kalvexprobe.h"
 
 using Layout = AnalysisTest;

@@ -1,6 +1,7 @@
 // The graph taken out of the program: PNG as on the screen, SVG as vectors
 // and text, the clipboard, and a save that fails.
-#include "analysis/pictureexport.h"
+#include "pictureexport.h"
+#include "picturefile.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "calculation/calculationscreen.h"
+#include "calculationscreen.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -8,14 +8,14 @@
 #include <array>
 #include <cmath>
 
-#include "analysis/analysisscreen.h"
-#include "setting/settingscreen.h"
+#include "analysisscreen.h"
+#include "settingscreen.h"
 #include "fixture.h"
 #include "pixels.h"
 #include "messages.h"
-#include "platform/look.h"
-#include "platform/picturebox.h"
-#include "platform/twips.h"
+#include "look.h"
+#include "picturebox.h"
+#include "twips.h"
 #include "kalvexprobe.h"
 
 namespace {

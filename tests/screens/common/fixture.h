@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "kalvex.h"
-#include "registry/qtcanvas.h"
-#include "registry/screenregistry.h"
+#include "qtcanvas.h"
+#include "screenregistry.h"
 #include "recording.h"
 
 class ScreenTest : public ::testing::Test {

@@ -6,7 +6,7 @@
 #include <clocale>
 
 #include "language.h"
-#include "platform/look.h"
+#include "look.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <cmath>
 
-#include "platform/picturebox.h"
+#include "picturebox.h"
 
 // Whether the colour lies within a pixel of the user point.
 inline bool colourNear(PictureBox& box, double x, double y, const QColor& colour) {

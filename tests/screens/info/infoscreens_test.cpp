@@ -10,10 +10,10 @@
 
 #include "fixture.h"
 #include "kalvexversion.h"
-#include "info/helpscreen.h"
-#include "info/versionscreen.h"
-#include "platform/twips.h"
-#include "setting/settingscreen.h"
+#include "helpscreen.h"
+#include "versionscreen.h"
+#include "twips.h"
+#include "settingscreen.h"
 
 namespace {
 

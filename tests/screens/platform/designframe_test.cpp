@@ -1,20 +1,20 @@
 // Every frame of every form drawn as designed: the caption on the border
 // line and inside the frame, each control inside its frame's border and
 // clear of the caption, and no control cut off by its own designed size.
-#include "platform/designframe.h"
+#include "designframe.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
 
-#include "analysis/analysisscreen.h"
-#include "calculation/calculationscreen.h"
+#include "analysisscreen.h"
+#include "calculationscreen.h"
 #include "fixture.h"
-#include "info/helpscreen.h"
-#include "info/versionscreen.h"
-#include "setting/settingscreen.h"
-#include "ticks/ticksscreen.h"
+#include "helpscreen.h"
+#include "versionscreen.h"
+#include "settingscreen.h"
+#include "ticksscreen.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "fixture.h"
-#include "platform/picturebox.h"
+#include "picturebox.h"
 
 namespace {
 

@@ -25,13 +25,13 @@
 #include <string>
 #include <thread>
 
-#include "analysis/resultlist.h"
+#include "resultlist.h"
 #include "kalvex.h"
-#include "platform/picturebox.h"
-#include "registry/qtcanvas.h"
-#include "registry/screenregistry.h"
+#include "picturebox.h"
+#include "qtcanvas.h"
+#include "screenregistry.h"
 #include "recording.h"
-#include "setting/settingscreen.h"
+#include "settingscreen.h"
 #include "kalvexprobe.h"
 
 namespace {

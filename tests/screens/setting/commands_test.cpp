@@ -4,12 +4,12 @@
 #include <QToolBar>
 #include <QToolTip>
 
-#include "analysis/analysisscreen.h"
-#include "info/helpscreen.h"
-#include "info/versionscreen.h"
+#include "analysisscreen.h"
+#include "helpscreen.h"
+#include "versionscreen.h"
 #include "messages.h"
-#include "platform/designframe.h"
-#include "platform/twips.h"
+#include "designframe.h"
+#include "twips.h"
 #include "settingfixture.h"
 #include "kalvexprobe.h"
 

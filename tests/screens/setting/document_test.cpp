@@ -7,11 +7,11 @@
 #include <QUrl>
 #include <QTemporaryDir>
 
-#include "analysis/analysisscreen.h"
-#include "analysis/resultlist.h"
-#include "platform/picturebox.h"
+#include "analysisscreen.h"
+#include "resultlist.h"
+#include "picturebox.h"
 #include "messages.h"
-#include "registry/document.h"
+#include "document.h"
 #include "settingfixture.h"
 #include "kalvexprobe.h"
 

@@ -4,9 +4,9 @@
 #include <QToolBar>
 #include <map>
 
-#include "platform/designframe.h"
-#include "platform/look.h"
-#include "platform/twips.h"
+#include "designframe.h"
+#include "look.h"
+#include "twips.h"
 #include "settingfixture.h"
 #include "kalvexprobe.h"
 

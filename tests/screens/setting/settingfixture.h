@@ -12,7 +12,7 @@
 #include <utility>
 
 #include "fixture.h"
-#include "setting/settingscreen.h"
+#include "settingscreen.h"
 
 class SettingTest : public ScreenTest {
 protected:

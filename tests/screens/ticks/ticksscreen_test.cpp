@@ -1,4 +1,4 @@
-#include "ticks/ticksscreen.h"
+#include "ticksscreen.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -8,13 +8,13 @@
 #include <QTest>
 #include <cmath>
 
-#include "analysis/analysisscreen.h"
+#include "analysisscreen.h"
 #include "fixture.h"
 #include "pixels.h"
 #include "messages.h"
-#include "platform/look.h"
-#include "platform/picturebox.h"
-#include "platform/twips.h"
+#include "look.h"
+#include "picturebox.h"
+#include "twips.h"
 #include "kalvexprobe.h"
 
 namespace {
