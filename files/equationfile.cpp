@@ -24,33 +24,6 @@ namespace fm = messages::files;
 // A message pattern in the installed language, before its values go in.
 std::string said(const char* pattern) { return translatedMessageUtf8(pattern); }
 
-// A box of the setting screen under its key in the file.
-struct Box {
-    const char* key;
-    std::string TermBoxes::*text;
-};
-constexpr Box boxA{"a", &TermBoxes::a}, boxB{"b", &TermBoxes::b}, boxN{"n", &TermBoxes::n},
-    boxC{"c", &TermBoxes::c}, boxK{"k", &TermBoxes::k}, boxM{"m", &TermBoxes::m};
-
-// A shape's name and the boxes its term reads, in the order they are written.
-struct Layout {
-    Shape shape;
-    const char* name;
-    int boxCount;
-    std::array<Box, 5> boxes;
-};
-constexpr std::array<Layout, 7> layouts{{
-    {Shape::power, "power", 2, {boxB, boxN}},
-    {Shape::exp, "exp", 4, {boxA, boxB, boxN, boxC}},
-    {Shape::base, "base", 5, {boxM, boxA, boxB, boxN, boxC}},
-    {Shape::log, "log", 4, {boxA, boxB, boxN, boxC}},
-    {Shape::sin, "sin", 4, {boxA, boxB, boxN, boxC}},
-    {Shape::cos, "cos", 4, {boxA, boxB, boxN, boxC}},
-    {Shape::constant, "constant", 1, {boxK}},
-}};
-
-const Layout& layoutOf(Shape shape) { return layouts[static_cast<std::size_t>(shape) - 1]; }
-
 constexpr std::array<const char*, 4> topKeys{"format", "version", "terms", "analysis"};
 constexpr std::array<const char*, 3> analysisKeys{"start", "end", "precision"};
 
@@ -233,13 +206,13 @@ private:
         Shape shape;
         if (!shapeNamed(utf8(name.toString()), shape))
             termFault(count, fillIn(said(fm::unknownShape), {shownText(utf8(name.toString()))}));
-        const Layout& layout = layoutOf(shape);
-        const auto used = layout.boxes.begin(), usedEnd = used + layout.boxCount;
+        const ShapeRule& rule = shapeRule(shape);
+        const auto used = rule.boxes.begin(), usedEnd = used + rule.boxCount;
 
         for (auto it = object.begin(); it != object.end(); ++it) {
             const std::string key = utf8(it.key());
-            if (key != "shape" && std::none_of(used, usedEnd, [&](const Box& b) { return key == b.key; }))
-                termFault(count, fillIn(said(fm::unknownKeyForShape), {shownText(key), layout.name}));
+            if (key != "shape" && std::none_of(used, usedEnd, [&](const ShapeBox& b) { return key == b.key; }))
+                termFault(count, fillIn(said(fm::unknownKeyForShape), {shownText(key), rule.name}));
         }
         TermBoxes boxes;  // the boxes the shape does not use stay empty
         for (auto box = used; box != usedEnd; ++box) {
@@ -270,18 +243,6 @@ std::string fileNameOf(const QString& path) { return shownText(path.toStdString(
 
 }  // namespace
 
-const char* shapeName(Shape shape) { return layoutOf(shape).name; }
-
-bool shapeNamed(std::string_view name, Shape& shape) {
-    for (const Layout& layout : layouts) {
-        if (name == layout.name) {
-            shape = layout.shape;
-            return true;
-        }
-    }
-    return false;
-}
-
 EquationRead parseEquation(const QByteArray& bytes, const std::string& fileName) {
     try {
         return {Reader(fileName).read(bytes), {}};
@@ -308,11 +269,11 @@ QByteArray serializeEquation(const Equation& equation) {
     out += "  \"terms\": [";
     for (std::size_t i = 0; i < equation.terms.size(); ++i) {
         const Term& term = equation.terms[i];
-        const Layout& layout = layoutOf(term.shape);
+        const ShapeRule& rule = shapeRule(term.shape);
         out += i == 0 ? "\n    {" : ",\n    {";
-        out += "\"shape\": " + jsonQuoted(layout.name);
-        for (int b = 0; b < layout.boxCount; ++b) {
-            const Box& box = layout.boxes[b];
+        out += "\"shape\": " + jsonQuoted(rule.name);
+        for (int b = 0; b < rule.boxCount; ++b) {
+            const ShapeBox& box = rule.boxes[b];
             out += ", " + jsonQuoted(box.key) + ": " + jsonQuoted(wellFormed(term.typed.*(box.text)));
         }
         out += "}";

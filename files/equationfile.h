@@ -37,10 +37,6 @@ inline constexpr int equationVersion = 1;
 // size is not an equation file, and reading it whole would only cost memory.
 inline constexpr long long largestEquationFile = 1 << 20;
 
-// The name of a shape in the file ("power" ... "constant"), and back.
-const char* shapeName(Shape shape);
-bool shapeNamed(std::string_view name, Shape& shape);
-
 // The file's bytes; fileName only names it in a message.
 EquationRead parseEquation(const QByteArray& bytes, const std::string& fileName);
 EquationRead readEquation(const QString& path);
