@@ -96,6 +96,19 @@ bool Formula::append(const Term& term) {
     return true;
 }
 
+FormulaFrom formulaFrom(const std::vector<Term>& terms) {
+    FormulaFrom made;
+    for (const Term& term : terms) {
+        made.refusal = termRefusal(static_cast<int>(term.shape), term.typed, made.formula.count);
+        if (made.refusal) {
+            made.refusedTerm = made.formula.count;
+            return made;
+        }
+        made.formula.append(term);
+    }
+    return made;
+}
+
 double power(double x, double b, double n, Failures& failures) {
     const double p = std::pow(x, n);
     const double u = b * p;

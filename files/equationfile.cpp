@@ -10,6 +10,7 @@
 #include <set>
 #include <utility>
 
+#include "core.h"
 #include "kalvex.h"
 #include "language.h"
 #include "messages.h"
@@ -138,9 +139,22 @@ public:
         const QJsonValue terms = top.value("terms");
         if (terms.isUndefined()) fileFault(fillIn(said(fm::missingKey), {"terms"}));
         if (!terms.isArray()) fileFault(fillIn(said(fm::notArray), {"terms"}));
+        // Each term's own form first, then 追加's checks over the terms before
+        // a misformed one: the first fault in the file's order is the one told.
+        std::optional<Refusal> misformed;
         for (const QJsonValue& term : terms.toArray()) {
-            equation.terms.push_back(readTerm(term, static_cast<int>(equation.terms.size())));
+            // 追加 refuses a 21st term: nothing after it needs reading.
+            if (equation.terms.size() > static_cast<std::size_t>(core::maxTerms)) break;
+            try {
+                equation.terms.push_back(readTerm(term, static_cast<int>(equation.terms.size())));
+            } catch (Refusal& refusal) {
+                misformed = std::move(refusal);
+                break;
+            }
         }
+        const core::FormulaFrom made = core::formulaFrom(equation.terms);
+        if (!made) termFault(made.refusedTerm, said(made.refusal));
+        if (misformed) throw std::move(*misformed);
 
         const QJsonValue analysis = top.value("analysis");
         if (!analysis.isUndefined()) {
@@ -196,7 +210,7 @@ private:
         return text;
     }
 
-    // The term after `count` accepted ones, checked as 追加 checks it.
+    // The term after `count` others, in its form; 追加's checks come after.
     Term readTerm(const QJsonValue& value, int count) const {
         if (!value.isObject()) termFault(count, said(fm::termNotObject));
         const QJsonObject object = value.toObject();
@@ -223,8 +237,6 @@ private:
             if (!text) termFault(count, fault);
             boxes.*(box->text) = std::move(*text);
         }
-        if (const char* refusal = termRefusal(static_cast<int>(shape), boxes, count))
-            termFault(count, said(refusal));
         return termFrom(shape, boxes);
     }
 

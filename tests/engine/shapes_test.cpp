@@ -1,10 +1,12 @@
-// The table of shapes against what depends on it: the names files use and
-// the boxes a term's text and value read.
+// The table of shapes against what depends on it: the names files use, the
+// boxes a term's text and value read, and the checks of 追加 as F is built.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "core.h"
+#include "messages.h"
 
 namespace {
 
@@ -57,5 +59,45 @@ TEST(Shapes, EachShapeReadsExactlyTheBoxesItLists) {
             EXPECT_EQ(termText(code, true, twosExcept(box)) != text, used);
             EXPECT_EQ(valueAtHalf(rule.shape, twosExcept(box)) != value, used);
         }
+    }
+}
+
+TEST(Shapes, FormulaFromRefusesAsAddingDoes) {
+    const Term power = termFrom(Shape::power, {"", "1", "2", "", "", ""});
+    const std::vector<Term> twenty(core::maxTerms, power);
+    std::vector<Term> twentyOne = twenty;
+    twentyOne.push_back(termFrom(Shape::constant, {"", "", "", "", "1", ""}));
+    const struct {
+        const char* name;
+        std::vector<Term> terms;
+        const char* refusal;
+        int refusedTerm;
+    } cases[] = {
+        {"none", {}, nullptr, -1},
+        {"twenty", twenty, nullptr, -1},
+        {"twentyOne", twentyOne, messages::tooManyTerms, 20},
+        {"powerWithoutB",
+         {power, termFrom(Shape::power, {"1", "", "2", "", "", ""})},
+         messages::coefficientRequired,
+         1},
+        {"expWithoutA", {termFrom(Shape::exp, {"", "1", "1", "1", "", ""})}, messages::coefficientRequired, 0},
+        {"constantWithoutK", {termFrom(Shape::constant, {"1", "", "", "", "", ""})}, messages::nothingEntered, 0},
+        {"baseTooLarge", {termFrom(Shape::base, {"1", "1", "1", "1", "", "1e39"})}, messages::numberTooLarge, 0},
+        {"unusedTooLarge", {termFrom(Shape::power, {"1e39", "1", "1", "1e39", "1e39", "1e39"})}, nullptr, -1},
+        {"firstRefusalWins",
+         {termFrom(Shape::sin, {"1", "1e39", "1", "", "", ""}), termFrom(Shape::log, {"", "1", "1", "", "", ""})},
+         messages::numberTooLarge,
+         0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const core::FormulaFrom made = core::formulaFrom(c.terms);
+        EXPECT_STREQ(made.refusal, c.refusal);
+        EXPECT_EQ(made.refusedTerm, c.refusedTerm);
+        EXPECT_EQ(static_cast<bool>(made), c.refusal == nullptr);
+        if (!made) continue;
+        ASSERT_EQ(made.formula.count, static_cast<int>(c.terms.size()));
+        for (std::size_t i = 0; i < c.terms.size(); ++i)
+            EXPECT_EQ(made.formula.shape[i + 1], static_cast<std::int16_t>(c.terms[i].shape));
     }
 }

@@ -203,6 +203,9 @@ TEST(EquationFile, FaultsAreRefusedNamingTheFileAndTheTerm) {
         {withTerms(R"({"shape": "base", "m": "1e39", "a": "1", "b": "1", "n": "1", "c": "0"})"),
          "bad.kalvex: 項1: 数値が大きすぎます。"},
         {withTerms(twentyOne), "bad.kalvex: 項21: 項は20個までです。"},
+        // Term by term: a refused term before a misformed one is told first, and the other way round.
+        {withTerms(R"({"shape": "power", "b": "", "n": "2"}, 3)"), "bad.kalvex: 項1: 係数を必ず入力して下さい。"},
+        {withTerms(R"(3, {"shape": "power", "b": "", "n": "2"})"), "bad.kalvex: 項1: 項は { } で書いてください。"},
         {R"({"format": "kalvex-equation", "version": 1, "terms": [], "analysis": []})",
          "bad.kalvex: 「analysis」は { } で書いてください。"},
         {R"({"format": "kalvex-equation", "version": 1, "terms": [], "analysis": {"start": [1]}})",
