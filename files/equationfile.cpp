@@ -11,7 +11,6 @@
 #include <utility>
 
 #include "core.h"
-#include "kalvex.h"
 #include "language.h"
 #include "messages.h"
 #include "numbertext.h"
@@ -308,15 +307,4 @@ std::optional<std::string> writeEquation(const QString& path, const Equation& eq
     if (const std::optional<std::string> why = writeWhole(path, serializeEquation(equation)))
         return fillIn(said(fm::aboutFile), {fileNameOf(path), fillIn(said(fm::cannotSave), {*why})});
     return std::nullopt;
-}
-
-const char* loadTerms(Kalvex& k, const Equation& equation) {
-    int count = k.termCount;
-    for (const Term& term : equation.terms) {
-        if (const char* refusal = termRefusal(static_cast<int>(term.shape), term.typed, count))
-            return refusal;
-        ++count;
-    }
-    for (const Term& term : equation.terms) k.appendTerm(term);
-    return nullptr;
 }

@@ -14,8 +14,6 @@
 
 #include "term.h"
 
-class Kalvex;
-
 struct Equation {
     std::vector<Term> terms;  // Term::typed holds the texts that are written
     // The analysis screen's boxes: 変域(0), 変域(1) and 精度. None when the
@@ -48,8 +46,3 @@ QByteArray serializeEquation(const Equation& equation);
 // Replaces the file whole through a temporary file, so a failed save leaves
 // the old one as it was. The message when it failed.
 std::optional<std::string> writeEquation(const QString& path, const Equation& equation);
-
-// Appends the equation's terms to the module as 追加 would, one after the
-// other. When the checks of adding refuse one of them, nothing is appended
-// and the refusal's message is returned.
-const char* loadTerms(Kalvex& k, const Equation& equation);

@@ -8,6 +8,7 @@
 
 #include "equationfile.h"
 #include "kalvex.h"
+#include "loadterms.h"
 
 namespace {
 

@@ -6,6 +6,7 @@
 
 #include "analysisfixture.h"
 #include "equationfile.h"
+#include "loadterms.h"
 #include "messages.h"
 
 namespace {

@@ -16,6 +16,7 @@
 #include <tuple>
 
 #include "kalvex.h"
+#include "loadterms.h"
 #include "messages.h"
 #include "numbertext.h"
 
