@@ -197,7 +197,7 @@ int exportGraph(int argc, char* argv[]) {
     const std::string shownName = shownText(utf8(path), std::string::npos);
     const EquationRead read = readEquation(path);
     if (!read) {
-        err(read.error);
+        err(read.error.text(translatedMessageUtf8));
         return failed;
     }
     const GraphDrawing drawing = graphOf(*read.equation, pixels.width, pixels.height);

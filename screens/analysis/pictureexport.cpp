@@ -48,10 +48,10 @@ QByteArray withFallbackFonts(QByteArray svg) {
 }
 
 // The file's name as every message shows it, nothing in it raw.
-QString failedSave(const QString& path, const std::string& why) {
+QString failedSave(const QString& path, const FileError& why) {
     const QString shownName = QString::fromStdString(shownText(path.toStdString(), std::string::npos));
-    const QString reason =
-        translatedMessage(messages::files::cannotSavePicture).arg(QString::fromStdString(why));
+    const QString reason = translatedMessage(messages::files::cannotSavePicture)
+                               .arg(QString::fromStdString(why.text(translatedMessageUtf8)));
     return translatedMessage(messages::files::aboutFile).arg(shownName, reason);
 }
 
@@ -94,7 +94,7 @@ std::optional<QString> savePicture(PictureBox& box, const QString& path, Picture
                                    const QStringList& protectedFiles) {
     // Refused before anything is drawn: nothing is made for a write that
     // cannot happen.
-    if (const std::optional<std::string> refusal = refusedTarget(path, protectedFiles))
+    if (const std::optional<FileError> refusal = refusedTarget(path, protectedFiles))
         return failedSave(path, *refusal);
     QByteArray bytes;
     if (format == PictureFormat::svg) {
@@ -104,7 +104,7 @@ std::optional<QString> savePicture(PictureBox& box, const QString& path, Picture
         buffer.open(QIODevice::WriteOnly);
         pictureImage(box, format == PictureFormat::pngDouble ? 2 : 1).save(&buffer, "PNG");
     }
-    if (const std::optional<std::string> why = writeWhole(path, bytes, protectedFiles))
+    if (const std::optional<FileError> why = writeWhole(path, bytes, protectedFiles))
         return failedSave(path, *why);
     return std::nullopt;
 }

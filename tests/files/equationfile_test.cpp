@@ -78,7 +78,7 @@ TEST(EquationFile, EveryShapeComesBackExactlyAndRewritesToTheSameBytes) {
     const Equation written = everyShape();
     const QByteArray bytes = serializeEquation(written);
     const EquationRead read = parseEquation(bytes, "x.kalvex");
-    ASSERT_TRUE(read) << read.error;
+    ASSERT_TRUE(read) << read.error.text();
     expectSameTerms(*read.equation, written);
     EXPECT_EQ(read.equation->start, written.start);
     EXPECT_EQ(read.equation->end, written.end);
@@ -111,7 +111,7 @@ TEST(EquationFile, WritesTheDocumentedLayout) {
     e.terms.clear();
     e.end.reset();
     const EquationRead empty = parseEquation(serializeEquation(e), "e.kalvex");
-    ASSERT_TRUE(empty) << empty.error;
+    ASSERT_TRUE(empty) << empty.error.text();
     EXPECT_TRUE(empty.equation->terms.empty());
     EXPECT_FALSE(empty.equation->start || empty.equation->end || empty.equation->precision);
 }
@@ -122,7 +122,7 @@ TEST(EquationFile, ThroughTheDiskTooWithoutLeavingTemporaryFiles) {
     ASSERT_EQ(writeEquation(path, Equation{}), std::nullopt);
     ASSERT_EQ(writeEquation(path, everyShape()), std::nullopt);  // replaces the first
     const EquationRead read = readEquation(path);
-    ASSERT_TRUE(read) << read.error;
+    ASSERT_TRUE(read) << read.error.text();
     expectSameTerms(*read.equation, everyShape());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"日本語 name.kalvex"});
 }
@@ -151,7 +151,7 @@ TEST(EquationFile, JsonNumbersBecomeTheirShortestText) {
                                         R"(, "n": 1}],)"
                                         R"("analysis": {"precision": )" +
                                         n + "}}");
-        ASSERT_TRUE(read) << read.error;
+        ASSERT_TRUE(read) << read.error.text();
         EXPECT_EQ(read.equation->terms[0].typed.b, c.text);
         EXPECT_EQ(read.equation->precision, c.text);
         EXPECT_EQ(readNumber(c.text), c.value);
@@ -232,7 +232,7 @@ TEST(EquationFile, FaultsAreRefusedNamingTheFileAndTheTerm) {
     for (const auto& c : cases) {
         const EquationRead read = parse(c.bytes);
         EXPECT_FALSE(read) << c.bytes;
-        EXPECT_EQ(read.error, c.message) << c.bytes;
+        EXPECT_EQ(read.error.text(), c.message) << c.bytes;
     }
 }
 
@@ -246,7 +246,7 @@ TEST(EquationFile, FilesThatCannotBeReadAreNamed) {
     for (const QString& path : {dir.filePath("missing.kalvex"), dir.path(), big}) {
         const EquationRead read = readEquation(path);
         EXPECT_FALSE(read);
-        EXPECT_EQ(read.error.rfind(path.toStdString() + ": ", 0), 0u) << read.error;
+        EXPECT_EQ(read.error.text().rfind(path.toStdString() + ": ", 0), 0u) << read.error.text();
     }
 }
 
@@ -266,9 +266,9 @@ TEST(EquationFile, AFailedSaveLeavesTheOldFileByteForByte) {
     ASSERT_GE(child, 0);
     if (child == 0) {
         if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
-        const std::optional<std::string> failure = writeEquation(path, everyShape());
+        const std::optional<FileError> failure = writeEquation(path, everyShape());
         if (!failure) _exit(1);
-        _exit(failure->rfind(path.toStdString() + ": ", 0) == 0 ? 0 : 2);
+        _exit(failure->text().rfind(path.toStdString() + ": ", 0) == 0 ? 0 : 2);
     }
     int status = 0;
     waitpid(child, &status, 0);
