@@ -250,6 +250,24 @@ TEST(EquationFile, FilesThatCannotBeReadAreNamed) {
     }
 }
 
+TEST(EquationFile, AFileOfTheLargestSizeIsReadAndOneByteMoreIsNot) {
+    QTemporaryDir dir;
+    const QByteArray equation = serializeEquation(everyShape());
+    for (const long long size : {largestEquationFile, largestEquationFile + 1}) {
+        const QString path = dir.filePath(QString::number(size) + ".kalvex");
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(equation + QByteArray(size - equation.size(), ' '));
+        f.close();
+        const EquationRead read = readEquation(path);
+        if (size == largestEquationFile) {
+            EXPECT_TRUE(read) << read.error.text();
+        } else {
+            EXPECT_EQ(read.error.text(), path.toStdString() + ": " + messages::files::tooLarge);
+        }
+    }
+}
+
 // Root writes into a read-only folder all the same, so the save is tried by
 // a child that has given up root.
 TEST(EquationFile, AFailedSaveLeavesTheOldFileByteForByte) {
