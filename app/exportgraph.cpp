@@ -101,14 +101,12 @@ GraphDrawing graphOf(const Equation& equation, int pixelWidth, int pixelHeight) 
         drawing.messages.push_back(messages::enterFormula);
         return drawing;
     }
-    core::Formula f;
-    for (const Term& term : equation.terms) {
-        if (const char* refusal = termRefusal(static_cast<int>(term.shape), term.typed, f.count)) {
-            drawing.messages.push_back(refusal);
-            return drawing;
-        }
-        f.append(term);
+    const core::FormulaFrom made = core::formulaFrom(equation.terms);
+    if (!made) {
+        drawing.messages.push_back(made.refusal);
+        return drawing;
     }
+    const core::Formula& f = made.formula;
 
     // グラフ: the scan of the range as typed, then the plot of what it found,
     // grids off as on a fresh program.
@@ -199,7 +197,7 @@ int exportGraph(int argc, char* argv[]) {
     const std::string shownName = shownText(utf8(path), std::string::npos);
     const EquationRead read = readEquation(path);
     if (!read) {
-        err(read.error);
+        err(read.error.text(translatedMessageUtf8));
         return failed;
     }
     const GraphDrawing drawing = graphOf(*read.equation, pixels.width, pixels.height);

@@ -139,7 +139,7 @@ Status solveFile(const QString& path, const Request& request) {
         return refuse(fillIn(said(fm::aboutFile),
                              {*undecodable, fillIn(said(fm::cannotOpen), {said(fm::nameNotUtf8)})}));
     const EquationRead read = readEquation(path);
-    if (!read) return refuse(read.error);
+    if (!read) return refuse(read.error.text(translatedMessageUtf8));
     const Equation& equation = *read.equation;
 
     Outcome outcome;

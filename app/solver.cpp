@@ -7,15 +7,6 @@
 
 namespace {
 
-// The terms as 追加 would have added them: the same checks, in order.
-const char* formulaOf(const Equation& equation, core::Formula& f) {
-    for (const Term& term : equation.terms) {
-        if (const char* refusal = termRefusal(static_cast<int>(term.shape), term.typed, f.count)) return refusal;
-        f.append(term);
-    }
-    return nullptr;
-}
-
 void collect(const core::Messages& texts, Outcome& outcome) {
     for (const char* text : texts) outcome.messages.push_back(text);
 }
@@ -30,11 +21,12 @@ Outcome analyse(const Equation& equation, std::string_view start, std::string_vi
         outcome.messages.push_back(messages::enterFormula);
         return outcome;
     }
-    core::Formula f;
-    if (const char* refusal = formulaOf(equation, f)) {
-        outcome.messages.push_back(refusal);
+    const core::FormulaFrom made = core::formulaFrom(equation.terms);
+    if (!made) {
+        outcome.messages.push_back(made.refusal);
         return outcome;
     }
+    const core::Formula& f = made.formula;
     core::AnalysisInput in;
     in.startText = start;
     in.endText = end;
@@ -53,11 +45,12 @@ Outcome analyse(const Equation& equation, std::string_view start, std::string_vi
 
 Outcome evaluate(const Equation& equation, std::string_view xText) {
     Outcome outcome;
-    core::Formula f;
-    if (const char* refusal = formulaOf(equation, f)) {
-        outcome.messages.push_back(refusal);
+    const core::FormulaFrom made = core::formulaFrom(equation.terms);
+    if (!made) {
+        outcome.messages.push_back(made.refusal);
         return outcome;
     }
+    const core::Formula& f = made.formula;
     core::TermValues values{};
     const core::Point p = core::evaluate(f, readNumber(xText), values, core::Rule::estimatePanel);
     collect(core::Messages(p.failures.texts.begin(), p.failures.texts.begin() + p.failures.count), outcome);

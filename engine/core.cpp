@@ -96,6 +96,19 @@ bool Formula::append(const Term& term) {
     return true;
 }
 
+FormulaFrom formulaFrom(const std::vector<Term>& terms) {
+    FormulaFrom made;
+    for (const Term& term : terms) {
+        made.refusal = termRefusal(static_cast<int>(term.shape), term.typed, made.formula.count);
+        if (made.refusal) {
+            made.refusedTerm = made.formula.count;
+            return made;
+        }
+        made.formula.append(term);
+    }
+    return made;
+}
+
 double power(double x, double b, double n, Failures& failures) {
     const double p = std::pow(x, n);
     const double u = b * p;
@@ -143,24 +156,15 @@ Point evaluate(const Formula& f, double x, TermValues& values, Rule rule) {
     Point p;
     const int count = std::clamp(f.count, 0, maxTerms);
     for (int i = 1; i <= count; ++i) {
-        Failures& fs = p.failures;
-        switch (f.shape[i]) {
-            case 1: values[i] = power(x, f.b[i], f.n[i], fs); break;
-            case 2: values[i] = exponential(x, f.a[i], f.b[i], f.n[i], f.c[i], fs); break;
-            case 3: values[i] = powerOfBase(x, f.m[i], f.a[i], f.b[i], f.n[i], f.c[i], fs); break;
-            case 4:
-                if (rule == Rule::estimatePanel && !(x > 0)) {
-                    fs.add(messages::xRangePositive);
-                    p.end = PointEnd::xRefused;
-                    return p;
-                }
-                values[i] = logarithm(x, f.a[i], f.b[i], f.n[i], f.c[i], fs);
-                break;
-            case 5: values[i] = sine(x, f.a[i], f.b[i], f.n[i], f.c[i], fs); break;
-            case 6: values[i] = cosine(x, f.a[i], f.b[i], f.n[i], f.c[i], fs); break;
-            case 7: values[i] = f.k[i]; break;
-            default: break;  // no rule: the slot keeps its value
+        Shape shape;
+        if (!shapeOf(f.shape[i], shape)) continue;  // no rule: the slot keeps its value
+        const ShapeRule& term = shapeRule(shape);
+        if (rule == Rule::estimatePanel && term.positiveXOnly && !(x > 0)) {
+            p.failures.add(messages::xRangePositive);
+            p.end = PointEnd::xRefused;
+            return p;
         }
+        values[i] = term.value(x, {f.a[i], f.b[i], f.n[i], f.m[i], f.c[i], f.k[i]}, p.failures);
     }
     for (int i = 1; i <= count; ++i) p.sum = p.sum + values[i];
     if (!isFinite(p.sum)) {
@@ -276,7 +280,8 @@ Plot plot(const Formula& f, const PlotView& v, TermValues& values, bool failed) 
 
     double start = v.rangeStart - 3 * v.tickX;
     for (int i = 1; i <= std::clamp(f.count, 0, maxTerms); ++i) {
-        if (f.shape[i] == 3) {
+        Shape shape;
+        if (shapeOf(f.shape[i], shape) && shapeRule(shape).plotsFromRangeStart) {
             start = v.rangeStart;
             break;
         }

@@ -32,6 +32,17 @@ struct Formula {
     bool append(const Term& term);
 };
 
+// F from terms added one after the other as 追加 adds them: the formula,
+// or the first refusal of 追加's checks (termRefusal; a 21st term is one)
+// and the index of the term it refused.
+struct FormulaFrom {
+    Formula formula;
+    const char* refusal = nullptr;
+    int refusedTerm = -1;
+    explicit operator bool() const { return refusal == nullptr; }
+};
+FormulaFrom formulaFrom(const std::vector<Term>& terms);
+
 // -1, 0 or +1.
 inline int sign(double v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); }
 

@@ -1,39 +1,30 @@
 #include "term.h"
 
 #include <algorithm>
-#include <initializer_list>
 
 #include "kalvex.h"
 #include "messages.h"
 #include "numbertext.h"
 
-bool shapeOf(int code, Shape& shape) {
-    if (code < 1 || code > 7) return false;
-    shape = static_cast<Shape>(code);
-    return true;
-}
-
 // The behaviour's checks first, each with its own message; then ours, which
 // keep the table within its 20 slots and its 32-bit columns finite.
 const char* termRefusal(int code, const TermBoxes& boxes, int count) {
-    if (code == 7 && boxes.k.empty()) return messages::nothingEntered;
-    if (boxes.a.empty() && code != 1 && code != 7) return messages::coefficientRequired;
-    if (boxes.b.empty() && code == 1) return messages::coefficientRequired;
-    if (code < 1 || code > 7) return messages::chooseShape;
+    Shape shape;
+    const bool known = shapeOf(code, shape);
+    if (known) {
+        const ShapeRule& rule = shapeRule(shape);
+        if ((boxes.*rule.required).empty()) return rule.whenEmpty;
+    } else if (boxes.a.empty()) {
+        // Without a shape the coefficient's check still comes first.
+        return messages::coefficientRequired;
+    }
+    if (!known) return messages::chooseShape;
     if (count >= Kalvex::maxTerms) return messages::tooManyTerms;
     // Only the boxes that the shape's term reads; the others are never evaluated.
-    auto fit = [](std::initializer_list<const std::string*> used) {
-        return std::all_of(used.begin(), used.end(),
-                           [](const std::string* box) { return fitsSingle(readNumber(*box)); });
-    };
-    bool fits;
-    if (code == 7) {
-        fits = fit({&boxes.k});
-    } else if (code == 1) {
-        fits = fit({&boxes.b, &boxes.n});
-    } else {
-        fits = fit({&boxes.a, &boxes.b, &boxes.n, &boxes.c}) && (code != 3 || fit({&boxes.m}));
-    }
+    const ShapeRule& rule = shapeRule(shape);
+    const auto used = rule.boxes.begin(), usedEnd = used + rule.boxCount;
+    const bool fits =
+        std::all_of(used, usedEnd, [&](const ShapeBox& box) { return fitsSingle(readNumber(boxes.*box.text)); });
     return fits ? nullptr : messages::numberTooLarge;
 }
 

@@ -6,12 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "shapes.h"
 #include "termtext.h"
-
-enum class Shape : std::int16_t { power = 1, exp = 2, base = 3, log = 4, sin = 5, cos = 6, constant = 7 };
-
-// The shape of a code 1..7; false for any other code.
-bool shapeOf(int code, Shape& shape);
 
 struct Term {
     Shape shape = Shape::power;

@@ -1,6 +1,7 @@
 #include "termtext.h"
 
 #include "numbertext.h"
+#include "shapes.h"
 
 namespace {
 
@@ -14,10 +15,10 @@ std::string aPart(const std::string& a, bool firstTerm) {
     return "+" + a;
 }
 
-// Only a later power term needs a sign of its own: the other shapes carry
-// theirs in the a-part, and b sits inside their brackets.
-std::string bPart(const std::string& b, bool firstTerm, int shape) {
-    if (firstTerm || shape != 1) return b;
+// Only a later power term needs a sign of its own before b: the other
+// shapes carry theirs in the a-part, and b sits inside their brackets.
+std::string powerB(const std::string& b, bool firstTerm) {
+    if (firstTerm) return b;
     return readNumber(b) >= 0 ? "+" + b : b;
 }
 
@@ -30,24 +31,24 @@ std::string cPart(const std::string& c) {
 
 std::string kPart(const std::string& k) { return toSingle(readNumber(k)) > 0 ? "+" + k : k; }
 
-std::string bracketTerm(const std::string& function, bool firstTerm, const TermBoxes& boxes, int shape) {
-    return aPart(boxes.a, firstTerm) + dot + function + "(" + bPart(boxes.b, firstTerm, shape) + dot + "X^" +
-           boxes.n + cPart(boxes.c) + ")";
+std::string bracketTerm(const std::string& function, bool firstTerm, const TermBoxes& boxes) {
+    return aPart(boxes.a, firstTerm) + dot + function + "(" + boxes.b + dot + "X^" + boxes.n + cPart(boxes.c) +
+           ")";
 }
 
 }  // namespace
 
 std::string termText(int shape, bool firstTerm, const TermBoxes& boxes) {
-    switch (shape) {
-        case 1: return bPart(boxes.b, firstTerm, shape) + dot + "X^(" + boxes.n + ")";
-        case 2: return bracketTerm("exp", firstTerm, boxes, shape);
-        case 3: return bracketTerm(boxes.m + "^", firstTerm, boxes, shape);
-        case 4: return bracketTerm("Log", firstTerm, boxes, shape);
-        case 5: return bracketTerm("Sin", firstTerm, boxes, shape);
-        case 6: return bracketTerm("Cos", firstTerm, boxes, shape);
-        case 7: return kPart(boxes.k);
-        default: return {};
+    Shape known;
+    if (!shapeOf(shape, known)) return {};
+    const ShapeRule& rule = shapeRule(known);
+    switch (rule.form) {
+        case TextForm::power: return powerB(boxes.b, firstTerm) + dot + "X^(" + boxes.n + ")";
+        case TextForm::bracketed:
+            return bracketTerm(rule.function ? std::string(rule.function) : boxes.m + "^", firstTerm, boxes);
+        case TextForm::constant: return kPart(boxes.k);
     }
+    return {};
 }
 
 std::string listEntry(const std::string& termText) {

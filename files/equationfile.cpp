@@ -10,8 +10,7 @@
 #include <set>
 #include <utility>
 
-#include "kalvex.h"
-#include "language.h"
+#include "core.h"
 #include "messages.h"
 #include "numbertext.h"
 #include "safefile.h"
@@ -21,43 +20,13 @@ namespace {
 
 namespace fm = messages::files;
 
-// A message pattern in the installed language, before its values go in.
-std::string said(const char* pattern) { return translatedMessageUtf8(pattern); }
-
-// A box of the setting screen under its key in the file.
-struct Box {
-    const char* key;
-    std::string TermBoxes::*text;
-};
-constexpr Box boxA{"a", &TermBoxes::a}, boxB{"b", &TermBoxes::b}, boxN{"n", &TermBoxes::n},
-    boxC{"c", &TermBoxes::c}, boxK{"k", &TermBoxes::k}, boxM{"m", &TermBoxes::m};
-
-// A shape's name and the boxes its term reads, in the order they are written.
-struct Layout {
-    Shape shape;
-    const char* name;
-    int boxCount;
-    std::array<Box, 5> boxes;
-};
-constexpr std::array<Layout, 7> layouts{{
-    {Shape::power, "power", 2, {boxB, boxN}},
-    {Shape::exp, "exp", 4, {boxA, boxB, boxN, boxC}},
-    {Shape::base, "base", 5, {boxM, boxA, boxB, boxN, boxC}},
-    {Shape::log, "log", 4, {boxA, boxB, boxN, boxC}},
-    {Shape::sin, "sin", 4, {boxA, boxB, boxN, boxC}},
-    {Shape::cos, "cos", 4, {boxA, boxB, boxN, boxC}},
-    {Shape::constant, "constant", 1, {boxK}},
-}};
-
-const Layout& layoutOf(Shape shape) { return layouts[static_cast<std::size_t>(shape) - 1]; }
-
 constexpr std::array<const char*, 4> topKeys{"format", "version", "terms", "analysis"};
 constexpr std::array<const char*, 3> analysisKeys{"start", "end", "precision"};
 
 // Thrown inside the reader only, with the message for the file: the first
 // fault ends the reading.
 struct Refusal {
-    std::string message;
+    FileError error;
 };
 
 std::string utf8(const QString& text) { return text.toStdString(); }
@@ -139,39 +108,52 @@ public:
         const qsizetype bom = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
         const std::size_t bad = invalidUtf8At(std::string_view(bytes.constData(), bytes.size()).substr(bom));
         if (bad != std::string_view::npos) {
-            fileFault(fillIn(said(fm::notUtf8), {std::to_string(lineAt(bytes, bom + bad))}));
+            fileFault(FileError(fm::notUtf8, {std::to_string(lineAt(bytes, bom + bad))}));
         }
         QJsonParseError parsed;
         const QJsonDocument document = QJsonDocument::fromJson(bytes, &parsed);
         if (parsed.error != QJsonParseError::NoError) {
-            fileFault(fillIn(said(fm::notJson), {std::to_string(lineAt(bytes, parsed.offset))}));
+            fileFault(FileError(fm::notJson, {std::to_string(lineAt(bytes, parsed.offset))}));
         }
         if (const auto repeated = repeatedKey(bytes)) {
-            fileFault(fillIn(said(fm::duplicateKey),
-                             {shownText(repeated->first), std::to_string(lineAt(bytes, repeated->second))}));
+            fileFault(FileError(fm::duplicateKey,
+                                {shownText(repeated->first), std::to_string(lineAt(bytes, repeated->second))}));
         }
-        if (!document.isObject()) fileFault(said(fm::notEquationFile));
+        if (!document.isObject()) fileFault(fm::notEquationFile);
         const QJsonObject top = document.object();
         const QJsonValue format = top.value("format");
         if (!format.isString() || format.toString() != QLatin1String(equationFormat))
-            fileFault(said(fm::notEquationFile));
+            fileFault(fm::notEquationFile);
         const QJsonValue version = top.value("version");
-        if (version.isUndefined()) fileFault(fillIn(said(fm::missingKey), {"version"}));
+        if (version.isUndefined()) fileFault(FileError(fm::missingKey, {std::string("version")}));
         if (!version.isDouble() || version.toDouble() != equationVersion)
-            fileFault(fillIn(said(fm::unsupportedVersion), {shownValue(version)}));
+            fileFault(FileError(fm::unsupportedVersion, {shownValue(version)}));
         refuseOtherKeys(top, topKeys);
 
         Equation equation;
         const QJsonValue terms = top.value("terms");
-        if (terms.isUndefined()) fileFault(fillIn(said(fm::missingKey), {"terms"}));
-        if (!terms.isArray()) fileFault(fillIn(said(fm::notArray), {"terms"}));
+        if (terms.isUndefined()) fileFault(FileError(fm::missingKey, {std::string("terms")}));
+        if (!terms.isArray()) fileFault(FileError(fm::notArray, {std::string("terms")}));
+        // Each term's own form first, then 追加's checks over the terms before
+        // a misformed one: the first fault in the file's order is the one told.
+        std::optional<Refusal> misformed;
         for (const QJsonValue& term : terms.toArray()) {
-            equation.terms.push_back(readTerm(term, static_cast<int>(equation.terms.size())));
+            // 追加 refuses a 21st term: nothing after it needs reading.
+            if (equation.terms.size() > static_cast<std::size_t>(core::maxTerms)) break;
+            try {
+                equation.terms.push_back(readTerm(term, static_cast<int>(equation.terms.size())));
+            } catch (Refusal& refusal) {
+                misformed = std::move(refusal);
+                break;
+            }
         }
+        const core::FormulaFrom made = core::formulaFrom(equation.terms);
+        if (!made) termFault(made.refusedTerm, made.refusal);
+        if (misformed) throw std::move(*misformed);
 
         const QJsonValue analysis = top.value("analysis");
         if (!analysis.isUndefined()) {
-            if (!analysis.isObject()) fileFault(fillIn(said(fm::notObject), {"analysis"}));
+            if (!analysis.isObject()) fileFault(FileError(fm::notObject, {std::string("analysis")}));
             const QJsonObject settings = analysis.toObject();
             refuseOtherKeys(settings, analysisKeys);
             equation.start = optionalText(settings, "start");
@@ -182,11 +164,11 @@ public:
     }
 
 private:
-    [[noreturn]] void fileFault(const std::string& what) const {
-        throw Refusal{fillIn(said(fm::aboutFile), {fileName, what})};
+    [[noreturn]] void fileFault(const FileError& what) const {
+        throw Refusal{FileError(fm::aboutFile, {fileName, what})};
     }
-    [[noreturn]] void termFault(int count, const std::string& what) const {
-        throw Refusal{fillIn(said(fm::aboutTerm), {fileName, std::to_string(count + 1), what})};
+    [[noreturn]] void termFault(int count, const FileError& what) const {
+        throw Refusal{FileError(fm::aboutTerm, {fileName, std::to_string(count + 1), what})};
     }
 
     template <std::size_t N>
@@ -194,64 +176,62 @@ private:
         for (auto it = object.begin(); it != object.end(); ++it) {
             const std::string key = utf8(it.key());
             if (std::none_of(known.begin(), known.end(), [&](const char* k) { return key == k; }))
-                fileFault(fillIn(said(fm::unknownKey), {shownText(key)}));
+                fileFault(FileError(fm::unknownKey, {shownText(key)}));
         }
     }
 
     // A box's text: a string as it is, a number as its shortest text.
     // Empty when the value has neither form; `fault` then says why.
-    static std::optional<std::string> textOf(const QJsonValue& value, const char* key, std::string& fault) {
+    static std::optional<std::string> textOf(const QJsonValue& value, const char* key, FileError& fault) {
         if (value.isString()) {
             const QString text = value.toString();
             if (!text.isValidUtf16()) {
-                fault = fillIn(said(fm::notUnicode), {key});
+                fault = FileError(fm::notUnicode, {std::string(key)});
                 return std::nullopt;
             }
             return utf8(text);
         }
         if (value.isDouble()) return shortestText(value.toDouble());
-        fault = fillIn(said(fm::notTextOrNumber), {key});
+        fault = FileError(fm::notTextOrNumber, {std::string(key)});
         return std::nullopt;
     }
 
     std::optional<std::string> optionalText(const QJsonObject& object, const char* key) const {
         const QJsonValue value = object.value(key);
         if (value.isUndefined()) return std::nullopt;
-        std::string fault;
+        FileError fault;
         std::optional<std::string> text = textOf(value, key, fault);
         if (!text) fileFault(fault);
         return text;
     }
 
-    // The term after `count` accepted ones, checked as 追加 checks it.
+    // The term after `count` others, in its form; 追加's checks come after.
     Term readTerm(const QJsonValue& value, int count) const {
-        if (!value.isObject()) termFault(count, said(fm::termNotObject));
+        if (!value.isObject()) termFault(count, fm::termNotObject);
         const QJsonObject object = value.toObject();
         const QJsonValue name = object.value("shape");
-        if (name.isUndefined()) termFault(count, fillIn(said(fm::missingKey), {"shape"}));
-        if (!name.isString()) termFault(count, said(fm::shapeNotText));
+        if (name.isUndefined()) termFault(count, FileError(fm::missingKey, {std::string("shape")}));
+        if (!name.isString()) termFault(count, fm::shapeNotText);
         Shape shape;
         if (!shapeNamed(utf8(name.toString()), shape))
-            termFault(count, fillIn(said(fm::unknownShape), {shownText(utf8(name.toString()))}));
-        const Layout& layout = layoutOf(shape);
-        const auto used = layout.boxes.begin(), usedEnd = used + layout.boxCount;
+            termFault(count, FileError(fm::unknownShape, {shownText(utf8(name.toString()))}));
+        const ShapeRule& rule = shapeRule(shape);
+        const auto used = rule.boxes.begin(), usedEnd = used + rule.boxCount;
 
         for (auto it = object.begin(); it != object.end(); ++it) {
             const std::string key = utf8(it.key());
-            if (key != "shape" && std::none_of(used, usedEnd, [&](const Box& b) { return key == b.key; }))
-                termFault(count, fillIn(said(fm::unknownKeyForShape), {shownText(key), layout.name}));
+            if (key != "shape" && std::none_of(used, usedEnd, [&](const ShapeBox& b) { return key == b.key; }))
+                termFault(count, FileError(fm::unknownKeyForShape, {shownText(key), std::string(rule.name)}));
         }
         TermBoxes boxes;  // the boxes the shape does not use stay empty
         for (auto box = used; box != usedEnd; ++box) {
             const QJsonValue v = object.value(box->key);
-            if (v.isUndefined()) termFault(count, fillIn(said(fm::missingKey), {box->key}));
-            std::string fault;
+            if (v.isUndefined()) termFault(count, FileError(fm::missingKey, {std::string(box->key)}));
+            FileError fault;
             std::optional<std::string> text = textOf(v, box->key, fault);
             if (!text) termFault(count, fault);
             boxes.*(box->text) = std::move(*text);
         }
-        if (const char* refusal = termRefusal(static_cast<int>(shape), boxes, count))
-            termFault(count, said(refusal));
         return termFrom(shape, boxes);
     }
 
@@ -270,34 +250,22 @@ std::string fileNameOf(const QString& path) { return shownText(path.toStdString(
 
 }  // namespace
 
-const char* shapeName(Shape shape) { return layoutOf(shape).name; }
-
-bool shapeNamed(std::string_view name, Shape& shape) {
-    for (const Layout& layout : layouts) {
-        if (name == layout.name) {
-            shape = layout.shape;
-            return true;
-        }
-    }
-    return false;
-}
-
 EquationRead parseEquation(const QByteArray& bytes, const std::string& fileName) {
     try {
         return {Reader(fileName).read(bytes), {}};
     } catch (const Refusal& refusal) {
-        return {std::nullopt, refusal.message};
+        return {std::nullopt, refusal.error};
     }
 }
 
 EquationRead readEquation(const QString& path) {
     const std::string name = fileNameOf(path);
-    auto refused = [&](const std::string& what) {
-        return EquationRead{std::nullopt, fillIn(said(fm::aboutFile), {name, what})};
+    auto refused = [&](const FileError& what) {
+        return EquationRead{std::nullopt, FileError(fm::aboutFile, {name, what})};
     };
     const FileBytes file = readRegularFile(path, largestEquationFile);
-    if (!file.bytes) return refused(fillIn(said(fm::cannotOpen), {file.reason}));
-    if (file.bytes->size() > largestEquationFile) return refused(said(fm::tooLarge));
+    if (!file.bytes) return refused(FileError(fm::cannotOpen, {file.reason}));
+    if (file.bytes->size() > largestEquationFile) return refused(fm::tooLarge);
     return parseEquation(*file.bytes, name);
 }
 
@@ -308,11 +276,11 @@ QByteArray serializeEquation(const Equation& equation) {
     out += "  \"terms\": [";
     for (std::size_t i = 0; i < equation.terms.size(); ++i) {
         const Term& term = equation.terms[i];
-        const Layout& layout = layoutOf(term.shape);
+        const ShapeRule& rule = shapeRule(term.shape);
         out += i == 0 ? "\n    {" : ",\n    {";
-        out += "\"shape\": " + jsonQuoted(layout.name);
-        for (int b = 0; b < layout.boxCount; ++b) {
-            const Box& box = layout.boxes[b];
+        out += "\"shape\": " + jsonQuoted(rule.name);
+        for (int b = 0; b < rule.boxCount; ++b) {
+            const ShapeBox& box = rule.boxes[b];
             out += ", " + jsonQuoted(box.key) + ": " + jsonQuoted(wellFormed(term.typed.*(box.text)));
         }
         out += "}";
@@ -331,8 +299,8 @@ QByteArray serializeEquation(const Equation& equation) {
     return QByteArray::fromStdString(out);
 }
 
-std::optional<std::string> writeEquation(const QString& path, const Equation& equation) {
-    if (const std::optional<std::string> why = writeWhole(path, serializeEquation(equation)))
-        return fillIn(said(fm::aboutFile), {fileNameOf(path), fillIn(said(fm::cannotSave), {*why})});
+std::optional<FileError> writeEquation(const QString& path, const Equation& equation) {
+    if (const std::optional<FileError> why = writeWhole(path, serializeEquation(equation)))
+        return FileError(fm::aboutFile, {fileNameOf(path), FileError(fm::cannotSave, {*why})});
     return std::nullopt;
 }

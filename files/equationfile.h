@@ -2,7 +2,7 @@
 // (.kalvex). Values are kept as the texts the user typed into the boxes,
 // so the term texts and the 32-bit parameters come back exactly; a term is
 // read with the same reading and the same checks as the setting screen's
-// 追加. Reading returns a value or a message and never touches a module.
+// 追加. Reading returns a value or an error and never touches a module.
 #pragma once
 
 #include <QByteArray>
@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "fileerror.h"
 #include "term.h"
-
 
 struct Equation {
     std::vector<Term> terms;  // Term::typed holds the texts that are written
@@ -22,11 +22,11 @@ struct Equation {
     std::optional<std::string> start, end, precision;
 };
 
-// An equation, or the message that says why the file gave none. The
-// message names the file and, where one is at fault, the term.
+// An equation, or why the file gave none: a message naming the file and,
+// where one is at fault, the term.
 struct EquationRead {
     std::optional<Equation> equation;
-    std::string error;
+    FileError error;
     explicit operator bool() const { return equation.has_value(); }
 };
 
@@ -35,10 +35,6 @@ inline constexpr int equationVersion = 1;
 // Twenty terms of typed texts fit in a few kilobytes: anything near this
 // size is not an equation file, and reading it whole would only cost memory.
 inline constexpr long long largestEquationFile = 1 << 20;
-
-// The name of a shape in the file ("power" ... "constant"), and back.
-const char* shapeName(Shape shape);
-bool shapeNamed(std::string_view name, Shape& shape);
 
 // The file's bytes; fileName only names it in a message.
 EquationRead parseEquation(const QByteArray& bytes, const std::string& fileName);
@@ -49,5 +45,5 @@ EquationRead readEquation(const QString& path);
 QByteArray serializeEquation(const Equation& equation);
 
 // Replaces the file whole through a temporary file, so a failed save leaves
-// the old one as it was. The message when it failed.
-std::optional<std::string> writeEquation(const QString& path, const Equation& equation);
+// the old one as it was. Why it failed, naming the file.
+std::optional<FileError> writeEquation(const QString& path, const Equation& equation);

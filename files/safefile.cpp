@@ -7,7 +7,6 @@
 #include <cerrno>
 #include <cstring>
 
-#include "language.h"
 #include "messages.h"
 #include "texts.h"
 
@@ -20,8 +19,6 @@
 namespace {
 
 namespace fm = messages::files;
-
-std::string said(const char* text) { return translatedMessageUtf8(text); }
 
 std::string systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)).toStdString(); }
 
@@ -54,8 +51,8 @@ FileBytes readRegularFile(const QString& path, qint64 limit) {
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         const int error = errno;
         ::close(fd);
-        if (S_ISDIR(info.st_mode)) return {std::nullopt, said(fm::isFolder)};
-        return {std::nullopt, S_ISREG(info.st_mode) ? systemReason(error) : said(fm::notRegularFile)};
+        if (S_ISDIR(info.st_mode)) return {std::nullopt, FileError(fm::isFolder)};
+        return {std::nullopt, S_ISREG(info.st_mode) ? systemReason(error) : FileError(fm::notRegularFile)};
     }
     QByteArray bytes;
     char buffer[65536];
@@ -74,24 +71,24 @@ FileBytes readRegularFile(const QString& path, qint64 limit) {
     return {bytes, {}};
 }
 
-std::optional<std::string> refusedTarget(const QString& target, const QStringList& protectedFiles) {
+std::optional<FileError> refusedTarget(const QString& target, const QStringList& protectedFiles) {
     const QByteArray name = QFile::encodeName(target);
     struct stat info {};
     if (::stat(name.constData(), &info) != 0) return std::nullopt;  // a new file: the write will tell
     for (const QString& kept : protectedFiles) {
         struct stat other {};
         if (::stat(QFile::encodeName(kept).constData(), &other) == 0 && sameFile(info, other))
-            return said(fm::isEquationFile);
+            return FileError(fm::isEquationFile);
     }
-    if (S_ISDIR(info.st_mode)) return said(fm::isFolder);
-    if (!S_ISREG(info.st_mode)) return said(fm::notRegularFile);
-    if (!mayWrite(name, info)) return said(fm::notWritable);
+    if (S_ISDIR(info.st_mode)) return FileError(fm::isFolder);
+    if (!S_ISREG(info.st_mode)) return FileError(fm::notRegularFile);
+    if (!mayWrite(name, info)) return FileError(fm::notWritable);
     return std::nullopt;
 }
 
-std::optional<std::string> writeWhole(const QString& target, const QByteArray& bytes,
+std::optional<FileError> writeWhole(const QString& target, const QByteArray& bytes,
                                       const QStringList& protectedFiles) {
-    if (std::optional<std::string> refusal = refusedTarget(target, protectedFiles)) return refusal;
+    if (std::optional<FileError> refusal = refusedTarget(target, protectedFiles)) return refusal;
     struct stat old {};
     const bool replacing = ::stat(QFile::encodeName(target).constData(), &old) == 0;
     QSaveFile file(target);
@@ -141,20 +138,20 @@ FileBytes readRegularFile(const QString& path, qint64 limit) {
     return {bytes, {}};
 }
 
-std::optional<std::string> refusedTarget(const QString& target, const QStringList& protectedFiles) {
+std::optional<FileError> refusedTarget(const QString& target, const QStringList& protectedFiles) {
     const QFileInfo info(target);
     if (!info.exists()) return std::nullopt;
     for (const QString& kept : protectedFiles)
-        if (QFileInfo(kept).canonicalFilePath() == info.canonicalFilePath()) return said(fm::isEquationFile);
-    if (info.isDir()) return said(fm::isFolder);
-    if (!info.isFile()) return said(fm::notRegularFile);
-    if (!info.isWritable()) return said(fm::notWritable);
+        if (QFileInfo(kept).canonicalFilePath() == info.canonicalFilePath()) return FileError(fm::isEquationFile);
+    if (info.isDir()) return FileError(fm::isFolder);
+    if (!info.isFile()) return FileError(fm::notRegularFile);
+    if (!info.isWritable()) return FileError(fm::notWritable);
     return std::nullopt;
 }
 
-std::optional<std::string> writeWhole(const QString& target, const QByteArray& bytes,
+std::optional<FileError> writeWhole(const QString& target, const QByteArray& bytes,
                                       const QStringList& protectedFiles) {
-    if (std::optional<std::string> refusal = refusedTarget(target, protectedFiles)) return refusal;
+    if (std::optional<FileError> refusal = refusedTarget(target, protectedFiles)) return refusal;
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         const std::string why = file.errorString().toStdString();

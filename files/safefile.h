@@ -2,7 +2,7 @@
 // name might point at: only regular files are read, and never by blocking
 // on a pipe; a write replaces a regular file whole or not at all, keeps its
 // permissions and owner, and never replaces the file it was made from.
-// Qt Core only. Reasons come back translated, without the file's name, to
+// Qt Core only. Reasons come back untranslated, without the file's name, to
 // go inside the caller's "cannot open" or "cannot save" message.
 #pragma once
 
@@ -12,23 +12,25 @@
 #include <optional>
 #include <string>
 
+#include "fileerror.h"
+
 // The file's bytes, up to `limit` + 1 of them (so that a caller can tell a
 // file that is too large), or why it could not be read.
 struct FileBytes {
     std::optional<QByteArray> bytes;
-    std::string reason;
+    FileError reason;
 };
 FileBytes readRegularFile(const QString& path, qint64 limit);
 
 // Why `target` must not be written, or none: it is one of `protectedFiles`
 // (the same file through any name or link), it exists but is not a regular
 // file, or the user may not write it.
-std::optional<std::string> refusedTarget(const QString& target, const QStringList& protectedFiles);
+std::optional<FileError> refusedTarget(const QString& target, const QStringList& protectedFiles);
 
 // Writes `bytes` as `target` whole or not at all, after refusedTarget; a
 // file replaced keeps its permissions and, as far as the user may set it,
 // its owner. Why it failed, or none.
-std::optional<std::string> writeWhole(const QString& target, const QByteArray& bytes,
+std::optional<FileError> writeWhole(const QString& target, const QByteArray& bytes,
                                       const QStringList& protectedFiles = {});
 
 // A file name given on the command line, taken as the bytes it is. Qt

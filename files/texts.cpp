@@ -4,7 +4,10 @@
 #include <cmath>
 #include <cstdint>
 
-std::string fillIn(std::string_view pattern, std::initializer_list<std::string_view> values) {
+namespace {
+
+template <class Values>
+std::string filledIn(std::string_view pattern, const Values& values) {
     std::string out;
     out.reserve(pattern.size() + 32);
     for (std::size_t i = 0; i < pattern.size(); ++i) {
@@ -20,6 +23,16 @@ std::string fillIn(std::string_view pattern, std::initializer_list<std::string_v
         out += ch;
     }
     return out;
+}
+
+}  // namespace
+
+std::string fillIn(std::string_view pattern, std::initializer_list<std::string_view> values) {
+    return filledIn(pattern, values);
+}
+
+std::string fillIn(std::string_view pattern, const std::vector<std::string>& values) {
+    return filledIn(pattern, values);
 }
 
 std::string jsonQuoted(std::string_view text) {

@@ -6,10 +6,12 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The pattern with %1 ... %9 replaced by the values, in one pass: a value
 // that itself holds "%2" is not replaced again.
 std::string fillIn(std::string_view pattern, std::initializer_list<std::string_view> values);
+std::string fillIn(std::string_view pattern, const std::vector<std::string>& values);
 
 // The text as a JSON string, quotes included. Control characters are
 // escaped; everything else, non-ASCII included, is written as it is.

@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const EquationRead read = parseEquation(bytes, "f.kalvex");
     if (!read) {
-        if (read.error.rfind("f.kalvex: ", 0) != 0) std::abort();
+        if (read.error.text().rfind("f.kalvex: ", 0) != 0) std::abort();
         return 0;
     }
     const Equation& first = *read.equation;

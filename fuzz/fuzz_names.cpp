@@ -85,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                            QFile::decodeName(leaf.c_str());
     if (QFile::encodeName(target).endsWith(QByteArray::fromStdString(leaf)) == false) return 0;
 
-    const std::optional<std::string> failure = writeWhole(target, "picture", {fixture.equation});
+    const std::optional<FileError> failure = writeWhole(target, "picture", {fixture.equation});
     if (contents(fixture.equation) != equationBytes || contents(fixture.readOnly) != "old") std::abort();
     struct stat info {};
     if (::lstat(QFile::encodeName(fixture.pipe).constData(), &info) != 0 || !S_ISFIFO(info.st_mode))

@@ -110,7 +110,7 @@ bool Document::open(const QString& path) {
     const EquationRead read = readEquation(path);
     if (!read) {
         forget(path);
-        kalvex.showMessage(read.error);
+        kalvex.showMessage(read.error.text(translatedMessageUtf8));
         return false;
     }
     if (!mayDiscard(true)) return false;
@@ -140,7 +140,7 @@ bool Document::saveAs() {
 bool Document::write(const QString& path) {
     const Equation equation = current();
     if (const auto failure = writeEquation(path, equation)) {
-        kalvex.showMessage(*failure);
+        kalvex.showMessage(failure->text(translatedMessageUtf8));
         return false;
     }
     filePath = path;

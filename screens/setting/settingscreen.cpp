@@ -328,26 +328,28 @@ void SettingScreen::chooseShape(int index) {
     掛けるラベル->hide();
     ベキラベル->hide();
 
-    switch (index + 1) {
-        case 1:
+    Shape shape;
+    if (!shapeOf(index + 1, shape)) return;
+    switch (shape) {
+        case Shape::power:
             moveLeft(枠[1], rowStart);
             for (QWidget* w : std::initializer_list<QWidget*>{枠[0], Frame4[2], 括弧[0], 括弧[1], たす, 関数})
                 w->hide();
             break;
-        case 2:
+        case Shape::exp:
             ベキラベル->show();
             関数->setText(QString::fromUtf8("・ｅ"));
             break;
-        case 3:
+        case Shape::base:
             掛けるラベル->show();
             ベキラベル->show();
             tein->show();
             関数->hide();
             break;
-        case 4: 関数->setText(QString::fromUtf8("・Log")); break;
-        case 5: 関数->setText(QString::fromUtf8("・Sin")); break;
-        case 6: 関数->setText(QString::fromUtf8("・Cos")); break;
-        case 7:
+        case Shape::log: 関数->setText(QString::fromUtf8("・Log")); break;
+        case Shape::sin: 関数->setText(QString::fromUtf8("・Sin")); break;
+        case Shape::cos: 関数->setText(QString::fromUtf8("・Cos")); break;
+        case Shape::constant:
             枠[0]->hide();
             枠[1]->hide();
             moveLeft(枠[2], rowStart);

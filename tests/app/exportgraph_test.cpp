@@ -48,7 +48,7 @@ Equation equationOf(const GraphCase& c) {
     QByteArray json = QByteArray(R"({"format": "kalvex-equation", "version": 1, "terms": )") + c.terms;
     if (c.analysis) json += QByteArray(R"(, "analysis": )") + c.analysis;
     const EquationRead read = parseEquation(json + "}", "t.kalvex");
-    EXPECT_TRUE(read) << read.error;
+    EXPECT_TRUE(read) << read.error.text();
     return read ? *read.equation : Equation{};
 }
 

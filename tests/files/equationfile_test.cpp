@@ -16,6 +16,7 @@
 #include <tuple>
 
 #include "kalvex.h"
+#include "loadterms.h"
 #include "messages.h"
 #include "numbertext.h"
 #include "kalvexprobe.h"
@@ -79,7 +80,7 @@ TEST(EquationFile, EveryShapeComesBackExactlyAndRewritesToTheSameBytes) {
     const Equation written = everyShape();
     const QByteArray bytes = serializeEquation(written);
     const EquationRead read = parseEquation(bytes, "x.kalvex");
-    ASSERT_TRUE(read) << read.error;
+    ASSERT_TRUE(read) << read.error.text();
     expectSameTerms(*read.equation, written);
     EXPECT_EQ(read.equation->start, written.start);
     EXPECT_EQ(read.equation->end, written.end);
@@ -112,7 +113,7 @@ TEST(EquationFile, WritesTheDocumentedLayout) {
     e.terms.clear();
     e.end.reset();
     const EquationRead empty = parseEquation(serializeEquation(e), "e.kalvex");
-    ASSERT_TRUE(empty) << empty.error;
+    ASSERT_TRUE(empty) << empty.error.text();
     EXPECT_TRUE(empty.equation->terms.empty());
     EXPECT_FALSE(empty.equation->start || empty.equation->end || empty.equation->precision);
 }
@@ -123,7 +124,7 @@ TEST(EquationFile, ThroughTheDiskTooWithoutLeavingTemporaryFiles) {
     ASSERT_EQ(writeEquation(path, Equation{}), std::nullopt);
     ASSERT_EQ(writeEquation(path, everyShape()), std::nullopt);  // replaces the first
     const EquationRead read = readEquation(path);
-    ASSERT_TRUE(read) << read.error;
+    ASSERT_TRUE(read) << read.error.text();
     expectSameTerms(*read.equation, everyShape());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"日本語 name.kalvex"});
 }
@@ -152,7 +153,7 @@ TEST(EquationFile, JsonNumbersBecomeTheirShortestText) {
                                         R"(, "n": 1}],)"
                                         R"("analysis": {"precision": )" +
                                         n + "}}");
-        ASSERT_TRUE(read) << read.error;
+        ASSERT_TRUE(read) << read.error.text();
         EXPECT_EQ(read.equation->terms[0].typed.b, c.text);
         EXPECT_EQ(read.equation->precision, c.text);
         EXPECT_EQ(readNumber(c.text), c.value);
@@ -205,6 +206,9 @@ TEST(EquationFile, FaultsAreRefusedNamingTheFileAndTheTerm) {
         {withTerms(R"({"shape": "base", "m": "1e39", "a": "1", "b": "1", "n": "1", "c": "0"})"),
          "bad.kalvex: 項1: 数値が大きすぎます。"},
         {withTerms(twentyOne), "bad.kalvex: 項21: 項は20個までです。"},
+        // Term by term: a refused term before a misformed one is told first, and the other way round.
+        {withTerms(R"({"shape": "power", "b": "", "n": "2"}, 3)"), "bad.kalvex: 項1: 係数を必ず入力して下さい。"},
+        {withTerms(R"(3, {"shape": "power", "b": "", "n": "2"})"), "bad.kalvex: 項1: 項は { } で書いてください。"},
         {R"({"format": "kalvex-equation", "version": 1, "terms": [], "analysis": []})",
          "bad.kalvex: 「analysis」は { } で書いてください。"},
         {R"({"format": "kalvex-equation", "version": 1, "terms": [], "analysis": {"start": [1]}})",
@@ -230,7 +234,7 @@ TEST(EquationFile, FaultsAreRefusedNamingTheFileAndTheTerm) {
     for (const auto& c : cases) {
         const EquationRead read = parse(c.bytes);
         EXPECT_FALSE(read) << c.bytes;
-        EXPECT_EQ(read.error, c.message) << c.bytes;
+        EXPECT_EQ(read.error.text(), c.message) << c.bytes;
     }
 }
 
@@ -244,7 +248,25 @@ TEST(EquationFile, FilesThatCannotBeReadAreNamed) {
     for (const QString& path : {dir.filePath("missing.kalvex"), dir.path(), big}) {
         const EquationRead read = readEquation(path);
         EXPECT_FALSE(read);
-        EXPECT_EQ(read.error.rfind(path.toStdString() + ": ", 0), 0u) << read.error;
+        EXPECT_EQ(read.error.text().rfind(path.toStdString() + ": ", 0), 0u) << read.error.text();
+    }
+}
+
+TEST(EquationFile, AFileOfTheLargestSizeIsReadAndOneByteMoreIsNot) {
+    QTemporaryDir dir;
+    const QByteArray equation = serializeEquation(everyShape());
+    for (const long long size : {largestEquationFile, largestEquationFile + 1}) {
+        const QString path = dir.filePath(QString::number(size) + ".kalvex");
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(equation + QByteArray(size - equation.size(), ' '));
+        f.close();
+        const EquationRead read = readEquation(path);
+        if (size == largestEquationFile) {
+            EXPECT_TRUE(read) << read.error.text();
+        } else {
+            EXPECT_EQ(read.error.text(), path.toStdString() + ": " + messages::files::tooLarge);
+        }
     }
 }
 
@@ -264,9 +286,9 @@ TEST(EquationFile, AFailedSaveLeavesTheOldFileByteForByte) {
     ASSERT_GE(child, 0);
     if (child == 0) {
         if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
-        const std::optional<std::string> failure = writeEquation(path, everyShape());
+        const std::optional<FileError> failure = writeEquation(path, everyShape());
         if (!failure) _exit(1);
-        _exit(failure->rfind(path.toStdString() + ": ", 0) == 0 ? 0 : 2);
+        _exit(failure->text().rfind(path.toStdString() + ": ", 0) == 0 ? 0 : 2);
     }
     int status = 0;
     waitpid(child, &status, 0);

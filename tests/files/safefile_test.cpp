@@ -71,9 +71,9 @@ TEST_F(SafeFile, RefusedTargetsAreLeftExactlyAsTheyWere) {
     // Through another spelling of the same name.
     EXPECT_EQ(refusedTarget(dir.path() + "/./eq.kalvex", {equation}), messages::files::isEquationFile);
     // Equation files refuse what cannot be written, naming the file.
-    EXPECT_EQ(writeEquation(path("pipe.png"), Equation{}),
+    EXPECT_EQ(writeEquation(path("pipe.png"), Equation{})->text(),
               path("pipe.png").toStdString() + ": 保存できません（通常のファイルではありません）。");
-    EXPECT_EQ(writeEquation(path("ro.png"), Equation{}),
+    EXPECT_EQ(writeEquation(path("ro.png"), Equation{})->text(),
               path("ro.png").toStdString() + ": 保存できません（書き込みが許されていません）。");
     EXPECT_EQ(stateOf(path("ro.png")).second, "old");
 }
@@ -107,7 +107,7 @@ TEST_F(SafeFile, OnlyRegularFilesAreReadAndAPipeDoesNotWait) {
     const FileBytes pipe = readRegularFile(path("pipe.kalvex"), 100);  // would block without a writer
     EXPECT_FALSE(pipe.bytes);
     EXPECT_EQ(pipe.reason, messages::files::notRegularFile);
-    EXPECT_EQ(readEquation(path("pipe.kalvex")).error,
+    EXPECT_EQ(readEquation(path("pipe.kalvex")).error.text(),
               path("pipe.kalvex").toStdString() + ": 開けません（通常のファイルではありません）。");
     const FileBytes cut = readRegularFile(equation, 10);
     ASSERT_TRUE(cut.bytes);

@@ -137,7 +137,7 @@ TEST_F(EnglishScreens, CaptionsButtonsMenusAndMessagesReadInEnglish) {
     EXPECT_EQ(translatedMessage(messages::enterFormula), "Enter a formula.");
     EXPECT_EQ(translatedMessage("no message of ours"), "no message of ours");
     QTemporaryDir folder;
-    EXPECT_EQ(readEquation(folder.path()).error,
+    EXPECT_EQ(readEquation(folder.path()).error.text(translatedMessageUtf8),
               folder.path().toStdString() + ": Cannot open it (it is a folder).");
 }
 
