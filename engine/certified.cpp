@@ -351,16 +351,16 @@ private:
         // The outer function's slope over the block, which the chain rule
         // multiplies by a, b and the slope of x^n.
         Ball slope;
-        bool slopeKnown = false, constant = false;
+        bool slopeKnown = false, constant = false, jumps = false;
         switch (p.shape) {
             case expShape:
                 exponential(u, nullptr, prec, v, slope.v);
                 slopeKnown = u.reach == Reach::ball;
                 break;
             case baseShape:
-                if (!powerOfBase(p, u, prec, v, slope.v, s)) return;
+                if (!powerOfBase(p, u, lo, hi, prec, v, slope.v, s, jumps)) return;
                 // m = 1, and m <= 0 where it has a value, give a constant.
-                constant = p.m == 1 || p.m <= 0;
+                constant = !jumps && (p.m == 1 || p.m <= 0);
                 slopeKnown = u.reach == Reach::ball;
                 break;
             case logShape: {
@@ -433,7 +433,7 @@ private:
             dv.setDouble(0);
             return;
         }
-        if (!slopeKnown) {
+        if (!slopeKnown || jumps) {
             dv.setWhole();
             return;
         }
@@ -475,6 +475,7 @@ private:
                 v.reach = Reach::ball;
                 arb_set(slope, v.v.v);
                 if (lnm) arb_mul(slope, slope, lnm, prec);
+                if (!arb_is_positive(v.v.v)) positiveExp(e.v.v, prec, v);
                 break;
             case Reach::above:
                 arb_exp(v.v.v, e.v.v, prec);
@@ -495,8 +496,38 @@ private:
         }
     }
 
+    // e^w over a wide ball w: the ball of arb_exp reaches below 0 once w's
+    // radius passes ln 2, yet e^w > 0. The ends of w give a ball that stays
+    // positive while they are less than about 2^30 apart; beyond that only
+    // the lower bound is kept.
+    static void positiveExp(const arb_t w, slong prec, Ext& v) {
+        if (!arb_is_finite(w)) {
+            arb_zero(v.v.v);
+            v.reach = Reach::above;
+            return;
+        }
+        Ball low, high;
+        arf_t l, h;
+        arf_init(l);
+        arf_init(h);
+        arb_get_lbound_arf(l, w, prec);
+        arb_get_ubound_arf(h, w, prec);
+        arb_set_arf(low.v, l);
+        arb_set_arf(high.v, h);
+        arb_exp(low.v, low.v, prec);
+        arb_exp(high.v, high.v, prec);
+        arb_get_lbound_arf(l, low.v, prec);
+        arb_get_ubound_arf(h, high.v, prec);
+        arb_set_interval_arf(v.v.v, l, h, prec);
+        v.reach = Reach::ball;
+        if (!arb_is_positive(v.v.v)) v.set(low.v, Reach::above);
+        arf_clear(l);
+        arf_clear(h);
+    }
+
     // m^u. False when the block has no value at all (s says so).
-    static bool powerOfBase(const TermParams& p, const Ext& u, slong prec, Ext& v, arb_t slope, Status& s) {
+    static bool powerOfBase(const TermParams& p, const Ext& u, double lo, double hi, slong prec, Ext& v, arb_t slope,
+                            Status& s, bool& jumps) {
         arb_zero(slope);
         if (p.m == 1) {
             v.setDouble(1);
@@ -510,17 +541,38 @@ private:
             return true;
         }
         if (p.m == 0) {
-            // 0^u: 0 for u > 0, 1 at u = 0, no value below.
+            // 0^u: 0 for u > 0, 1 at u = 0, no value below. u is monotone on
+            // the block, so its ends tell where it stands.
+            Ball ends[2];
+            const bool byEnds = lo != hi && argumentAtEnds(p, lo, hi, prec, ends);
+            const bool positive =
+                (u.excludesZero() && u.sign() > 0) ||
+                (byEnds && arb_is_positive(ends[0].v) && arb_is_positive(ends[1].v));
+            const bool negative =
+                (u.excludesZero() && u.sign() < 0) ||
+                (byEnds && atMostZero(ends[0].v) && atMostZero(ends[1].v) &&
+                 !(arb_is_zero(ends[0].v) && arb_is_zero(ends[1].v)));
             if (u.reach == Reach::ball && arb_is_zero(u.v.v)) {
                 v.setDouble(1);
-            } else if (u.excludesZero() && u.sign() > 0) {
+            } else if (positive) {
                 v.setDouble(0);
-            } else if (u.excludesZero()) {
+            } else if (negative) {
+                // No value but at the one end where u = 0, which its own point settles.
                 s.undefinedAll = true;
                 return false;
+            } else if (byEnds && (arb_is_zero(ends[0].v) || arb_is_zero(ends[1].v)) &&
+                       (arb_is_positive(ends[0].v) || arb_is_positive(ends[1].v))) {
+                // 0 inside, 1 at the end: a jump, so no slope holds across it.
+                arb_set_d(v.v.v, 0.5);
+                mag_set_d(arb_radref(v.v.v), 0.5);
+                v.reach = Reach::ball;
+                jumps = true;
             } else {
+                // 0 or 1 wherever it has a value.
                 s.partial = true;
-                v.setWhole();
+                arb_set_d(v.v.v, 0.5);
+                mag_set_d(arb_radref(v.v.v), 0.5);
+                v.reach = Reach::ball;
             }
             return true;
         }
@@ -782,10 +834,11 @@ private:
         PointSign s = PointSign::undecided;
         for (slong prec = startBits; prec <= pointBitLimit && !spent(); prec *= 2) {
             evaluate(x, x, prec, v);
-            if (v.status.undefinedAll || v.status.partial) {
+            if (v.status.undefinedAll) {
                 s = PointSign::undefined;
                 break;
             }
+            if (v.status.partial) continue;  // an argument too near 0 to tell its sign yet
             if (v.f.reach == Reach::ball && arb_is_zero(v.f.v.v)) {
                 s = PointSign::zero;
                 break;
@@ -808,7 +861,8 @@ private:
         const PointSign s = signAt(x);
         if (s == PointSign::zero) add(Finding::root, x, x);
         if (s == PointSign::undefined) add(x == 0 && (poleUp != 0 || poleDown != 0) ? Finding::pole : Finding::undefined, x, x);
-        if (s == PointSign::undecided) add(Finding::unresolved, x, x);
+        // An undecided sign needs no finding of its own: the blocks on either
+        // side hold the point, and none of them can prove it root-free.
     }
 
     // The sign F takes just inside a block at its end x: its value there,
@@ -849,6 +903,10 @@ private:
                 add(Finding::undefined, a, b);
                 return Outcome::settled;
             }
+            if (v.status.partial && v.f.reach == Reach::ball && arb_is_zero(v.f.v.v)) {
+                add(Finding::multiple, a, b);  // 0 wherever it has a value
+                return Outcome::settled;
+            }
             if (v.status.partial) {
                 // Some points may have no value: root-free where F has one
                 // and keeps a sign. A sliver that cannot be split joins the
@@ -862,6 +920,12 @@ private:
                     return Outcome::settled;
                 }
                 return Outcome::split;  // down to neighbouring doubles: a root may sit at the edge
+            }
+            if (v.f.reach == Reach::ball && arb_is_zero(v.f.v.v)) {
+                // F is 0 at every point of the block: every one is a root,
+                // which the list can only give as a stretch.
+                add(Finding::multiple, a, b);
+                return Outcome::settled;
             }
             if (v.f.excludesZero()) {
                 // The ends' signs come free with it.
