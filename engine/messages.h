@@ -81,6 +81,10 @@ inline constexpr const char* evaluateAlone =
     QT_TRANSLATE_NOOP("messages", "--evaluate は --range、--precision と一緒には使えません。");
 inline constexpr const char* noRange =
     QT_TRANSLATE_NOOP("messages", "変域がありません。--range で指定してください。");
+inline constexpr const char* certifiedIncomplete = QT_TRANSLATE_NOOP(
+    "messages", "確かめきれない区間が残りました（評価の回数の上限か、決められない符号）。");
+inline constexpr const char* certifiedAlone =
+    QT_TRANSLATE_NOOP("messages", "--certified は --evaluate と一緒には使えません。");
 inline constexpr const char* seeHelp =
     QT_TRANSLATE_NOOP("messages", "使い方は kalvex-solve --help で表示されます。");
 
