@@ -4,13 +4,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
-#include <optional>
 #include <deque>
+#include <initializer_list>
 #include <iterator>
 #include <map>
 #include <set>
 #include <utility>
+#include <vector>
 
 namespace core {
 
@@ -74,9 +74,10 @@ struct Ext {
         if (reach == Reach::below) return -1;
         return arb_is_positive(v.v) ? 1 : -1;
     }
-    // Multiplies by a number known to lie in s, one value for the whole set.
+    // Multiplies by a factor known to lie in s (it may vary over the set;
+    // a bound times the ball still bounds the products).
     void scale(const arb_t s, slong prec) {
-        if (arb_is_zero(s) && reach != Reach::whole) {
+        if (arb_is_zero(s)) {
             arb_zero(v.v);
             reach = Reach::ball;
             return;
@@ -117,7 +118,7 @@ struct Ext {
     }
 };
 
-// The upper (or lower) end of a ball as an exact ball.
+// The upper end of a ball as an exact ball.
 void upperEnd(arb_t out, const arb_t x) {
     arf_t u;
     arf_init(u);
@@ -180,6 +181,10 @@ void powerSlope(arb_t z, const arb_t x, double n, slong prec) {
 struct Status {
     bool undefinedAll = false;  // no point of the block has a value
     bool partial = false;       // some points of the block may have none
+    // Powers of base 0 are 0 where the exponent is positive and 1 at the
+    // one point where it is 0: their terms count 0 in the sum, and these
+    // are the values they add at that point.
+    std::vector<double> jumps;
 };
 
 // x^n on [lo, hi], which never holds 0 inside (the range is split there),
@@ -276,6 +281,9 @@ struct TermParams {
 struct BlockValue {
     Ext f, df;
     Status status;
+    // Where powers of 0 jump: F keeps off 0 at every point, though with
+    // different signs at the jump; F is 0 at every point but the jumps.
+    bool offZero = false, zeroButJumps = false;
 };
 
 class Evaluator {
@@ -313,6 +321,42 @@ public:
             out.df.add(dv, prec);
         }
         if (out.status.partial) out.df.setWhole();
+        out.offZero = out.f.excludesZero();
+        out.zeroButJumps = false;
+        if (!out.status.jumps.empty()) {
+            out.zeroButJumps = out.f.reach == Reach::ball && arb_is_zero(out.f.v.v);
+            out.offZero = withJumps(out.f, out.status.jumps, prec);
+        }
+    }
+
+    // F where the powers of 0 jump: at such a point F is the sum plus the
+    // jump. One jump keeps F's sign when both values have it; otherwise F
+    // takes in every value the jumps can add. True when no value is 0.
+    static bool withJumps(Ext& f, const std::vector<double>& jumps, slong prec) {
+        if (f.reach == Reach::whole) return false;
+        Ext other;
+        other.set(f.v.v, f.reach);
+        bool offZero = false;
+        if (jumps.size() == 1) {
+            other.addDouble(jumps[0], prec);
+            offZero = f.excludesZero() && other.excludesZero();
+            if (offZero && f.sign() == other.sign()) return true;
+        } else {
+            Ext all;
+            for (double a : jumps) {
+                Ball j;
+                arb_set_d(j.v, a);
+                arb_union(j.v, j.v, Ball().v, prec);
+                arb_add(all.v.v, all.v.v, j.v, prec);
+            }
+            other.add(all, prec);
+        }
+        if (f.reach != Reach::ball || other.reach != Reach::ball) {
+            f.setWhole();
+        } else {
+            arb_union(f.v.v, f.v.v, other.v.v, prec);
+        }
+        return offZero;
     }
 
 private:
@@ -560,19 +604,15 @@ private:
                 // No value but at the one end where u = 0, which its own point settles.
                 s.undefinedAll = true;
                 return false;
-            } else if (byEnds && (arb_is_zero(ends[0].v) || arb_is_zero(ends[1].v)) &&
-                       (arb_is_positive(ends[0].v) || arb_is_positive(ends[1].v))) {
-                // 0 inside, 1 at the end: a jump, so no slope holds across it.
-                arb_set_d(v.v.v, 0.5);
-                mag_set_d(arb_radref(v.v.v), 0.5);
-                v.reach = Reach::ball;
-                jumps = true;
             } else {
-                // 0 or 1 wherever it has a value.
-                s.partial = true;
-                arb_set_d(v.v.v, 0.5);
-                mag_set_d(arb_radref(v.v.v), 0.5);
-                v.reach = Reach::ball;
+                // 0 where u > 0, a at the point where u = 0 (no slope holds
+                // across that jump), and no value where u < 0 if it reaches there.
+                if (!(byEnds && (arb_is_zero(ends[0].v) || arb_is_zero(ends[1].v)) &&
+                      (arb_is_positive(ends[0].v) || arb_is_positive(ends[1].v))))
+                    s.partial = true;
+                v.setDouble(0);
+                s.jumps.push_back(p.a);
+                jumps = true;
             }
             return true;
         }
@@ -613,6 +653,10 @@ int poleDirection(const std::vector<TermParams>& terms, int side) {
     for (const TermParams& p : terms) {
         if (p.shape == constantShape) continue;
         if (p.shape < powerShape || p.shape > constantShape) return 0;
+        // Powers of a base <= 0 have values only here and there, and a
+        // logarithm of a constant <= 0 none at all: no pole to speak of.
+        if (p.shape == baseShape && p.m <= 0) return 0;
+        if (p.shape == logShape && p.b == 0 && p.c <= 0) return 0;
         // The direction in which x^n grows near 0, or 0 when it stays bounded.
         int grows = 0;
         if (p.n < 0) {
@@ -625,8 +669,6 @@ int poleDirection(const std::vector<TermParams>& terms, int side) {
             if (at0 < 0) return 0;
             if (at0 == 0) return 0;  // tends to 0 or has no value: not a pole of ours
             continue;
-        } else if (p.shape == baseShape && p.m <= 0) {
-            return 0;
         } else {
             continue;
         }
@@ -903,7 +945,7 @@ private:
                 add(Finding::undefined, a, b);
                 return Outcome::settled;
             }
-            if (v.status.partial && v.f.reach == Reach::ball && arb_is_zero(v.f.v.v)) {
+            if (v.status.partial && ((v.f.reach == Reach::ball && arb_is_zero(v.f.v.v)) || v.zeroButJumps)) {
                 add(Finding::multiple, a, b);  // 0 wherever it has a value
                 return Outcome::settled;
             }
@@ -911,7 +953,7 @@ private:
                 // Some points may have no value: root-free where F has one
                 // and keeps a sign. A sliver that cannot be split joins the
                 // stretch without a value, whose end it holds.
-                if (v.f.excludesZero()) {
+                if (v.offZero) {
                     if (last) add(Finding::undefined, a, b);
                     return Outcome::settled;
                 }
@@ -927,6 +969,11 @@ private:
                 add(Finding::multiple, a, b);
                 return Outcome::settled;
             }
+            if (v.zeroButJumps) {
+                add(Finding::multiple, a, b);
+                return Outcome::settled;
+            }
+            if (v.offZero && !v.f.excludesZero()) return Outcome::settled;  // no root, but no one sign
             if (v.f.excludesZero()) {
                 // The ends' signs come free with it.
                 const PointSign s = v.f.sign() > 0 ? PointSign::positive : PointSign::negative;
