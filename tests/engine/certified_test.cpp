@@ -131,6 +131,34 @@ TEST(Certified, EnclosuresAreNeighbouringDoubles) {
     EXPECT_EQ(r.findings[1].hi, 1.4142135623730951);
 }
 
+// Formulas the boxes allow though they say little: each gets the finding
+// that is true of it, and only a table no box can make is left unresolved.
+TEST(Certified, DegenerateFormulasSayWhatHolds) {
+    const struct {
+        const char* name;
+        std::vector<T> terms;
+        double start, end;
+        std::string kinds;
+        bool complete;
+    } cases[] = {
+        {"0·sin(x): every point a root", {{5, 0, 1, 1, 0, 0}}, 1, 2, "m", true},
+        {"2·0^x - 1: no value below 0, 1 at 0, -1 above", {{3, 2, 1, 1, 0, 0}, {7, 0, 0, 0, 0, 0, -1}}, -1, 1,
+         "u", true},
+        {"(-2)^x: real only at integers", {{3, 1, 1, 1, -2, 0}}, 0.5, 3, "u", true},
+        {"(-2)^(0·x + 3) + 8: a constant 0", {{3, 1, 0, 1, -2, 3}, {7, 0, 0, 0, 0, 0, 8}}, -1, 1, "m", true},
+        {"x^2 - 1/x^2 at the pole: F grows both ways", {{1, 0, 1, 2}, {1, 0, -1, -2}}, -2, 2, "rpr", true},
+        {"a shape code without a rule", {{9, 1, 1, 1, 0, 0}}, 0, 1, "?", false},
+        {"a parameter that is not finite", {{1, 0, HUGE_VALF, 1}}, 0, 1, "?", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const core::Certified r = core::certify(formulaOf(c.terms), {c.start, c.end});
+        EXPECT_EQ(kinds(r), c.kinds);
+        EXPECT_EQ(r.complete, c.complete);
+        checkWellFormed(c.terms, r);
+    }
+}
+
 // 128 roots k·π/20 on 0..20; the one at 0 is an exact zero.
 TEST(Certified, EveryRootOfAFastSine) {
     const std::vector<T> terms{{5, 1, 20, 1, 0, 0}};
