@@ -196,7 +196,7 @@ void powerOn(double lo, double hi, const arb_t x, double n, slong prec, Ext& t, 
         dt.setDouble(0);
         return;
     }
-    Ball end, slope;
+    Ball end;
     if (isInteger(n)) {
         if (n > 0 || lo > 0 || hi < 0) {
             powerInteger(t.v.v, x, n, prec);
@@ -793,9 +793,9 @@ public:
             if (e > lo && e < hi) cuts.insert(e);
         }
         for (double cut : cuts) boundary(cut);
-        // Widest blocks first, left to right within a width: when the
-        // evaluations run out, what is left is where F is hardest, not
-        // everything to the right of it.
+        // Breadth first: every block of one level of bisection, left to
+        // right, before any of the next. When the evaluations run out, what
+        // is left is where F is hardest, not everything right of it.
         std::deque<std::pair<double, double>> queue;
         for (auto c = cuts.begin(); std::next(c) != cuts.end(); ++c) queue.push_back({*c, *std::next(c)});
         while (!queue.empty()) {
