@@ -127,14 +127,17 @@ Status solveFile(const QString& path, const Request& request) {
     if (!read) return refuse(read.error);
     const Equation& equation = *read.equation;
 
+    // The analysis screen's boxes: the command line's values, else the file's,
+    // else the box's initial precision.
+    const bool ranged = request.start.has_value();
+    const std::string start = ranged ? *request.start : equation.start.value_or("");
+    const std::string end = ranged ? *request.end : equation.end.value_or("");
+    const std::string precision = request.precision.value_or(equation.precision.value_or(initialPrecision));
+    // Both boxes empty: the window's button does nothing at all.
+    if (!request.x && start.empty() && end.empty())
+        return refuse(fillIn(said(fm::aboutFile), {name, said(fm::noRange)}));
+
     if (request.certified) {
-        const bool ranged = request.start.has_value();
-        const std::string start = ranged ? *request.start : equation.start.value_or("");
-        const std::string end = ranged ? *request.end : equation.end.value_or("");
-        if (start.empty() && end.empty())
-            return refuse(fillIn(said(fm::aboutFile), {name, said(fm::noRange)}));
-        const std::string precision =
-            request.precision.value_or(equation.precision.value_or(initialPrecision));
         const CertifiedOutcome c = certifiedAnalyse(equation, start, end, precision);
         std::vector<std::string> messages;
         for (const std::string& message : c.messages) messages.push_back(said(message));
@@ -152,14 +155,6 @@ Status solveFile(const QString& path, const Request& request) {
     if (request.x) {
         outcome = evaluate(equation, *request.x);
     } else {
-        const bool ranged = request.start.has_value();
-        const std::string start = ranged ? *request.start : equation.start.value_or("");
-        const std::string end = ranged ? *request.end : equation.end.value_or("");
-        // Both boxes empty: the window's button does nothing at all.
-        if (start.empty() && end.empty())
-            return refuse(fillIn(said(fm::aboutFile), {name, said(fm::noRange)}));
-        const std::string precision =
-            request.precision.value_or(equation.precision.value_or(initialPrecision));
         outcome = analyse(equation, start, end, precision);
     }
 
