@@ -314,9 +314,29 @@ public:
         out.f.setDouble(0);
         out.df.setDouble(0);
         Ext v, dv;
+        // ln(b·x^n) = ln|b| + n·ln|x| where b·x^n > 0: such logarithms share
+        // one ln|x|, whose coefficients are summed first, so that two of them
+        // that tend to infinity in opposite directions beside 0 do not hide
+        // which one wins.
+        Ball lnCoefficient;
         for (const TermParams& p : terms) {
-            term(p, lo, hi, x.v, prec, v, dv, out.status);
-            if (out.status.undefinedAll) return;
+            if (powerLog(p)) {
+                if (!powerLogTerm(p, lo, hi, prec, v, lnCoefficient.v)) {
+                    out.status.undefinedAll = true;
+                    return;
+                }
+                dv.setDouble(0);
+            } else {
+                term(p, lo, hi, x.v, prec, v, dv, out.status);
+                if (out.status.undefinedAll) return;
+            }
+            out.f.add(v, prec);
+            out.df.add(dv, prec);
+        }
+        if (!arb_is_zero(lnCoefficient.v)) {
+            logOfX(lo, hi, prec, v, dv);
+            v.scale(lnCoefficient.v, prec);
+            dv.scale(lnCoefficient.v, prec);
             out.f.add(v, prec);
             out.df.add(dv, prec);
         }
@@ -359,7 +379,55 @@ public:
         return offZero;
     }
 
+    // A logarithm of b·x^n alone: its argument reaches 0 only at x = 0.
+    static bool powerLog(const TermParams& p) { return p.shape == logShape && p.c == 0 && p.b != 0 && p.n != 0; }
+
 private:
+    // a·ln|b| into v and a·n onto the coefficient of ln|x|; false where
+    // b·x^n <= 0 on the block (which lies on one side of 0).
+    static bool powerLogTerm(const TermParams& p, double lo, double hi, slong prec, Ext& v, arb_t coefficient) {
+        if (lo == 0 && hi == 0) return false;
+        const bool negativeX = hi <= 0;
+        if (negativeX && !isInteger(p.n)) return false;
+        const bool powerNegative = negativeX && std::fmod(p.n, 2) != 0;
+        if ((p.b > 0) == powerNegative) return false;
+        arb_set_d(v.v.v, std::fabs(p.b));
+        arb_log(v.v.v, v.v.v, prec);
+        v.reach = Reach::ball;
+        v.scaleDouble(p.a, prec);
+        Ball an;
+        arb_set_d(an.v, p.a);
+        Ball n;
+        arb_set_d(n.v, p.n);
+        arb_mul(an.v, an.v, n.v, prec);
+        arb_add(coefficient, coefficient, an.v, prec);
+        return true;
+    }
+
+    // ln|x| and its slope 1/x over a block on one side of 0.
+    static void logOfX(double lo, double hi, slong prec, Ext& v, Ext& dv) {
+        const double nearest = hi <= 0 ? -hi : lo, farthest = hi <= 0 ? -lo : hi;
+        Ball far, other;
+        arb_set_d(far.v, farthest);
+        arb_log(v.v.v, far.v, prec);
+        arb_inv(dv.v.v, far.v, prec);
+        if (hi <= 0) arb_neg(dv.v.v, dv.v.v);
+        if (nearest == 0) {
+            // Down to -infinity towards 0; the slope grows without bound.
+            v.reach = Reach::below;
+            dv.reach = hi <= 0 ? Reach::below : Reach::above;
+            return;
+        }
+        arb_set_d(other.v, nearest);
+        arb_log(other.v, other.v, prec);
+        arb_union(v.v.v, v.v.v, other.v, prec);
+        v.reach = Reach::ball;
+        arb_set_d(other.v, hi <= 0 ? -nearest : nearest);
+        arb_inv(other.v, other.v, prec);
+        arb_union(dv.v.v, dv.v.v, other.v, prec);
+        dv.reach = Reach::ball;
+    }
+
     static void term(const TermParams& p, double lo, double hi, const arb_t x, slong prec, Ext& v, Ext& dv,
                      Status& s) {
         if (p.shape == constantShape) {
@@ -490,8 +558,10 @@ private:
         dv.scale(factor.v, prec);
     }
 
-    // b·x^n + c at lo and at hi, when both are finite.
+    // b·x^n + c at lo and at hi, when both are finite and the block lies on
+    // one side of 0, where x^n, and so the argument, is monotone.
     static bool argumentAtEnds(const TermParams& p, double lo, double hi, slong prec, Ball (&ends)[2]) {
+        if (lo < 0 && hi > 0) return false;
         const double at[2] = {lo, hi};
         for (int i = 0; i < 2; ++i) {
             Ball x;
@@ -695,6 +765,28 @@ int poleDirection(const std::vector<TermParams>& terms, int side) {
     return up > 0 ? 1 : -1;
 }
 
+// The direction F tends to as x approaches 0 from one side: a pole's, or
+// else that of the logarithms of b·x^n, whose ln|x| outweighs every term
+// that stays bounded there. 0 when it cannot be said.
+int limitDirection(const std::vector<TermParams>& terms, int side) {
+    if (const int pole = poleDirection(terms, side)) return pole;
+    double coefficient = 0;  // of ln|x|
+    for (const TermParams& p : terms) {
+        if (p.shape == constantShape) continue;
+        if (Evaluator::powerLog(p)) {
+            if (side < 0 && !isInteger(p.n)) return 0;
+            const bool powerNegative = side < 0 && std::fmod(p.n, 2) != 0;
+            if ((p.b > 0) == powerNegative) return 0;  // no value on this side
+            coefficient += static_cast<double>(p.a) * p.n;
+            continue;
+        }
+        const bool bounded = p.n >= 0 && !(p.shape == baseShape && p.m <= 0) &&
+                             !(p.shape == logShape && (p.n == 0 ? p.b + p.c : p.c) <= 0);
+        if (!bounded) return 0;
+    }
+    return coefficient > 0 ? -1 : (coefficient < 0 ? 1 : 0);
+}
+
 // The doubles where an argument of a logarithm (or of a power of base 0)
 // reaches 0: b·x^n + c is monotone on each side of 0, so it has at most one
 // zero on each. An exact zero gives one double, any other the two doubles
@@ -783,10 +875,17 @@ public:
             out.findings.push_back({Finding::unresolved, lo, hi});
             return out;
         }
-        poleUp = poleDirection(eval.params(), 1);
-        poleDown = poleDirection(eval.params(), -1);
+        pole = poleDirection(eval.params(), 1) != 0 || poleDirection(eval.params(), -1) != 0;
+        towardsUp = limitDirection(eval.params(), 1);
+        towardsDown = limitDirection(eval.params(), -1);
         std::set<double> cuts{lo, hi};
-        if (lo < 0 && hi > 0) cuts.insert(0.0);
+        // Where some term is not analytic at 0 (a negative or fractional
+        // power, a logarithm of b·x^n), 0 splits the range.
+        const bool zeroCut = std::any_of(eval.params().begin(), eval.params().end(), [](const TermParams& p) {
+            return p.shape != constantShape && (p.n < 0 || !isInteger(p.n) || Evaluator::powerLog(p) ||
+                                                (p.shape == baseShape && p.m == 0 && p.c == 0));
+        });
+        if (lo < 0 && hi > 0 && zeroCut) cuts.insert(0.0);
         std::set<double> edges;
         domainEdges(eval.params(), edges);
         for (double e : edges) {
@@ -902,17 +1001,17 @@ private:
         }
         const PointSign s = signAt(x);
         if (s == PointSign::zero) add(Finding::root, x, x);
-        if (s == PointSign::undefined) add(x == 0 && (poleUp != 0 || poleDown != 0) ? Finding::pole : Finding::undefined, x, x);
+        if (s == PointSign::undefined) add(x == 0 && pole ? Finding::pole : Finding::undefined, x, x);
         // An undecided sign needs no finding of its own: the blocks on either
         // side hold the point, and none of them can prove it root-free.
     }
 
     // The sign F takes just inside a block at its end x: its value there,
-    // or the direction of a pole at 0.
+    // or the direction F tends to at 0.
     PointSign endSign(double x, int inside) {
         const PointSign s = signAt(x);
         if (s == PointSign::undefined && x == 0) {
-            const int d = inside > 0 ? poleUp : poleDown;
+            const int d = inside > 0 ? towardsUp : towardsDown;
             if (d != 0) return d > 0 ? PointSign::positive : PointSign::negative;
         }
         return s;
@@ -1070,7 +1169,8 @@ private:
     Evaluator eval;
     long budget;
     long used = 0;
-    int poleUp = 0, poleDown = 0;
+    bool pole = false;                   // F is unbounded at 0 by a negative power
+    int towardsUp = 0, towardsDown = 0;  // F's direction just above and below 0
     std::vector<Finding> findings;
     // F's sign at points already evaluated: the ends of the blocks.
     std::map<double, PointSign> signs;
