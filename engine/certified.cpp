@@ -122,7 +122,7 @@ struct Ext {
 void upperEnd(arb_t out, const arb_t x) {
     arf_t u;
     arf_init(u);
-    arb_get_ubound_arf(u, x, ARF_PREC_EXACT);
+    arb_get_ubound_arf(u, x, startBits);  // rounded up: still a bound, and never huge
     arb_set_arf(out, u);
     arf_clear(u);
 }
@@ -133,7 +133,7 @@ bool atMostZero(const arb_t x) {
     if (!arb_is_finite(x)) return false;
     arf_t u;
     arf_init(u);
-    arb_get_ubound_arf(u, x, ARF_PREC_EXACT);
+    arb_get_ubound_arf(u, x, startBits);  // rounded up: still a bound, and never huge
     const bool result = arf_sgn(u) <= 0;
     arf_clear(u);
     return result;
