@@ -76,6 +76,7 @@ struct Request {
     bool json = false;
     // Names that Qt could not decode as given, with how a message shows them.
     QHash<QString, std::string> undecodable;
+    bool certified = false;
 };
 
 // --range takes two values, which QCommandLineParser cannot express: the
@@ -126,6 +127,40 @@ int usageError(const std::string& message) {
     return badUse;
 }
 
+std::string number(double v) { return generalNumberText(v); }
+
+// One finding of the certified analysis as a line: a root as the list of the
+// automatic analysis shows it, the others named, with their ends.
+std::string findingLine(const core::Finding& g, double precision) {
+    const std::string lo = number(g.lo), hi = number(g.hi);
+    switch (g.kind) {
+        case core::Finding::root: return core::listText(core::rootValue(g), precision);
+        case core::Finding::pole: return fillIn(utf8(KalvexSolve::tr("極: %1")), {lo});
+        case core::Finding::undefined:
+            return fillIn(utf8(KalvexSolve::tr("値のない区間: %1 〜 %2")), {lo, hi});
+        case core::Finding::multiple:
+            return fillIn(utf8(KalvexSolve::tr("重解の可能性: %1 〜 %2 (幅 %3)")), {lo, hi, number(g.hi - g.lo)});
+        case core::Finding::unresolved:
+            return fillIn(utf8(KalvexSolve::tr("未解決の区間: %1 〜 %2")), {lo, hi});
+    }
+    return {};
+}
+
+// The certified findings as one JSON object: every kind's list, always present.
+std::string certifiedJson(const CertifiedOutcome& c) {
+    std::vector<std::string> lists[5];
+    for (const core::Finding& g : c.result.findings) {
+        std::string item = "{\"lo\":" + jsonNumber(g.lo) + ",\"hi\":" + jsonNumber(g.hi);
+        if (g.kind == core::Finding::root) item += ",\"text\":" + jsonQuoted(core::listText(core::rootValue(g), c.precision));
+        if (g.kind == core::Finding::multiple) item += ",\"width\":" + jsonNumber(g.hi - g.lo);
+        lists[g.kind].push_back(item + "}");
+    }
+    const char* names[5] = {"roots", "poles", "undefined", "multiple", "unresolved"};
+    std::string json = std::string("{\"complete\":") + (c.analysed && c.result.complete ? "true" : "false");
+    for (int k = 0; k < 5; ++k) json += ",\"" + std::string(names[k]) + "\":" + jsonArray(lists[k], false);
+    return json + ",\"evaluations\":" + std::to_string(c.result.evaluations) + "}";
+}
+
 // One file: its results on standard output, its messages on standard error.
 Status solveFile(const QString& path, const Request& request) {
     const std::string name = utf8(path), shownName = shownText(name, std::string::npos);
@@ -142,18 +177,34 @@ Status solveFile(const QString& path, const Request& request) {
     if (!read) return refuse(read.error.text(translatedMessageUtf8));
     const Equation& equation = *read.equation;
 
+    // The analysis screen's boxes: the command line's values, else the file's,
+    // else the box's initial precision.
+    const bool ranged = request.start.has_value();
+    const std::string start = ranged ? *request.start : equation.start.value_or("");
+    const std::string end = ranged ? *request.end : equation.end.value_or("");
+    const std::string precision = request.precision.value_or(equation.precision.value_or(initialPrecision));
+    // Both boxes empty: the window's button does nothing at all.
+    if (!request.x && start.empty() && end.empty())
+        return refuse(fillIn(said(fm::aboutFile), {shownName, said(fm::noRange)}));
+
+    if (request.certified) {
+        const CertifiedOutcome c = certifiedAnalyse(equation, start, end, precision);
+        std::vector<std::string> messages;
+        for (const std::string& message : c.messages) messages.push_back(said(message));
+        for (const std::string& message : messages) err(message);
+        if (request.json) {
+            out("{\"file\":" + jsonQuoted(name) + ",\"certified\":" + certifiedJson(c) +
+                ",\"messages\":" + jsonArray(messages, true) + "}\n");
+        } else {
+            for (const core::Finding& g : c.result.findings) out(findingLine(g, c.precision) + "\n");
+        }
+        return c.analysed && c.result.complete ? ranToEnd : stopped;
+    }
+
     Outcome outcome;
     if (request.x) {
         outcome = evaluate(equation, *request.x);
     } else {
-        const bool ranged = request.start.has_value();
-        const std::string start = ranged ? *request.start : equation.start.value_or("");
-        const std::string end = ranged ? *request.end : equation.end.value_or("");
-        // Both boxes empty: the window's button does nothing at all.
-        if (start.empty() && end.empty())
-            return refuse(fillIn(said(fm::aboutFile), {shownName, said(fm::noRange)}));
-        const std::string precision =
-            request.precision.value_or(equation.precision.value_or(initialPrecision));
         outcome = analyse(equation, start, end, precision);
     }
 
@@ -213,7 +264,10 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption x("evaluate", KalvexSolve::tr("解析の代わりに X での F の値を表示します。"),
                                "X");
     const QCommandLineOption json("json", KalvexSolve::tr("ファイルごとに結果を JSON で一行に表示します。"));
-    parser.addOptions({help, version, range, precision, x, json});
+    const QCommandLineOption certified(
+        "certified", KalvexSolve::tr("自動解析の代わりに、解の場所を区間の計算で確かめる解析をします。"
+                                     "見つけたものを x の順に一行にひとつずつ表示します。"));
+    parser.addOptions({help, version, range, precision, x, json, certified});
     parser.addPositionalArgument("FILE", KalvexSolve::tr("方程式のファイル"), "FILE...");
 
     if (outputClosed) {
@@ -240,8 +294,10 @@ int main(int argc, char* argv[]) {
     if (parser.isSet(precision)) request.precision = utf8(parser.value(precision));
     if (parser.isSet(x)) request.x = utf8(parser.value(x));
     request.json = parser.isSet(json);
+    request.certified = parser.isSet(certified);
     request.files = parser.positionalArguments();
     if (request.files.isEmpty()) return usageError(fm::noFiles);
+    if (request.x && request.certified) return usageError(fm::certifiedAlone);
     if (request.x && (request.start || request.precision)) return usageError(fm::evaluateAlone);
 
     int status = ranToEnd;

@@ -62,3 +62,33 @@ Outcome evaluate(const Equation& equation, std::string_view xText) {
     }
     return outcome;
 }
+
+CertifiedOutcome certifiedAnalyse(const Equation& equation, std::string_view start, std::string_view end,
+                                  std::string_view precision) {
+    CertifiedOutcome outcome;
+    if (equation.terms.empty()) {
+        outcome.messages.push_back(messages::enterFormula);
+        return outcome;
+    }
+    const core::FormulaFrom made = core::formulaFrom(equation.terms);
+    if (!made) {
+        outcome.messages.push_back(made.refusal);
+        return outcome;
+    }
+    const core::Formula& f = made.formula;
+    // The analysis screen's own checks of its precision box, in its order.
+    const double typed = readNumber(precision);
+    if (!core::usablePrecision(typed)) {
+        outcome.messages.push_back(messages::precisionPositive);
+        return outcome;
+    }
+    outcome.precision = typed;
+    outcome.result = core::certify(f, {readNumber(start), readNumber(end)});
+    if (!outcome.result.rangeUsable) {
+        outcome.messages.push_back(messages::rangeOrDivisions);
+        return outcome;
+    }
+    outcome.analysed = true;
+    if (!outcome.result.complete) outcome.messages.push_back(messages::files::certifiedIncomplete);
+    return outcome;
+}

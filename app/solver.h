@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "certified.h"
+
 struct Equation;
 
 struct Outcome {
@@ -23,3 +25,14 @@ Outcome analyse(const Equation& equation, std::string_view start, std::string_vi
 
 // 計算 of the estimate panel with this text in its x box.
 Outcome evaluate(const Equation& equation, std::string_view xText);
+
+// The certified analysis with the same boxes: the range read as the analysis
+// screen reads it, the precision only for the texts of the roots.
+struct CertifiedOutcome {
+    bool analysed = false;  // the formula, the precision and the range could be used
+    core::Certified result;
+    double precision = 0.1;
+    std::vector<std::string> messages;
+};
+CertifiedOutcome certifiedAnalyse(const Equation& equation, std::string_view start, std::string_view end,
+                                  std::string_view precision);

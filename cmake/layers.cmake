@@ -3,7 +3,7 @@
 # stops the configuration, naming it, so a screen that links another
 # screen, or the platform a screen, never builds.
 #   app -> registry -> screens -> platform -> module -> core
-#   registry -> files -> core;  kalvex-solve -> files
+#   registry -> files -> core;  kalvex-solve -> files, certified -> core
 set(kalvex_layer_rules
   "kalvex_core:"
   "kalvex_module:kalvex_core"
@@ -17,7 +17,8 @@ set(kalvex_layer_rules
   "kalvex_registry:kalvex_setting,kalvex_analysis,kalvex_ticks,kalvex_calculation,kalvex_info,kalvex_files"
   "Kalvex:kalvex_registry,kalvex_files"
   "zemo:kalvex_registry,kalvex_files"
-  "kalvex-solve:kalvex_files"
+  "kalvex_certified:kalvex_core"
+  "kalvex-solve:kalvex_files,kalvex_certified"
 )
 set(kalvex_layer_helpers kalvex_warnings kalvex_i18n kalvex_version)
 

@@ -93,6 +93,10 @@ inline constexpr const char* rangeValueIsFile = QT_TRANSLATE_NOOP(
     "messages", "--range の値「%1」はファイルの名前です。開始と終了の二つの値を指定してください。");
 inline constexpr const char* cannotWriteOutput =
     QT_TRANSLATE_NOOP("messages", "標準出力に書けません（%1）。");
+inline constexpr const char* certifiedIncomplete = QT_TRANSLATE_NOOP(
+    "messages", "確かめきれない区間が残りました（評価の回数の上限か、決められない符号）。");
+inline constexpr const char* certifiedAlone =
+    QT_TRANSLATE_NOOP("messages", "--certified は --evaluate と一緒には使えません。");
 inline constexpr const char* seeHelp =
     QT_TRANSLATE_NOOP("messages", "使い方は kalvex-solve --help で表示されます。");
 

@@ -7,6 +7,7 @@ packages=(
   build-essential cmake
   qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
   libgtest-dev libbenchmark-dev
+  libflint-arb-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   xvfb xdotool imagemagick x11-utils
   binutils-mingw-w64-x86-64

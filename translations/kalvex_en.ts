@@ -183,6 +183,26 @@ Exit status: 0 every analysis ran to its end, 1 one stopped with a message, 2 ba
         <source>方程式のファイル</source>
         <translation>Equation file</translation>
     </message>
+    <message>
+        <source>極: %1</source>
+        <translation>pole: %1</translation>
+    </message>
+    <message>
+        <source>値のない区間: %1 〜 %2</source>
+        <translation>no value: %1 to %2</translation>
+    </message>
+    <message>
+        <source>重解の可能性: %1 〜 %2 (幅 %3)</source>
+        <translation>possible multiple root: %1 to %2 (width %3)</translation>
+    </message>
+    <message>
+        <source>未解決の区間: %1 〜 %2</source>
+        <translation>unresolved: %1 to %2</translation>
+    </message>
+    <message>
+        <source>自動解析の代わりに、解の場所を区間の計算で確かめる解析をします。見つけたものを x の順に一行にひとつずつ表示します。</source>
+        <translation>Instead of the automatic analysis, prove where the roots are by interval arithmetic. Prints what it finds in x order, one a line.</translation>
+    </message>
 </context>
 <context>
     <name>Program</name>
@@ -657,6 +677,14 @@ Opens the window that solves an equation in one variable; FILE (.kalvex) opens t
     <message>
         <source>--size は --export と一緒に使ってください。</source>
         <translation>--size goes with --export.</translation>
+    </message>
+    <message>
+        <source>確かめきれない区間が残りました（評価の回数の上限か、決められない符号）。</source>
+        <translation>Some stretches are left unresolved (the evaluations ran out, or a sign could not be decided).</translation>
+    </message>
+    <message>
+        <source>--certified は --evaluate と一緒には使えません。</source>
+        <translation>--certified cannot be used with --evaluate.</translation>
     </message>
     <message>
         <source>使い方は %1 --help で表示されます。</source>

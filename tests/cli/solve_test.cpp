@@ -27,6 +27,15 @@ const char* const twiceX = R"({"format": "kalvex-equation", "version": 1,
 const char* const noTerms = R"({"format": "kalvex-equation", "version": 1, "terms": [],
   "analysis": {"start": "-3", "end": "3"}})";
 
+const char* const pole = R"({"format": "kalvex-equation", "version": 1,
+  "terms": [{"shape": "power", "b": "-1", "n": "-1"}, {"shape": "constant", "k": "0.15"}],
+  "analysis": {"start": "-1", "end": "10", "precision": "1E-07"}})";
+const char* const sineOfReciprocal = R"({"format": "kalvex-equation", "version": 1,
+  "terms": [{"shape": "sin", "a": "1", "b": "1", "n": "-1", "c": "0"}],
+  "analysis": {"start": "0", "end": "1", "precision": "1E-07"}})";
+const char* const squared = R"({"format": "kalvex-equation", "version": 1,
+  "terms": [{"shape": "power", "b": "1", "n": "2"}], "analysis": {"start": "-1", "end": "1"}})";
+
 const std::string logMessages =
     "Log( )の括弧内が０以下になってしまっています。\n"
     "変域の範囲が計算不能箇所となりました。\n"
@@ -46,6 +55,9 @@ protected:
         write("empty.kalvex", noTerms);
         write("twice.kalvex", twiceX);
         write("broken.kalvex", "{\"format\": ");
+        write("pole.kalvex", pole);
+        write("sinrecip.kalvex", sineOfReciprocal);
+        write("squared.kalvex", squared);
     }
     void write(const QString& name, const QByteArray& bytes) {
         QFile f(dir.filePath(name));
@@ -181,6 +193,67 @@ TEST_F(Solve, JsonLinesCarryListRootsMessagesAndTheEnd) {
     EXPECT_EQ(v["text"].toString(), "2");
     EXPECT_EQ(v["value"].toDouble(), 2.0);
     EXPECT_EQ(v["completed"], QJsonValue(true));
+}
+
+// --certified: one finding a line in x order, roots cut as the list cuts them.
+TEST_F(Solve, CertifiedFindingsAndStatuses) {
+    const std::string incomplete = "確かめきれない区間が残りました（評価の回数の上限か、決められない符号）。\n";
+    const struct {
+        QStringList arguments;
+        std::string out, err;
+        int status;
+    } cases[] = {
+        {{"--certified", "sq.kalvex"}, "-1.4142136\n1.4142135\n", "", 0},
+        {{"--certified", "pole.kalvex"}, "極: 0\n6.6666664\n", "", 0},
+        {{"--certified", "--precision", "0.01", "pole.kalvex"}, "極: 0\n6.66\n", "", 0},
+        {{"--certified", "--range", "-1", "2", "ln.kalvex"}, "値のない区間: -1 〜 0\n1\n", "", 0},
+        {{"--certified", "squared.kalvex"}, "", "", 0},
+        {{"--certified", "ln.kalvex", "--precision", "0"}, "", "精度には正の数値を入力してください。\n", 1},
+        {{"--certified", "--evaluate", "1", "sq.kalvex"}, "", "--certified は --evaluate と一緒には使えません。\n", 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const Ran r = run(c.arguments);
+        if (c.arguments.contains("squared.kalvex")) {
+            // x^2 touches 0 at 0: a possible multiple root a few 1E-12 wide around it.
+            EXPECT_EQ(r.out.rfind("重解の可能性: -", 0), 0u) << r.out;
+        } else {
+            EXPECT_EQ(r.out, c.out);
+        }
+        EXPECT_EQ(r.err.rfind(c.err, 0), 0u) << r.err;
+        EXPECT_EQ(r.status, c.status);
+    }
+    // sin(1/x) has infinitely many roots beside 0: the budget leaves a stretch unresolved.
+    const Ran r = run({"--certified", "sinrecip.kalvex"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, incomplete);
+    EXPECT_NE(r.out.find("未解決の区間: "), std::string::npos);
+    EXPECT_TRUE(QString::fromStdString(r.out).endsWith("\n0.3183098\n"));
+    const Ran english = run({"--certified", "pole.kalvex"}, "en_US.UTF-8");
+    EXPECT_EQ(english.out, "pole: 0\n6.6666664\n");
+}
+
+TEST_F(Solve, CertifiedJsonHoldsEveryKindAndExactEnds) {
+    const Ran r = run({"--certified", "--json", "sq.kalvex", "sinrecip.kalvex"});
+    EXPECT_EQ(r.status, 1);
+    const QList<QByteArray> lines = QByteArray::fromStdString(r.out).split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    const QJsonObject sq = QJsonDocument::fromJson(lines[0]).object()["certified"].toObject();
+    const QJsonObject sine = QJsonDocument::fromJson(lines[1]).object()["certified"].toObject();
+    for (const char* key : {"complete", "roots", "poles", "undefined", "multiple", "unresolved", "evaluations"}) {
+        EXPECT_TRUE(sq.contains(QLatin1String(key))) << key;
+        EXPECT_TRUE(sine.contains(QLatin1String(key))) << key;
+    }
+    EXPECT_EQ(sq["complete"], QJsonValue(true));
+    ASSERT_EQ(sq["roots"].toArray().size(), 2);
+    const QJsonObject root = sq["roots"][0].toObject();
+    EXPECT_EQ(root["lo"].toDouble(), -1.4142135623730951);
+    EXPECT_EQ(root["hi"].toDouble(), -1.414213562373095);
+    EXPECT_EQ(root["text"].toString(), "-1.4142136");
+    EXPECT_GT(sq["evaluations"].toInt(), 0);
+    EXPECT_EQ(sine["complete"], QJsonValue(false));
+    EXPECT_FALSE(sine["unresolved"].toArray().isEmpty());
+    EXPECT_LE(sine["evaluations"].toInt(), 100010);
 }
 
 TEST_F(Solve, HelpAndVersion) {

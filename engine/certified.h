@@ -1,0 +1,47 @@
+// The certified analysis: where the roots of F are, proved. F is the real
+// function the terms define, each parameter exactly the 32-bit value the table
+// stores; it is bounded over whole stretches of x in ball arithmetic, so what
+// is said holds for every real x, not only at sample points. The designed
+// automatic analysis stays as it is; this one runs beside it.
+#pragma once
+
+#include <vector>
+
+#include "core.h"
+
+namespace core {
+
+struct Finding {
+    enum Kind {
+        root,        // exactly one root in [lo, hi]: F has opposite signs at the ends and is
+                     // strictly monotone between; or lo == hi and F(lo) is exactly 0
+        pole,        // lo == hi == 0: F is unbounded beside it (a negative power of x)
+        undefined,   // F has no real value on [lo, hi] (ends within the width limit)
+        multiple,    // F and F' both hold 0 on [lo, hi] at the width limit: a root of
+                     // even multiplicity, a cluster of roots, or none
+        unresolved,  // not decided: the evaluations ran out, or a sign could not be
+                     // decided at the highest working precision
+    };
+    Kind kind = root;
+    double lo = 0, hi = 0;
+};
+
+// About 100 000 evaluations end in a quarter of a second on one core.
+inline constexpr long certifiedBudget = 100000;
+
+struct Certified {
+    bool rangeUsable = true;         // false for an end that is not finite: nothing was analysed
+    std::vector<Finding> findings;   // in x order; everything between them is root-free
+    long evaluations = 0;            // of F over a stretch or at a point
+    bool complete = false;           // nothing unresolved
+};
+
+// The analysis of F on the range (its ends in either order), using at most
+// about `budget` evaluations. Deterministic: no clock, no shared state.
+Certified certify(const Formula& f, Range range, long budget = certifiedBudget);
+
+// The text a root is listed with: the double nearest its middle, cut to the
+// precision as the automatic analysis cuts its roots.
+double rootValue(const Finding& root);
+
+}  // namespace core

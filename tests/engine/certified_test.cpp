@@ -1,0 +1,247 @@
+#include "certified.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct T {
+    int shape;
+    float a = 0, b = 0, n = 0, m = 0, c = 0, k = 0;
+};
+
+core::Formula formulaOf(const std::vector<T>& terms) {
+    core::Formula f;
+    for (const T& t : terms) {
+        const int s = ++f.count;
+        f.shape[s] = static_cast<std::int16_t>(t.shape);
+        f.a[s] = t.a;
+        f.b[s] = t.b;
+        f.n[s] = t.n;
+        f.m[s] = t.m;
+        f.c[s] = t.c;
+        f.k[s] = t.k;
+    }
+    return f;
+}
+
+// F in long double, independently of the ball arithmetic; NaN where it has no value.
+long double valueAt(const std::vector<T>& terms, long double x) {
+    long double sum = 0;
+    for (const T& t : terms) {
+        const long double p = std::pow(x, static_cast<long double>(t.n));
+        const long double u = t.b * p + t.c;
+        switch (t.shape) {
+            case 1: sum += t.b * p; break;
+            case 2: sum += t.a * std::exp(u); break;
+            case 3: sum += t.a * std::pow(static_cast<long double>(t.m), u); break;
+            case 4: sum += u > 0 ? t.a * std::log(u) : NAN; break;
+            case 5: sum += t.a * std::sin(u); break;
+            case 6: sum += t.a * std::cos(u); break;
+            default: sum += t.k;
+        }
+    }
+    return sum;
+}
+
+char letter(core::Finding::Kind kind) { return "rpum?"[kind]; }
+
+std::string kinds(const core::Certified& c) {
+    std::string s;
+    for (const core::Finding& g : c.findings) s += letter(g.kind);
+    return s;
+}
+
+// Each finding lies after the one before, and every root is proved by a
+// sign change that long double arithmetic sees too (or is an exact zero).
+// Roots below `checkedFrom` are only checked for order: long double cannot
+// tell the sign of sin(1/x) at 1e-6 from its neighbouring double.
+void checkWellFormed(const std::vector<T>& terms, const core::Certified& c, double checkedFrom = -HUGE_VAL) {
+    for (std::size_t i = 0; i < c.findings.size(); ++i) {
+        const core::Finding& g = c.findings[i];
+        EXPECT_LE(g.lo, g.hi);
+        if (i > 0) {
+            EXPECT_LE(c.findings[i - 1].hi, g.lo);
+        }
+        if (g.kind != core::Finding::root || g.lo < checkedFrom) continue;
+        if (g.lo == g.hi) {
+            EXPECT_NEAR(static_cast<double>(valueAt(terms, g.lo)), 0, 1e-15) << g.lo;
+        } else {
+            EXPECT_LE(valueAt(terms, g.lo) * valueAt(terms, g.hi), 0) << g.lo << " " << g.hi;
+            EXPECT_LE(g.hi - g.lo, 4 * (std::nextafter(g.lo, HUGE_VAL) - g.lo)) << g.lo << " " << g.hi;
+        }
+    }
+}
+
+const float f015 = 0.15f, f0001 = 0.001f;
+
+}  // namespace
+
+// Known answers: the kinds of findings in x order, and the roots they hold.
+TEST(Certified, FindsWhatIsKnownToBeThere) {
+    const struct {
+        const char* name;
+        std::vector<T> terms;
+        double start, end;
+        std::string kinds;
+        std::vector<double> roots;  // a value inside each root's enclosure, in order
+    } cases[] = {
+        {"x^2 - 2", {{1, 0, 1, 2}, {7, 0, 0, 0, 0, 0, -2}}, -3, 3, "rr",
+         {-1.4142135623730951, 1.4142135623730951}},
+        {"-1/x + 0.15", {{1, 0, -1, -1}, {7, 0, 0, 0, 0, 0, 0.15f}}, -1, 10, "pr", {1 / double(f015)}},
+        {"0.001/x + 1", {{1, 0, 0.001f, -1}, {7, 0, 0, 0, 0, 0, 1}}, -5, 5.3, "rp", {-double(f0001)}},
+        {"ln x", {{4, 1, 1, 1, 0, 0}}, -1, 2, "ur", {1}},
+        {"ln x + 100: the root beside the domain's edge", {{4, 1, 1, 1, 0, 0}, {7, 0, 0, 0, 0, 0, 100}}, 0, 1,
+         "ur", {std::exp(-100.0)}},
+        {"x^3 - x, exact zeros at the ends and inside", {{1, 0, 1, 3}, {1, 0, -1, 1}}, -1, 1, "rrr", {-1, 0, 1}},
+        {"sqrt(x) - 0.5, not analytic at 0", {{1, 0, 1, 0.5f}, {7, 0, 0, 0, 0, 0, -0.5f}}, -2, 1, "ur", {0.25}},
+        {"2^x - 8 from a reversed range", {{3, 1, 1, 1, 2, 0}, {7, 0, 0, 0, 0, 0, -8}}, 10, -10, "r", {3}},
+        {"e^(-x) has no root", {{2, 1, -1, 1, 0, 0}}, -50, 50, "", {}},
+        {"x^2 at the single point 0", {{1, 0, 1, 2}}, 0, 0, "r", {0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const core::Certified r = core::certify(formulaOf(c.terms), {c.start, c.end});
+        EXPECT_EQ(kinds(r), c.kinds);
+        EXPECT_TRUE(r.complete);
+        checkWellFormed(c.terms, r);
+        std::size_t next = 0;
+        for (const core::Finding& g : r.findings) {
+            if (g.kind != core::Finding::root || next >= c.roots.size()) continue;
+            EXPECT_LE(g.lo, c.roots[next]);
+            EXPECT_GE(g.hi, c.roots[next]);
+            ++next;
+        }
+        EXPECT_EQ(next, c.roots.size());
+    }
+}
+
+TEST(Certified, EnclosuresAreNeighbouringDoubles) {
+    const std::vector<T> terms{{1, 0, 1, 2}, {7, 0, 0, 0, 0, 0, -2}};
+    const core::Certified r = core::certify(formulaOf(terms), {-3, 3});
+    ASSERT_EQ(r.findings.size(), 2u);
+    EXPECT_EQ(r.findings[0].lo, -1.4142135623730951);
+    EXPECT_EQ(r.findings[0].hi, -1.414213562373095);
+    EXPECT_EQ(r.findings[1].lo, 1.414213562373095);
+    EXPECT_EQ(r.findings[1].hi, 1.4142135623730951);
+}
+
+// Formulas the boxes allow though they say little: each gets the finding
+// that is true of it, and only a table no box can make is left unresolved.
+TEST(Certified, DegenerateFormulasSayWhatHolds) {
+    const struct {
+        const char* name;
+        std::vector<T> terms;
+        double start, end;
+        std::string kinds;
+        bool complete;
+    } cases[] = {
+        {"0·sin(x): every point a root", {{5, 0, 1, 1, 0, 0}}, 1, 2, "m", true},
+        {"2·0^x - 1: no value below 0, 1 at 0, -1 above", {{3, 2, 1, 1, 0, 0}, {7, 0, 0, 0, 0, 0, -1}}, -1, 1,
+         "u", true},
+        {"(-2)^x: real only at integers", {{3, 1, 1, 1, -2, 0}}, 0.5, 3, "u", true},
+        {"(-2)^(0·x + 3) + 8: a constant 0", {{3, 1, 0, 1, -2, 3}, {7, 0, 0, 0, 0, 0, 8}}, -1, 1, "m", true},
+        {"x^2 - 1/x^2 at the pole: F grows both ways", {{1, 0, 1, 2}, {1, 0, -1, -2}}, -2, 2, "rpr", true},
+        {"a shape code without a rule", {{9, 1, 1, 1, 0, 0}}, 0, 1, "?", false},
+        {"a parameter that is not finite", {{1, 0, HUGE_VALF, 1}}, 0, 1, "?", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const core::Certified r = core::certify(formulaOf(c.terms), {c.start, c.end});
+        EXPECT_EQ(kinds(r), c.kinds);
+        EXPECT_EQ(r.complete, c.complete);
+        checkWellFormed(c.terms, r);
+    }
+}
+
+// 128 roots k·π/20 on 0..20; the one at 0 is an exact zero.
+TEST(Certified, EveryRootOfAFastSine) {
+    const std::vector<T> terms{{5, 1, 20, 1, 0, 0}};
+    const core::Certified r = core::certify(formulaOf(terms), {0, 20});
+    EXPECT_TRUE(r.complete);
+    ASSERT_EQ(kinds(r), std::string(128, 'r'));
+    EXPECT_EQ(r.findings[0].lo, 0);
+    EXPECT_EQ(r.findings[0].hi, 0);
+    for (int k = 0; k < 128; ++k) EXPECT_NEAR(core::rootValue(r.findings[k]), k * std::numbers::pi / 20, 1e-14);
+    checkWellFormed(terms, r);
+}
+
+// Roots where F only touches 0 cannot be told from two roots or none: each
+// is a possible multiple root, none is missed and nothing else is said.
+TEST(Certified, TouchingRootsArePossibleMultipleRoots) {
+    const struct {
+        const char* name;
+        std::vector<T> terms;
+        double start, end;
+        std::vector<double> touching;
+    } cases[] = {
+        // x^2 on -1..1: F(0) = 0 exactly, but F' = 0 there too, so no
+        // stretch around 0 is monotone: it stays a possible multiple root.
+        {"x^2", {{1, 0, 1, 2}}, -1, 1, {0}},
+        {"1 - cos(x^3 + 0.4)", {{7, 0, 0, 0, 0, 0, 1}, {6, -1, 1, 3, 0, 0.4f}}, 0, 6, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<double> touching = c.touching;
+        if (touching.empty()) {
+            for (int k = 1; 2 * k * std::numbers::pi - 0.4f < 216; ++k)
+                touching.push_back(std::cbrt(2 * k * std::numbers::pi - double(0.4f)));
+        }
+        const core::Certified r = core::certify(formulaOf(c.terms), {c.start, c.end});
+        EXPECT_TRUE(r.complete);
+        ASSERT_EQ(kinds(r), std::string(touching.size(), 'm'));
+        for (std::size_t i = 0; i < touching.size(); ++i) {
+            EXPECT_LE(r.findings[i].lo, touching[i]);
+            EXPECT_GE(r.findings[i].hi, touching[i]);
+            EXPECT_LT(r.findings[i].hi - r.findings[i].lo, 1e-10);
+        }
+    }
+}
+
+// sin(1/x) has infinitely many roots towards 0: the budget ends the work and
+// the stretch left is said to be unresolved; the roots found are still proved.
+TEST(Certified, BudgetEndsInfinitelyManyRoots) {
+    const std::vector<T> terms{{5, 1, 1, -1, 0, 0}};
+    for (long budget : {2000L, core::certifiedBudget}) {
+        const core::Certified r = core::certify(formulaOf(terms), {0, 1}, budget);
+        EXPECT_FALSE(r.complete);
+        EXPECT_LE(r.evaluations, budget + 8);
+        ASSERT_FALSE(r.findings.empty());
+        EXPECT_EQ(r.findings.front().kind, core::Finding::undefined);  // x = 0 itself
+        EXPECT_NE(kinds(r).find('?'), std::string::npos);
+        EXPECT_EQ(r.findings.back().kind, core::Finding::root);  // 1/π, the largest
+        EXPECT_NEAR(core::rootValue(r.findings.back()), 1 / std::numbers::pi, 1e-15);
+        checkWellFormed(terms, r, 0.01);
+    }
+}
+
+TEST(Certified, RangesWithoutFiniteEndsAreNotAnalysed) {
+    const core::Certified r = core::certify(formulaOf({{1, 0, 1, 1}}), {-HUGE_VAL, 1});
+    EXPECT_FALSE(r.rangeUsable);
+    EXPECT_FALSE(r.complete);
+    EXPECT_TRUE(r.findings.empty());
+}
+
+// Twenty terms of every shape: five roots on 0.5 .. 3 (two close pairs), in
+// well under the time one equation may take.
+TEST(Certified, TwentyTermsInTime) {
+    std::vector<T> terms;
+    for (int i = 1; i <= 20; ++i) {
+        terms.push_back({(i - 1) % 7 + 1, 0.5f, 1.25f, float(i % 3 + 1), 2.0f, 0.75f, -1.5f});
+    }
+    terms[4].b = 6;
+    terms[4].a = 40;
+    terms[6].k = -60;
+    const auto began = std::chrono::steady_clock::now();
+    const core::Certified r = core::certify(formulaOf(terms), {0.5, 3});
+    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - began).count();
+    EXPECT_TRUE(r.complete);
+    EXPECT_EQ(kinds(r), "rrrrr");
+    checkWellFormed(terms, r);
+    EXPECT_LT(ms, 250);
+}
