@@ -622,5 +622,65 @@ Opens the window that solves an equation in one variable; FILE (.kalvex) opens t
         <source>グラフがありません。「グラフ」で描いてから使ってください。</source>
         <translation>There is no graph yet. Draw it with Graph first.</translation>
     </message>
+    <message>
+        <source>使えない文字です: %1</source>
+        <translation>This character cannot be used: %1</translation>
+    </message>
+    <message>
+        <source>使えない名前です: %1</source>
+        <translation>Unknown name: %1</translation>
+    </message>
+    <message>
+        <source>ここには項が必要です: %1</source>
+        <translation>A term is needed here: %1</translation>
+    </message>
+    <message>
+        <source>式が途中で終わっています。</source>
+        <translation>The formula ends too early.</translation>
+    </message>
+    <message>
+        <source>符号が続いています: %1</source>
+        <translation>Two signs in a row: %1</translation>
+    </message>
+    <message>
+        <source>この形の項は使えません: %1</source>
+        <translation>This kind of term cannot be used: %1</translation>
+    </message>
+    <message>
+        <source>x の指数には数値だけを書けます: %1</source>
+        <translation>The power of x must be a number: %1</translation>
+    </message>
+    <message>
+        <source>指数を ( ) で囲んでください: %1</source>
+        <translation>Put the exponent in brackets: %1</translation>
+    </message>
+    <message>
+        <source>関数の後には ( ) が必要です: %1</source>
+        <translation>A function needs brackets: %1</translation>
+    </message>
+    <message>
+        <source>括弧が閉じていません: %1</source>
+        <translation>This bracket is not closed: %1</translation>
+    </message>
+    <message>
+        <source>開く括弧がありません: %1</source>
+        <translation>This bracket was never opened: %1</translation>
+    </message>
+    <message>
+        <source>括弧の中は b･x^n + c の形で書いてください: %1</source>
+        <translation>Inside the brackets write b·x^n + c: %1</translation>
+    </message>
+    <message>
+        <source>底は正の数にしてください: %1</source>
+        <translation>The base must be a positive number: %1</translation>
+    </message>
+    <message>
+        <source>数値が大きすぎます: %1</source>
+        <translation>A number is too large: %1</translation>
+    </message>
+    <message>
+        <source>%1 文字目: %2</source>
+        <translation>Character %1: %2</translation>
+    </message>
 </context>
 </TS>
