@@ -9,6 +9,7 @@
 #include <string>
 
 #include "equationfile.h"
+#include "formula.h"
 #include "kalvexversion.h"
 #include "language.h"
 #include "messages.h"
@@ -55,6 +56,7 @@ std::string jsonArray(const std::vector<std::string>& items, bool quoted) {
 struct Request {
     QStringList files;
     std::optional<std::string> start, end, precision, x;
+    std::optional<std::string> formula;  // -e: F typed instead of a file
     bool json = false;
 };
 
@@ -80,7 +82,26 @@ int usageError(const std::string& message) {
     return badUse;
 }
 
-// One file: its results on standard output, its messages on standard error.
+// -e TEXT: the typed F as an equation holding the same terms as a file
+// would, or why it cannot be read: where, and on the terminal the line
+// with a mark under that character.
+EquationRead formulaEquation(const std::string& text, bool marked) {
+    const FormulaRead read = readFormula(text);
+    EquationRead result;
+    if (read) {
+        result.equation = Equation{read.termList(), {}, {}, {}};
+        return result;
+    }
+    const std::size_t column = formulaColumn(text, read.error.position);
+    const std::string what = fillIn(said(formulaMessage(read.error.fault)), {read.error.piece});
+    result.error = fillIn(said(fm::aboutFile),
+                          {"-e", fillIn(said(messages::formula::atCharacter), {std::to_string(column), what})});
+    if (marked) result.error += "\n  " + text + "\n  " + std::string(column - 1, ' ') + "^";
+    return result;
+}
+
+// One file (or the typed F, named -e): its results on standard output, its
+// messages on standard error.
 Status solveFile(const QString& path, const Request& request) {
     const std::string name = utf8(path);
     auto refuse = [&](const std::string& message) {
@@ -88,7 +109,8 @@ Status solveFile(const QString& path, const Request& request) {
         if (request.json) out("{\"file\":" + jsonQuoted(name) + ",\"error\":" + jsonQuoted(message) + "}\n");
         return badUse;
     };
-    const EquationRead read = readEquation(path);
+    const EquationRead read =
+        request.formula ? formulaEquation(*request.formula, !request.json) : readEquation(path);
     if (!read) return refuse(read.error);
     const Equation& equation = *read.equation;
 
@@ -155,8 +177,10 @@ int main(int argc, char* argv[]) {
                                        KalvexSolve::tr("精度をファイルの設定に代えて P にします。"), "P");
     const QCommandLineOption x("evaluate", KalvexSolve::tr("解析の代わりに X での F の値を表示します。"),
                                "X");
+    const QCommandLineOption formula(
+        {"e", "formula"}, KalvexSolve::tr("ファイルの代わりに、x^3 - 2x + 1 のように書いた式 F を解きます。"), "F");
     const QCommandLineOption json("json", KalvexSolve::tr("ファイルごとに結果を JSON で一行に表示します。"));
-    parser.addOptions({help, version, range, precision, x, json});
+    parser.addOptions({help, version, range, precision, x, formula, json});
     parser.addPositionalArgument("FILE", KalvexSolve::tr("方程式のファイル"), "FILE...");
 
     Request request;
@@ -171,6 +195,11 @@ int main(int argc, char* argv[]) {
     if (parser.isSet(x)) request.x = utf8(parser.value(x));
     request.json = parser.isSet(json);
     request.files = parser.positionalArguments();
+    if (parser.isSet(formula)) {
+        if (!request.files.isEmpty()) return usageError(fm::formulaWithFiles);
+        request.formula = utf8(parser.value(formula));
+        request.files = QStringList{"-e"};
+    }
     if (request.files.isEmpty()) return usageError(fm::noFiles);
     if (request.x && (request.start || request.precision)) return usageError(fm::evaluateAlone);
 

@@ -106,6 +106,8 @@ inline constexpr const char* rangeNeedsTwo =
     QT_TRANSLATE_NOOP("messages", "--range には開始と終了の二つの値が必要です。");
 inline constexpr const char* evaluateAlone =
     QT_TRANSLATE_NOOP("messages", "--evaluate は --range、--precision と一緒には使えません。");
+inline constexpr const char* formulaWithFiles =
+    QT_TRANSLATE_NOOP("messages", "-e と方程式のファイルは一緒には使えません。");
 inline constexpr const char* noRange =
     QT_TRANSLATE_NOOP("messages", "変域がありません。--range で指定してください。");
 inline constexpr const char* seeHelp =

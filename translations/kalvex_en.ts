@@ -183,6 +183,10 @@ Exit status: 0 every analysis ran to its end, 1 one stopped with a message, 2 ba
         <source>方程式のファイル</source>
         <translation>Equation file</translation>
     </message>
+    <message>
+        <source>ファイルの代わりに、x^3 - 2x + 1 のように書いた式 F を解きます。</source>
+        <translation>Solves F written as in x^3 - 2x + 1 instead of a file.</translation>
+    </message>
 </context>
 <context>
     <name>Program</name>
@@ -681,6 +685,10 @@ Opens the window that solves an equation in one variable; FILE (.kalvex) opens t
     <message>
         <source>%1 文字目: %2</source>
         <translation>Character %1: %2</translation>
+    </message>
+    <message>
+        <source>-e と方程式のファイルは一緒には使えません。</source>
+        <translation>-e cannot be used with equation files.</translation>
     </message>
 </context>
 </TS>
