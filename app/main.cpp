@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QUndoStack>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -14,6 +15,7 @@
 #include "registry/document.h"
 #include "registry/qtcanvas.h"
 #include "registry/screenregistry.h"
+#include "setting/settingscreen.h"
 
 namespace {
 
@@ -39,8 +41,10 @@ bool answersOnTerminal(int argc, char* argv[], int& status) {
     if (!version) {
         installSystemLanguage(app);
         text = Program::tr("使い方: %1 [FILE]\n"
+                           "       %1 -e F\n"
                            "       %1 FILE --export OUT.png|OUT.svg [--size WxH]\n"
                            "一変数の方程式を解くウィンドウを開きます。FILE (.kalvex) はその方程式を開きます。\n"
+                           "-e は x^3 - 2x + 1 のように書いた式 F の項で始めます。\n"
                            "--export はウィンドウを開かずに FILE のグラフを画像に保存します。\n")
                    .arg(name);
     }
@@ -67,8 +71,14 @@ int main(int argc, char* argv[]) {
     QtCanvas canvas(registry);
     kalvex.attach(&messages, &registry, &canvas);
     kalvex.startUp();
-    // Kalvex FILE: the equation opens with the program.
+    // Kalvex FILE: the equation opens with the program; Kalvex -e F: the
+    // terms of F typed as one line. What it starts with is no step to take back.
     const QStringList arguments = app.arguments().mid(1);
-    if (!arguments.isEmpty()) registry.document().open(arguments.first());
+    if (arguments.size() == 2 && arguments[0] == "-e") {
+        registry.setting().startWithFormula(arguments[1]);
+    } else if (!arguments.isEmpty()) {
+        registry.document().open(arguments.first());
+    }
+    registry.setting().history->clear();
     return app.exec();
 }

@@ -70,6 +70,40 @@ void Kalvex::appendTerm(const Term& term) {
     formulaText = formulaFromTerms({termText.begin() + 1, termText.begin() + slot + 1});
 }
 
+std::vector<Term> Kalvex::terms() const {
+    std::vector<Term> all;
+    for (int slot = 1; slot <= std::clamp<int>(termCount, 0, maxTerms); ++slot) {
+        Shape code;
+        if (!shapeOf(shape[slot], code)) continue;
+        Term t;
+        t.shape = code;
+        t.a = coefA[slot];
+        t.b = coefB[slot];
+        t.n = expN[slot];
+        t.m = baseM[slot];
+        t.c = offsetC[slot];
+        t.k = constK[slot];
+        t.typed = termBoxes[slot];
+        all.push_back(t);
+    }
+    return all;
+}
+
+TermTable Kalvex::termTable() const {
+    TermTable table{terms(), {}, formulaText};
+    for (std::size_t i = 1; i <= table.terms.size(); ++i) table.termTexts.push_back(termText[i]);
+    return table;
+}
+
+void Kalvex::restoreTermTable(const TermTable& table) {
+    termCount = 0;
+    for (std::size_t i = 0; i < table.terms.size() && i < maxTerms; ++i) {
+        appendTerm(table.terms[i]);
+        termText[termCount] = table.termTexts[i];
+    }
+    formulaText = table.formulaText;
+}
+
 void Kalvex::startUp() {
     termCount = 0;
     evalFailed = 0;

@@ -16,6 +16,16 @@
 // message, or drawn whole with the analysis screen shown.
 using PlotEnd = core::PlotEnd;
 
+// The term table as a value: the terms in slot order with their term texts
+// and the formula text. The texts are kept, not rebuilt: after a deletion
+// they read as the deletion left them, which adding again would not give.
+struct TermTable {
+    std::vector<Term> terms;
+    std::vector<std::string> termTexts;
+    std::string formulaText;
+    bool operator==(const TermTable&) const = default;
+};
+
 class Kalvex {
 public:
     static constexpr int slotCount = 21;  // slots 0..20, slot 0 unused
@@ -80,6 +90,11 @@ public:
     // Puts the term in the next slot, with its term text, and rewrites the
     // formula, as 追加 does once its checks have passed.
     void appendTerm(const Term& term);
+    // The terms in slots 1..termCount, and the whole table as a value that
+    // puts it back exactly as it was taken, for taking a change back.
+    std::vector<Term> terms() const;
+    TermTable termTable() const;
+    void restoreTermTable(const TermTable& table);
 
     // --- Procedures ---
     void startUp();

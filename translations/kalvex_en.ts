@@ -116,6 +116,25 @@
     </message>
 </context>
 <context>
+    <name>FormulaDialog</name>
+    <message>
+        <source>式を入力</source>
+        <translation>Enter Formula</translation>
+    </message>
+    <message>
+        <source>式</source>
+        <translation>Formula</translation>
+    </message>
+    <message>
+        <source>読み取った項</source>
+        <translation>Terms read</translation>
+    </message>
+    <message>
+        <source>項の数: %1</source>
+        <translation>Terms: %1</translation>
+    </message>
+</context>
+<context>
     <name>GraphExport</name>
     <message>
         <source>グラフを保存する画像のファイル</source>
@@ -192,13 +211,17 @@ Exit status: 0 every analysis ran to its end, 1 one stopped with a message, 2 ba
     <name>Program</name>
     <message>
         <source>使い方: %1 [FILE]
+       %1 -e F
        %1 FILE --export OUT.png|OUT.svg [--size WxH]
 一変数の方程式を解くウィンドウを開きます。FILE (.kalvex) はその方程式を開きます。
+-e は x^3 - 2x + 1 のように書いた式 F の項で始めます。
 --export はウィンドウを開かずに FILE のグラフを画像に保存します。
 </source>
         <translation>Usage: %1 [FILE]
+       %1 -e F
        %1 FILE --export OUT.png|OUT.svg [--size WxH]
 Opens the window that solves an equation in one variable; FILE (.kalvex) opens that equation.
+-e starts with the terms of F written as in x^3 - 2x + 1.
 --export saves the graph of FILE as a picture without opening a window.
 </translation>
     </message>
@@ -328,6 +351,26 @@ Opens the window that solves an equation in one variable; FILE (.kalvex) opens t
     <message>
         <source>名前を付けて保存(&amp;A)…</source>
         <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>元に戻す(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>やり直し(&amp;R)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>式を入力(&amp;E)…</source>
+        <translation>&amp;Enter Formula...</translation>
+    </message>
+    <message>
+        <source>式をコピー(&amp;C)</source>
+        <translation>&amp;Copy Formula</translation>
     </message>
 </context>
 <context>
