@@ -68,7 +68,9 @@ FormulaDialog::FormulaDialog(const QString& text, QWidget* parent) : QDialog(par
     項の一覧->setSelectionMode(QAbstractItemView::NoSelection);
     項の一覧->setFocusPolicy(Qt::NoFocus);
     項の一覧->setAccessibleName(tr("読み取った項"));
-    項の一覧->setFixedHeight(項の一覧->sizeHintForRow(0) * visibleTerms + 2 * 項の一覧->frameWidth());
+    // Room for a few terms before the list scrolls; it is empty until the line reads.
+    const int row = QFontMetrics(項の一覧->font()).height() + 2;
+    項の一覧->setFixedHeight(row * visibleTerms + 2 * 項の一覧->frameWidth());
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     grid->addWidget(prefix, 0, 0);
     grid->addWidget(式の行, 0, 1);
