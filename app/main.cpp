@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QUndoStack>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -19,6 +20,7 @@
 #include "screenregistry.h"
 #include "safefile.h"
 #include "texts.h"
+#include "settingscreen.h"
 
 namespace {
 
@@ -43,11 +45,12 @@ bool answersOnTerminal(int argc, char* argv[], int& status) {
     QString text = name + " " KALVEX_VERSION "\n";
     if (!version) {
         installSystemLanguage(app);
-        text = Program::tr(
-                   "使い方: %1 [FILE]\n"
-                   "       %1 FILE --export OUT.png|OUT.svg [--size WxH]\n"
-                   "一変数の方程式を解くウィンドウを開きます。FILE (.kalvex) はその方程式を開きます。\n"
-                   "--export はウィンドウを開かずに FILE のグラフを画像に保存します。\n")
+        text = Program::tr("使い方: %1 [FILE]\n"
+                           "       %1 -e F\n"
+                           "       %1 FILE --export OUT.png|OUT.svg [--size WxH]\n"
+                           "一変数の方程式を解くウィンドウを開きます。FILE (.kalvex) はその方程式を開きます。\n"
+                           "-e は x^3 - 2x + 1 のように書いた式 F の項で始めます。\n"
+                           "--export はウィンドウを開かずに FILE のグラフを画像に保存します。\n")
                    .arg(name);
     }
     std::fputs(text.toUtf8().constData(), stdout);
@@ -80,11 +83,12 @@ bool isQtOption(std::string name, bool& takesValue) {
     return false;
 }
 
-// Kalvex [--] [FILE]: at most one file; anything else that looks like an
+// Kalvex [--] [FILE] or Kalvex -e F: at most one file, or the typed F; anything else that looks like an
 // option, and is not Qt's, is a mistake rather than a file to open. Checked
 // before any window, so that a usage error needs no display.
 struct WindowArguments {
     std::optional<ArgumentName> file;
+    std::optional<std::string> formula;  // -e F
     std::string refusal;  // a usage error, when not empty
 };
 
@@ -96,6 +100,14 @@ WindowArguments windowArguments(int argc, char* argv[]) {
         const std::string argument = argv[i];
         if (options && argument == "--") {
             options = false;
+            continue;
+        }
+        if (options && argument == "-e") {
+            if (i + 1 >= argc) {
+                taken.refusal = fillIn(translatedMessageUtf8(fm::unknownOption), {argument});
+                return taken;
+            }
+            taken.formula = argv[++i];
             continue;
         }
         if (options && argument.size() > 1 && argument[0] == '-') {
@@ -116,6 +128,7 @@ WindowArguments windowArguments(int argc, char* argv[]) {
         }
         taken.file = argumentName(argv[i]);
     }
+    if (taken.formula && taken.file) taken.refusal = translatedMessageUtf8(fm::formulaWithFiles);
     return taken;
 }
 
@@ -149,9 +162,13 @@ int main(int argc, char* argv[]) {
     QtCanvas canvas(registry);
     kalvex.attach(&messages, &registry, &canvas);
     kalvex.startUp();
-    // Kalvex FILE: the equation opens with the program. A name Qt cannot
-    // decode would open another file, or say a wrong "not found".
-    if (const std::optional<ArgumentName>& file = arguments.file) {
+    // Kalvex FILE: the equation opens with the program; Kalvex -e F: the
+    // terms of F typed as one line. What it starts with is no step to take
+    // back. A name Qt cannot decode would open another file, or say a wrong
+    // "not found".
+    if (arguments.formula) {
+        registry.setting().startWithFormula(QString::fromUtf8(arguments.formula->c_str()));
+    } else if (const std::optional<ArgumentName>& file = arguments.file) {
         if (file->usable) {
             registry.document().open(file->path);
         } else {
@@ -161,5 +178,6 @@ int main(int argc, char* argv[]) {
                                                              {translatedMessageUtf8(fm::nameNotUtf8)})}));
         }
     }
+    registry.setting().history->clear();
     return app.exec();
 }

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "equationfile.h"
+#include "formula.h"
 #include "kalvexversion.h"
 #include "language.h"
 #include "messages.h"
@@ -73,6 +74,7 @@ std::string jsonArray(const std::vector<std::string>& items, bool quoted) {
 struct Request {
     QStringList files;
     std::optional<std::string> start, end, precision, x;
+    std::optional<std::string> formula;  // -e: F typed instead of a file
     bool json = false;
     // Names that Qt could not decode as given, with how a message shows them.
     QHash<QString, std::string> undecodable;
@@ -161,7 +163,27 @@ std::string certifiedJson(const CertifiedOutcome& c) {
     return json + ",\"evaluations\":" + std::to_string(c.result.evaluations) + "}";
 }
 
-// One file: its results on standard output, its messages on standard error.
+// -e TEXT: the typed F as an equation holding the same terms as a file
+// would, or why it cannot be read: where, and on the terminal the line
+// with a mark under that character.
+EquationRead formulaEquation(const std::string& text, bool marked) {
+    const FormulaRead read = readFormula(text);
+    EquationRead result;
+    if (read) {
+        result.equation = Equation{read.termList(), {}, {}, {}};
+        return result;
+    }
+    const std::size_t column = formulaColumn(text, read.error.position);
+    const std::string what = fillIn(said(formulaMessage(read.error.fault)), {read.error.piece});
+    std::string message = fillIn(said(fm::aboutFile),
+                                 {"-e", fillIn(said(messages::formula::atCharacter), {std::to_string(column), what})});
+    if (marked) message += "\n  " + text + "\n  " + std::string(column - 1, ' ') + "^";
+    result.error = FileError(message);
+    return result;
+}
+
+// One file (or the typed F, named -e): its results on standard output, its
+// messages on standard error.
 Status solveFile(const QString& path, const Request& request) {
     const std::string name = utf8(path), shownName = shownText(name, std::string::npos);
     auto refuse = [&](const std::string& message) {
@@ -170,10 +192,11 @@ Status solveFile(const QString& path, const Request& request) {
         return badUse;
     };
     if (const auto undecodable = request.undecodable.constFind(path);
-        undecodable != request.undecodable.cend())
+        !request.formula && undecodable != request.undecodable.cend())
         return refuse(fillIn(said(fm::aboutFile),
                              {*undecodable, fillIn(said(fm::cannotOpen), {said(fm::nameNotUtf8)})}));
-    const EquationRead read = readEquation(path);
+    const EquationRead read =
+        request.formula ? formulaEquation(*request.formula, !request.json) : readEquation(path);
     if (!read) return refuse(read.error.text(translatedMessageUtf8));
     const Equation& equation = *read.equation;
 
@@ -263,11 +286,13 @@ int main(int argc, char* argv[]) {
                                        KalvexSolve::tr("精度をファイルの設定に代えて P にします。"), "P");
     const QCommandLineOption x("evaluate", KalvexSolve::tr("解析の代わりに X での F の値を表示します。"),
                                "X");
+    const QCommandLineOption formula(
+        {"e", "formula"}, KalvexSolve::tr("ファイルの代わりに、x^3 - 2x + 1 のように書いた式 F を解きます。"), "F");
     const QCommandLineOption json("json", KalvexSolve::tr("ファイルごとに結果を JSON で一行に表示します。"));
     const QCommandLineOption certified(
         "certified", KalvexSolve::tr("自動解析の代わりに、解の場所を区間の計算で確かめる解析をします。"
                                      "見つけたものを x の順に一行にひとつずつ表示します。"));
-    parser.addOptions({help, version, range, precision, x, json, certified});
+    parser.addOptions({help, version, range, precision, x, formula, json, certified});
     parser.addPositionalArgument("FILE", KalvexSolve::tr("方程式のファイル"), "FILE...");
 
     if (outputClosed) {
@@ -296,6 +321,11 @@ int main(int argc, char* argv[]) {
     request.json = parser.isSet(json);
     request.certified = parser.isSet(certified);
     request.files = parser.positionalArguments();
+    if (parser.isSet(formula)) {
+        if (!request.files.isEmpty()) return usageError(fm::formulaWithFiles);
+        request.formula = utf8(parser.value(formula));
+        request.files = QStringList{"-e"};
+    }
     if (request.files.isEmpty()) return usageError(fm::noFiles);
     if (request.x && request.certified) return usageError(fm::certifiedAlone);
     if (request.x && (request.start || request.precision)) return usageError(fm::evaluateAlone);

@@ -1,10 +1,11 @@
 // What one evaluation of a full F costs, against the bare term functions,
-// and what a scan with its plot costs.
+// what a scan with its plot costs, and what reading F typed as one line costs.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 
 #include "core.h"
+#include "formula.h"
 #include "kalvex.h"
 #include "mixedterms.h"
 #include "recording.h"
@@ -63,6 +64,21 @@ void scanAndPlotTwentyTerms(benchmark::State& state) {
     }
 }
 BENCHMARK(scanAndPlotTwentyTerms);
+
+// The line 式をコピー gives for the twenty mixed terms, read back as the
+// dialog reads it on every key.
+void readTwentyTermLine(benchmark::State& state) {
+    Kalvex k;
+    fillMixed(k);
+    const std::string line = writeFormula(k.terms());
+    for (auto _ : state) {
+        const FormulaRead read = readFormula(line);
+        benchmark::DoNotOptimize(read.terms.size());
+    }
+    state.counters["characters"] = static_cast<double>(line.size());
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * line.size()));
+}
+BENCHMARK(readTwentyTermLine)->Unit(benchmark::kMicrosecond);
 
 // The whole automatic analysis through the core, against the same number of
 // bare evaluations of F: the counter ratio is the analysis's cost in units

@@ -125,6 +125,21 @@ std::vector<Term> Kalvex::terms() const {
     return all;
 }
 
+TermTable Kalvex::termTable() const {
+    TermTable table{terms(), {}, formulaText};
+    for (std::size_t i = 1; i <= table.terms.size(); ++i) table.termTexts.push_back(termText[i]);
+    return table;
+}
+
+void Kalvex::restoreTermTable(const TermTable& table) {
+    termCount = 0;
+    for (std::size_t i = 0; i < table.terms.size() && i < maxTerms; ++i) {
+        appendTerm(table.terms[i]);
+        termText[termCount] = table.termTexts[i];
+    }
+    formulaText = table.formulaText;
+}
+
 const std::string& Kalvex::termTextOf(int slot) const { return termText[std::clamp(slot, 0, slotCount - 1)]; }
 
 const std::string& Kalvex::formulaLine() const { return formulaText; }

@@ -18,6 +18,16 @@
 // message, or drawn whole with the analysis screen shown.
 using PlotEnd = core::PlotEnd;
 
+// The term table as a value: the terms in slot order with their term texts
+// and the formula text. The texts are kept, not rebuilt: after a deletion
+// they read as the deletion left them, which adding again would not give.
+struct TermTable {
+    std::vector<Term> terms;
+    std::vector<std::string> termTexts;
+    std::string formulaText;
+    bool operator==(const TermTable&) const = default;
+};
+
 // The records the behaviour names, under their names: private to the
 // module, whose procedures read and write them. Tests look at them through
 // a probe of their own.
@@ -138,6 +148,10 @@ public:
     const std::string& termTextOf(int slot) const;
     const std::string& formulaLine() const;
     std::vector<int> shapeCodes() const;  // of slots 1..termCount
+    // The whole table as a value that puts it back exactly as it was taken,
+    // for taking a change back.
+    TermTable termTable() const;
+    void restoreTermTable(const TermTable& table);
 
     // --- One x ---
     // The estimate panel: writes termValue and evalSum, shows the messages.

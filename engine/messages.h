@@ -40,6 +40,33 @@ inline constexpr const char* precisionPositive =
     QT_TRANSLATE_NOOP("messages", "精度には正の数値を入力してください。");
 inline constexpr const char* notConverged = QT_TRANSLATE_NOOP("messages", "解が収束しませんでした。");
 
+// The formula line: why a typed F cannot be read. "%1" is the piece of
+// the line at fault, as typed.
+namespace formula {
+
+inline constexpr const char* unexpectedCharacter = QT_TRANSLATE_NOOP("messages", "使えない文字です: %1");
+inline constexpr const char* unknownName = QT_TRANSLATE_NOOP("messages", "使えない名前です: %1");
+inline constexpr const char* termExpected = QT_TRANSLATE_NOOP("messages", "ここには項が必要です: %1");
+inline constexpr const char* unexpectedEnd = QT_TRANSLATE_NOOP("messages", "式が途中で終わっています。");
+inline constexpr const char* twoSigns = QT_TRANSLATE_NOOP("messages", "符号が続いています: %1");
+inline constexpr const char* unsupportedTerm = QT_TRANSLATE_NOOP("messages", "この形の項は使えません: %1");
+inline constexpr const char* exponentNotNumber =
+    QT_TRANSLATE_NOOP("messages", "x の指数には数値だけを書けます: %1");
+inline constexpr const char* exponentNeedsBrackets =
+    QT_TRANSLATE_NOOP("messages", "指数を ( ) で囲んでください: %1");
+inline constexpr const char* bracketNeeded = QT_TRANSLATE_NOOP("messages", "関数の後には ( ) が必要です: %1");
+inline constexpr const char* bracketNotClosed = QT_TRANSLATE_NOOP("messages", "括弧が閉じていません: %1");
+inline constexpr const char* bracketNotOpened = QT_TRANSLATE_NOOP("messages", "開く括弧がありません: %1");
+inline constexpr const char* insideNotLinear =
+    QT_TRANSLATE_NOOP("messages", "括弧の中は b･x^n + c の形で書いてください: %1");
+inline constexpr const char* baseNotPositive = QT_TRANSLATE_NOOP("messages", "底は正の数にしてください: %1");
+inline constexpr const char* numberTooLarge = QT_TRANSLATE_NOOP("messages", "数値が大きすぎます: %1");
+
+// Where the fault is: the character's number in the line, then what it is.
+inline constexpr const char* atCharacter = QT_TRANSLATE_NOOP("messages", "%1 文字目: %2");
+
+}  // namespace formula
+
 // Equation files and the command-line solver. %1, %2 ... are filled in
 // one pass, so a file name holding "%2" stays as it is.
 namespace files {
@@ -87,6 +114,8 @@ inline constexpr const char* rangeNeedsTwo =
     QT_TRANSLATE_NOOP("messages", "--range には開始と終了の二つの値が必要です。");
 inline constexpr const char* evaluateAlone =
     QT_TRANSLATE_NOOP("messages", "--evaluate は --range、--precision と一緒には使えません。");
+inline constexpr const char* formulaWithFiles =
+    QT_TRANSLATE_NOOP("messages", "-e と方程式のファイルは一緒には使えません。");
 inline constexpr const char* noRange =
     QT_TRANSLATE_NOOP("messages", "変域がありません。--range で指定してください。");
 inline constexpr const char* rangeValueIsFile = QT_TRANSLATE_NOOP(

@@ -15,6 +15,7 @@ struct Term {
     // constant). A shape reads only its own; the others are stored all the same.
     float a = 0, b = 0, n = 0, m = 0, c = 0, k = 0;
     TermBoxes typed;  // the boxes as typed, from which the term text is made
+    bool operator==(const Term&) const = default;
 };
 
 // The checks of adding a term of shape `code` (0 when none is chosen) from

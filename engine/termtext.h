@@ -15,6 +15,7 @@ struct TermBoxes {
     std::string c;  // 入力(2)
     std::string k;  // 定数
     std::string m;  // tein
+    bool operator==(const TermBoxes&) const = default;
 };
 
 // The term text of a term of the given shape (1..7); firstTerm when it is

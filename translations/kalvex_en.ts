@@ -116,6 +116,25 @@
     </message>
 </context>
 <context>
+    <name>FormulaDialog</name>
+    <message>
+        <source>式を入力</source>
+        <translation>Enter Formula</translation>
+    </message>
+    <message>
+        <source>式</source>
+        <translation>Formula</translation>
+    </message>
+    <message>
+        <source>読み取った項</source>
+        <translation>Terms read</translation>
+    </message>
+    <message>
+        <source>項の数: %1</source>
+        <translation>Terms: %1</translation>
+    </message>
+</context>
+<context>
     <name>GraphExport</name>
     <message>
         <source>グラフを保存する画像のファイル</source>
@@ -200,6 +219,10 @@ Exit status: 0 every analysis ran to its end, 1 one stopped with a message, 2 ba
         <translation>unresolved: %1 to %2</translation>
     </message>
     <message>
+        <source>ファイルの代わりに、x^3 - 2x + 1 のように書いた式 F を解きます。</source>
+        <translation>Solves F written as in x^3 - 2x + 1 instead of a file.</translation>
+    </message>
+    <message>
         <source>自動解析の代わりに、解の場所を区間の計算で確かめる解析をします。見つけたものを x の順に一行にひとつずつ表示します。</source>
         <translation>Instead of the automatic analysis, prove where the roots are by interval arithmetic. Prints what it finds in x order, one a line.</translation>
     </message>
@@ -208,13 +231,17 @@ Exit status: 0 every analysis ran to its end, 1 one stopped with a message, 2 ba
     <name>Program</name>
     <message>
         <source>使い方: %1 [FILE]
+       %1 -e F
        %1 FILE --export OUT.png|OUT.svg [--size WxH]
 一変数の方程式を解くウィンドウを開きます。FILE (.kalvex) はその方程式を開きます。
+-e は x^3 - 2x + 1 のように書いた式 F の項で始めます。
 --export はウィンドウを開かずに FILE のグラフを画像に保存します。
 </source>
         <translation>Usage: %1 [FILE]
+       %1 -e F
        %1 FILE --export OUT.png|OUT.svg [--size WxH]
 Opens the window that solves an equation in one variable; FILE (.kalvex) opens that equation.
+-e starts with the terms of F written as in x^3 - 2x + 1.
 --export saves the graph of FILE as a picture without opening a window.
 </translation>
     </message>
@@ -344,6 +371,26 @@ Opens the window that solves an equation in one variable; FILE (.kalvex) opens t
     <message>
         <source>名前を付けて保存(&amp;A)…</source>
         <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>元に戻す(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>やり直し(&amp;R)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>式を入力(&amp;E)…</source>
+        <translation>&amp;Enter Formula...</translation>
+    </message>
+    <message>
+        <source>式をコピー(&amp;C)</source>
+        <translation>&amp;Copy Formula</translation>
     </message>
 </context>
 <context>
@@ -685,6 +732,70 @@ Opens the window that solves an equation in one variable; FILE (.kalvex) opens t
     <message>
         <source>--certified は --evaluate と一緒には使えません。</source>
         <translation>--certified cannot be used with --evaluate.</translation>
+    </message>
+    <message>
+        <source>使えない文字です: %1</source>
+        <translation>This character cannot be used: %1</translation>
+    </message>
+    <message>
+        <source>使えない名前です: %1</source>
+        <translation>Unknown name: %1</translation>
+    </message>
+    <message>
+        <source>ここには項が必要です: %1</source>
+        <translation>A term is needed here: %1</translation>
+    </message>
+    <message>
+        <source>式が途中で終わっています。</source>
+        <translation>The formula ends too early.</translation>
+    </message>
+    <message>
+        <source>符号が続いています: %1</source>
+        <translation>Two signs in a row: %1</translation>
+    </message>
+    <message>
+        <source>この形の項は使えません: %1</source>
+        <translation>This kind of term cannot be used: %1</translation>
+    </message>
+    <message>
+        <source>x の指数には数値だけを書けます: %1</source>
+        <translation>The power of x must be a number: %1</translation>
+    </message>
+    <message>
+        <source>指数を ( ) で囲んでください: %1</source>
+        <translation>Put the exponent in brackets: %1</translation>
+    </message>
+    <message>
+        <source>関数の後には ( ) が必要です: %1</source>
+        <translation>A function needs brackets: %1</translation>
+    </message>
+    <message>
+        <source>括弧が閉じていません: %1</source>
+        <translation>This bracket is not closed: %1</translation>
+    </message>
+    <message>
+        <source>開く括弧がありません: %1</source>
+        <translation>This bracket was never opened: %1</translation>
+    </message>
+    <message>
+        <source>括弧の中は b･x^n + c の形で書いてください: %1</source>
+        <translation>Inside the brackets write b·x^n + c: %1</translation>
+    </message>
+    <message>
+        <source>底は正の数にしてください: %1</source>
+        <translation>The base must be a positive number: %1</translation>
+    </message>
+    <message>
+        <source>数値が大きすぎます: %1</source>
+        <translation>A number is too large: %1</translation>
+    </message>
+    <message>
+        <source>%1 文字目: %2</source>
+        <translation>Character %1: %2</translation>
+    </message>
+    <message>
+        <source>-e と方程式のファイルは一緒には使えません。</source>
+        <translation>-e cannot be used with equation files.</translation>
     </message>
     <message>
         <source>使い方は %1 --help で表示されます。</source>

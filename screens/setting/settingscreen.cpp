@@ -1,6 +1,11 @@
 #include "settingscreen.h"
 
+#include <QClipboard>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QUndoStack>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -19,6 +24,8 @@
 #include <cmath>
 #include <vector>
 
+#include "formula.h"
+#include "formuladialog.h"
 #include "kalvex.h"
 #include "messages.h"
 #include "numbertext.h"
@@ -88,6 +95,39 @@ public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
         if (metric == PM_ToolBarFrameWidth || metric == PM_ToolBarItemMargin) return 0;
         return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+// Steps that 元に戻す can take back, at the least.
+constexpr int historySteps = 100;
+
+// One change of the term table: the screen as it was before and after.
+class TermsChange : public QUndoCommand {
+public:
+    TermsChange(std::function<void()> back, std::function<void()> again)
+        : back(std::move(back)), again(std::move(again)) {}
+    void undo() override { back(); }
+    // Pushed once the change is made: only a later redo shows it again.
+    void redo() override {
+        if (done) again();
+        done = true;
+    }
+
+private:
+    std::function<void()> back, again;
+    bool done = false;
+};
+
+// A text box that moves to its end on Ctrl+E would keep 式を入力… from the
+// user who is typing in the boxes.
+class FormulaKeyPassesBoxes : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride &&
+            static_cast<QKeyEvent*>(event)->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_E))
+            return true;
+        return QObject::eventFilter(watched, event);
     }
 };
 
@@ -280,6 +320,7 @@ void SettingScreen::createEstimatePanel(QWidget* client) {
 
 void SettingScreen::createMenus() {
     createFileMenu();
+    createEditMenu();
     auto item = [this](const char* name, const QString& caption, void (SettingScreen::*command)()) {
         QAction* action = menuBar()->addAction(caption);
         action->setObjectName(QString::fromUtf8(name));
@@ -367,11 +408,16 @@ TermBoxes SettingScreen::typedBoxes() const {
 }
 
 void SettingScreen::addTerm() {
-    if (const char* refusal = kalvex.addTerm(typedBoxes())) {
+    const TermBoxes boxes = typedBoxes();
+    const char* refusal = nullptr;
+    asStep([&] {
+        refusal = kalvex.addTerm(boxes);
+        if (!refusal) showAddedTerm();
+    });
+    if (refusal) {
         kalvex.showMessage(refusal);
         return;
     }
-    showAddedTerm();
     emit termsChanged();
 }
 
@@ -389,8 +435,13 @@ void SettingScreen::showFormula() {
     siki->adjustSize();
 }
 
-// As if the table had been emptied and each term added with 追加.
 void SettingScreen::setTerms(const std::vector<Term>& terms) {
+    asStep([&] { replaceTerms(terms); });
+    emit termsChanged();
+}
+
+// As if the table had been emptied and each term added with 追加.
+void SettingScreen::replaceTerms(const std::vector<Term>& terms) {
     kalvex.replaceTerms(terms);
     リスト->clear();
     for (int slot = 1; slot <= kalvex.termTotal(); ++slot)
@@ -404,10 +455,15 @@ void SettingScreen::setTerms(const std::vector<Term>& terms) {
     }
     削除->setEnabled(kalvex.termTotal() > 0);
     refillShapeList();
-    emit termsChanged();
 }
 
 void SettingScreen::deleteTerm() {
+    bool removedOne = false;
+    asStep([&] { removedOne = deleteSelectedTerm(); });
+    if (removedOne) emit termsChanged();
+}
+
+bool SettingScreen::deleteSelectedTerm() {
     const int before = リスト->count();
     // One entry at most: removing it hands the selection on to the entry
     // behind it, which must not go too.
@@ -429,7 +485,7 @@ void SettingScreen::deleteTerm() {
     kalvex.removeTerm(removed, entries);
     showFormula();
     if (kalvex.termTotal() != before) refillShapeList();
-    if (removed >= 0) emit termsChanged();
+    return removed >= 0;
 }
 
 // First on the menu bar, beside the designed menus: the equation as a file.
@@ -451,6 +507,93 @@ void SettingScreen::createFileMenu() {
                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { host.saveEquationAs(); });
     recentSeparator = ファイル->addSeparator();
     refillRecentFiles();
+}
+
+// Beside ファイル: taking changes of the terms back, and F as one line.
+void SettingScreen::createEditMenu() {
+    編集 = menuBar()->addMenu(tr("編集(&E)"));
+    編集->setObjectName("編集");
+    history = new QUndoStack(this);
+    history->setUndoLimit(historySteps);
+    auto command = [&](const char* name, const QString& caption, QList<QKeySequence> keys, auto run) {
+        QAction* action = 編集->addAction(caption);
+        action->setObjectName(QString::fromUtf8(name));
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, run);
+        return action;
+    };
+    undoAction = command("元に戻す", tr("元に戻す(&U)"), {QKeySequence(Qt::CTRL | Qt::Key_Z)},
+                         [this] { history->undo(); });
+    redoAction = command("やり直し", tr("やり直し(&R)"),
+                         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+                         [this] { history->redo(); });
+    編集->addSeparator();
+    formulaAction = command("式を入力…", tr("式を入力(&E)…"), {QKeySequence(Qt::CTRL | Qt::Key_E)}, [this] {
+        enterFormula(QString::fromStdString(writeFormula(kalvex.terms())));
+    });
+    copyFormulaAction = command("式をコピー", tr("式をコピー(&C)"), {}, [this] { copyFormula(); });
+    undoAction->setEnabled(false);
+    redoAction->setEnabled(false);
+    copyFormulaAction->setEnabled(false);
+    connect(history, &QUndoStack::canUndoChanged, undoAction, &QAction::setEnabled);
+    connect(history, &QUndoStack::canRedoChanged, redoAction, &QAction::setEnabled);
+    connect(this, &SettingScreen::termsChanged, this,
+            [this] { copyFormulaAction->setEnabled(kalvex.termTotal() > 0); });
+    auto* formulaKey = new FormulaKeyPassesBoxes(this);
+    for (QLineEdit* box : findChildren<QLineEdit*>()) box->installEventFilter(formulaKey);
+}
+
+void SettingScreen::enterFormula(const QString& text) {
+    auto* dialog = new FormulaDialog(text, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] { setTerms(dialog->terms()); });
+    dialog->open();
+}
+
+void SettingScreen::copyFormula() {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(writeFormula(kalvex.terms())));
+}
+
+void SettingScreen::startWithFormula(const QString& text) {
+    const FormulaRead read = readFormula(text.toStdString());
+    if (read) {
+        setTerms(read.termList());
+    } else {
+        // Once the window is up, with the mark where reading stopped.
+        QTimer::singleShot(0, this, [this, text] { enterFormula(text); });
+    }
+}
+
+struct SettingScreen::TermsShown {
+    TermTable table;
+    QString count, formula;
+    bool deletable = false;
+};
+
+SettingScreen::TermsShown SettingScreen::termsShown() const {
+    return {kalvex.termTable(), 数->text(), siki->text(), 削除->isEnabled()};
+}
+
+// The table, its list, the count, the formula and 削除 as they were.
+void SettingScreen::showTerms(const TermsShown& shown) {
+    kalvex.restoreTermTable(shown.table);
+    リスト->clear();
+    for (const std::string& text : shown.table.termTexts) リスト->addItem(QString::fromStdString(listEntry(text)));
+    数->setText(shown.count);
+    siki->setText(shown.formula);
+    siki->adjustSize();
+    削除->setEnabled(shown.deletable);
+    refillShapeList();
+    emit termsChanged();
+}
+
+template <class Change>
+void SettingScreen::asStep(Change change) {
+    const TermsShown before = termsShown();
+    change();
+    const TermsShown after = termsShown();
+    if (after.table == before.table) return;
+    history->push(new TermsChange([this, before] { showTerms(before); }, [this, after] { showTerms(after); }));
 }
 
 void SettingScreen::refillRecentFiles() {

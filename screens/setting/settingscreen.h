@@ -21,6 +21,8 @@ class QRadioButton;
 class QMenu;
 class QToolBar;
 class QAction;
+class QUndoStack;
+class FormulaDialog;
 
 class SettingScreen : public QMainWindow {
     Q_OBJECT
@@ -30,10 +32,14 @@ public:
 
     // The formula as this screen shows it, for the analysis screen's caption.
     QString formulaCaption() const;
-    // Replaces the terms, as emptying the table and adding each would.
+    // Replaces the terms, as emptying the table and adding each would, as
+    // one step that 元に戻す takes back.
     void setTerms(const std::vector<Term>& terms);
     // The recent files as the host has them now.
     void refillRecentFiles();
+    // Kalvex -e TEXT: starts with the terms of the line, which no 元に戻す
+    // takes away; a line that does not read opens 式を入力… with it.
+    void startWithFormula(const QString& text);
 
 signals:
     // F is another one now: a term was added or deleted, or all replaced.
@@ -46,6 +52,14 @@ public:
     QAction* saveAction = nullptr;
     QAction* saveAsAction = nullptr;
     QList<QAction*> recentActions;
+
+    // The 編集 menu: every change of the term table is one step back.
+    QMenu* 編集 = nullptr;
+    QAction* undoAction = nullptr;
+    QAction* redoAction = nullptr;
+    QAction* formulaAction = nullptr;
+    QAction* copyFormulaAction = nullptr;
+    QUndoStack* history = nullptr;
 
     QLabel* siki = nullptr;
 
@@ -114,8 +128,20 @@ private:
     void showAddedTerm();
     void showFormula();
     void createFileMenu();
+    void createEditMenu();
+    void enterFormula(const QString& text);
+    void copyFormula();
+    // What the screen shows of the term table, caption for caption.
+    struct TermsShown;
+    TermsShown termsShown() const;
+    void showTerms(const TermsShown& shown);
+    // Runs a change of the term table; a change is one step in the history.
+    template <class Change>
+    void asStep(Change change);
+    void replaceTerms(const std::vector<Term>& terms);
     QAction* recentSeparator = nullptr;
     void deleteTerm();
+    bool deleteSelectedTerm();  // true when an entry was removed
     void refillShapeList();
     void estimate();
     void toolbarButton(const QString& key);

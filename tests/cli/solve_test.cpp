@@ -380,6 +380,29 @@ TEST_F(Solve, TermRefusalsAreInEnglishUnderAnEnglishLocale) {
     }
 }
 
+// -e: the typed F is solved as the file of the same terms is, and a line
+// that cannot be read is a usage error that shows where it stopped.
+TEST_F(Solve, TypedFormulaSolvesAsTheFileOfItsTerms) {
+    const Ran file = run({"sq.kalvex"});
+    const Ran typed = run({"-e", "x^2 - 2", "--range", "-3", "3", "--precision", "1E-07"});
+    EXPECT_EQ(typed.out, file.out);
+    EXPECT_EQ(typed.status, 0);
+    EXPECT_EQ(run({"--formula=-2 + X**2", "--evaluate", "2"}).out, "2\n");
+    const Ran log = run({"-e", "ln(x)", "--range", "0.01", "1", "--precision", "0.1"});
+    EXPECT_EQ(log.err, run({"ln.kalvex"}).err);
+    EXPECT_EQ(log.status, 1);
+
+    const Ran faulty = run({"-e", "x^3 - 2x･sin(x)", "--range", "-3", "3"});
+    EXPECT_EQ(faulty.err, "-e: 10 文字目: この形の項は使えません: 2x･sin(x)\n  x^3 - 2x･sin(x)\n           ^\n");
+    EXPECT_EQ(faulty.out, "");
+    EXPECT_EQ(faulty.status, 2);
+    const Ran english = run({"-e", "sin x", "--json"}, "en_US.UTF-8");
+    EXPECT_EQ(english.out, "{\"file\":\"-e\",\"error\":\"-e: Character 5: A function needs brackets: sin\"}\n");
+    EXPECT_EQ(english.status, 2);
+    EXPECT_EQ(run({"-e", "x", "sq.kalvex"}).status, 2);
+    EXPECT_EQ(run({"-e", "x"}).err, "-e: 変域がありません。--range で指定してください。\n");
+}
+
 int main(int argc, char* argv[]) {
     // The cases expect the designed Japanese whatever the caller's locale;
     // the solver started for each inherits this.

@@ -4,7 +4,9 @@
 # screen, types the range −3 to 3, clicks グラフ and 自動解析, drags on the
 # graph (manual root, readout, zoom, home), sets tick steps with grid lines,
 # marks a point on the calculation screen, and opens the version and help
-# screens. Saves a screenshot after each step and checks what can be seen
+# screens; saves and reopens the equation, then types x³ − 2x + 1 into
+# 式を入力 key by key, takes it back and brings it again, and solves it.
+# Saves a screenshot after each step and checks what can be seen
 # from outside: the windows and their captions, the red axes, the blue
 # frame, the dark curve, the yellow grid.
 #
@@ -258,10 +260,10 @@ fi
 
 # --- Version and help screens ----------------------------------------------
 xdotool windowactivate --sync "$setting" 2>/dev/null || xdotool windowraise "$setting"
-clickAt "$setting" 246 -10 $S                      # menu ﾊﾞｰｼﾞｭﾝ
+clickAt "$setting" 312 -10 $S                      # menu ﾊﾞｰｼﾞｭﾝ
 version=$(window '^バージョン情報$')
 check "the version screen opens" test -n "$version"
-clickAt "$setting" 197 -10 $S                      # menu ヘルプ
+clickAt "$setting" 263 -10 $S                      # menu ヘルプ
 help=$(window '^ヘルプ$')
 check "the help screen opens" test -n "$help"
 shot 12-version-and-help
@@ -300,7 +302,7 @@ xdotool key Down Down Down Down Return              # 名前を付けて保存�
 saveThrough '^名前を付けて保存$' "$shots/square.kalvex"
 check "the equation is saved" grep -q '"shape": "power"' "$shots/square.kalvex"
 convert "$shots/1-setting.png" -crop 300x24+40+114 +repage "$shots/formula-typed.png"
-clickAt "$setting" 296 -10 $S                      # menu 終了: saved, so it ends at once
+clickAt "$setting" 362 -10 $S                      # menu 終了: saved, so it ends at once
 for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$app" 2>/dev/null
 check "終了 ends the program" test $? -ne 0
@@ -312,5 +314,51 @@ shot 13-reopened
 convert "$shots/13-reopened.png" -crop 300x24+40+114 +repage "$shots/formula-opened.png"
 differing=$(compare -metric AE "$shots/formula-typed.png" "$shots/formula-opened.png" null: 2>&1)
 check "the formula is as it was typed, pixel for pixel" test "$differing" = "0"
+# --- The formula line: type F, take it back, bring it again, solve ---------
+xdotool windowactivate --sync "$setting" 2>/dev/null || xdotool windowraise "$setting"
+clickAt "$setting" 98 -10 $S                       # menu 編集
+xdotool key e                                      # 式を入力(E)…
+dialog=$(window '^式を入力$')
+check "式を入力 opens" test -n "$dialog"
+if [ -n "$dialog" ]; then
+    xdotool key ctrl+a
+    xdotool type --delay 80 -- "x^3 - 2x + 1"
+    shot 14-formula-typed
+    xdotool key Return
+    sleep 0.5
+    check "Enter applies the line and closes the dialog" test -z "$(xdotool search --onlyvisible --name '^式を入力$')"
+fi
+formulaShot() {  # formulaShot name: the formula label as it stands
+    shot "$1"
+    convert "$shots/$1.png" -crop 300x24+40+114 +repage "$shots/formula-$1.png"
+}
+same() { [ "$(compare -metric AE "$shots/formula-$1.png" "$shots/formula-$2.png" null: 2>&1)" = "0" ]; }
+formulaShot 15-formula-applied
+check "the formula label shows the typed F" test "$(countDark "$shots/formula-15-formula-applied.png" 0 0 300 24)" -gt \
+    "$(countDark "$shots/formula-opened.png" 0 0 300 24)"
+clickAt "$setting" 98 -10 $S                       # menu 編集
+xdotool key u                                      # 元に戻す(U)
+formulaShot 16-undone
+check "元に戻す shows the opened F again, pixel for pixel" same 16-undone opened
+xdotool key ctrl+y                                 # やり直し
+formulaShot 17-redone
+check "Ctrl+Y brings the typed F back, pixel for pixel" same 17-redone 15-formula-applied
+clickAt "$setting" 19 15 $S                        # toolbar 解法
+analysis=$(window '^解析画面$')
+check "the analysis screen opens for the typed F" test -n "$analysis"
+if [ -n "$analysis" ]; then
+    clickAt "$analysis" 471 56 $A                  # 自動解析, over the file's range -3 to 3
+    shot 18-typed-formula-solved
+    read -r ox oy < <(origin "$analysis")
+    rows() {  # the height of the text in 解リスト
+        convert "$1" -crop "85x60+$((ox + 682))+$((oy + $(height "$analysis") - A + 28))" +repage \
+            -colorspace gray -threshold 40% -negate -trim -format "%h" info: 2>/dev/null
+    }
+    typedRows=$(rows "$shots/18-typed-formula-solved.png")
+    squareRows=$(rows "$shots/4-automatic-analysis.png")
+    echo "root list text: ${typedRows:-none} pixels high for three roots, ${squareRows:-none} for two"
+    check "x³ − 2x + 1 has one root more than x² − 2" test "${typedRows:-0}" -gt "$((${squareRows:-99} + 8))"
+fi
+
 echo "$failures failed checks; screenshots in $shots"
 [ "$failures" -eq 0 ]

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QDir>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -25,6 +26,7 @@
 #include "messages.h"
 #include "designframe.h"
 #include "settingscreen.h"
+#include "formuladialog.h"
 #include "testedlanguage.h"
 #include "ticksscreen.h"
 
@@ -150,6 +152,18 @@ TEST_F(EnglishScreens, EveryCaptionFitsItsDesignedControl) {
             EXPECT_EQ(cutOff(screen).join("\n").toStdString(), "") << name;
         }
     }
+    // 式を入力…, reading a line and stopping at a fault.
+    FormulaDialog formula(u("x^3 - 2x + 1"), &registry->setting());
+    for (const char* line : {"x^3 - 2x + 1", "x^3 + x･sin(x) - 1"}) {
+        formula.式の行->setText(u(line));
+        formula.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&formula));
+        saveShot(&formula, formula.項の一覧->count() > 0 ? "formula" : "formula-fault");
+        if (english()) {
+            EXPECT_EQ(cutOff(&formula).join("\n").toStdString(), "") << line;
+        }
+    }
+    formula.hide();
     // The menus and a message box, pictured for a look.
     for (QWidget* screen : std::initializer_list<QWidget*>{&registry->setting(), &registry->analysis()}) {
         for (QMenu* menu : screen->findChildren<QMenu*>()) {

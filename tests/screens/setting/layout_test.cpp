@@ -187,13 +187,14 @@ TEST_F(SettingLayout, ToolbarAndMenuBar) {
         EXPECT_EQ(buttons[i]->icon().cacheKey(), screen.ImageList1[images[i]].cacheKey());
     }
 
-    // The file menu first, then the designed menus as they were.
+    // The file and edit menus first, then the designed menus as they were.
     std::vector<std::string> bar;
     for (QAction* a : screen.menuBar()->actions())
         bar.push_back(a->objectName().toStdString() + "=" + a->text().toStdString());
-    EXPECT_EQ(bar, (std::vector<std::string>{"=ファイル(&F)", "kai=解法", "s=推定", "hh=表示", "he=ヘルプ",
-                                             "b=ﾊﾞｰｼﾞｭﾝ", "E=終了"}));
+    EXPECT_EQ(bar, (std::vector<std::string>{"=ファイル(&F)", "=編集(&E)", "kai=解法", "s=推定", "hh=表示",
+                                             "he=ヘルプ", "b=ﾊﾞｰｼﾞｭﾝ", "E=終了"}));
     EXPECT_EQ(screen.menuBar()->actions()[0]->menu(), screen.ファイル);
+    EXPECT_EQ(screen.menuBar()->actions()[1]->menu(), screen.編集);
     ASSERT_NE(screen.hh->menu(), nullptr);
     const QList<QAction*> display = screen.hh->menu()->actions();
     ASSERT_EQ(display.size(), 2);

@@ -1,0 +1,196 @@
+// The 編集 menu: F typed as one line gives the terms that adding each with
+// the boxes gives; every change of the terms is one step back and forth.
+#include <QAction>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QTemporaryDir>
+#include <QUndoStack>
+
+#include "analysisscreen.h"
+#include "document.h"
+#include "formuladialog.h"
+#include "settingfixture.h"
+#include "kalvexprobe.h"
+
+namespace {
+
+// Everything the screen and the table show of the terms.
+struct Shown {
+    std::vector<std::string> entries;
+    std::string formula, count;
+    bool deletable;
+    TermTable table;
+    bool operator==(const Shown&) const = default;
+};
+
+class FormulaLineTest : public SettingTest {
+protected:
+    Shown shown() {
+        return {entries(screen.リスト), formula(), screen.数->text().toStdString(), screen.削除->isEnabled(),
+                kalvex.termTable()};
+    }
+    // x³ − 2x + 1 through the boxes.
+    void compose() {
+        add(0, {{"入力(0)", "1"}, {"入力(1)", "3"}});
+        add(0, {{"入力(0)", "-2"}, {"入力(1)", "1"}});
+        add(6, {{"定数", "1"}});
+    }
+    FormulaDialog* dialog() {
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return screen.findChild<FormulaDialog*>();
+    }
+    FormulaDialog* openDialog() {
+        screen.formulaAction->trigger();
+        FormulaDialog* d = dialog();
+        EXPECT_NE(d, nullptr);
+        return d;
+    }
+    void retype(FormulaDialog* d, const char* text) {
+        d->式の行->selectAll();
+        QTest::keyClicks(d->式の行, QString::fromUtf8(text));
+    }
+    static int cursorX(FormulaDialog* d) {
+        return d->式の行->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+    }
+    bool okEnabled(FormulaDialog* d) { return d->buttons->button(QDialogButtonBox::Ok)->isEnabled(); }
+};
+
+}  // namespace
+
+TEST_F(FormulaLineTest, TypedLineGivesWhatAddingEachTermGives) {
+    compose();
+    const Shown added = shown();
+    screen.setTerms({});
+
+    // Ctrl+E from a box, where the box would otherwise take the key.
+    QTest::keyClick(screen.入力[0], Qt::Key_E, Qt::ControlModifier);
+    FormulaDialog* d = dialog();
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->式の行->text(), "");
+    retype(d, "x^3 - 2x + 1");
+    EXPECT_EQ(entries(d->項の一覧), (std::vector<std::string>{"1･X^(3)", "-2･X^(1)", "1"}));
+    EXPECT_EQ(d->読み取り->text(), QString::fromUtf8("項の数: 3"));
+    EXPECT_TRUE(okEnabled(d));
+    QTest::keyClick(d->式の行, Qt::Key_Return);
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(shown(), added);
+
+    // Pre-filled with F; a fault shows where reading stopped and cannot be applied.
+    d = openDialog();
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->式の行->text(), "x^3 - 2x + 1");
+    retype(d, "x^3 + x*sin(x)");
+    EXPECT_EQ(d->読み取り->text(), QString::fromUtf8("この形の項は使えません: x*sin(x)"));
+    EXPECT_EQ(d->項の一覧->count(), 0);
+    EXPECT_FALSE(okEnabled(d));
+    const QRect mark = d->式の行->markRect();
+    d->式の行->setCursorPosition(3);  // the mark stays under "sin", where reading stopped
+    EXPECT_EQ(d->式の行->markRect(), mark);
+    d->式の行->setCursorPosition(8);
+    const int before = cursorX(d);
+    d->式の行->setCursorPosition(9);
+    EXPECT_GE(mark.left(), before - 1);
+    EXPECT_LE(mark.right(), cursorX(d) + 1);
+    QTest::keyClick(d->式の行, Qt::Key_Return);  // nothing to apply
+    EXPECT_TRUE(d->isVisible());
+    retype(d, "x^3 + x*sin(x) + 2");
+    EXPECT_FALSE(d->式の行->markRect().isEmpty());
+    retype(d, "5");
+    EXPECT_TRUE(d->式の行->markRect().isEmpty());
+    QTest::keyClick(d->式の行, Qt::Key_Escape);
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_EQ(shown(), added);
+}
+
+TEST_F(FormulaLineTest, CopyPutsTheLineOnTheClipboard) {
+    EXPECT_FALSE(screen.copyFormulaAction->isEnabled());
+    compose();
+    screen.copyFormulaAction->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "x^3 - 2x + 1");
+}
+
+TEST_F(FormulaLineTest, UndoAndRedoShowEveryStepExactly) {
+    registry->document().askSave = [] { return Document::Answer::discard; };
+    AnalysisScreen& analysis = registry->analysis();
+    std::vector<Shown> steps{shown()};
+    compose();
+    steps.push_back(shown());  // three steps of adding, the last kept
+    select(0);
+    click(screen.削除);  // the formula rebuilt from the list
+    steps.push_back(shown());
+    FormulaDialog* d = openDialog();
+    retype(d, "2sin(x - 1) + 2^(x)");
+    d->buttons->button(QDialogButtonBox::Ok)->click();
+    steps.push_back(shown());
+    screen.newAction->trigger();
+    steps.push_back(shown());
+    EXPECT_EQ(steps.back().count, "0");
+
+    auto stepBack = [&](std::size_t to) {
+        SCOPED_TRACE(to);
+        EXPECT_TRUE(screen.undoAction->isEnabled());
+        screen.undoAction->trigger();
+        EXPECT_EQ(shown(), steps[to]);
+        // No result stays on show under a formula it does not belong to.
+        EXPECT_EQ(analysis.式ラベル->text(), screen.siki->text());
+    };
+    for (std::size_t to = steps.size() - 1; to-- > 1;) stepBack(to);
+    // Back through the adding, one term a step.
+    for (int i = 0; i < 3; ++i) screen.undoAction->trigger();
+    EXPECT_EQ(shown(), steps[0]);
+    EXPECT_FALSE(screen.undoAction->isEnabled());
+    for (int i = 0; i < 3; ++i) screen.redoAction->trigger();
+    EXPECT_EQ(shown(), steps[1]);
+    for (std::size_t to = 2; to < steps.size(); ++to) {
+        QTest::keyClick(&screen, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(shown(), steps[to]) << to;
+    }
+    EXPECT_FALSE(screen.redoAction->isEnabled());
+    // A new change after going back leaves no step to redo.
+    screen.undoAction->trigger();
+    add(6, {{"定数", "4"}});
+    EXPECT_FALSE(screen.redoAction->isEnabled());
+}
+
+TEST_F(FormulaLineTest, SavedStateFollowsTheTermsAndAHundredStepsGoBack) {
+    QTemporaryDir folder;
+    Document& document = registry->document();
+    document.askPath = [&](bool) { return folder.filePath("f.kalvex"); };
+    compose();
+    ASSERT_TRUE(document.saveAs());
+    EXPECT_FALSE(document.modified());
+    add(6, {{"定数", "2"}});
+    EXPECT_TRUE(document.modified());
+    QTest::keyClick(&screen, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(document.modified());
+    QTest::keyClick(&screen, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_TRUE(document.modified());
+
+    for (int i = 0; i < 60; ++i) {
+        add(6, {{"定数", "7"}});
+        select(state(kalvex).termCount - 1);
+        click(screen.削除);
+    }
+    int back = 0;
+    while (screen.history->canUndo()) {
+        screen.history->undo();
+        ++back;
+    }
+    EXPECT_GE(back, 100);
+    if (back == 100) {
+        EXPECT_EQ(state(kalvex).termCount, 4);
+    }
+}
+
+TEST_F(FormulaLineTest, StartsWithATypedLineOrShowsWhereItStopped) {
+    screen.startWithFormula("ln(x) + 4x - 3");
+    EXPECT_EQ(formula(), "F(x)=1･Log(1･X^1)+4･X^(1)-3");
+    EXPECT_EQ(dialog(), nullptr);
+    screen.startWithFormula("ln(x) + 4x - ");
+    QApplication::processEvents();
+    FormulaDialog* d = dialog();
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->式の行->text(), "ln(x) + 4x - ");
+    EXPECT_EQ(d->読み取り->text(), QString::fromUtf8("式が途中で終わっています。"));
+    EXPECT_FALSE(okEnabled(d));
+}
