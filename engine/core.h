@@ -13,11 +13,10 @@
 
 #include "displaylist.h"
 #include "term.h"
+#include "termfunctions.h"
 
 namespace core {
 
-inline constexpr int maxTerms = 20;
-inline constexpr int tableSlots = maxTerms + 1;  // slot 0 unused, as in the term table
 inline constexpr int maxSamples = 100000;
 
 // F as the term table holds it: tableSlots 1..count, one column a parameter.
@@ -49,27 +48,6 @@ inline int sign(double v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); }
 // The value of each slot at the last point evaluated: the term table's
 // termValue, carried from one evaluation to the next.
 using TermValues = std::array<double, tableSlots>;
-
-// Messages in the order they arose: texts of engine/messages.h.
-using Messages = std::vector<const char*>;
-
-// Why a point of F has no value, in order; room for every term and the sum.
-struct Failures {
-    std::array<const char*, tableSlots + 1> texts{};
-    int count = 0;
-    void add(const char* text) {
-        if (count < static_cast<int>(texts.size())) texts[count++] = text;
-    }
-    void appendTo(Messages& messages) const { messages.insert(messages.end(), texts.begin(), texts.begin() + count); }
-};
-
-// The six term functions: a value, or 0 with the reason added to failures.
-double power(double x, double b, double n, Failures& failures);
-double exponential(double x, double a, double b, double n, double c, Failures& failures);
-double powerOfBase(double x, double m, double a, double b, double n, double c, Failures& failures);
-double logarithm(double x, double a, double b, double n, double c, Failures& failures);
-double sine(double x, double a, double b, double n, double c, Failures& failures);
-double cosine(double x, double a, double b, double n, double c, Failures& failures);
 
 // The one evaluation of F at x, in the variants that its callers need.
 enum class Rule {

@@ -1,6 +1,6 @@
 #include "shapes.h"
 
-#include "core.h"
+#include "termfunctions.h"
 #include "messages.h"
 
 namespace {

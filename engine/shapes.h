@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "termtext.h"
+#include "termboxes.h"
 
 enum class Shape : std::int16_t { power = 1, exp = 2, base = 3, log = 4, sin = 5, cos = 6, constant = 7 };
 

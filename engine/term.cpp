@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "kalvex.h"
+#include "termfunctions.h"
 #include "messages.h"
 #include "numbertext.h"
 
@@ -19,7 +19,7 @@ const char* termRefusal(int code, const TermBoxes& boxes, int count) {
         return messages::coefficientRequired;
     }
     if (!known) return messages::chooseShape;
-    if (count >= Kalvex::maxTerms) return messages::tooManyTerms;
+    if (count >= core::maxTerms) return messages::tooManyTerms;
     // Only the boxes that the shape's term reads; the others are never evaluated.
     const ShapeRule& rule = shapeRule(shape);
     const auto used = rule.boxes.begin(), usedEnd = used + rule.boxCount;

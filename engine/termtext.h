@@ -7,16 +7,7 @@
 #include <string>
 #include <vector>
 
-// The parameter boxes of the setting screen, as typed.
-struct TermBoxes {
-    std::string a;  // 頭
-    std::string b;  // 入力(0)
-    std::string n;  // 入力(1)
-    std::string c;  // 入力(2)
-    std::string k;  // 定数
-    std::string m;  // tein
-    bool operator==(const TermBoxes&) const = default;
-};
+#include "termboxes.h"
 
 // The term text of a term of the given shape (1..7); firstTerm when it is
 // the table's first term. A shape without a rule gives the empty text.

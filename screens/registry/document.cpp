@@ -13,12 +13,9 @@
 #include <QUrl>
 #include <QWidget>
 
-#include "analysisscreen.h"
 #include "kalvex.h"
 #include "language.h"
 #include "messages.h"
-#include "screenregistry.h"
-#include "settingscreen.h"
 
 namespace {
 
@@ -63,16 +60,15 @@ QWidget* dialogParent(QWidget* fallback) {
 
 }  // namespace
 
-Document::Document(Kalvex& kalvex, ScreenRegistry& registry) : kalvex(kalvex), registry(registry) {}
+Document::Document(Kalvex& kalvex, DocumentScreens& screens) : kalvex(kalvex), screens(screens) {}
 
 Equation Document::current() const {
     Equation e;
     e.terms = kalvex.terms();
-    if (const AnalysisScreen* analysis = registry.analysisIfOpen()) {
-        const AnalysisTexts texts = analysis->analysisTexts();
-        e.start = texts.start;
-        e.end = texts.end;
-        e.precision = texts.precision;
+    if (const std::optional<AnalysisTexts> texts = screens.openAnalysisTexts()) {
+        e.start = texts->start;
+        e.end = texts->end;
+        e.precision = texts->precision;
     } else if (pendingAnalysis) {
         e.start = pendingAnalysis->start;
         e.end = pendingAnalysis->end;
@@ -94,7 +90,7 @@ bool Document::untitledWork() const { return filePath.isEmpty() && kalvex.termTo
 
 bool Document::newEquation() {
     if (!mayDiscard(true)) return false;
-    registry.setting().setTerms({});
+    screens.showTerms({});
     filePath.clear();
     saved.reset();
     pendingAnalysis.reset();
@@ -115,12 +111,12 @@ bool Document::open(const QString& path) {
     }
     if (!mayDiscard(true)) return false;
     const Equation& equation = *read.equation;
-    registry.setting().setTerms(equation.terms);
-    if (AnalysisScreen* analysis = registry.analysisIfOpen()) {
-        analysis->setAnalysisTexts({equation.start, equation.end, equation.precision});
+    screens.showTerms(equation.terms);
+    const AnalysisTexts texts{equation.start, equation.end, equation.precision};
+    if (screens.putAnalysisTexts(texts)) {
         pendingAnalysis.reset();
     } else {
-        pendingAnalysis = AnalysisTexts{equation.start, equation.end, equation.precision};
+        pendingAnalysis = texts;
     }
     filePath = path;
     saved = current();
@@ -164,7 +160,7 @@ Document::Answer Document::questionAboutSaving() {
                                  ? text(messages::files::saveUntitled)
                                  : text(messages::files::saveChanges).arg(QFileInfo(filePath).fileName());
     QMessageBox box(QMessageBox::NoIcon, text(messages::title), question, QMessageBox::NoButton,
-                    dialogParent(registry.settingIfOpen()));
+                    dialogParent(screens.mainWindow()));
     QPushButton* saving = box.addButton(text(messages::files::saveButton), QMessageBox::AcceptRole);
     QPushButton* discarding = box.addButton(text(messages::files::discardButton), QMessageBox::DestructiveRole);
     box.addButton(text(messages::files::cancelButton), QMessageBox::RejectRole);
@@ -178,7 +174,7 @@ Document::Answer Document::questionAboutSaving() {
 QString Document::choosePath(bool forSaving) {
     if (askPath) return askPath(forSaving);
     const QString filter = text(messages::files::dialogFilter);
-    QWidget* parent = dialogParent(registry.settingIfOpen());
+    QWidget* parent = dialogParent(screens.mainWindow());
     if (forSaving) {
         const QString proposed =
             filePath.isEmpty() ? QDir(startFolder()).filePath(QStringLiteral("equation") + suffix) : filePath;
@@ -258,10 +254,7 @@ bool Document::eventFilter(QObject* watched, QEvent* event) {
             // A file's range and precision outlive the analysis screen: they
             // are the equation's, and its next load shows them again. An
             // untitled equation's boxes go with the screen, as they always have.
-            AnalysisScreen* analysis = registry.analysisIfOpen();
-            if (analysis && watched == analysis && !filePath.isEmpty()) {
-                pendingAnalysis = analysis->analysisTexts();
-            }
+            if (screens.isAnalysisScreen(watched) && !filePath.isEmpty()) pendingAnalysis = screens.openAnalysisTexts();
             // Only the last window's closing ends the program.
             for (QWidget* w : QApplication::topLevelWidgets()) {
                 if (w != watched && w->isVisible() && !w->objectName().isEmpty()) return false;

@@ -16,14 +16,30 @@
 #include "equationfile.h"
 
 class Kalvex;
-class ScreenRegistry;
 class QEvent;
+class QWidget;
+
+// What the equation's file commands ask of the screens; the registry
+// answers, so that the document knows no screen.
+class DocumentScreens {
+public:
+    virtual ~DocumentScreens() = default;
+    // The analysis screen's range and precision, when it is open.
+    virtual std::optional<AnalysisTexts> openAnalysisTexts() = 0;
+    // Puts texts into the open analysis screen; false when none is open.
+    virtual bool putAnalysisTexts(const AnalysisTexts& texts) = 0;
+    virtual bool isAnalysisScreen(const QObject* screen) = 0;
+    // Replaces the terms as the setting screen shows them.
+    virtual void showTerms(const std::vector<Term>& terms) = 0;
+    // The window that holds a dialog when no window is active.
+    virtual QWidget* mainWindow() = 0;
+};
 
 class Document : public QObject {
     Q_OBJECT
 
 public:
-    Document(Kalvex& kalvex, ScreenRegistry& registry);
+    Document(Kalvex& kalvex, DocumentScreens& screens);
 
     // The ファイル menu's commands. Each says whether it went through.
     bool newEquation();
@@ -86,7 +102,7 @@ private:
     Answer questionAboutSaving();
 
     Kalvex& kalvex;
-    ScreenRegistry& registry;
+    DocumentScreens& screens;
     QString filePath;
     std::optional<Equation> saved;  // what the file holds, to tell a change
     std::optional<AnalysisTexts> pendingAnalysis;

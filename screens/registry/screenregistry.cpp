@@ -146,3 +146,18 @@ void ScreenRegistry::hidePointLabels() { analysis().hidePointLabels(); }
 void ScreenRegistry::markPoint(float x, float y, const QString& xCaption, const QString& yCaption) {
     analysis().markPoint(x, y, xCaption, yCaption);
 }
+
+std::optional<AnalysisTexts> ScreenRegistry::openAnalysisTexts() {
+    if (!analysisScreen) return std::nullopt;
+    return analysisScreen->analysisTexts();
+}
+
+bool ScreenRegistry::putAnalysisTexts(const AnalysisTexts& texts) {
+    if (!analysisScreen) return false;
+    analysisScreen->setAnalysisTexts(texts);
+    return true;
+}
+
+bool ScreenRegistry::isAnalysisScreen(const QObject* screen) { return analysisScreen && screen == analysisScreen; }
+void ScreenRegistry::showTerms(const std::vector<Term>& terms) { setting().setTerms(terms); }
+QWidget* ScreenRegistry::mainWindow() { return settingScreen; }

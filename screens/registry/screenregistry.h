@@ -10,12 +10,12 @@
 
 #include "analysishost.h"
 #include "calculationhost.h"
+#include "document.h"
 #include "platform.h"
 #include "settinghost.h"
 #include "tickshost.h"
 
 class Kalvex;
-class Document;
 class QWidget;
 class SettingScreen;
 class AnalysisScreen;
@@ -28,7 +28,8 @@ class ScreenRegistry : public ScreenHost,
                        public SettingHost,
                        public AnalysisHost,
                        public TicksHost,
-                       public CalculationHost {
+                       public CalculationHost,
+                       public DocumentScreens {
 public:
     explicit ScreenRegistry(Kalvex& kalvex);
     ~ScreenRegistry() override;
@@ -89,6 +90,13 @@ public:
     // CalculationHost.
     void hidePointLabels() override;
     void markPoint(float x, float y, const QString& xCaption, const QString& yCaption) override;
+
+    // DocumentScreens.
+    std::optional<AnalysisTexts> openAnalysisTexts() override;
+    bool putAnalysisTexts(const AnalysisTexts& texts) override;
+    bool isAnalysisScreen(const QObject* screen) override;
+    void showTerms(const std::vector<Term>& terms) override;
+    QWidget* mainWindow() override;
 
 private:
     void connectSetting(SettingScreen& screen);
