@@ -170,3 +170,49 @@ TEST(CoreAnalyse, ResultsAndTheOrderTheUserSeesThem) {
         EXPECT_EQ(a.completed, c.completed) << c.start << " " << c.precision;
     }
 }
+
+// Where a grid is as dense as the pixels, one line a pixel and the repeated
+// addition must agree on the count: at tick 0.1 the sum drifts past the
+// right edge and would lose the last line, so the step of exactly a pixel
+// takes the one-line-a-pixel way.
+TEST(CorePlot, AGridStepOfExactlyAPixelDrawsEveryLineToTheEdge) {
+    const core::Formula f = formula({term(Shape::power, 0, 1, 1, 0)});
+    core::PlotView v;
+    v.xMin = 0;
+    v.xMax = 1.6000000000000001;
+    v.yMin = -1;
+    v.yMax = 1;
+    v.tickX = 0.1;
+    v.tickY = 1;
+    v.gridX = true;
+    v.rangeStart = 0;
+    v.rangeEnd = 1.6;
+    v.sweepStep = 0.016;
+    v.pixelWidth = 20;  // (1.8 - -0.2) / 0.1: a line every pixel
+    v.pixelHeight = 100;
+    core::TermValues values{};
+    const core::Plot p = core::plot(f, v, values, false);
+    ASSERT_EQ(p.end, core::PlotEnd::completed);
+    std::vector<float> columns;
+    for (const DrawOp& op : p.ops)
+        if (op.kind == DrawOp::Line && op.ink == colours::grid) columns.push_back(op.x1);
+    ASSERT_EQ(columns.size(), 21u);
+    EXPECT_EQ(columns.front(), static_cast<float>(p.left));
+    EXPECT_EQ(columns.back(), static_cast<float>(p.right));
+}
+
+// The sweep's hundred steps round in the doubles: over a range of a few
+// subnormal numbers the step rounds down and the sweep visits half as many
+// points again, and stops by itself; a range the step cannot cross stops
+// with the message.
+TEST(CoreScan, SweepsWhoseStepRoundsEndAndSaySoWhenStuck) {
+    const core::Formula f = formula({constant(1)});
+    core::TermValues values{};
+    const core::Scan rounded = core::scan(f, {-0.0, 7.3615781230345735e-322}, values, false);
+    EXPECT_EQ(rounded.end, core::ScanEnd::scanned);
+    EXPECT_EQ(rounded.trace.evaluations, 150);
+    const core::Scan stuck = core::scan(f, {1e16, 1e16 + 100}, values, false);
+    EXPECT_EQ(stuck.end, core::ScanEnd::stuck);
+    EXPECT_EQ(textsOf(stuck.messages), Messages{messages::rangeOrDivisions});
+    EXPECT_LE(stuck.trace.evaluations, 101);
+}

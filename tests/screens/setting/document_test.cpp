@@ -373,3 +373,21 @@ TEST_F(DocumentTest, APictureNeverReplacesTheEquationItWasDrawnFrom) {
     ASSERT_TRUE(own.open(QIODevice::ReadOnly));
     EXPECT_EQ(own.readAll(), before);
 }
+
+// A deleted term takes its typed texts with it: every later term keeps its own.
+TEST_F(DocumentTest, ADeletedTermTakesItsTypedTextsWithIt) {
+    add(0, {{"入力(0)", "1.50"}, {"入力(1)", "2"}});
+    add(6, {{"定数", "-2.0"}});
+    add(4, {{"頭", "0.5"}, {"入力(0)", "3"}, {"入力(1)", "1"}, {"入力(2)", "+1"}});
+    select(0);
+    click(screen.削除);
+    chosenPath = file("deleted.kalvex");
+    ASSERT_TRUE(document.saveAs());
+    const EquationRead read = readEquation(file("deleted.kalvex"));
+    ASSERT_TRUE(read);
+    ASSERT_EQ(read.equation->terms.size(), 2u);
+    EXPECT_EQ(read.equation->terms[0].typed.k, "-2.0");
+    EXPECT_EQ(read.equation->terms[1].typed.a, "0.5");
+    EXPECT_EQ(read.equation->terms[1].typed.c, "+1");
+    EXPECT_EQ(entries(screen.リスト), (Texts{"-2.0", "0.5･Sin(3･X^1+1)"}));
+}
