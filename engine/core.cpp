@@ -233,86 +233,120 @@ bool plottable(const PlotView& v) {
     return positiveFinite(v.tickX) && positiveFinite(v.tickY) && v.sweepStep != 0 && isFinite(v.sweepStep);
 }
 
+namespace {
+
+// The picture's user rectangle, two ticks beyond the view each way, and
+// the same in the 32-bit floats the picture is drawn in.
+struct Frame {
+    double left = 0, right = 0, top = 0, bottom = 0;
+    float leftF = 0, rightF = 0, topF = 0, bottomF = 0;
+};
+
+// The rectangle, or the message why the floats cannot hold it: one beyond
+// them, or one they cannot tell from a line, has no picture.
+const char* frameOf(const PlotView& v, Frame& r) {
+    r.right = (Int(v.xMax / v.tickX) + 2) * v.tickX;
+    r.left = (Int(v.xMin / v.tickX) - 2) * v.tickX;
+    r.top = (Int(v.yMax / v.tickY) + 2) * v.tickY;
+    r.bottom = (Int(v.yMin / v.tickY) - 2) * v.tickY;
+    r.leftF = toSingle(r.left);
+    r.rightF = toSingle(r.right);
+    r.topF = toSingle(r.top);
+    r.bottomF = toSingle(r.bottom);
+    if (!std::isfinite(r.topF) || !std::isfinite(r.bottomF)) return messages::valueTooLarge;
+    if (!std::isfinite(r.leftF) || !std::isfinite(r.rightF) || r.leftF == r.rightF || r.topF == r.bottomF)
+        return messages::rangeOrDivisions;
+    return nullptr;
+}
+
+// Clear, scale, the grids switched on and the frame. False when a grid's
+// step cannot advance.
+bool drawBackground(const PlotView& v, const Frame& r, DisplayList& ops) {
+    ops.push_back({DrawOp::Clear, 0, 0, 0, 0, {}});
+    ops.push_back({DrawOp::Scale, r.leftF, r.topF, r.rightF, r.bottomF, {}});
+    if (v.gridX && !gridLines(r.left, r.right, v.tickX, v.pixelWidth, [&](double gx) {
+            ops.push_back({DrawOp::Line, toSingle(gx), r.bottomF, toSingle(gx), r.topF, colours::grid});
+        }))
+        return false;
+    if (v.gridY && !gridLines(r.bottom, r.top, v.tickY, v.pixelHeight, [&](double gy) {
+            ops.push_back({DrawOp::Line, r.leftF, toSingle(gy), r.rightF, toSingle(gy), colours::grid});
+        }))
+        return false;
+    ops.push_back({DrawOp::Rectangle, r.leftF, r.topF, r.rightF, r.bottomF, colours::frame});
+    return true;
+}
+
+// Three ticks before the range, or the range's start where a shape asks it.
+double sampleStart(const Formula& f, const PlotView& v) {
+    for (int i = 1; i <= std::clamp(f.count, 0, maxTerms); ++i) {
+        Shape shape;
+        if (shapeOf(f.shape[i], shape) && shapeRule(shape).plotsFromRangeStart) return v.rangeStart;
+    }
+    return v.rangeStart - 3 * v.tickX;
+}
+
+// F sampled at every sweep step to three ticks past the range. False when
+// a point fails or the step cannot advance (its message said).
+bool sample(const Formula& f, const PlotView& v, TermValues& values, Plot& p) {
+    const double end = 3 * v.tickX + v.rangeEnd;
+    const double stepX = v.sweepStep;
+    // A tick step huge against the sweep step ends the sampling when the
+    // sample arrays are full.
+    for (p.sweepX = sampleStart(f, v);
+         notPassed(p.sweepX, end, stepX) && static_cast<int>(p.sampleX.size()) < maxSamples;) {
+        p.sampleX.push_back(p.sweepX);
+        if (step(f, p.sweepX, values, p.trace, p.messages)) {
+            p.messages.push_back(messages::notComputableReached);
+            return false;
+        }
+        p.sampleY.push_back(p.trace.evalSum);
+        const double next = p.sweepX + stepX;
+        if (next == p.sweepX) {
+            p.messages.push_back(messages::rangeOrDivisions);
+            return false;
+        }
+        p.sweepX = next;
+    }
+    return true;
+}
+
+// The axes, then the curve through the samples.
+void drawCurve(const Frame& r, Plot& p) {
+    DisplayList& ops = p.ops;
+    ops.push_back({DrawOp::Line, 0, r.bottomF, 0, r.topF, colours::axes});
+    ops.push_back({DrawOp::Line, r.leftF, 0, r.rightF, 0, colours::axes});
+    const std::size_t n = p.sampleX.size();
+    ops.reserve(ops.size() + n);
+    for (std::size_t i = 0; i + 1 < n; ++i) {
+        ops.push_back({DrawOp::Line, toSingle(p.sampleX[i]), toSingle(p.sampleY[i]),
+                       toSingle(p.sampleX[i + 1]), toSingle(p.sampleY[i + 1]), std::nullopt});
+    }
+}
+
+}  // namespace
+
 Plot plot(const Formula& f, const PlotView& v, TermValues& values, bool failed) {
     Plot p;
     p.trace.failed = failed;
     // Without a scan (or with steps that cannot space a grid) there is no
     // picture to draw: the user rectangle would divide by zero.
     if (!plottable(v)) return p;
-    const double right = (Int(v.xMax / v.tickX) + 2) * v.tickX;
-    const double left = (Int(v.xMin / v.tickX) - 2) * v.tickX;
-    const double top = (Int(v.yMax / v.tickY) + 2) * v.tickY;
-    const double bottom = (Int(v.yMin / v.tickY) - 2) * v.tickY;
-    const float leftF = toSingle(left), rightF = toSingle(right);
-    const float topF = toSingle(top), bottomF = toSingle(bottom);
-    // The picture is drawn in 32-bit floats: a rectangle beyond them, or one
-    // that they cannot tell from a line, has no picture.
-    if (!std::isfinite(topF) || !std::isfinite(bottomF)) {
-        p.messages.push_back(messages::valueTooLarge);
-        return p;
-    }
-    if (!std::isfinite(leftF) || !std::isfinite(rightF) || leftF == rightF || topF == bottomF) {
-        p.messages.push_back(messages::rangeOrDivisions);
+    Frame r;
+    if (const char* refusal = frameOf(v, r)) {
+        p.messages.push_back(refusal);
         return p;
     }
     p.end = PlotEnd::stopped;
-    p.left = left;
-    p.right = right;
-    p.top = top;
-    p.bottom = bottom;
-    DisplayList& ops = p.ops;
-    ops.push_back({DrawOp::Clear, 0, 0, 0, 0, {}});
-    ops.push_back({DrawOp::Scale, leftF, topF, rightF, bottomF, {}});
-
-    if (v.gridX && !gridLines(left, right, v.tickX, v.pixelWidth, [&](double gx) {
-            ops.push_back({DrawOp::Line, toSingle(gx), bottomF, toSingle(gx), topF, colours::grid});
-        })) {
+    p.left = r.left;
+    p.right = r.right;
+    p.top = r.top;
+    p.bottom = r.bottom;
+    if (!drawBackground(v, r, p.ops)) {
         p.messages.push_back(messages::rangeOrDivisions);
         return p;
     }
-    if (v.gridY && !gridLines(bottom, top, v.tickY, v.pixelHeight, [&](double gy) {
-            ops.push_back({DrawOp::Line, leftF, toSingle(gy), rightF, toSingle(gy), colours::grid});
-        })) {
-        p.messages.push_back(messages::rangeOrDivisions);
-        return p;
-    }
-    ops.push_back({DrawOp::Rectangle, leftF, topF, rightF, bottomF, colours::frame});
-
-    double start = v.rangeStart - 3 * v.tickX;
-    for (int i = 1; i <= std::clamp(f.count, 0, maxTerms); ++i) {
-        Shape shape;
-        if (shapeOf(f.shape[i], shape) && shapeRule(shape).plotsFromRangeStart) {
-            start = v.rangeStart;
-            break;
-        }
-    }
-    const double end = 3 * v.tickX + v.rangeEnd;
-    const double stepX = v.sweepStep;
-    // A tick step huge against the sweep step ends the sampling when the
-    // sample arrays are full.
-    for (p.sweepX = start; notPassed(p.sweepX, end, stepX) && static_cast<int>(p.sampleX.size()) < maxSamples;) {
-        p.sampleX.push_back(p.sweepX);
-        if (step(f, p.sweepX, values, p.trace, p.messages)) {
-            p.messages.push_back(messages::notComputableReached);
-            return p;
-        }
-        p.sampleY.push_back(p.trace.evalSum);
-        const double next = p.sweepX + stepX;
-        if (next == p.sweepX) {
-            p.messages.push_back(messages::rangeOrDivisions);
-            return p;
-        }
-        p.sweepX = next;
-    }
-
-    ops.push_back({DrawOp::Line, 0, bottomF, 0, topF, colours::axes});
-    ops.push_back({DrawOp::Line, leftF, 0, rightF, 0, colours::axes});
-    const std::size_t n = p.sampleX.size();
-    ops.reserve(ops.size() + n);
-    for (std::size_t i = 0; i + 1 < n; ++i) {
-        ops.push_back({DrawOp::Line, toSingle(p.sampleX[i]), toSingle(p.sampleY[i]), toSingle(p.sampleX[i + 1]),
-                       toSingle(p.sampleY[i + 1]), std::nullopt});
-    }
+    if (!sample(f, v, values, p)) return p;
+    drawCurve(r, p);
     p.end = PlotEnd::completed;
     return p;
 }

@@ -151,7 +151,8 @@ std::vector<int> Kalvex::shapeCodes() const {
 }
 
 PointValue Kalvex::pointValue(double x, PointRule rule) {
-    const core::Rule coreRule = rule == PointRule::estimatePanel ? core::Rule::estimatePanel : core::Rule::plain;
+    const core::Rule coreRule =
+        rule == PointRule::estimatePanel ? core::Rule::estimatePanel : core::Rule::plain;
     const core::Point p = core::evaluate(formula(), x, termValue, coreRule);
     evalSum = p.sum;
     for (int i = 0; i < p.failures.count; ++i) failTerm(p.failures.texts[i]);

@@ -174,8 +174,8 @@ public:
                                    std::string_view precisionText);
     // 自動解析, from the reading of the boxes to the last message. True when
     // it ran to its end (the fine pass completed).
-    bool automaticAnalysis(std::string_view startText, std::string_view endText, std::string_view precisionText,
-                           RootList& list);
+    bool automaticAnalysis(std::string_view startText, std::string_view endText,
+                           std::string_view precisionText, RootList& list);
     TickSteps tickSteps() const { return {tickX, tickY}; }
     void setTickSteps(TickSteps steps);
     void setGridX(bool on) { gridX = on; }

@@ -21,7 +21,9 @@ struct Failures {
     void add(const char* text) {
         if (count < static_cast<int>(texts.size())) texts[count++] = text;
     }
-    void appendTo(Messages& messages) const { messages.insert(messages.end(), texts.begin(), texts.begin() + count); }
+    void appendTo(Messages& messages) const {
+        messages.insert(messages.end(), texts.begin(), texts.begin() + count);
+    }
 };
 
 // The six term functions: a value, or 0 with the reason added to failures.

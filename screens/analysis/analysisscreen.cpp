@@ -4,26 +4,26 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMenu>
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <cmath>
 
+#include "designframe.h"
 #include "kalvex.h"
+#include "look.h"
 #include "messages.h"
 #include "numbertext.h"
-#include "designframe.h"
-#include "look.h"
 #include "picturebox.h"
-#include "twips.h"
 #include "pictureexport.h"
 #include "resultlist.h"
+#include "twips.h"
 
 namespace {
 
@@ -42,7 +42,9 @@ public:
         list.show();
         heading.show();
     }
-    void append(const std::vector<double>& values, double precision) override { list.append(values, precision); }
+    void append(const std::vector<double>& values, double precision) override {
+        list.append(values, precision);
+    }
 
 private:
     ResultList& list;
@@ -84,10 +86,18 @@ AnalysisScreen::AnalysisScreen(Kalvex& kalvex, AnalysisHost& host)
     load();
 }
 
+// The controls in the order the form creates them, which is also the order
+// they stack in.
 void AnalysisScreen::createControls(QWidget* client) {
     const QFont labelFont = designFont(msPGothic, 11.4);
     const QFont buttonFont = designFont(msPGothic, 10.8);
+    createTickFrame(client, labelFont);
+    createCommands(client, buttonFont);
+    createPicture(client);
+    createRangeAndFormula(client, labelFont);
+}
 
+void AnalysisScreen::createTickFrame(QWidget* client, const QFont& labelFont) {
     軸幅枠 = named(new DesignFrame(tr("目盛間隔"), client), "軸幅枠");
     軸幅枠->setGeometry(twipsRect(12015, 315, 2235, 1410));
     軸幅枠->hide();
@@ -101,7 +111,9 @@ void AnalysisScreen::createControls(QWidget* client) {
     Label3->setGeometry(twipsRect(180, 930, 450, 255));
     Label2 = named(new QLabel(tr("X軸"), 軸幅枠), "Label2");
     Label2->setGeometry(twipsRect(180, 375, 450, 255));
+}
 
+void AnalysisScreen::createCommands(QWidget* client, const QFont& buttonFont) {
     グラフ = named(new QPushButton(tr("グラフ"), client), "グラフ");
     グラフ->setGeometry(twipsRect(2715, 225, 960, 825));
     connect(グラフ, &QPushButton::clicked, this, &AnalysisScreen::graphCommand);
@@ -136,7 +148,9 @@ void AnalysisScreen::createControls(QWidget* client) {
     解析->setGeometry(twipsRect(6420, 600, 1305, 500));
     解析->setFont(buttonFont);
     connect(解析, &QPushButton::clicked, this, &AnalysisScreen::automaticAnalysis);
+}
 
+void AnalysisScreen::createPicture(QWidget* client) {
     図 = named(new PictureBox(client), "図");
     図->setGeometry(twipsRect(120, 1785, 14136, 8475));
     yti = named(new QLabel(図), "yti");
@@ -160,7 +174,9 @@ void AnalysisScreen::createControls(QWidget* client) {
     itixy->setGeometry(twipsRect(2040, 720, 1776, 252));
     opaqueOverGraph(itixy, 図);
     itixy->hide();
+}
 
+void AnalysisScreen::createRangeAndFormula(QWidget* client, const QFont& labelFont) {
     Frame1 = named(new DesignFrame(tr("解析の範囲(X座標値）"), client), "Frame1");
     Frame1->setGeometry(twipsRect(120, 120, 2475, 930));
     Frame2[1] = named(new DesignFrame(tr("終了"), Frame1), "Frame2(1)");
@@ -215,7 +231,8 @@ void AnalysisScreen::load() {
 }
 
 AnalysisTexts AnalysisScreen::analysisTexts() const {
-    return {変域[0]->text().toStdString(), 変域[1]->text().toStdString(), 精度コンボ->currentText().toStdString()};
+    return {変域[0]->text().toStdString(), 変域[1]->text().toStdString(),
+            精度コンボ->currentText().toStdString()};
 }
 
 void AnalysisScreen::setAnalysisTexts(const AnalysisTexts& from) {
@@ -313,8 +330,7 @@ PictureTarget AnalysisScreen::askPictureTarget() {
     const QString pngDouble = tr("PNG 画像・印刷用の 2 倍 (*.png)");
     const QString svg = tr("SVG 画像 (*.svg)");
     QString chosen = png;
-    QString path = QFileDialog::getSaveFileName(this, tr("画像として保存"),
-                                                host.proposedPicturePath("png"),
+    QString path = QFileDialog::getSaveFileName(this, tr("画像として保存"), host.proposedPicturePath("png"),
                                                 QStringList{png, pngDouble, svg}.join(";;"), &chosen);
     if (path.isEmpty()) return {};
     const bool wantsSvg = chosen == svg;

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QMainWindow>
-
 #include <QString>
 #include <functional>
 
@@ -22,6 +21,7 @@ struct Drag;
 class PictureBox;
 class ResultList;
 class QAction;
+class QFont;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -91,6 +91,10 @@ protected:
 
 private:
     void createControls(QWidget* client);
+    void createTickFrame(QWidget* client, const QFont& labelFont);
+    void createCommands(QWidget* client, const QFont& buttonFont);
+    void createPicture(QWidget* client);
+    void createRangeAndFormula(QWidget* client, const QFont& labelFont);
     void createMenu();
     void setFocusOrder();
     void load();

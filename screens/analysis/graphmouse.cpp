@@ -53,7 +53,8 @@ void AnalysisScreen::releaseOnGraph(float x, float y) {
 
 void AnalysisScreen::readOut(const Drag& drag) {
     図->moveChildTo(itixy, drag.releaseX, drag.releaseY);
-    itixy->setText("X = " + numberText(twoDecimals(drag.pressX)) + " Y = " + numberText(twoDecimals(drag.pressY)));
+    itixy->setText("X = " + numberText(twoDecimals(drag.pressX)) +
+                   " Y = " + numberText(twoDecimals(drag.pressY)));
     itixy->show();
     kalvex.readOut();
 }
@@ -68,7 +69,8 @@ void AnalysisScreen::manualRoot(const Drag& drag) {
     const float labelBottom = toSingle(drag.pressY - h);
     // From the root on the x axis to the label's lower-left corner, then along its lower edge.
     kalvex.canvas().line(toSingle(*root), 0, toSingle(drag.pressX), labelBottom, std::nullopt);
-    kalvex.canvas().line(toSingle(drag.pressX), labelBottom, toSingle(drag.pressX + w), labelBottom, std::nullopt);
+    kalvex.canvas().line(toSingle(drag.pressX), labelBottom, toSingle(drag.pressX + w), labelBottom,
+                         std::nullopt);
     図->moveChildTo(手動解, drag.pressX, drag.pressY);
     手動解->show();
 }

@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "designframe.h"
 #include "kalvex.h"
+#include "look.h"
 #include "messages.h"
 #include "numbertext.h"
-#include "designframe.h"
-#include "look.h"
 #include "picturebox.h"
 #include "twips.h"
 
@@ -82,7 +82,7 @@ void CalculationScreen::markPoint() {
     canvas.line(x, y, 0, y, std::nullopt);
     // Asked again: the redraw may have had to create the analysis screen.
     host.markPoint(x, y, QString::fromStdString(generalNumberText(calcX)),
-                                  QString::fromStdString("Y= " + generalNumberText(calcY)));
+                   QString::fromStdString("Y= " + generalNumberText(calcY)));
 
     // The redraw brought the analysis screen forward; this one goes back on top.
     show();

@@ -36,7 +36,8 @@ QString text(const char* message) { return translatedMessage(message); }
 QString droppedEquation(const QMimeData* data) {
     if (!data || !data->hasUrls()) return {};
     for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile() && url.toLocalFile().endsWith(suffix, Qt::CaseInsensitive)) return url.toLocalFile();
+        if (url.isLocalFile() && url.toLocalFile().endsWith(suffix, Qt::CaseInsensitive))
+            return url.toLocalFile();
     }
     return {};
 }
@@ -162,7 +163,8 @@ Document::Answer Document::questionAboutSaving() {
     QMessageBox box(QMessageBox::NoIcon, text(messages::title), question, QMessageBox::NoButton,
                     dialogParent(screens.mainWindow()));
     QPushButton* saving = box.addButton(text(messages::files::saveButton), QMessageBox::AcceptRole);
-    QPushButton* discarding = box.addButton(text(messages::files::discardButton), QMessageBox::DestructiveRole);
+    QPushButton* discarding =
+        box.addButton(text(messages::files::discardButton), QMessageBox::DestructiveRole);
     box.addButton(text(messages::files::cancelButton), QMessageBox::RejectRole);
     box.setDefaultButton(saving);
     box.exec();
@@ -191,8 +193,9 @@ QString Document::startFolder() const {
 }
 
 QString Document::proposedPicturePath(const QString& extension) const {
-    const QString name = (filePath.isEmpty() ? QStringLiteral("graph") : QFileInfo(filePath).completeBaseName()) +
-                         QLatin1Char('.') + extension;
+    const QString name =
+        (filePath.isEmpty() ? QStringLiteral("graph") : QFileInfo(filePath).completeBaseName()) +
+        QLatin1Char('.') + extension;
     const QString pictures = settings().value(pictureFolderKey).toString();
     const QString folder = !pictures.isEmpty() && QFileInfo(pictures).isDir() ? pictures : startFolder();
     return QDir(folder).filePath(name);
@@ -254,7 +257,8 @@ bool Document::eventFilter(QObject* watched, QEvent* event) {
             // A file's range and precision outlive the analysis screen: they
             // are the equation's, and its next load shows them again. An
             // untitled equation's boxes go with the screen, as they always have.
-            if (screens.isAnalysisScreen(watched) && !filePath.isEmpty()) pendingAnalysis = screens.openAnalysisTexts();
+            if (screens.isAnalysisScreen(watched) && !filePath.isEmpty())
+                pendingAnalysis = screens.openAnalysisTexts();
             // Only the last window's closing ends the program.
             for (QWidget* w : QApplication::topLevelWidgets()) {
                 if (w != watched && w->isVisible() && !w->objectName().isEmpty()) return false;

@@ -17,8 +17,10 @@ QString failedSave(const QString& path, const FileError& why) {
 
 }  // namespace
 
-std::optional<QString> writePicture(const QByteArray& bytes, const QString& path, const QStringList& protectedFiles) {
-    if (const std::optional<FileError> why = writeWhole(path, bytes, protectedFiles)) return failedSave(path, *why);
+std::optional<QString> writePicture(const QByteArray& bytes, const QString& path,
+                                    const QStringList& protectedFiles) {
+    if (const std::optional<FileError> why = writeWhole(path, bytes, protectedFiles))
+        return failedSave(path, *why);
     return std::nullopt;
 }
 

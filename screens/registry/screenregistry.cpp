@@ -44,14 +44,16 @@ ScreenRegistry::~ScreenRegistry() {
 
 SettingScreen& ScreenRegistry::setting() {
     const bool fresh = !settingScreen;
-    SettingScreen& screen = obtain(settingScreen, document(), [this] { return new SettingScreen(kalvex, *this); });
+    SettingScreen& screen =
+        obtain(settingScreen, document(), [this] { return new SettingScreen(kalvex, *this); });
     if (fresh) connectSetting(screen);
     return screen;
 }
 
 AnalysisScreen& ScreenRegistry::analysis() {
     const bool fresh = !analysisScreen;
-    AnalysisScreen& screen = obtain(analysisScreen, document(), [this] { return new AnalysisScreen(kalvex, *this); });
+    AnalysisScreen& screen =
+        obtain(analysisScreen, document(), [this] { return new AnalysisScreen(kalvex, *this); });
     if (fresh) connectAnalysis(screen);
     return screen;
 }
@@ -158,6 +160,8 @@ bool ScreenRegistry::putAnalysisTexts(const AnalysisTexts& texts) {
     return true;
 }
 
-bool ScreenRegistry::isAnalysisScreen(const QObject* screen) { return analysisScreen && screen == analysisScreen; }
+bool ScreenRegistry::isAnalysisScreen(const QObject* screen) {
+    return analysisScreen && screen == analysisScreen;
+}
 void ScreenRegistry::showTerms(const std::vector<Term>& terms) { setting().setTerms(terms); }
 QWidget* ScreenRegistry::mainWindow() { return settingScreen; }

@@ -1,13 +1,11 @@
 #include "settingscreen.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QTimer>
-#include <QUndoStack>
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -18,21 +16,23 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
+#include "designframe.h"
 #include "formula.h"
 #include "formuladialog.h"
 #include "kalvex.h"
+#include "look.h"
 #include "messages.h"
 #include "numbertext.h"
-#include "designframe.h"
-#include "look.h"
-#include "twips.h"
 #include "termtext.h"
+#include "twips.h"
 
 namespace {
 
@@ -124,8 +124,8 @@ class FormulaKeyPassesBoxes : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::ShortcutOverride &&
-            static_cast<QKeyEvent*>(event)->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_E))
+        if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->keyCombination() ==
+                                                             QKeyCombination(Qt::ControlModifier, Qt::Key_E))
             return true;
         return QObject::eventFilter(watched, event);
     }
@@ -502,7 +502,8 @@ void SettingScreen::createFileMenu() {
     };
     newAction = command("新規作成", tr("新規作成(&N)"), QKeySequence::New, [this] { host.newEquation(); });
     openAction = command("開く…", tr("開く(&O)…"), QKeySequence::Open, [this] { host.openEquation(); });
-    saveAction = command("上書き保存", tr("上書き保存(&S)"), QKeySequence::Save, [this] { host.saveEquation(); });
+    saveAction =
+        command("上書き保存", tr("上書き保存(&S)"), QKeySequence::Save, [this] { host.saveEquation(); });
     saveAsAction = command("名前を付けて保存…", tr("名前を付けて保存(&A)…"),
                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { host.saveEquationAs(); });
     recentSeparator = ファイル->addSeparator();
@@ -528,9 +529,8 @@ void SettingScreen::createEditMenu() {
                          {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
                          [this] { history->redo(); });
     編集->addSeparator();
-    formulaAction = command("式を入力…", tr("式を入力(&E)…"), {QKeySequence(Qt::CTRL | Qt::Key_E)}, [this] {
-        enterFormula(QString::fromStdString(writeFormula(kalvex.terms())));
-    });
+    formulaAction = command("式を入力…", tr("式を入力(&E)…"), {QKeySequence(Qt::CTRL | Qt::Key_E)},
+                            [this] { enterFormula(QString::fromStdString(writeFormula(kalvex.terms()))); });
     copyFormulaAction = command("式をコピー", tr("式をコピー(&C)"), {}, [this] { copyFormula(); });
     undoAction->setEnabled(false);
     redoAction->setEnabled(false);
@@ -578,7 +578,8 @@ SettingScreen::TermsShown SettingScreen::termsShown() const {
 void SettingScreen::showTerms(const TermsShown& shown) {
     kalvex.restoreTermTable(shown.table);
     リスト->clear();
-    for (const std::string& text : shown.table.termTexts) リスト->addItem(QString::fromStdString(listEntry(text)));
+    for (const std::string& text : shown.table.termTexts)
+        リスト->addItem(QString::fromStdString(listEntry(text)));
     数->setText(shown.count);
     siki->setText(shown.formula);
     siki->adjustSize();
@@ -593,7 +594,8 @@ void SettingScreen::asStep(Change change) {
     change();
     const TermsShown after = termsShown();
     if (after.table == before.table) return;
-    history->push(new TermsChange([this, before] { showTerms(before); }, [this, after] { showTerms(after); }));
+    history->push(
+        new TermsChange([this, before] { showTerms(before); }, [this, after] { showTerms(after); }));
 }
 
 void SettingScreen::refillRecentFiles() {
@@ -611,7 +613,8 @@ void SettingScreen::refillRecentFiles() {
                                 return QFileInfo(other).fileName() == name;
                             }) > 1;
         const QString caption =
-            shared ? QString("%1 (%2)").arg(name, QDir::toNativeSeparators(QFileInfo(path).absolutePath())) : name;
+            shared ? QString("%1 (%2)").arg(name, QDir::toNativeSeparators(QFileInfo(path).absolutePath()))
+                   : name;
         // An ampersand in a name is shown, not taken for a mnemonic.
         QString shown = caption;
         shown.replace('&', "&&");
@@ -675,6 +678,4 @@ void SettingScreen::switchBorders(int index) {
 
 void SettingScreen::openHelp() { host.showHelpScreen(); }
 void SettingScreen::openVersion() { host.showVersionScreen(); }
-void SettingScreen::endProgram() {
-    host.quit();
-}
+void SettingScreen::endProgram() { host.quit(); }

@@ -8,11 +8,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "designframe.h"
 #include "kalvex.h"
+#include "look.h"
 #include "messages.h"
 #include "numbertext.h"
-#include "designframe.h"
-#include "look.h"
 #include "picturebox.h"
 #include "twips.h"
 
@@ -48,8 +48,7 @@ bool usableStep(double step) { return step > 0 && std::isfinite(step); }
 
 }  // namespace
 
-TicksScreen::TicksScreen(Kalvex& kalvex, TicksHost& host)
-    : QWidget(nullptr), kalvex(kalvex), host(host) {
+TicksScreen::TicksScreen(Kalvex& kalvex, TicksHost& host) : QWidget(nullptr), kalvex(kalvex), host(host) {
     setObjectName("目盛設定画面");
     setWindowTitle(tr("目盛設定画面"));
     setAttribute(Qt::WA_DeleteOnClose);
