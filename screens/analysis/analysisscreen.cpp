@@ -196,8 +196,15 @@ void AnalysisScreen::createMenu() {
     connect(savePictureAction, &QAction::triggered, this, &AnalysisScreen::savePictureCommand);
     copyPictureAction = named(picture->addAction(tr("画像をコピー(&C)")), "画像をコピー");
     connect(copyPictureAction, &QAction::triggered, this, [this] {
-        if (!refusedWithoutGraph()) QApplication::clipboard()->setImage(pictureImage(*図, 1));
+        if (!refusedWithoutGraph())
+            QApplication::clipboard()->setImage(pictureImage(*図, 1, exportMarksAction->isChecked()));
     });
+    // The certified analysis's marks are the user's working notes: a
+    // picture carries them only when asked.
+    picture->addSeparator();
+    exportMarksAction = named(picture->addAction(tr("検証の印も書き出す(&M)")), "検証の印も書き出す");
+    exportMarksAction->setCheckable(true);
+    createCertifiedMenu();
 }
 
 void AnalysisScreen::setFocusOrder() {
@@ -225,6 +232,7 @@ void AnalysisScreen::setAnalysisTexts(const AnalysisTexts& from) {
 }
 
 void AnalysisScreen::formulaChanged(const QString& formula) {
+    if (certifiedAsked) cancelCertified(tr("式が変わったので、保証付き解析を取りやめました。"));
     図->clear();
     解リスト->clear();
     解リスト->hide();
@@ -269,6 +277,7 @@ void AnalysisScreen::graphCommand() {
 void AnalysisScreen::automaticAnalysis() {
     if (refusedWithoutTerms()) return;
     ResultListBox results(*解リスト, *Label1);
+    lastAutomatic = analysedOnNow();
     kalvex.automaticAnalysis(変域[0]->text().toStdString(), 変域[1]->text().toStdString(),
                              精度コンボ->currentText().toStdString(), results);
 }
@@ -326,7 +335,8 @@ void AnalysisScreen::savePictureCommand() {
     if (refusedWithoutGraph()) return;
     const PictureTarget target = askPictureTarget();
     if (target.path.isEmpty()) return;
-    if (const auto failure = host.writePicture(pictureBytes(*図, target.format), target.path))
+    const QByteArray bytes = pictureBytes(*図, target.format, exportMarksAction->isChecked());
+    if (const auto failure = host.writePicture(bytes, target.path))
         kalvex.showMessage(failure->toStdString());
 }
 
