@@ -31,6 +31,7 @@ FindingTable::FindingTable(QWidget* parent)
       copyAllAction(new QAction(tr("すべてコピー"), this)) {
     setHorizontalHeaderLabels({tr("種類"), tr("値"), tr("区間の下端"), tr("区間の上端")});
     horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    horizontalHeader()->setStretchLastSection(true);
     verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
