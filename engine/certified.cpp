@@ -1184,6 +1184,8 @@ Certified certify(const Formula& f, Range range, long budget, const std::atomic<
     return Certifier(f, budget, cancel).run(range);
 }
 
+void releaseThreadCaches() { flint_cleanup(); }
+
 double rootValue(const Finding& root) { return root.lo + (root.hi - root.lo) / 2; }
 
 }  // namespace core

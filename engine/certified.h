@@ -44,6 +44,11 @@ struct Certified {
 Certified certify(const Formula& f, Range range, long budget = certifiedBudget,
                   const std::atomic<bool>* cancel = nullptr);
 
+// Frees what the ball arithmetic keeps for the calling thread (cached
+// constants). A thread that ran certify and is about to end calls it, or
+// those caches are lost with the thread.
+void releaseThreadCaches();
+
 // The text a root is listed with: the double nearest its middle, cut to the
 // precision as the automatic analysis cuts its roots.
 double rootValue(const Finding& root);

@@ -21,6 +21,7 @@ void CertifiedRun::start(const core::Formula& f, core::Range range) {
     // queued report always finds it alive.
     worker = std::thread([this, f, range, ticket, flag = cancelFlag] {
         const core::Certified result = core::certify(f, range, core::certifiedBudget, flag.get());
+        core::releaseThreadCaches();
         if (flag->load()) return;
         QMetaObject::invokeMethod(this, [this, ticket, result] { deliver(ticket, result); }, Qt::QueuedConnection);
     });

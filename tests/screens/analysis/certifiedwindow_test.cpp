@@ -163,4 +163,22 @@ TEST_F(Certified, RowsCopyAsTabSeparatedLines) {
     EXPECT_TRUE(QApplication::clipboard()->text().startsWith("根\t-1.4142136\t"));
 }
 
+// Short work shows no progress; work that lasts shows it with キャンセル,
+// and a result takes both away.
+TEST_F(Certified, ProgressAndCancelShowOnlyWhileLongWorkRuns) {
+    squareMinusTwo();
+    typeRange("-3", "3");
+    certify();
+    CertifiedWindow& w = window();
+    w.showRunning();
+    EXPECT_FALSE(w.progress->isVisible());
+    QTest::qWait(350);
+    EXPECT_TRUE(w.progress->isVisible());
+    EXPECT_TRUE(w.cancelButton->isVisible());
+    EXPECT_EQ(w.findings->rowCount(), 0);
+    w.showNothing("");
+    EXPECT_FALSE(w.progress->isVisible());
+    EXPECT_FALSE(w.cancelButton->isVisible());
+}
+
 }  // namespace
