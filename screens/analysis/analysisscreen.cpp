@@ -38,11 +38,14 @@ class ResultListBox : public RootList {
 public:
     ResultListBox(ResultList& list, QLabel& heading) : list(list), heading(heading) {}
     void clearAndShow() override {
+        written = true;
         list.clear();
         list.show();
         heading.show();
     }
     void append(const std::vector<double>& values, double precision) override { list.append(values, precision); }
+
+    bool written = false;  // the list now holds this run's entries
 
 private:
     ResultList& list;
@@ -235,6 +238,7 @@ void AnalysisScreen::formulaChanged(const QString& formula) {
     if (certifiedAsked) cancelCertified(tr("式が変わったので、保証付き解析を取りやめました。"));
     図->clear();
     解リスト->clear();
+    lastAutomatic.reset();
     解リスト->hide();
     Label1->hide();
     for (QWidget* label : {手動解, xti, yti, itixy}) label->hide();
@@ -277,9 +281,11 @@ void AnalysisScreen::graphCommand() {
 void AnalysisScreen::automaticAnalysis() {
     if (refusedWithoutTerms()) return;
     ResultListBox results(*解リスト, *Label1);
-    lastAutomatic = analysedOnNow();
+    const AnalysedOn asked = analysedOnNow();
     kalvex.automaticAnalysis(変域[0]->text().toStdString(), 変域[1]->text().toStdString(),
                              精度コンボ->currentText().toStdString(), results);
+    // A refused analysis leaves the list, and what it was of, as they were.
+    if (results.written) lastAutomatic = asked;
 }
 
 void AnalysisScreen::calculationCommand() {

@@ -79,7 +79,9 @@ void AnalysisScreen::certifiedAnalysis() {
         return;
     }
     const core::Range range{readNumber(asked.start), readNumber(asked.end)};
-    if (!std::isfinite(range.start) || !std::isfinite(range.end)) {
+    // Two empty boxes give no range: not the single point 0.
+    const bool noRange = asked.start.empty() && asked.end.empty();
+    if (noRange || !std::isfinite(range.start) || !std::isfinite(range.end)) {
         kalvex.showMessage(messages::rangeOrDivisions);
         return;
     }

@@ -68,9 +68,15 @@ TEST_F(Certified, NamesTheListsSignChangeAtThePoleAsAPole) {
     EXPECT_EQ(column(0), (QStringList{"極", "根"}));
     EXPECT_TRUE(window().summary->text().contains("極 1、"));
     EXPECT_TRUE(window().comparison->text().contains("極: -4E-07")) << window().comparison->text().toStdString();
-    // Over another range than the list's, the lists are not held against each other.
+    // Over another range than the list's, or after the list went with its F,
+    // the lists are not held against each other.
     typeRange("-1", "9");
     certify();
+    EXPECT_TRUE(window().comparison->text().isEmpty());
+    typeRange("-1", "10");
+    screen().formulaChanged("F(x)=");
+    certify();
+    EXPECT_EQ(column(0), (QStringList{"極", "根"}));
     EXPECT_TRUE(window().comparison->text().isEmpty());
 }
 
@@ -82,6 +88,7 @@ TEST_F(Certified, RefusesWhatTheAnalysisRefuses) {
         {false, "-3", "3", "1E-07", messages::enterFormula},
         {true, "-3", "3", "0", messages::precisionPositive},
         {true, "-3", "1e999", "1E-07", messages::rangeOrDivisions},
+        {true, "", "", "1E-07", messages::rangeOrDivisions},
     };
     for (const auto& c : cases) {
         if (c.terms && kalvex.termTotal() == 0) squareMinusTwo();
