@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <functional>
@@ -168,6 +169,19 @@ TEST_F(Certified, RowsCopyAsTabSeparatedLines) {
     table.copyAllAction->trigger();
     EXPECT_EQ(QApplication::clipboard()->text().split('\n').size(), 2);
     EXPECT_TRUE(QApplication::clipboard()->text().startsWith("根\t-1.4142136\t"));
+}
+
+// The screen is deleted on close: work under way ends with it and never
+// reports to what is gone (a sanitizer run catches a late report).
+TEST_F(Certified, ClosingTheScreenWhileTheWorkRunsEndsTheWork) {
+    squareMinusTwo();
+    typeRange("-3", "3");
+    QPointer<AnalysisScreen> closing = &screen();
+    closing->certifiedAction->trigger();
+    closing->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+    EXPECT_TRUE(closing.isNull());
 }
 
 // Short work shows no progress; work that lasts shows it with キャンセル,
