@@ -2,7 +2,7 @@
 # named after it (and the helpers every layer may use). Any other arrow
 # stops the configuration, naming it, so a screen that links another
 # screen, or the platform a screen, never builds.
-#   app -> registry -> screens -> platform -> module -> core
+#   app -> registry -> screens -> platform -> module -> core;  analysis -> certified
 #   registry -> files -> core;  kalvex-solve -> files, certified -> core
 set(kalvex_layer_rules
   "kalvex_core:"
@@ -10,7 +10,7 @@ set(kalvex_layer_rules
   "kalvex_files:kalvex_core"
   "kalvex_platform:kalvex_module"
   "kalvex_setting:kalvex_platform"
-  "kalvex_analysis:kalvex_platform"
+  "kalvex_analysis:kalvex_platform,kalvex_certified"
   "kalvex_ticks:kalvex_platform"
   "kalvex_calculation:kalvex_platform"
   "kalvex_info:kalvex_platform"

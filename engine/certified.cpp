@@ -859,7 +859,8 @@ bool analysable(const TermParams& p) {
 
 class Certifier {
 public:
-    Certifier(const Formula& f, long budget) : eval(f), budget(budget) {}
+    Certifier(const Formula& f, long budget, const std::atomic<bool>* cancel)
+        : eval(f), budget(budget), cancel(cancel) {}
 
     Certified run(Range range) {
         Certified out;
@@ -918,7 +919,7 @@ public:
     }
 
 private:
-    bool spent() const { return used >= budget; }
+    bool spent() const { return used >= budget || (cancel && cancel->load(std::memory_order_relaxed)); }
 
     void add(Finding::Kind kind, double lo, double hi) { findings.push_back({kind, lo, hi}); }
 
@@ -1168,6 +1169,7 @@ private:
 
     Evaluator eval;
     long budget;
+    const std::atomic<bool>* cancel;
     long used = 0;
     bool pole = false;                   // F is unbounded at 0 by a negative power
     int towardsUp = 0, towardsDown = 0;  // F's direction just above and below 0
@@ -1178,7 +1180,11 @@ private:
 
 }  // namespace
 
-Certified certify(const Formula& f, Range range, long budget) { return Certifier(f, budget).run(range); }
+Certified certify(const Formula& f, Range range, long budget, const std::atomic<bool>* cancel) {
+    return Certifier(f, budget, cancel).run(range);
+}
+
+void releaseThreadCaches() { flint_cleanup(); }
 
 double rootValue(const Finding& root) { return root.lo + (root.hi - root.lo) / 2; }
 

@@ -5,6 +5,7 @@
 // automatic analysis stays as it is; this one runs beside it.
 #pragma once
 
+#include <atomic>
 #include <vector>
 
 #include "core.h"
@@ -38,7 +39,15 @@ struct Certified {
 
 // The analysis of F on the range (its ends in either order), using at most
 // about `budget` evaluations. Deterministic: no clock, no shared state.
-Certified certify(const Formula& f, Range range, long budget = certifiedBudget);
+// A set cancel flag, read between evaluations, ends the work as a spent
+// budget does: what is left is unresolved.
+Certified certify(const Formula& f, Range range, long budget = certifiedBudget,
+                  const std::atomic<bool>* cancel = nullptr);
+
+// Frees what the ball arithmetic keeps for the calling thread (cached
+// constants). A thread that ran certify and is about to end calls it, or
+// those caches are lost with the thread.
+void releaseThreadCaches();
 
 // The text a root is listed with: the double nearest its middle, cut to the
 // precision as the automatic analysis cuts its roots.

@@ -29,6 +29,7 @@ struct Formula {
 
     // False when the formula already holds maxTerms terms.
     bool append(const Term& term);
+    bool operator==(const Formula&) const = default;
 };
 
 // F from terms added one after the other as 追加 adds them: the formula,

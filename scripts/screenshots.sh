@@ -2,7 +2,8 @@
 # Builds Kalvex and walks through every screen in a real X window (Xvfb),
 # saving a screenshot of each step in shots/. This is how to check the look.
 # Then pictures every screen, its menus, the 式を入力 dialog (reading a
-# line and stopping at a fault) and the question about unsaved
+# line and stopping at a fault), the certified analysis's window beside
+# the analysis screen with its marks, and the question about unsaved
 # changes in English and in Japanese, side by side, in shots/forms/
 # (en-*.png, ja-*.png), under the offscreen platform.
 set -euo pipefail

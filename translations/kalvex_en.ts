@@ -91,6 +91,30 @@
         <source>画像をコピー(&amp;C)</source>
         <translation>&amp;Copy Picture</translation>
     </message>
+    <message>
+        <source>検証の印も書き出す(&amp;M)</source>
+        <translation>Include Verification &amp;Marks</translation>
+    </message>
+    <message>
+        <source>式が変わったので、保証付き解析を取りやめました。</source>
+        <translation>The formula changed, so the certified analysis was stopped.</translation>
+    </message>
+    <message>
+        <source>検証(&amp;V)</source>
+        <translation>&amp;Verify</translation>
+    </message>
+    <message>
+        <source>保証付き解析(&amp;G)</source>
+        <translation>&amp;Certified Analysis</translation>
+    </message>
+    <message>
+        <source>キャンセルしました。</source>
+        <translation>Cancelled.</translation>
+    </message>
+    <message>
+        <source>式か範囲か精度が変わったので、結果を捨てました。</source>
+        <translation>The formula, range or precision changed, so the result was dropped.</translation>
+    </message>
 </context>
 <context>
     <name>CalculationScreen</name>
@@ -113,6 +137,111 @@
     <message>
         <source>関数の解（上記変数Ｘに対する解の値）</source>
         <translation>F(x) at the X above</translation>
+    </message>
+</context>
+<context>
+    <name>CertifiedSummary</name>
+    <message>
+        <source>証明済みの根 %1 個。範囲内のほかの点に根はありません。</source>
+        <translation>%1 proved root(s). There is no other root in the range.</translation>
+    </message>
+    <message>
+        <source>証明済みの根 %1 個。決まらない箇所があり、根がすべてとは言えません。</source>
+        <translation>%1 proved root(s). Some places could not be decided, so these may not be all the roots.</translation>
+    </message>
+    <message>
+        <source>極 %1、計算できない区間 %2、重根の可能性 %3、未解決の区間 %4</source>
+        <translation>poles %1, undefined stretches %2, possible multiple roots %3, unresolved stretches %4</translation>
+    </message>
+    <message>
+        <source>証明済みの根: %1</source>
+        <translation>proved roots: %1</translation>
+    </message>
+    <message>
+        <source>極: %1</source>
+        <translation>poles: %1</translation>
+    </message>
+    <message>
+        <source>範囲外: %1</source>
+        <translation>outside the range: %1</translation>
+    </message>
+    <message>
+        <source>根と確かめられない: %1</source>
+        <translation>not proved roots: %1</translation>
+    </message>
+    <message>
+        <source>一覧にない証明済みの根 %1 個</source>
+        <translation>proved roots missing from the list: %1</translation>
+    </message>
+    <message>
+        <source>自動解析の結果と比べて  %1</source>
+        <translation>Against the automatic analysis's list: %1</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>根</source>
+        <translation>root</translation>
+    </message>
+    <message>
+        <source>極</source>
+        <translation>pole</translation>
+    </message>
+    <message>
+        <source>計算できない区間</source>
+        <translation>undefined</translation>
+    </message>
+    <message>
+        <source>重根の可能性</source>
+        <translation>possible multiple root</translation>
+    </message>
+    <message>
+        <source>未解決</source>
+        <translation>unresolved</translation>
+    </message>
+</context>
+<context>
+    <name>CertifiedWindow</name>
+    <message>
+        <source>保証付き解析</source>
+        <translation>Certified Analysis</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>解析中...</source>
+        <translation>Analysing...</translation>
+    </message>
+</context>
+<context>
+    <name>FindingTable</name>
+    <message>
+        <source>コピー</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>すべてコピー</source>
+        <translation>Copy All</translation>
+    </message>
+    <message>
+        <source>種類</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>値</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>区間の下端</source>
+        <translation>Interval from</translation>
+    </message>
+    <message>
+        <source>区間の上端</source>
+        <translation>Interval to</translation>
     </message>
 </context>
 <context>

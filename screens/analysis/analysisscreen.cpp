@@ -38,6 +38,7 @@ class ResultListBox : public RootList {
 public:
     ResultListBox(ResultList& list, QLabel& heading) : list(list), heading(heading) {}
     void clearAndShow() override {
+        written = true;
         list.clear();
         list.show();
         heading.show();
@@ -45,6 +46,8 @@ public:
     void append(const std::vector<double>& values, double precision) override {
         list.append(values, precision);
     }
+
+    bool written = false;  // the list now holds this run's entries
 
 private:
     ResultList& list;
@@ -212,8 +215,15 @@ void AnalysisScreen::createMenu() {
     connect(savePictureAction, &QAction::triggered, this, &AnalysisScreen::savePictureCommand);
     copyPictureAction = named(picture->addAction(tr("画像をコピー(&C)")), "画像をコピー");
     connect(copyPictureAction, &QAction::triggered, this, [this] {
-        if (!refusedWithoutGraph()) QApplication::clipboard()->setImage(pictureImage(*図, 1));
+        if (!refusedWithoutGraph())
+            QApplication::clipboard()->setImage(pictureImage(*図, 1, exportMarksAction->isChecked()));
     });
+    // The certified analysis's marks are the user's working notes: a
+    // picture carries them only when asked.
+    picture->addSeparator();
+    exportMarksAction = named(picture->addAction(tr("検証の印も書き出す(&M)")), "検証の印も書き出す");
+    exportMarksAction->setCheckable(true);
+    createCertifiedMenu();
 }
 
 void AnalysisScreen::setFocusOrder() {
@@ -242,8 +252,10 @@ void AnalysisScreen::setAnalysisTexts(const AnalysisTexts& from) {
 }
 
 void AnalysisScreen::formulaChanged(const QString& formula) {
+    if (certifiedAsked) cancelCertified(tr("式が変わったので、保証付き解析を取りやめました。"));
     図->clear();
     解リスト->clear();
+    lastAutomatic.reset();
     解リスト->hide();
     Label1->hide();
     for (QWidget* label : {手動解, xti, yti, itixy}) label->hide();
@@ -286,8 +298,11 @@ void AnalysisScreen::graphCommand() {
 void AnalysisScreen::automaticAnalysis() {
     if (refusedWithoutTerms()) return;
     ResultListBox results(*解リスト, *Label1);
+    const AnalysedOn asked = analysedOnNow();
     kalvex.automaticAnalysis(変域[0]->text().toStdString(), 変域[1]->text().toStdString(),
                              精度コンボ->currentText().toStdString(), results);
+    // A refused analysis leaves the list, and what it was of, as they were.
+    if (results.written) lastAutomatic = asked;
 }
 
 void AnalysisScreen::calculationCommand() {
@@ -342,7 +357,8 @@ void AnalysisScreen::savePictureCommand() {
     if (refusedWithoutGraph()) return;
     const PictureTarget target = askPictureTarget();
     if (target.path.isEmpty()) return;
-    if (const auto failure = host.writePicture(pictureBytes(*図, target.format), target.path))
+    const QByteArray bytes = pictureBytes(*図, target.format, exportMarksAction->isChecked());
+    if (const auto failure = host.writePicture(bytes, target.path))
         kalvex.showMessage(failure->toStdString());
 }
 

@@ -5,8 +5,11 @@
 #include <QMainWindow>
 #include <QString>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "analysishost.h"
+#include "certified.h"
 #include "pictureexport.h"
 #include "platform.h"
 
@@ -20,6 +23,8 @@ class Kalvex;
 struct Drag;
 class PictureBox;
 class ResultList;
+class CertifiedRun;
+class CertifiedWindow;
 class QAction;
 class QFont;
 class QGroupBox;
@@ -85,6 +90,12 @@ public:
     // Menu items.
     QAction* m = nullptr;
     QAction* b = nullptr;
+    QAction* certifiedAction = nullptr;    // 保証付き解析
+    QAction* exportMarksAction = nullptr;  // 検証の印も書き出す
+    // The certified analysis's window, once the command has run.
+    CertifiedWindow* certifiedWindow = nullptr;
+    // Until the certified analysis under way has reported (or at once).
+    void waitForCertified();
 
 protected:
     bool event(QEvent* event) override;
@@ -109,6 +120,20 @@ private:
     PictureTarget askPictureTarget();
     void savePictureCommand();
 
+    // The certified analysis (certifiedcommand.cpp).
+    struct AnalysedOn {
+        core::Formula formula;
+        std::string start, end, precision;
+        bool operator==(const AnalysedOn&) const = default;
+    };
+    AnalysedOn analysedOnNow() const;
+    void createCertifiedMenu();
+    void certifiedAnalysis();
+    void certifiedFinished(const core::Certified& result);
+    void cancelCertified(const QString& why);
+    QString comparedWithList(const core::Certified& result, double precision) const;
+    void markFindings(const core::Certified& result);
+
     // Mouse actions on 図 (graphmouse.cpp).
     void connectMouse();
     bool mouseActs() const;
@@ -124,4 +149,7 @@ private:
 
     Kalvex& kalvex;
     AnalysisHost& host;
+    CertifiedRun* certifiedRun = nullptr;
+    // What the last automatic analysis and the certified analysis under way ran on.
+    std::optional<AnalysedOn> lastAutomatic, certifiedAsked;
 };

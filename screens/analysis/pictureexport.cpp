@@ -47,19 +47,25 @@ QByteArray withFallbackFonts(QByteArray svg) {
 
 }  // namespace
 
-QImage pictureImage(PictureBox& box, int scale) {
-    if (scale == 1) return box.grab().toImage();
+QImage pictureImage(PictureBox& box, int scale, bool withMarks) {
+    if (scale == 1) {
+        box.showOverlay(withMarks);
+        QImage shot = box.grab().toImage();
+        box.showOverlay(true);
+        return shot;
+    }
     QImage image(box.size() * scale, QImage::Format_RGB32);
     image.fill(box.backgroundColour());
     QPainter painter(&image);
     painter.scale(scale, scale);
     box.paintStrokes(painter);
+    if (withMarks) box.paintOverlay(painter);
     paintLabels(painter, box);
     painter.end();
     return image;
 }
 
-QByteArray pictureSvg(PictureBox& box) {
+QByteArray pictureSvg(PictureBox& box, bool withMarks) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
@@ -70,6 +76,7 @@ QByteArray pictureSvg(PictureBox& box) {
     QPainter painter(&svg);
     painter.fillRect(QRect(QPoint(0, 0), box.size()), box.backgroundColour());
     box.paintStrokes(painter, 0.5);
+    if (withMarks) box.paintOverlay(painter, 0.5);
     paintLabels(painter, box);
     painter.end();
     return withFallbackFonts(buffer.data());
@@ -80,11 +87,11 @@ PictureFormat formatOf(const QString& path, bool doubleSize) {
     return doubleSize ? PictureFormat::pngDouble : PictureFormat::png;
 }
 
-QByteArray pictureBytes(PictureBox& box, PictureFormat format) {
-    if (format == PictureFormat::svg) return pictureSvg(box);
+QByteArray pictureBytes(PictureBox& box, PictureFormat format, bool withMarks) {
+    if (format == PictureFormat::svg) return pictureSvg(box, withMarks);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    pictureImage(box, format == PictureFormat::pngDouble ? 2 : 1).save(&buffer, "PNG");
+    pictureImage(box, format == PictureFormat::pngDouble ? 2 : 1, withMarks).save(&buffer, "PNG");
     return bytes;
 }

@@ -13,11 +13,12 @@ enum class PictureFormat { png, pngDouble, svg };
 
 // The picture at its own size is exactly what is on the screen; twice the
 // size draws the same strokes and labels again, sharper.
-QImage pictureImage(PictureBox& box, int scale);
-QByteArray pictureSvg(PictureBox& box);
+// The marks laid over the graph go along only when `withMarks` asks.
+QImage pictureImage(PictureBox& box, int scale, bool withMarks = false);
+QByteArray pictureSvg(PictureBox& box, bool withMarks = false);
 
 // The bytes of the picture file in the format.
-QByteArray pictureBytes(PictureBox& box, PictureFormat format);
+QByteArray pictureBytes(PictureBox& box, PictureFormat format, bool withMarks = false);
 
 // The format a path's extension asks for (png unless it ends in .svg).
 PictureFormat formatOf(const QString& path, bool doubleSize);

@@ -21,6 +21,11 @@ QVariant ResultModel::data(const QModelIndex& index, int role) const {
     return QString::fromStdString(generalNumberText(core::cut(e.value, e.precision)));
 }
 
+double ResultModel::listedValue(int row) const {
+    const Entry& e = entries.at(static_cast<std::size_t>(row));
+    return core::cut(e.value, e.precision);
+}
+
 void ResultModel::clear() {
     beginResetModel();
     entries.clear();

@@ -18,6 +18,8 @@ public:
     void clear();
     // Entries listed as Int(v / precision) · precision.
     void append(const std::vector<double>& values, double precision);
+    // The value an entry's text says: the cut one.
+    double listedValue(int row) const;
 
 private:
     struct Entry {
@@ -38,6 +40,7 @@ public:
     explicit ResultList(QWidget* parent);
     int count() const;
     QString text(int row) const;
+    double listedValue(int row) const { return entries->listedValue(row); }
     void clear();
     void append(const std::vector<double>& values, double precision);
 

@@ -53,6 +53,7 @@ QImage PictureBox::picture() { return canvas(); }
 void PictureBox::clear() {
     canvas().fill(backgroundColour());
     drawn.clear();
+    marks.clear();
     update();
 }
 
@@ -178,9 +179,23 @@ void PictureBox::lineOn(QPainter& painter, double x1, double y1, double x2, doub
     }
 }
 
-void PictureBox::paintStrokes(QPainter& painter, double lineShift) const {
+void PictureBox::paintStrokes(QPainter& painter, double lineShift) const { paintEach(painter, drawn, lineShift); }
+
+void PictureBox::paintOverlay(QPainter& painter, double lineShift) const { paintEach(painter, marks, lineShift); }
+
+void PictureBox::setOverlay(std::vector<Stroke> strokes) {
+    marks = std::move(strokes);
+    update();
+}
+
+void PictureBox::showOverlay(bool on) {
+    overlayShown = on;
+    update();
+}
+
+void PictureBox::paintEach(QPainter& painter, const std::vector<Stroke>& strokes, double lineShift) {
     const QPointF shift(lineShift, lineShift);
-    for (const Stroke& s : drawn) {
+    for (const Stroke& s : strokes) {
         switch (s.kind) {
             case Stroke::line:
                 painter.setPen(QPen(s.colour, 1));
@@ -255,6 +270,7 @@ void PictureBox::drawPoint(double x, double y, const QColor& colour) { drawLine(
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(0, 0, canvas());
+    if (overlayShown) paintOverlay(painter);
 }
 
 // A mouse position is a pair of 32-bit floats. Beyond their range (a view

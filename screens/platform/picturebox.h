@@ -64,6 +64,14 @@ public:
     // pixel on a whole coordinate would straddle two pixels at half strength.
     void paintStrokes(QPainter& painter, double lineShift = 0) const;
 
+    // Marks laid over the graph, apart from its strokes: shown on the
+    // screen, gone with the next clear, and in a picture only when asked.
+    void setOverlay(std::vector<Stroke> marks);
+    const std::vector<Stroke>& overlay() const { return marks; }
+    void paintOverlay(QPainter& painter, double lineShift = 0) const;
+    // Off while the picture is taken without the marks.
+    void showOverlay(bool on);
+
 signals:
     void pressed(float x, float y);
     void moved(float x, float y);
@@ -87,8 +95,12 @@ private:
     // Callers keep coordinates within a few pixels of the widget.
     static QPoint nearestPixel(QPointF p);
 
+    static void paintEach(QPainter& painter, const std::vector<Stroke>& strokes, double lineShift);
+
     QImage image;
     std::vector<Stroke> drawn;
+    std::vector<Stroke> marks;
+    bool overlayShown = true;
     double scaleLeft = 0, scaleTop = 0, scaleRight = 0, scaleBottom = 0;
     bool pixelScale = true;  // until the first setScale, user units are pixels
 };

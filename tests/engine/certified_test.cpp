@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <numbers>
@@ -244,4 +245,17 @@ TEST(Certified, TwentyTermsInTime) {
     EXPECT_EQ(kinds(r), "rrrrr");
     checkWellFormed(terms, r);
     EXPECT_LT(ms, 250);
+}
+
+// A cancel flag set before the work ends it at once: nothing is claimed
+// proved, and the range is left unresolved rather than silently root-free.
+TEST(Certified, CancelledWorkClaimsNothing) {
+    const std::vector<T> terms{{1, 0, 1, 2}, {7, 0, 0, 0, 0, 0, -2}};
+    const std::atomic<bool> cancelled{true}, running{false};
+    const core::Certified stopped = core::certify(formulaOf(terms), {-3, 3}, core::certifiedBudget, &cancelled);
+    EXPECT_FALSE(stopped.complete);
+    EXPECT_EQ(kinds(stopped), "?");
+    const core::Certified whole = core::certify(formulaOf(terms), {-3, 3}, core::certifiedBudget, &running);
+    EXPECT_TRUE(whole.complete);
+    EXPECT_EQ(kinds(whole), "rr");
 }

@@ -8,7 +8,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QStyle>
@@ -18,6 +21,7 @@
 #include <functional>
 
 #include "analysisscreen.h"
+#include "certifiedwindow.h"
 #include "calculationscreen.h"
 #include "equationfile.h"
 #include "fixture.h"
@@ -164,6 +168,25 @@ TEST_F(EnglishScreens, EveryCaptionFitsItsDesignedControl) {
         }
     }
     formula.hide();
+    // The certified analysis of x² − 2 over −3..3 beside the automatic one.
+    kalvex.replaceTerms({{Shape::power, 0, 1, 2}, {Shape::constant, 0, 0, 0, 0, 0, -2}});
+    AnalysisScreen& analysis = registry->analysis();
+    analysis.変域[0]->setText("-3");
+    analysis.変域[1]->setText("3");
+    analysis.解析->click();
+    analysis.certifiedAction->trigger();
+    analysis.waitForCertified();
+    CertifiedWindow& certified = *analysis.certifiedWindow;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&certified));
+    saveShot(&certified, "certified");
+    saveShot(&analysis, "analysis-certified");
+    if (english()) {
+        EXPECT_EQ(certified.windowTitle(), "Certified Analysis");
+        EXPECT_EQ(certified.findings->horizontalHeaderItem(0)->text(), "Kind");
+        EXPECT_EQ(certified.findings->item(0, 0)->text(), "root");
+        EXPECT_TRUE(certified.summary->text().startsWith("2 proved root(s)."));
+        EXPECT_EQ(cutOff(&certified).join("\n").toStdString(), "");
+    }
     // The menus and a message box, pictured for a look.
     for (QWidget* screen : std::initializer_list<QWidget*>{&registry->setting(), &registry->analysis()}) {
         for (QMenu* menu : screen->findChildren<QMenu*>()) {

@@ -104,13 +104,22 @@ TEST_F(Layout, Fonts) {
 
 TEST_F(Layout, MenuHasTicksThenBackWithoutSubmenusThenThePictureMenu) {
     QList<QAction*> actions = screen().menuBar()->actions();
-    // The picture menu is added after the designed ones, which stay as they are.
-    ASSERT_EQ(actions.size(), 3);
+    // The picture and check menus are added after the designed ones, which stay as they are.
+    ASSERT_EQ(actions.size(), 4);
     EXPECT_EQ(actions[2]->text(), "画像(&P)");
     ASSERT_NE(actions[2]->menu(), nullptr);
-    EXPECT_EQ(actions[2]->menu()->actions(),
-              (QList<QAction*>{screen().savePictureAction, screen().copyPictureAction}));
-    actions.removeLast();
+    const QList<QAction*> pictureItems = actions[2]->menu()->actions();
+    ASSERT_EQ(pictureItems.size(), 4);
+    EXPECT_EQ(pictureItems.mid(0, 2), (QList<QAction*>{screen().savePictureAction, screen().copyPictureAction}));
+    EXPECT_TRUE(pictureItems[2]->isSeparator());
+    EXPECT_EQ(pictureItems[3], screen().exportMarksAction);
+    EXPECT_TRUE(pictureItems[3]->isCheckable());
+    EXPECT_FALSE(pictureItems[3]->isChecked());
+    EXPECT_EQ(actions[3]->text(), "検証(&V)");
+    ASSERT_NE(actions[3]->menu(), nullptr);
+    EXPECT_EQ(actions[3]->menu()->actions(), (QList<QAction*>{screen().certifiedAction}));
+    EXPECT_EQ(screen().certifiedAction->shortcut(), QKeySequence("Ctrl+G"));
+    actions.resize(2);
     EXPECT_EQ(actions[0]->objectName(), "m");
     EXPECT_EQ(actions[0]->text(), "目盛");
     EXPECT_EQ(actions[1]->objectName(), "b");

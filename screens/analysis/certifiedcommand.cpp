@@ -1,0 +1,149 @@
+// 検証 > 保証付き解析: the certified analysis of the range in the boxes, off
+// the interface thread, in a window of its own and as marks on the graph.
+// The designed list, picture and messages stay as they are.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QComboBox>
+#include <QLineEdit>
+#include <algorithm>
+#include <cmath>
+
+#include "analysisscreen.h"
+#include "certifiedrun.h"
+#include "certifiedsummary.h"
+#include "certifiedwindow.h"
+#include "core.h"
+#include "kalvex.h"
+#include "messages.h"
+#include "numbertext.h"
+#include "picturebox.h"
+#include "resultlist.h"
+
+namespace {
+
+const QColor rootColour(0, 160, 0), multipleColour(190, 150, 0), poleColour(220, 0, 220),
+    unresolvedColour(255, 140, 0), undefinedColour(128, 128, 128);
+constexpr int markSize = 5;  // pixels from a mark's centre to its edge
+
+using Stroke = PictureBox::Stroke;
+
+QAction* named(QAction* action, const char* name) {
+    action->setObjectName(QString::fromUtf8(name));
+    return action;
+}
+
+// A small triangle pointing up at x on the axis, below it.
+void triangle(std::vector<Stroke>& marks, int x, int axis, const QColor& colour) {
+    for (int row = 0; row <= markSize; ++row) {
+        marks.push_back({Stroke::line, QLine(x - row, axis + 1 + row, x + row, axis + 1 + row), colour});
+    }
+}
+
+// A cross two pixels thick, centred on the axis.
+void cross(std::vector<Stroke>& marks, int x, int axis, const QColor& colour) {
+    for (int shift = 0; shift <= 1; ++shift) {
+        marks.push_back({Stroke::line, QLine(x - markSize + shift, axis - markSize, x + markSize + shift, axis + markSize), colour});
+        marks.push_back({Stroke::line, QLine(x - markSize + shift, axis + markSize, x + markSize + shift, axis - markSize), colour});
+    }
+}
+
+// A bar along the axis over a stretch, at least a pixel wide.
+void bar(std::vector<Stroke>& marks, int from, int to, int axis, const QColor& colour) {
+    marks.push_back({Stroke::fill, QLine(std::min(from, to), axis - 2, std::max(from, to), axis + 2), colour});
+}
+
+}  // namespace
+
+void AnalysisScreen::createCertifiedMenu() {
+    QMenu* check = menuBar()->addMenu(tr("検証(&V)"));
+    check->setObjectName("検証");
+    certifiedAction = named(check->addAction(tr("保証付き解析(&G)")), "保証付き解析");
+    certifiedAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    connect(certifiedAction, &QAction::triggered, this, &AnalysisScreen::certifiedAnalysis);
+    certifiedRun = new CertifiedRun(this);
+    connect(certifiedRun, &CertifiedRun::finished, this, &AnalysisScreen::certifiedFinished);
+}
+
+AnalysisScreen::AnalysedOn AnalysisScreen::analysedOnNow() const {
+    const AnalysisTexts texts = analysisTexts();
+    return {kalvex.formula(), *texts.start, *texts.end, *texts.precision};
+}
+
+void AnalysisScreen::certifiedAnalysis() {
+    if (refusedWithoutTerms()) return;
+    const AnalysedOn asked = analysedOnNow();
+    // The precision box is checked as the automatic analysis checks it.
+    if (!core::usablePrecision(readNumber(asked.precision))) {
+        kalvex.showMessage(messages::precisionPositive);
+        return;
+    }
+    const core::Range range{readNumber(asked.start), readNumber(asked.end)};
+    // Two empty boxes give no range: not the single point 0.
+    const bool noRange = asked.start.empty() && asked.end.empty();
+    if (noRange || !std::isfinite(range.start) || !std::isfinite(range.end)) {
+        kalvex.showMessage(messages::rangeOrDivisions);
+        return;
+    }
+    if (!certifiedWindow) {
+        certifiedWindow = new CertifiedWindow(this);
+        connect(certifiedWindow, &CertifiedWindow::cancelRequested, this,
+                [this] { cancelCertified(tr("キャンセルしました。")); });
+    }
+    図->setOverlay({});
+    certifiedAsked = asked;
+    certifiedWindow->showRunning();
+    certifiedRun->start(asked.formula, range);
+}
+
+void AnalysisScreen::cancelCertified(const QString& why) {
+    certifiedRun->cancel();
+    certifiedAsked.reset();
+    if (certifiedWindow) certifiedWindow->showNothing(why);
+}
+
+void AnalysisScreen::certifiedFinished(const core::Certified& result) {
+    const std::optional<AnalysedOn> asked = std::exchange(certifiedAsked, std::nullopt);
+    // F, the range or the precision changed while the work ran: its result
+    // would speak of something no longer on the screen.
+    if (!asked || !(*asked == analysedOnNow())) {
+        certifiedWindow->showNothing(tr("式か範囲か精度が変わったので、結果を捨てました。"));
+        return;
+    }
+    const double precision = readNumber(asked->precision);
+    const bool sameAsList = lastAutomatic && *lastAutomatic == *asked;
+    certifiedWindow->showResult(result, precision, sameAsList ? comparedWithList(result, precision) : QString());
+    markFindings(result);
+}
+
+QString AnalysisScreen::comparedWithList(const core::Certified& result, double precision) const {
+    std::vector<ListedRoot> listed;
+    for (int row = 0; row < 解リスト->count(); ++row) listed.push_back({解リスト->text(row), 解リスト->listedValue(row)});
+    const core::Range range{readNumber(lastAutomatic->start), readNumber(lastAutomatic->end)};
+    return listComparison(result, range, precision, listed);
+}
+
+// The findings along the x axis of the graph on the picture (at its edge
+// when the axis is out of view); nothing without a graph.
+void AnalysisScreen::markFindings(const core::Certified& result) {
+    if (図->strokes().empty() || !kalvex.hasGraph()) return;
+    const int axis = std::clamp(static_cast<int>(std::lround(std::clamp(図->toPixels(0, 0).y(), -1e6, 1e6))),
+                                markSize + 1, 図->height() - markSize - 2);
+    auto pixel = [this](double x) {
+        return static_cast<int>(std::lround(std::clamp(図->toPixels(x, 0).x(), -10.0, 図->width() + 10.0)));
+    };
+    std::vector<Stroke> marks;
+    for (const core::Finding& g : result.findings) {
+        const int from = pixel(g.lo), to = pixel(g.hi);
+        switch (g.kind) {
+            case core::Finding::root: triangle(marks, pixel(core::rootValue(g)), axis, rootColour); break;
+            case core::Finding::multiple: triangle(marks, pixel(core::rootValue(g)), axis, multipleColour); break;
+            case core::Finding::pole: cross(marks, from, axis, poleColour); break;
+            case core::Finding::unresolved: bar(marks, from, to, axis, unresolvedColour); break;
+            case core::Finding::undefined: bar(marks, from, to, axis, undefinedColour); break;
+        }
+    }
+    図->setOverlay(std::move(marks));
+}
+
+void AnalysisScreen::waitForCertified() { certifiedRun->wait(); }

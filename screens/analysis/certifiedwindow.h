@@ -1,0 +1,69 @@
+// The certified analysis's window: the findings in x order, a summary,
+// and while the work runs a progress bar with キャンセル. It belongs to the
+// analysis screen and goes with it.
+#pragma once
+
+#include <QTableWidget>
+#include <QWidget>
+
+#include "certified.h"
+
+class QAction;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+
+// Rows are chosen several at a time and copied as tab-separated lines,
+// as the result list copies its entries.
+class FindingTable : public QTableWidget {
+    Q_OBJECT
+
+public:
+    explicit FindingTable(QWidget* parent);
+    QString selectedText() const;
+    QString allText() const;
+
+    QAction* copyAction;     // コピー
+    QAction* copyAllAction;  // すべてコピー
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    QString rowText(int row) const;
+};
+
+class CertifiedWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CertifiedWindow(QWidget* owner);
+
+    // Work has begun: nothing of an earlier result stays.
+    void showRunning();
+    // The findings, the summary, and the comparison with the automatic
+    // analysis's list (empty when that list is of something else).
+    void showResult(const core::Certified& result, double precision, const QString& comparison);
+    // The work was cancelled or its F is gone: nothing is shown.
+    void showNothing(const QString& why);
+
+    QLabel* summary = nullptr;
+    QLabel* comparison = nullptr;
+    FindingTable* findings = nullptr;
+    QProgressBar* progress = nullptr;
+    QPushButton* cancelButton = nullptr;
+
+signals:
+    void cancelRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void stopProgress();
+
+    QTimer* progressDelay = nullptr;
+    bool running = false;
+};
