@@ -86,6 +86,121 @@ void collect(const core::Messages& texts, GraphDrawing& drawing) {
     for (const char* text : texts) drawing.messages.push_back(text);
 }
 
+// Before the application starts: standard streams open, no warning noise,
+// and a platform that needs no display.
+void prepareHeadlessRun() {
+    reopenClosedStandardStreams();
+    qtHandler = qInstallMessageHandler(quietAboutRuntimeDir);
+    // No window opens: a machine without a display can export all the same.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+void setUpApplication(QApplication& app) {
+    // Numbers are written and read with "." whatever the user's locale.
+    std::setlocale(LC_NUMERIC, "C");
+    // The window's palette gives the picture its colours; the user's
+    // language gives the messages, the parser's own included.
+    installApplicationLook(app);
+    installSystemLanguage(app);
+}
+
+// What the command line asks for.
+struct ExportRequest {
+    QString path, target;
+    PictureSize pixels;
+    // Names that could not be decoded as given, with how a message shows them.
+    QHash<QString, std::string> undecodable;
+    int status = written;  // anything else: bad usage, already reported
+};
+
+// The names as the bytes they are (Qt's own list would not tell a name it
+// could not decode); the application has taken its own options out.
+QStringList argumentsOf(int argc, char* argv[], ExportRequest& request) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        const ArgumentName name = argumentName(argv[i]);
+        if (!name.usable) request.undecodable.insert(name.path, name.shown);
+        arguments.append(name.path);
+    }
+    return arguments;
+}
+
+ExportRequest readRequest(int argc, char* argv[]) {
+    ExportRequest request;
+    auto refuse = [&request](const std::string& message) {
+        request.status = usageError(message);
+        return request;
+    };
+    QCommandLineParser parser;
+    const QCommandLineOption exportTo("export", GraphExport::tr("グラフを保存する画像のファイル"), "OUT");
+    const QCommandLineOption size("size", GraphExport::tr("画像の幅と高さ（ピクセル）"), "WxH");
+    parser.addOptions({exportTo, size});
+    parser.addPositionalArgument("FILE", GraphExport::tr("方程式のファイル"));
+    if (!parser.parse(argumentsOf(argc, argv, request))) return refuse(utf8(parser.errorText()));
+
+    const QStringList files = parser.positionalArguments();
+    if (files.isEmpty()) return refuse(fm::noFiles);
+    if (files.size() > 1) return refuse(fm::oneFileOnly);
+    request.target = parser.value(exportTo);
+    if (request.target.isEmpty()) return refuse(fm::noPictureFile);
+    if (parser.isSet(size)) {
+        const std::optional<PictureSize> asked = pictureSizeOf(parser.value(size));
+        if (!asked) return refuse(fillIn(said(fm::badPictureSize), {std::to_string(largestPictureSide)}));
+        request.pixels = *asked;
+    }
+    request.path = files.front();
+    return request;
+}
+
+// A name that is not UTF-8 can be neither read nor written; false after
+// saying so.
+bool namesUsable(const ExportRequest& request) {
+    auto refused = [&request](const QString& name, const char* cannot) {
+        const auto shown = request.undecodable.constFind(name);
+        if (shown == request.undecodable.cend()) return false;
+        err(fillIn(said(fm::aboutFile), {*shown, fillIn(said(cannot), {said(fm::nameNotUtf8)})}));
+        return true;
+    };
+    return !refused(request.path, fm::cannotOpen) && !refused(request.target, fm::cannotSavePicture);
+}
+
+// The drawing's messages, and the status it ends the export with unless
+// it is the whole graph.
+std::optional<int> reportDrawing(const GraphDrawing& drawing, const std::string& shownName) {
+    // As kalvex-solve: a file without a range is not a graph that failed,
+    // it is a file that cannot be used as asked.
+    if (drawing.end == GraphDrawing::noRange) {
+        err(fillIn(said(fm::aboutFile), {shownName, said(fm::noGraphRange)}));
+        return badUse;
+    }
+    for (const std::string& message : drawing.messages) {
+        // The one message that is about the file rather than its graph.
+        if (message == messages::enterFormula)
+            err(fillIn(said(fm::aboutFile), {shownName, said(message)}));
+        else
+            err(said(message));
+    }
+    // A graph cut short has no curve: only the whole one is worth a file.
+    if (drawing.end != GraphDrawing::drawn) {
+        if (drawing.messages.empty()) err(said(fm::noGraph));
+        return failed;
+    }
+    return std::nullopt;
+}
+
+int savedPicture(const GraphDrawing& drawing, const ExportRequest& request) {
+    PictureBox box;
+    box.resize(request.pixels.width, request.pixels.height);
+    box.paint(drawing.ops);
+    // The equation is never written over by its own picture.
+    if (const std::optional<QString> failure =
+            savePicture(box, request.target, formatOf(request.target, false), {request.path})) {
+        err(utf8(*failure));
+        return failed;
+    }
+    return written;
+}
+
 }  // namespace
 
 GraphDrawing graphOf(const Equation& equation, int pixelWidth, int pixelHeight) {
@@ -143,90 +258,20 @@ bool asksForExport(int argc, char* argv[]) {
 }
 
 int exportGraph(int argc, char* argv[]) {
-    reopenClosedStandardStreams();
-    qtHandler = qInstallMessageHandler(quietAboutRuntimeDir);
-    // No window opens: a machine without a display can export all the same.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    prepareHeadlessRun();
     QApplication app(argc, argv);
-    // Numbers are written and read with "." whatever the user's locale.
-    std::setlocale(LC_NUMERIC, "C");
-    // The window's palette gives the picture its colours; the user's
-    // language gives the messages, the parser's own included.
-    installApplicationLook(app);
-    installSystemLanguage(app);
+    setUpApplication(app);
+    const ExportRequest request = readRequest(argc, argv);
+    if (request.status != written) return request.status;
+    if (!namesUsable(request)) return failed;
 
-    QCommandLineParser parser;
-    const QCommandLineOption exportTo("export", GraphExport::tr("グラフを保存する画像のファイル"), "OUT");
-    const QCommandLineOption size("size", GraphExport::tr("画像の幅と高さ（ピクセル）"), "WxH");
-    parser.addOptions({exportTo, size});
-    parser.addPositionalArgument("FILE", GraphExport::tr("方程式のファイル"));
-    // The names as the bytes they are (Qt's own list would not tell a name
-    // it could not decode); the application has taken its own options out.
-    QStringList arguments;
-    QHash<QString, std::string> undecodable;
-    for (int i = 0; i < argc; ++i) {
-        const ArgumentName name = argumentName(argv[i]);
-        if (!name.usable) undecodable.insert(name.path, name.shown);
-        arguments.append(name.path);
-    }
-    if (!parser.parse(arguments)) return usageError(utf8(parser.errorText()));
-
-    const QStringList files = parser.positionalArguments();
-    if (files.isEmpty()) return usageError(fm::noFiles);
-    if (files.size() > 1) return usageError(fm::oneFileOnly);
-    const QString target = parser.value(exportTo);
-    if (target.isEmpty()) return usageError(fm::noPictureFile);
-    PictureSize pixels;
-    if (parser.isSet(size)) {
-        const std::optional<PictureSize> asked = pictureSizeOf(parser.value(size));
-        if (!asked) return usageError(fillIn(said(fm::badPictureSize), {std::to_string(largestPictureSide)}));
-        pixels = *asked;
-    }
-
-    const QString& path = files.front();
-    if (undecodable.contains(path)) {
-        err(fillIn(said(fm::aboutFile),
-                   {undecodable[path], fillIn(said(fm::cannotOpen), {said(fm::nameNotUtf8)})}));
-        return failed;
-    }
-    if (undecodable.contains(target)) {
-        err(fillIn(said(fm::aboutFile),
-                   {undecodable[target], fillIn(said(fm::cannotSavePicture), {said(fm::nameNotUtf8)})}));
-        return failed;
-    }
-    const std::string shownName = shownText(utf8(path), std::string::npos);
-    const EquationRead read = readEquation(path);
+    const std::string shownName = shownText(utf8(request.path), std::string::npos);
+    const EquationRead read = readEquation(request.path);
     if (!read) {
         err(read.error.text(translatedMessageUtf8));
         return failed;
     }
-    const GraphDrawing drawing = graphOf(*read.equation, pixels.width, pixels.height);
-    // As kalvex-solve: a file without a range is not a graph that failed,
-    // it is a file that cannot be used as asked.
-    if (drawing.end == GraphDrawing::noRange) {
-        err(fillIn(said(fm::aboutFile), {shownName, said(fm::noGraphRange)}));
-        return badUse;
-    }
-    for (const std::string& message : drawing.messages) {
-        // The one message that is about the file rather than its graph.
-        if (message == messages::enterFormula)
-            err(fillIn(said(fm::aboutFile), {shownName, said(message)}));
-        else
-            err(said(message));
-    }
-    // A graph cut short has no curve: only the whole one is worth a file.
-    if (drawing.end != GraphDrawing::drawn) {
-        if (drawing.messages.empty()) err(said(fm::noGraph));
-        return failed;
-    }
-
-    PictureBox box;
-    box.resize(pixels.width, pixels.height);
-    box.paint(drawing.ops);
-    // The equation is never written over by its own picture.
-    if (const std::optional<QString> failure = savePicture(box, target, formatOf(target, false), {path})) {
-        err(utf8(*failure));
-        return failed;
-    }
-    return written;
+    const GraphDrawing drawing = graphOf(*read.equation, request.pixels.width, request.pixels.height);
+    if (const std::optional<int> status = reportDrawing(drawing, shownName)) return *status;
+    return savedPicture(drawing, request);
 }

@@ -182,55 +182,44 @@ EquationRead formulaEquation(const std::string& text, bool marked) {
     return result;
 }
 
-// One file (or the typed F, named -e): its results on standard output, its
-// messages on standard error.
-Status solveFile(const QString& path, const Request& request) {
-    const std::string name = utf8(path), shownName = shownText(name, std::string::npos);
-    auto refuse = [&](const std::string& message) {
-        err(message);
-        if (request.json) out("{\"file\":" + jsonQuoted(name) + ",\"error\":" + jsonQuoted(message) + "}\n");
-        return badUse;
-    };
-    if (const auto undecodable = request.undecodable.constFind(path);
-        !request.formula && undecodable != request.undecodable.cend())
-        return refuse(fillIn(said(fm::aboutFile),
-                             {*undecodable, fillIn(said(fm::cannotOpen), {said(fm::nameNotUtf8)})}));
-    const EquationRead read =
-        request.formula ? formulaEquation(*request.formula, !request.json) : readEquation(path);
-    if (!read) return refuse(read.error.text(translatedMessageUtf8));
-    const Equation& equation = *read.equation;
+// A file that cannot be solved: the message on standard error, and in
+// JSON a line that says so.
+Status refuse(const Request& request, const std::string& name, const std::string& message) {
+    err(message);
+    if (request.json) out("{\"file\":" + jsonQuoted(name) + ",\"error\":" + jsonQuoted(message) + "}\n");
+    return badUse;
+}
 
-    // The analysis screen's boxes: the command line's values, else the file's,
-    // else the box's initial precision.
+// The analysis screen's boxes as the run fills them.
+struct Boxes {
+    std::string start, end, precision;
+};
+
+// The command line's values, else the file's, else the box's initial precision.
+Boxes boxesFor(const Equation& equation, const Request& request) {
     const bool ranged = request.start.has_value();
-    const std::string start = ranged ? *request.start : equation.start.value_or("");
-    const std::string end = ranged ? *request.end : equation.end.value_or("");
-    const std::string precision = request.precision.value_or(equation.precision.value_or(initialPrecision));
-    // Both boxes empty: the window's button does nothing at all.
-    if (!request.x && start.empty() && end.empty())
-        return refuse(fillIn(said(fm::aboutFile), {shownName, said(fm::noRange)}));
+    return {ranged ? *request.start : equation.start.value_or(""),
+            ranged ? *request.end : equation.end.value_or(""),
+            request.precision.value_or(equation.precision.value_or(initialPrecision))};
+}
 
-    if (request.certified) {
-        const CertifiedOutcome c = certifiedAnalyse(equation, start, end, precision);
-        std::vector<std::string> messages;
-        for (const std::string& message : c.messages) messages.push_back(said(message));
-        for (const std::string& message : messages) err(message);
-        if (request.json) {
-            out("{\"file\":" + jsonQuoted(name) + ",\"certified\":" + certifiedJson(c) +
-                ",\"messages\":" + jsonArray(messages, true) + "}\n");
-        } else {
-            for (const core::Finding& g : c.result.findings) out(findingLine(g, c.precision) + "\n");
-        }
-        return c.analysed && c.result.complete ? ranToEnd : stopped;
-    }
-
-    Outcome outcome;
-    if (request.x) {
-        outcome = evaluate(equation, *request.x);
+Status solveCertified(const Equation& equation, const Boxes& boxes, const std::string& name,
+                      const Request& request) {
+    const CertifiedOutcome c = certifiedAnalyse(equation, boxes.start, boxes.end, boxes.precision);
+    std::vector<std::string> messages;
+    for (const std::string& message : c.messages) messages.push_back(said(message));
+    for (const std::string& message : messages) err(message);
+    if (request.json) {
+        out("{\"file\":" + jsonQuoted(name) + ",\"certified\":" + certifiedJson(c) +
+            ",\"messages\":" + jsonArray(messages, true) + "}\n");
     } else {
-        outcome = analyse(equation, start, end, precision);
+        for (const core::Finding& g : c.result.findings) out(findingLine(g, c.precision) + "\n");
     }
+    return c.analysed && c.result.complete ? ranToEnd : stopped;
+}
 
+// The outcome's messages as shown, in their order.
+std::vector<std::string> shownMessages(const Outcome& outcome, const std::string& shownName) {
     std::vector<std::string> messages;
     for (const std::string& message : outcome.messages) {
         // The one message that is about the file rather than its analysis.
@@ -239,7 +228,12 @@ Status solveFile(const QString& path, const Request& request) {
         else
             messages.push_back(said(message));
     }
-    for (const std::string& message : messages) err(message);
+    return messages;
+}
+
+// The list of the analysis or the value at x: a line each, or one JSON line.
+void writeOutcome(const Outcome& outcome, const std::vector<std::string>& messages, const std::string& name,
+                  const Request& request) {
     if (!request.json) {
         for (const std::string& entry : outcome.list) out(entry + "\n");
     } else if (request.x) {
@@ -255,7 +249,123 @@ Status solveFile(const QString& path, const Request& request) {
             ",\"roots\":" + jsonArray(roots, false) + ",\"messages\":" + jsonArray(messages, true) +
             ",\"completed\":" + (outcome.completed ? "true" : "false") + "}\n");
     }
+}
+
+// One file (or the typed F, named -e): its results on standard output, its
+// messages on standard error.
+Status solveFile(const QString& path, const Request& request) {
+    const std::string name = utf8(path), shownName = shownText(name, std::string::npos);
+    if (const auto undecodable = request.undecodable.constFind(path);
+        !request.formula && undecodable != request.undecodable.cend())
+        return refuse(request, name,
+                      fillIn(said(fm::aboutFile),
+                             {*undecodable, fillIn(said(fm::cannotOpen), {said(fm::nameNotUtf8)})}));
+    const EquationRead read =
+        request.formula ? formulaEquation(*request.formula, !request.json) : readEquation(path);
+    if (!read) return refuse(request, name, read.error.text(translatedMessageUtf8));
+    const Equation& equation = *read.equation;
+
+    const Boxes boxes = boxesFor(equation, request);
+    // Both boxes empty: the window's button does nothing at all.
+    if (!request.x && boxes.start.empty() && boxes.end.empty())
+        return refuse(request, name, fillIn(said(fm::aboutFile), {shownName, said(fm::noRange)}));
+    if (request.certified) return solveCertified(equation, boxes, name, request);
+
+    Outcome outcome;
+    if (request.x) {
+        outcome = evaluate(equation, *request.x);
+    } else {
+        outcome = analyse(equation, boxes.start, boxes.end, boxes.precision);
+    }
+    const std::vector<std::string> messages = shownMessages(outcome, shownName);
+    for (const std::string& message : messages) err(message);
+    writeOutcome(outcome, messages, name, request);
     return outcome.completed ? ranToEnd : stopped;
+}
+
+// The command's options, and the parser that knows them.
+struct CommandLine {
+    CommandLine();
+    QCommandLineParser parser;
+    // Our own help and version options: Qt's come with --help-all for the
+    // GUI options, which this program has none of.
+    const QCommandLineOption help{QStringList{"h", "help"}, KalvexSolve::tr("この説明を表示します。")};
+    const QCommandLineOption version{QStringList{"v", "version"},
+                                     KalvexSolve::tr("バージョンを表示します。")};
+    const QCommandLineOption range{
+        "range", KalvexSolve::tr("変域をファイルの設定に代えて START から END までにします。"), "START END"};
+    const QCommandLineOption precision{"precision",
+                                       KalvexSolve::tr("精度をファイルの設定に代えて P にします。"), "P"};
+    const QCommandLineOption x{"evaluate", KalvexSolve::tr("解析の代わりに X での F の値を表示します。"),
+                               "X"};
+    const QCommandLineOption formula{
+        QStringList{"e", "formula"},
+        KalvexSolve::tr("ファイルの代わりに、x^3 - 2x + 1 のように書いた式 F を解きます。"), "F"};
+    const QCommandLineOption json{"json", KalvexSolve::tr("ファイルごとに結果を JSON で一行に表示します。")};
+    const QCommandLineOption certified{
+        "certified", KalvexSolve::tr("自動解析の代わりに、解の場所を区間の計算で確かめる解析をします。"
+                                     "見つけたものを x の順に一行にひとつずつ表示します。")};
+};
+
+CommandLine::CommandLine() {
+    parser.setApplicationDescription(KalvexSolve::tr(
+        "方程式のファイル (.kalvex) の解を、解析画面の自動解析と同じ手順で求めて"
+        "一行にひとつずつ表示します。\n"
+        "メッセージは標準エラーに出ます。\n"
+        "終了状態: 0 すべて最後まで解析した、1 メッセージで止まった、2 使い方かファイルの誤り。"));
+    parser.addOptions({help, version, range, precision, x, formula, json, certified});
+    parser.addPositionalArgument("FILE", KalvexSolve::tr("方程式のファイル"), "FILE...");
+}
+
+// Qt names the program by the path it was started with; the help names
+// the command.
+QString helpText(const QCommandLineParser& parser) {
+    QString text = parser.helpText();
+    const QString started = QCoreApplication::arguments().constFirst();
+    if (const qsizetype at = text.indexOf(started); at >= 0) text.replace(at, started.size(), "kalvex-solve");
+    return text;
+}
+
+// The request the command line makes, or the status the run ends with
+// after the help, the version or a usage error.
+std::optional<int> readRequest(int argc, char* argv[], CommandLine& line, Request& request) {
+    QCommandLineParser& parser = line.parser;
+    QStringList arguments = argumentsOf(argc, argv, request);
+    if (const std::optional<std::string> refusal = takeRanges(arguments, request))
+        return usageError(*refusal);
+    if (!parser.parse(arguments)) return usageError(utf8(parser.errorText()));
+    if (parser.isSet(line.help)) return answer(helpText(parser));
+    if (parser.isSet(line.version)) return answer("kalvex-solve " KALVEX_VERSION "\n");
+    // A --range=VALUE form gets here: it has one value, not two.
+    if (parser.isSet(line.range)) return usageError(fm::rangeNeedsTwo);
+    if (parser.isSet(line.precision)) request.precision = utf8(parser.value(line.precision));
+    if (parser.isSet(line.x)) request.x = utf8(parser.value(line.x));
+    request.json = parser.isSet(line.json);
+    request.certified = parser.isSet(line.certified);
+    request.files = parser.positionalArguments();
+    if (parser.isSet(line.formula)) {
+        if (!request.files.isEmpty()) return usageError(fm::formulaWithFiles);
+        request.formula = utf8(parser.value(line.formula));
+        request.files = QStringList{"-e"};
+    }
+    if (request.files.isEmpty()) return usageError(fm::noFiles);
+    if (request.x && request.certified) return usageError(fm::certifiedAlone);
+    if (request.x && (request.start || request.precision)) return usageError(fm::evaluateAlone);
+    return std::nullopt;
+}
+
+// Every file in turn; the worst status wins, and a failed write ends the run.
+int solveAll(const Request& request) {
+    int status = ranToEnd;
+    for (const QString& path : request.files) {
+        if (request.files.size() > 1 && !request.json) out(shownText(utf8(path), std::string::npos) + ":\n");
+        status = std::max<int>(status, solveFile(path, request));
+        if (!outputWritten()) {
+            err(fillIn(said(fm::cannotWriteOutput), {std::strerror(outputError)}));
+            return badUse;
+        }
+    }
+    return status;
 }
 
 }  // namespace
@@ -270,74 +380,12 @@ int main(int argc, char* argv[]) {
     // The user's language, the parser's own texts included.
     installSystemLanguage(app);
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(KalvexSolve::tr(
-        "方程式のファイル (.kalvex) の解を、解析画面の自動解析と同じ手順で求めて"
-        "一行にひとつずつ表示します。\n"
-        "メッセージは標準エラーに出ます。\n"
-        "終了状態: 0 すべて最後まで解析した、1 メッセージで止まった、2 使い方かファイルの誤り。"));
-    // Our own help and version options: Qt's come with --help-all for the
-    // GUI options, which this program has none of.
-    const QCommandLineOption help({"h", "help"}, KalvexSolve::tr("この説明を表示します。"));
-    const QCommandLineOption version({"v", "version"}, KalvexSolve::tr("バージョンを表示します。"));
-    const QCommandLineOption range(
-        "range", KalvexSolve::tr("変域をファイルの設定に代えて START から END までにします。"), "START END");
-    const QCommandLineOption precision("precision",
-                                       KalvexSolve::tr("精度をファイルの設定に代えて P にします。"), "P");
-    const QCommandLineOption x("evaluate", KalvexSolve::tr("解析の代わりに X での F の値を表示します。"),
-                               "X");
-    const QCommandLineOption formula(
-        {"e", "formula"}, KalvexSolve::tr("ファイルの代わりに、x^3 - 2x + 1 のように書いた式 F を解きます。"), "F");
-    const QCommandLineOption json("json", KalvexSolve::tr("ファイルごとに結果を JSON で一行に表示します。"));
-    const QCommandLineOption certified(
-        "certified", KalvexSolve::tr("自動解析の代わりに、解の場所を区間の計算で確かめる解析をします。"
-                                     "見つけたものを x の順に一行にひとつずつ表示します。"));
-    parser.addOptions({help, version, range, precision, x, formula, json, certified});
-    parser.addPositionalArgument("FILE", KalvexSolve::tr("方程式のファイル"), "FILE...");
-
+    CommandLine line;
     if (outputClosed) {
         err(fillIn(said(fm::cannotWriteOutput), {std::strerror(EBADF)}));
         return badUse;
     }
     Request request;
-    QStringList arguments = argumentsOf(argc, argv, request);
-    if (const std::optional<std::string> refusal = takeRanges(arguments, request))
-        return usageError(*refusal);
-    if (!parser.parse(arguments)) return usageError(utf8(parser.errorText()));
-    if (parser.isSet(help)) {
-        // Qt names the program by the path it was started with; the help
-        // names the command.
-        QString text = parser.helpText();
-        const QString started = QCoreApplication::arguments().constFirst();
-        if (const qsizetype at = text.indexOf(started); at >= 0)
-            text.replace(at, started.size(), "kalvex-solve");
-        return answer(text);
-    }
-    if (parser.isSet(version)) return answer("kalvex-solve " KALVEX_VERSION "\n");
-    // A --range=VALUE form gets here: it has one value, not two.
-    if (parser.isSet(range)) return usageError(fm::rangeNeedsTwo);
-    if (parser.isSet(precision)) request.precision = utf8(parser.value(precision));
-    if (parser.isSet(x)) request.x = utf8(parser.value(x));
-    request.json = parser.isSet(json);
-    request.certified = parser.isSet(certified);
-    request.files = parser.positionalArguments();
-    if (parser.isSet(formula)) {
-        if (!request.files.isEmpty()) return usageError(fm::formulaWithFiles);
-        request.formula = utf8(parser.value(formula));
-        request.files = QStringList{"-e"};
-    }
-    if (request.files.isEmpty()) return usageError(fm::noFiles);
-    if (request.x && request.certified) return usageError(fm::certifiedAlone);
-    if (request.x && (request.start || request.precision)) return usageError(fm::evaluateAlone);
-
-    int status = ranToEnd;
-    for (const QString& path : request.files) {
-        if (request.files.size() > 1 && !request.json) out(shownText(utf8(path), std::string::npos) + ":\n");
-        status = std::max<int>(status, solveFile(path, request));
-        if (!outputWritten()) {
-            err(fillIn(said(fm::cannotWriteOutput), {std::strerror(outputError)}));
-            return badUse;
-        }
-    }
-    return status;
+    if (const std::optional<int> status = readRequest(argc, argv, line, request)) return *status;
+    return solveAll(request);
 }

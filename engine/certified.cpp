@@ -187,43 +187,61 @@ struct Status {
     std::vector<double> jumps;
 };
 
-// x^n on [lo, hi], which never holds 0 inside (the range is split there),
-// with std::pow's domain: a non-integer power of a negative x has no real
-// value, and 0 to a negative power is a pole.
-void powerOn(double lo, double hi, const arb_t x, double n, slong prec, Ext& t, Ext& dt, Status& s) {
-    if (n == 0) {
-        t.setDouble(1);
-        dt.setDouble(0);
+// x^n for an integer n other than 0: a pole at 0 when n is negative.
+void integerPowerOn(double lo, double hi, const arb_t x, double n, slong prec, Ext& t, Ext& dt, Status& s) {
+    if (n > 0 || lo > 0 || hi < 0) {
+        powerInteger(t.v.v, x, n, prec);
+        t.reach = Reach::ball;
+        powerSlope(dt.v.v, x, n, prec);
+        dt.reach = Reach::ball;
         return;
     }
+    if (lo == 0 && hi == 0) {
+        s.undefinedAll = true;
+        return;
+    }
+    // A negative power beside 0: unbounded towards 0, monotone away from it.
     Ball end;
-    if (isInteger(n)) {
-        if (n > 0 || lo > 0 || hi < 0) {
-            powerInteger(t.v.v, x, n, prec);
-            t.reach = Reach::ball;
-            powerSlope(dt.v.v, x, n, prec);
-            dt.reach = Reach::ball;
-            return;
-        }
-        if (lo == 0 && hi == 0) {
-            s.undefinedAll = true;
-            return;
-        }
-        // A negative power beside 0: unbounded towards 0, monotone away from it.
-        const double far = lo == 0 ? hi : lo;
-        arb_set_d(end.v, far);
-        powerInteger(t.v.v, end.v, n, prec);
-        powerSlope(dt.v.v, end.v, n, prec);
-        if (lo == 0) {
-            t.reach = Reach::above;
-            dt.reach = Reach::below;
-        } else {
-            const bool even = std::fmod(n, 2) == 0;
-            t.reach = even ? Reach::above : Reach::below;
-            dt.reach = even ? Reach::above : Reach::below;
-        }
+    const double far = lo == 0 ? hi : lo;
+    arb_set_d(end.v, far);
+    powerInteger(t.v.v, end.v, n, prec);
+    powerSlope(dt.v.v, end.v, n, prec);
+    if (lo == 0) {
+        t.reach = Reach::above;
+        dt.reach = Reach::below;
+    } else {
+        const bool even = std::fmod(n, 2) == 0;
+        t.reach = even ? Reach::above : Reach::below;
+        dt.reach = even ? Reach::above : Reach::below;
+    }
+}
+
+// x^n on [0, hi] with hi > 0 for a non-integer n, bounded by its value
+// and slope at hi: a pole at 0 when n < 0.
+void realPowerFromZero(double hi, double n, slong prec, Ext& t, Ext& dt) {
+    Ball end;
+    arb_set_d(end.v, hi);
+    powerReal(t.v.v, end.v, n, prec);
+    powerSlope(dt.v.v, end.v, n, prec);
+    if (n < 0) {
+        t.reach = Reach::above;
+        dt.reach = Reach::below;
         return;
     }
+    // 0 <= x^n <= hi^n; the slope is bounded by its value at hi when n > 1
+    // and unbounded towards 0 when n < 1.
+    arb_union(t.v.v, t.v.v, Ball().v, prec);
+    t.reach = Reach::ball;
+    if (n > 1) {
+        arb_union(dt.v.v, dt.v.v, Ball().v, prec);
+        dt.reach = Reach::ball;
+    } else {
+        dt.reach = Reach::above;
+    }
+}
+
+// x^n for a non-integer n: no real value below 0.
+void realPowerOn(double lo, double hi, const arb_t x, double n, slong prec, Ext& t, Ext& dt, Status& s) {
     if (hi < 0 || (hi == 0 && lo < 0)) {
         s.undefinedAll = true;
         return;
@@ -250,24 +268,22 @@ void powerOn(double lo, double hi, const arb_t x, double n, slong prec, Ext& t, 
         dt.setWhole();
         return;
     }
-    arb_set_d(end.v, hi);
-    powerReal(t.v.v, end.v, n, prec);
-    powerSlope(dt.v.v, end.v, n, prec);
-    if (n < 0) {
-        t.reach = Reach::above;
-        dt.reach = Reach::below;
+    realPowerFromZero(hi, n, prec, t, dt);
+}
+
+// x^n on [lo, hi], which never holds 0 inside (the range is split there),
+// with std::pow's domain: a non-integer power of a negative x has no real
+// value, and 0 to a negative power is a pole.
+void powerOn(double lo, double hi, const arb_t x, double n, slong prec, Ext& t, Ext& dt, Status& s) {
+    if (n == 0) {
+        t.setDouble(1);
+        dt.setDouble(0);
         return;
     }
-    // 0 <= x^n <= hi^n; the slope is bounded by its value at hi when n > 1
-    // and unbounded towards 0 when n < 1.
-    arb_union(t.v.v, t.v.v, Ball().v, prec);
-    t.reach = Reach::ball;
-    if (n > 1) {
-        arb_union(dt.v.v, dt.v.v, Ball().v, prec);
-        dt.reach = Reach::ball;
-    } else {
-        dt.reach = Reach::above;
-    }
+    if (isInteger(n))
+        integerPowerOn(lo, hi, x, n, prec, t, dt, s);
+    else
+        realPowerOn(lo, hi, x, n, prec, t, dt, s);
 }
 
 enum TermShape { powerShape = 1, expShape, baseShape, logShape, sinShape, cosShape, constantShape };

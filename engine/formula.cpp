@@ -224,13 +224,7 @@ private:
         if (peekIs(Kind::end)) return;
         for (;;) {
             const std::size_t begin = peek().begin;
-            bool negative = false;
-            if (peekIsSign()) {
-                const Token sign = peek();
-                negative = sign.kind == Kind::minus;
-                advance();
-                refuseSecondSign(sign);
-            }
+            const bool negative = readSign();
             FormulaTerm written;
             written.begin = begin;
             const std::size_t first = at;
@@ -413,85 +407,118 @@ private:
         return inner;
     }
 
+    // A sign before a term, and whether it is a minus; a second sign after it is refused.
+    bool readSign() {
+        if (!peekIsSign()) return false;
+        const Token sign = peek();
+        advance();
+        refuseSecondSign(sign);
+        return sign.kind == Kind::minus;
+    }
+
+    // A bracket being read: owner is the first token of its function or
+    // base, open its opening bracket; its faults name one or the other.
+    struct Bracket {
+        std::size_t owner, open;
+    };
+    [[noreturn]] void failNotLinear(const Bracket& bracket, const Token& t) const {
+        fail(FormulaFault::insideNotLinear, t.begin, insideOf(bracket.open));
+    }
+    [[noreturn]] void failNotClosed(const Bracket& bracket) const {
+        fail(FormulaFault::bracketNotClosed, tokens[bracket.open].begin,
+             between(tokens[bracket.owner].begin, lastEnd()));
+    }
+
+    // One part of what a bracket holds, its sign aside: a number, x with
+    // its power, or both.
+    struct BracketPart {
+        std::optional<std::string> number;
+        bool hasX = false;
+        std::string power;
+    };
+
     // "(" b･x^n + c ")" in any order and any natural form: 2x+1, x^2, -x,
     // x - 3, 1 + 2x, 3. owner is the first token of the function or base.
     Inner readBracket(std::size_t owner) {
-        const std::size_t open = at;
+        const Bracket bracket{owner, at};
         advance();
-        auto notLinear = [&](const Token& t) { fail(FormulaFault::insideNotLinear, t.begin, insideOf(open)); };
-        auto notClosed = [&] {
-            fail(FormulaFault::bracketNotClosed, tokens[open].begin, between(tokens[owner].begin, lastEnd()));
-        };
         std::optional<std::string> b, n, c;
         for (;;) {
-            bool negative = false;
-            if (peekIsSign()) {
-                const Token sign = peek();
-                negative = sign.kind == Kind::minus;
-                advance();
-                refuseSecondSign(sign);
-            }
+            const bool negative = readSign();
             const Token start = peek();
-            std::optional<std::string> number;
-            bool hasX = false;
-            std::string power;
-            if (peekIs(Kind::number)) {
-                number = textOf(peek());
-                advance();
-                if (peekIs(Kind::times)) {
-                    advance();
-                    if (!(peekIs(Kind::name) && nameOf(textOf(peek())) == Name::x)) {
-                        if (peekIs(Kind::end)) notClosed();
-                        notLinear(peek());
-                    }
-                }
-                if (peekIs(Kind::power)) notLinear(peek());
-            }
-            if (peekIs(Kind::name)) {
-                const Name name = nameOf(textOf(peek()));
-                if (name == Name::unknown) failAt(FormulaFault::unknownName, peek());
-                if (name != Name::x) notLinear(peek());
-                advance();
-                hasX = true;
-                power = readPowerOfX();
-                // x･2: the coefficient behind it.
-                if (!number && peekIs(Kind::times)) {
-                    advance();
-                    if (!peekIs(Kind::number)) {
-                        if (peekIs(Kind::end)) notClosed();
-                        notLinear(peek());
-                    }
-                    number = textOf(peek());
-                    advance();
-                }
-            }
-            if (!number && !hasX) {
-                if (peekIs(Kind::end)) notClosed();
-                if (peekIs(Kind::bad)) failAt(FormulaFault::unexpectedCharacter, peek());
-                if (peekIs(Kind::open)) notLinear(peek());
-                failAt(FormulaFault::termExpected, peek());
-            }
-            if (peekIs(Kind::number) || peekIs(Kind::name) || peekIs(Kind::open) || peekIs(Kind::power) ||
-                peekIs(Kind::times))
-                notLinear(peek());
-            if (hasX) {
-                if (b) notLinear(start);
-                b = number ? signedText(negative, *number) : std::string(negative ? "-1" : "1");
-                n = power;
+            const BracketPart part = readBracketPart(bracket);
+            if (part.hasX) {
+                if (b) failNotLinear(bracket, start);
+                b = part.number ? signedText(negative, *part.number) : std::string(negative ? "-1" : "1");
+                n = part.power;
             } else {
-                if (c) notLinear(start);
-                c = signedText(negative, *number);
+                if (c) failNotLinear(bracket, start);
+                c = signedText(negative, *part.number);
             }
             if (peekIsSign()) continue;
             if (peekIs(Kind::close)) {
                 advance();
                 break;
             }
-            if (peekIs(Kind::end)) notClosed();
+            if (peekIs(Kind::end)) failNotClosed(bracket);
             failAt(FormulaFault::unexpectedCharacter, peek());
         }
         // No x: a bracket of a constant, which b = 0 keeps whatever x is.
         return {b.value_or("0"), n.value_or("1"), c.value_or("")};
+    }
+
+    // A number, x with its power, or both, which the next sign, the closing
+    // bracket or the end of the line must follow.
+    BracketPart readBracketPart(const Bracket& bracket) {
+        BracketPart part;
+        if (peekIs(Kind::number)) part.number = readBracketCoefficient(bracket);
+        if (peekIs(Kind::name)) readBracketX(bracket, part);
+        if (!part.number && !part.hasX) {
+            if (peekIs(Kind::end)) failNotClosed(bracket);
+            if (peekIs(Kind::bad)) failAt(FormulaFault::unexpectedCharacter, peek());
+            if (peekIs(Kind::open)) failNotLinear(bracket, peek());
+            failAt(FormulaFault::termExpected, peek());
+        }
+        if (peekIs(Kind::number) || peekIs(Kind::name) || peekIs(Kind::open) || peekIs(Kind::power) ||
+            peekIs(Kind::times))
+            failNotLinear(bracket, peek());
+        return part;
+    }
+
+    // A number in a bracket; a "*" after it must lead on to x.
+    std::string readBracketCoefficient(const Bracket& bracket) {
+        std::string number(textOf(peek()));
+        advance();
+        if (peekIs(Kind::times)) {
+            advance();
+            if (!(peekIs(Kind::name) && nameOf(textOf(peek())) == Name::x)) {
+                if (peekIs(Kind::end)) failNotClosed(bracket);
+                failNotLinear(bracket, peek());
+            }
+        }
+        if (peekIs(Kind::power)) failNotLinear(bracket, peek());
+        return number;
+    }
+
+    // x in a bracket with its power, and a coefficient behind it if none
+    // came before.
+    void readBracketX(const Bracket& bracket, BracketPart& part) {
+        const Name name = nameOf(textOf(peek()));
+        if (name == Name::unknown) failAt(FormulaFault::unknownName, peek());
+        if (name != Name::x) failNotLinear(bracket, peek());
+        advance();
+        part.hasX = true;
+        part.power = readPowerOfX();
+        // x･2: the coefficient behind it.
+        if (!part.number && peekIs(Kind::times)) {
+            advance();
+            if (!peekIs(Kind::number)) {
+                if (peekIs(Kind::end)) failNotClosed(bracket);
+                failNotLinear(bracket, peek());
+            }
+            part.number = textOf(peek());
+            advance();
+        }
     }
 };
 
