@@ -10,14 +10,14 @@
 #include <cstring>
 #include <optional>
 
-#include "picturefile.h"
 #include "core.h"
 #include "equationfile.h"
 #include "language.h"
+#include "look.h"
 #include "messages.h"
 #include "numbertext.h"
-#include "look.h"
 #include "picturebox.h"
+#include "picturefile.h"
 #include "safefile.h"
 #include "texts.h"
 
@@ -113,18 +113,6 @@ struct ExportRequest {
     int status = written;  // anything else: bad usage, already reported
 };
 
-// The names as the bytes they are (Qt's own list would not tell a name it
-// could not decode); the application has taken its own options out.
-QStringList argumentsOf(int argc, char* argv[], ExportRequest& request) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        const ArgumentName name = argumentName(argv[i]);
-        if (!name.usable) request.undecodable.insert(name.path, name.shown);
-        arguments.append(name.path);
-    }
-    return arguments;
-}
-
 ExportRequest readRequest(int argc, char* argv[]) {
     ExportRequest request;
     auto refuse = [&request](const std::string& message) {
@@ -136,7 +124,8 @@ ExportRequest readRequest(int argc, char* argv[]) {
     const QCommandLineOption size("size", GraphExport::tr("画像の幅と高さ（ピクセル）"), "WxH");
     parser.addOptions({exportTo, size});
     parser.addPositionalArgument("FILE", GraphExport::tr("方程式のファイル"));
-    if (!parser.parse(argumentsOf(argc, argv, request))) return refuse(utf8(parser.errorText()));
+    if (!parser.parse(argumentNames(argc, argv, request.undecodable)))
+        return refuse(utf8(parser.errorText()));
 
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty()) return refuse(fm::noFiles);

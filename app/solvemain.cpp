@@ -103,18 +103,6 @@ std::optional<std::string> takeRanges(QStringList& arguments, Request& request) 
     return std::nullopt;
 }
 
-// The arguments as the bytes they are; Qt's own list decodes them too, but
-// keeps no trace of a name it could not decode.
-QStringList argumentsOf(int argc, char* argv[], Request& request) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        const ArgumentName name = argumentName(argv[i]);
-        if (!name.usable) request.undecodable.insert(name.path, name.shown);
-        arguments.append(name.path);
-    }
-    return arguments;
-}
-
 // Help and version on standard output, which may fail like any result.
 int answer(const QString& text) {
     out(utf8(text));
@@ -141,7 +129,8 @@ std::string findingLine(const core::Finding& g, double precision) {
         case core::Finding::undefined:
             return fillIn(utf8(KalvexSolve::tr("値のない区間: %1 〜 %2")), {lo, hi});
         case core::Finding::multiple:
-            return fillIn(utf8(KalvexSolve::tr("重解の可能性: %1 〜 %2 (幅 %3)")), {lo, hi, number(g.hi - g.lo)});
+            return fillIn(utf8(KalvexSolve::tr("重解の可能性: %1 〜 %2 (幅 %3)")),
+                          {lo, hi, number(g.hi - g.lo)});
         case core::Finding::unresolved:
             return fillIn(utf8(KalvexSolve::tr("未解決の区間: %1 〜 %2")), {lo, hi});
     }
@@ -153,7 +142,8 @@ std::string certifiedJson(const CertifiedOutcome& c) {
     std::vector<std::string> lists[5];
     for (const core::Finding& g : c.result.findings) {
         std::string item = "{\"lo\":" + jsonNumber(g.lo) + ",\"hi\":" + jsonNumber(g.hi);
-        if (g.kind == core::Finding::root) item += ",\"text\":" + jsonQuoted(core::listText(core::rootValue(g), c.precision));
+        if (g.kind == core::Finding::root)
+            item += ",\"text\":" + jsonQuoted(core::listText(core::rootValue(g), c.precision));
         if (g.kind == core::Finding::multiple) item += ",\"width\":" + jsonNumber(g.hi - g.lo);
         lists[g.kind].push_back(item + "}");
     }
@@ -175,8 +165,9 @@ EquationRead formulaEquation(const std::string& text, bool marked) {
     }
     const std::size_t column = formulaColumn(text, read.error.position);
     const std::string what = fillIn(said(formulaMessage(read.error.fault)), {read.error.piece});
-    std::string message = fillIn(said(fm::aboutFile),
-                                 {"-e", fillIn(said(messages::formula::atCharacter), {std::to_string(column), what})});
+    std::string message =
+        fillIn(said(fm::aboutFile),
+               {"-e", fillIn(said(messages::formula::atCharacter), {std::to_string(column), what})});
     if (marked) message += "\n  " + text + "\n  " + std::string(column - 1, ' ') + "^";
     result.error = FileError(message);
     return result;
@@ -330,7 +321,7 @@ QString helpText(const QCommandLineParser& parser) {
 // after the help, the version or a usage error.
 std::optional<int> readRequest(int argc, char* argv[], CommandLine& line, Request& request) {
     QCommandLineParser& parser = line.parser;
-    QStringList arguments = argumentsOf(argc, argv, request);
+    QStringList arguments = argumentNames(argc, argv, request.undecodable);
     if (const std::optional<std::string> refusal = takeRanges(arguments, request))
         return usageError(*refusal);
     if (!parser.parse(arguments)) return usageError(utf8(parser.errorText()));

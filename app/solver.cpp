@@ -1,5 +1,7 @@
 #include "solver.h"
 
+#include <optional>
+
 #include "core.h"
 #include "equationfile.h"
 #include "messages.h"
@@ -11,22 +13,29 @@ void collect(const core::Messages& texts, Outcome& outcome) {
     for (const char* text : texts) outcome.messages.push_back(text);
 }
 
+// F of the equation's terms for an analysis, or the message that stops it:
+// the setting screen opens the analysis screen only for a formula.
+std::optional<core::Formula> analysable(const Equation& equation, std::vector<std::string>& stops) {
+    if (equation.terms.empty()) {
+        stops.push_back(messages::enterFormula);
+        return std::nullopt;
+    }
+    const core::FormulaFrom made = core::formulaFrom(equation.terms);
+    if (!made) {
+        stops.push_back(made.refusal);
+        return std::nullopt;
+    }
+    return made.formula;
+}
+
 }  // namespace
 
 Outcome analyse(const Equation& equation, std::string_view start, std::string_view end,
                 std::string_view precision) {
     Outcome outcome;
-    // The setting screen opens the analysis screen only for a formula.
-    if (equation.terms.empty()) {
-        outcome.messages.push_back(messages::enterFormula);
-        return outcome;
-    }
-    const core::FormulaFrom made = core::formulaFrom(equation.terms);
-    if (!made) {
-        outcome.messages.push_back(made.refusal);
-        return outcome;
-    }
-    const core::Formula& f = made.formula;
+    const std::optional<core::Formula> formula = analysable(equation, outcome.messages);
+    if (!formula) return outcome;
+    const core::Formula& f = *formula;
     core::AnalysisInput in;
     in.startText = start;
     in.endText = end;
@@ -66,16 +75,9 @@ Outcome evaluate(const Equation& equation, std::string_view xText) {
 CertifiedOutcome certifiedAnalyse(const Equation& equation, std::string_view start, std::string_view end,
                                   std::string_view precision) {
     CertifiedOutcome outcome;
-    if (equation.terms.empty()) {
-        outcome.messages.push_back(messages::enterFormula);
-        return outcome;
-    }
-    const core::FormulaFrom made = core::formulaFrom(equation.terms);
-    if (!made) {
-        outcome.messages.push_back(made.refusal);
-        return outcome;
-    }
-    const core::Formula& f = made.formula;
+    const std::optional<core::Formula> formula = analysable(equation, outcome.messages);
+    if (!formula) return outcome;
+    const core::Formula& f = *formula;
     // The analysis screen's own checks of its precision box, in its order.
     const double typed = readNumber(precision);
     if (!core::usablePrecision(typed)) {

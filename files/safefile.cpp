@@ -87,7 +87,7 @@ std::optional<FileError> refusedTarget(const QString& target, const QStringList&
 }
 
 std::optional<FileError> writeWhole(const QString& target, const QByteArray& bytes,
-                                      const QStringList& protectedFiles) {
+                                    const QStringList& protectedFiles) {
     if (std::optional<FileError> refusal = refusedTarget(target, protectedFiles)) return refusal;
     struct stat old {};
     const bool replacing = ::stat(QFile::encodeName(target).constData(), &old) == 0;
@@ -142,7 +142,8 @@ std::optional<FileError> refusedTarget(const QString& target, const QStringList&
     const QFileInfo info(target);
     if (!info.exists()) return std::nullopt;
     for (const QString& kept : protectedFiles)
-        if (QFileInfo(kept).canonicalFilePath() == info.canonicalFilePath()) return FileError(fm::isEquationFile);
+        if (QFileInfo(kept).canonicalFilePath() == info.canonicalFilePath())
+            return FileError(fm::isEquationFile);
     if (info.isDir()) return FileError(fm::isFolder);
     if (!info.isFile()) return FileError(fm::notRegularFile);
     if (!info.isWritable()) return FileError(fm::notWritable);
@@ -150,7 +151,7 @@ std::optional<FileError> refusedTarget(const QString& target, const QStringList&
 }
 
 std::optional<FileError> writeWhole(const QString& target, const QByteArray& bytes,
-                                      const QStringList& protectedFiles) {
+                                    const QStringList& protectedFiles) {
     if (std::optional<FileError> refusal = refusedTarget(target, protectedFiles)) return refusal;
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
@@ -172,4 +173,14 @@ ArgumentName argumentName(const char* raw) {
     name.usable = QFile::encodeName(name.path) == bytes;
     name.shown = shownText(bytes.toStdString(), std::string::npos);
     return name;
+}
+
+QStringList argumentNames(int argc, char* argv[], QHash<QString, std::string>& undecodable) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        const ArgumentName name = argumentName(argv[i]);
+        if (!name.usable) undecodable.insert(name.path, name.shown);
+        arguments.append(name.path);
+    }
+    return arguments;
 }

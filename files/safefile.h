@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -31,7 +32,7 @@ std::optional<FileError> refusedTarget(const QString& target, const QStringList&
 // file replaced keeps its permissions and, as far as the user may set it,
 // its owner. Why it failed, or none.
 std::optional<FileError> writeWhole(const QString& target, const QByteArray& bytes,
-                                      const QStringList& protectedFiles = {});
+                                    const QStringList& protectedFiles = {});
 
 // A file name given on the command line, taken as the bytes it is. Qt
 // decodes names as UTF-8, so a name that is not comes out as another name:
@@ -42,6 +43,11 @@ struct ArgumentName {
     std::string shown;  // the name for a message, undecodable bytes as \xE9
 };
 ArgumentName argumentName(const char* raw);
+
+// The whole command line as the names it gives: each as argumentName takes
+// it, the ones Qt could not decode recorded with how a message shows them
+// (Qt's own list decodes them too, but keeps no trace of a name it could not).
+QStringList argumentNames(int argc, char* argv[], QHash<QString, std::string>& undecodable);
 
 // Standard input, output and error closed by the caller would be taken by
 // the next file opened, and messages would land in it: each closed one is
