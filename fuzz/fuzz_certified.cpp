@@ -8,21 +8,13 @@
 #include <cstring>
 
 #include "certified.h"
+#include "fuzzbytes.h"
 
 namespace {
 
-class Input {
+class Input : public FuzzBytes {
 public:
-    Input(const std::uint8_t* data, std::size_t size) : data(data), size(size) {}
-    template <class T>
-    T take() {
-        T value{};
-        if (pos + sizeof(T) <= size) {
-            std::memcpy(&value, data + pos, sizeof(T));
-            pos += sizeof(T);
-        }
-        return value;
-    }
+    using FuzzBytes::FuzzBytes;
     // Mostly small numbers in quarters, sometimes any float bit pattern.
     float single() {
         const std::uint8_t kind = take<std::uint8_t>();
@@ -34,11 +26,6 @@ public:
         if (kind % 8 == 0) return take<double>();
         return static_cast<double>(take<std::int16_t>()) / (1 << (kind % 8));
     }
-
-private:
-    const std::uint8_t* data;
-    std::size_t size;
-    std::size_t pos = 0;
 };
 
 constexpr long budget = 3000;

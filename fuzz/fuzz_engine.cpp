@@ -11,21 +11,13 @@
 #include "numbertext.h"
 #include "recording.h"
 #include "kalvexprobe.h"
+#include "fuzzbytes.h"
 
 namespace {
 
-class Input {
+class Input : public FuzzBytes {
 public:
-    Input(const std::uint8_t* data, std::size_t size) : data(data), size(size) {}
-    template <class T>
-    T take() {
-        T value{};
-        if (pos + sizeof(T) <= size) {
-            std::memcpy(&value, data + pos, sizeof(T));
-            pos += sizeof(T);
-        }
-        return value;
-    }
+    using FuzzBytes::FuzzBytes;
     // A double that is often a plain small number, sometimes anything.
     double number() {
         const std::uint8_t kind = take<std::uint8_t>();
@@ -33,11 +25,6 @@ public:
         return static_cast<double>(take<std::int16_t>()) / (1 << (kind % 8));
     }
     float single() { return static_cast<float>(take<std::int8_t>()) / 4.0f; }
-
-private:
-    const std::uint8_t* data;
-    std::size_t size;
-    std::size_t pos = 0;
 };
 
 // The result list: every entry must be a number the program wrote.
