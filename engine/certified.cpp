@@ -7,6 +7,7 @@
 #include <deque>
 #include <initializer_list>
 #include <iterator>
+#include <limits>
 #include <map>
 #include <set>
 #include <utility>
@@ -154,6 +155,13 @@ void powerReal(arb_t z, const arb_t x, double n, slong prec) {
         powerInteger(z, x, n, prec);
         return;
     }
+    // A half-integer power through the square root, which is exact where
+    // the root is: 2.25^-1.5 is 8/27, and -2x^-1.5 + 3x^-2 is 0 at 2.25.
+    if (isInteger(2 * n)) {
+        arb_sqrt(z, x, prec);
+        powerInteger(z, z, 2 * n, prec);
+        return;
+    }
     Ball e;
     arb_set_d(e.v, n);
     arb_pow(z, x, e.v, prec);
@@ -170,9 +178,7 @@ void powerSlope(arb_t z, const arb_t x, double n, slong prec) {
         arb_pow_fmpz(z, x, k, prec);
         fmpz_clear(k);
     } else {
-        arb_set_d(e.v, n);
-        arb_sub_ui(e.v, e.v, 1, prec);
-        arb_pow(z, x, e.v, prec);
+        powerReal(z, x, n - 1, prec);  // n - 1 is exact: |n| < 2^52 and not an integer
     }
     arb_set_d(e.v, n);
     arb_mul(z, z, e.v, prec);
@@ -185,6 +191,13 @@ struct Status {
     // one point where it is 0: their terms count 0 in the sum, and these
     // are the values they add at that point.
     std::vector<double> jumps;
+    // Logarithms whose argument reaches 0 inside the block (one end above,
+    // the other at or below): F has a value on one side of that edge only.
+    // edgeLimit is the sign of the infinity F tends to there: +1 or -1 when
+    // that is the only way the block lacks values and every other term stays
+    // bounded on it; 0 otherwise.
+    int edges = 0;
+    int edgeLimit = 0;
 };
 
 // x^n for an integer n other than 0: a pole at 0 when n is negative.
@@ -304,10 +317,12 @@ struct BlockValue {
 
 class Evaluator {
 public:
+    // Like terms are summed (exactly, or not at all): 3x^-3 - 3x^-3 is 0 on
+    // any block, where two balls for the same x would leave a ball around 0.
     explicit Evaluator(const Formula& formula) {
         for (int s = 1; s <= formula.count; ++s) {
-            terms.push_back({formula.shape[s], formula.a[s], formula.b[s], formula.n[s], formula.m[s],
-                             formula.c[s], formula.k[s]});
+            include(canonical({formula.shape[s], formula.a[s], formula.b[s], formula.n[s], formula.m[s],
+                               formula.c[s], formula.k[s]}));
         }
     }
     const std::vector<TermParams>& params() const { return terms; }
@@ -335,8 +350,12 @@ public:
         // that tend to infinity in opposite directions beside 0 do not hide
         // which one wins.
         Ball lnCoefficient;
+        bool othersBounded = true;  // every term but those with an edge
+        const auto bounded = [](const Ext& e) { return e.reach == Reach::ball && arb_is_finite(e.v.v); };
         for (const TermParams& p : terms) {
-            if (powerLog(p)) {
+            const int edges = out.status.edges;
+            // At a point, ln(b·x^n) itself: ln 2 + ln 0.5 is no exact 0.
+            if (powerLog(p) && lo != hi) {
                 if (!powerLogTerm(p, lo, hi, prec, v, lnCoefficient.v)) {
                     out.status.undefinedAll = true;
                     return;
@@ -346,6 +365,7 @@ public:
                 term(p, lo, hi, x.v, prec, v, dv, out.status);
                 if (out.status.undefinedAll) return;
             }
+            if (out.status.edges == edges && !bounded(v)) othersBounded = false;
             out.f.add(v, prec);
             out.df.add(dv, prec);
         }
@@ -353,10 +373,16 @@ public:
             logOfX(lo, hi, prec, v, dv);
             v.scale(lnCoefficient.v, prec);
             dv.scale(lnCoefficient.v, prec);
+            if (!bounded(v)) othersBounded = false;
             out.f.add(v, prec);
             out.df.add(dv, prec);
         }
-        if (out.status.partial) out.df.setWhole();
+        // The slope holds where F has a value only beside a single edge.
+        const bool single = out.status.edges == 1 && !out.status.partial && othersBounded &&
+                            out.status.jumps.empty();
+        if (out.status.edges > 0) out.status.partial = true;
+        if (!single) out.status.edgeLimit = 0;
+        if (out.status.partial && !single) out.df.setWhole();
         out.offZero = out.f.excludesZero();
         out.zeroButJumps = false;
         if (!out.status.jumps.empty()) {
@@ -395,10 +421,121 @@ public:
         return offZero;
     }
 
+    // F(x) in exact rational arithmetic, where every term is rational at x:
+    // constants, and b·x^n for an integer n, or a half-integer one where
+    // sqrt(x) is rational. A sign that no working precision decides is an
+    // exact 0 when this says so. False for F of another kind.
+    bool exactlyZero(double x) const {
+        fmpq_t sum, t, base;
+        fmpq_init(sum);
+        fmpq_init(t);
+        fmpq_init(base);
+        bool ok = true;
+        for (const TermParams& p : terms) {
+            fmpq_zero(t);
+            if (p.shape == constantShape) {
+                rational(t, p.k);
+            } else if (p.shape == powerShape && p.b != 0) {
+                ok = rationalPower(t, base, x, p.n);
+                rational(base, p.b);
+                fmpq_mul(t, t, base);
+            } else if (p.shape == powerShape || p.a == 0) {
+                // 0 wherever it has a value, and x has one
+            } else {
+                ok = false;
+            }
+            if (!ok) break;
+            fmpq_add(sum, sum, t);
+        }
+        const bool zero = ok && fmpq_is_zero(sum);
+        fmpq_clear(sum);
+        fmpq_clear(t);
+        fmpq_clear(base);
+        return zero;
+    }
+
     // A logarithm of b·x^n alone: its argument reaches 0 only at x = 0.
     static bool powerLog(const TermParams& p) { return p.shape == logShape && p.c == 0 && p.b != 0 && p.n != 0; }
 
 private:
+    // q = x, exactly.
+    static void rational(fmpq_t q, double x) {
+        arf_t f;
+        fmpz_t man, exp;
+        arf_init(f);
+        fmpz_init(man);
+        fmpz_init(exp);
+        arf_set_d(f, x);
+        arf_get_fmpz_2exp(man, exp, f);
+        fmpz_set(fmpq_numref(q), man);
+        fmpz_one(fmpq_denref(q));
+        const slong e = fmpz_get_si(exp);
+        if (e >= 0) fmpq_mul_2exp(q, q, static_cast<flint_bitcnt_t>(e));
+        else fmpq_div_2exp(q, q, static_cast<flint_bitcnt_t>(-e));
+        arf_clear(f);
+        fmpz_clear(man);
+        fmpz_clear(exp);
+    }
+
+    // t = x^n when it is rational and n small; base is scratch.
+    static bool rationalPower(fmpq_t t, fmpq_t base, double x, double n) {
+        if (std::fabs(n) > 64 || !isInteger(2 * n) || (x == 0 && n <= 0) || (x < 0 && !isInteger(n))) return false;
+        if (x == 0) {
+            fmpq_zero(t);
+            return true;
+        }
+        if (isInteger(n)) {
+            rational(base, x);
+            fmpq_pow_si(t, base, static_cast<slong>(n));
+            return true;
+        }
+        Ball r;
+        arb_set_d(r.v, x);
+        arb_sqrt(r.v, r.v, 128);  // a double's rational root has at most 27 bits
+        if (!arb_is_exact(r.v)) return false;
+        rational(base, arf_get_d(arb_midref(r.v), ARF_RND_NEAR));
+        fmpq_pow_si(t, base, static_cast<slong>(2 * n));
+        return true;
+    }
+
+    // into += x when the sum is exact.
+    static bool addExactly(double& into, double x) {
+        const double sum = into + x, back = sum - into;
+        if (!std::isfinite(sum) || (into - (sum - back)) + (x - back) != 0) return false;
+        into = sum;
+        return true;
+    }
+
+    // One form for terms that are the same function: b·x^0 is the constant
+    // b, and an argument b·x^n + c that cannot vary is written 0·x^0 + c.
+    static TermParams canonical(TermParams p) {
+        if (p.shape == powerShape && p.n == 0) return {constantShape, 0, 0, 0, 0, 0, p.b};
+        if (p.shape == constantShape || p.shape == powerShape) return p;
+        if (p.b == 0 && isInteger(p.n) && p.n > 0) p.n = 0;
+        double c = p.c;
+        if (p.n == 0 && p.b != 0 && addExactly(c, p.b)) p.b = 0, p.c = c;
+        return p;
+    }
+
+    static double& coefficient(TermParams& p) {
+        return p.shape == constantShape ? p.k : (p.shape == powerShape ? p.b : p.a);
+    }
+
+    // Terms that differ only in their coefficient.
+    static bool alike(const TermParams& p, const TermParams& q) {
+        if (p.shape != q.shape) return false;
+        if (p.shape == constantShape) return true;
+        if (p.shape == powerShape) return p.n == q.n;
+        return p.b == q.b && p.n == q.n && p.c == q.c && (p.shape != baseShape || p.m == q.m);
+    }
+
+    void include(TermParams p) {
+        for (TermParams& q : terms) {
+            if (alike(q, p) && addExactly(coefficient(q), coefficient(p))) return;
+        }
+        terms.push_back(p);
+    }
+
     // a·ln|b| into v and a·n onto the coefficient of ln|x|; false where
     // b·x^n <= 0 on the block (which lies on one side of 0).
     static bool powerLogTerm(const TermParams& p, double lo, double hi, slong prec, Ext& v, arb_t coefficient) {
@@ -479,7 +616,7 @@ private:
         // The outer function's slope over the block, which the chain rule
         // multiplies by a, b and the slope of x^n.
         Ball slope;
-        bool slopeKnown = false, constant = false, jumps = false;
+        bool slopeKnown = false, constant = false, jumps = false, edge = false;
         switch (p.shape) {
             case expShape:
                 exponential(u, nullptr, prec, v, slope.v);
@@ -491,48 +628,9 @@ private:
                 constant = !jumps && (p.m == 1 || p.m <= 0);
                 slopeKnown = u.reach == Reach::ball;
                 break;
-            case logShape: {
-                // A ball over the block may reach past 0 where the argument
-                // does not: b·x^n + c is monotone on the block, so its values
-                // at the ends bound it, and ln of them bound ln of it.
-                Ball ends[2];
-                const bool byEnds = u.reach == Reach::ball && !arb_is_positive(u.v.v) && lo != hi &&
-                                    argumentAtEnds(p, lo, hi, prec, ends);
-                if (u.reach == Reach::ball && arb_is_positive(u.v.v)) {
-                    arb_log(v.v.v, u.v.v, prec);
-                    v.reach = Reach::ball;
-                    arb_inv(slope.v, u.v.v, prec);
-                    slopeKnown = true;
-                } else if (byEnds && arb_is_positive(ends[0].v) && arb_is_positive(ends[1].v)) {
-                    Ball other;
-                    arb_log(v.v.v, ends[0].v, prec);
-                    arb_log(other.v, ends[1].v, prec);
-                    arb_union(v.v.v, v.v.v, other.v, prec);
-                    v.reach = Reach::ball;
-                    arb_inv(slope.v, ends[0].v, prec);
-                    arb_inv(other.v, ends[1].v, prec);
-                    arb_union(slope.v, slope.v, other.v, prec);
-                    slopeKnown = true;
-                } else if (byEnds ? atMostZero(ends[0].v) && atMostZero(ends[1].v)
-                                  : (u.reach == Reach::ball || u.reach == Reach::below) && atMostZero(u.v.v)) {
-                    s.undefinedAll = true;
-                    return;
-                } else if (u.reach == Reach::above && arb_is_positive(u.v.v)) {
-                    arb_log(v.v.v, u.v.v, prec);
-                    v.reach = Reach::above;
-                } else if (u.reach == Reach::ball || u.reach == Reach::below) {
-                    // Defined only where u > 0: there ln u <= ln(upper end of u).
-                    s.partial = true;
-                    if (byEnds) arb_union(u.v.v, ends[0].v, ends[1].v, prec);
-                    upperEnd(v.v.v, u.v.v);
-                    arb_log(v.v.v, v.v.v, prec);
-                    v.reach = Reach::below;
-                } else {
-                    s.partial = true;
-                    v.setWhole();
-                }
+            case logShape:
+                if (!logarithm(p, lo, hi, u, prec, v, slope.v, slopeKnown, edge, s)) return;
                 break;
-            }
             case sinShape:
             case cosShape:
                 if (u.reach == Reach::ball) {
@@ -561,6 +659,10 @@ private:
             dv.setDouble(0);
             return;
         }
+        if (edge) {
+            edgeSlope(p, dt, slope.v, prec, dv);
+            return;
+        }
         if (!slopeKnown || jumps) {
             dv.setWhole();
             return;
@@ -571,6 +673,83 @@ private:
         arb_set_d(bb.v, p.b);
         arb_mul(factor.v, factor.v, bb.v, prec);
         dv.set(dt.v.v, dt.reach);
+        dv.scale(factor.v, prec);
+    }
+
+    // ln u into v, and 1/u into slope when it is known over the block. False
+    // when the block has no value at all (s says so).
+    static bool logarithm(const TermParams& p, double lo, double hi, const Ext& u, slong prec, Ext& v, arb_t slope,
+                          bool& slopeKnown, bool& edge, Status& s) {
+        // A ball over the block may reach past 0 where the argument
+        // does not: b·x^n + c is monotone on the block, so its values
+        // at the ends bound it, and ln of them bound ln of it.
+        Ball ends[2];
+        const bool byEnds = u.reach == Reach::ball && !arb_is_positive(u.v.v) && lo != hi &&
+                            argumentAtEnds(p, lo, hi, prec, ends);
+        if (u.reach == Reach::ball && arb_is_positive(u.v.v)) {
+            arb_log(v.v.v, u.v.v, prec);
+            v.reach = Reach::ball;
+            arb_inv(slope, u.v.v, prec);
+            slopeKnown = true;
+        } else if (byEnds && arb_is_positive(ends[0].v) && arb_is_positive(ends[1].v)) {
+            Ball other;
+            arb_log(v.v.v, ends[0].v, prec);
+            arb_log(other.v, ends[1].v, prec);
+            arb_union(v.v.v, v.v.v, other.v, prec);
+            v.reach = Reach::ball;
+            arb_inv(slope, ends[0].v, prec);
+            arb_inv(other.v, ends[1].v, prec);
+            arb_union(slope, slope, other.v, prec);
+            slopeKnown = true;
+        } else if (byEnds ? atMostZero(ends[0].v) && atMostZero(ends[1].v)
+                          : (u.reach == Reach::ball || u.reach == Reach::below) && atMostZero(u.v.v)) {
+            s.undefinedAll = true;
+            return false;
+        } else if (byEnds && p.a != 0 && (arb_is_positive(ends[0].v) ? atMostZero(ends[1].v)
+                                                                      : arb_is_positive(ends[1].v) &&
+                                                                            atMostZero(ends[0].v))) {
+            // The argument falls to 0 inside the block, from its upper end
+            // U: where it has a value, ln u <= ln U and 1/u >= 1/U, and
+            // a·ln u tends to the infinity of sign -a at the edge.
+            upperEnd(v.v.v, arb_is_positive(ends[0].v) ? ends[0].v : ends[1].v);
+            arb_inv(slope, v.v.v, prec);
+            arb_log(v.v.v, v.v.v, prec);
+            v.reach = Reach::below;
+            ++s.edges;
+            s.edgeLimit = p.a > 0 ? -1 : 1;
+            edge = true;
+        } else if (u.reach == Reach::above && arb_is_positive(u.v.v)) {
+            arb_log(v.v.v, u.v.v, prec);
+            v.reach = Reach::above;
+        } else if (u.reach == Reach::ball || u.reach == Reach::below) {
+            // Defined only where u > 0: there ln u <= ln(upper end of u).
+            s.partial = true;
+            Ball all;
+            if (byEnds) arb_union(all.v, ends[0].v, ends[1].v, prec); else arb_set(all.v, u.v.v);
+            upperEnd(v.v.v, all.v);
+            arb_log(v.v.v, v.v.v, prec);
+            v.reach = Reach::below;
+        } else {
+            s.partial = true;
+            v.setWhole();
+        }
+        return true;
+    }
+
+    // The slope of a·ln(b·x^n + c) where its argument falls to 0 inside the
+    // block: a·b·(slope of x^n) times 1/u, which is at least `inverse` (1/U)
+    // and unbounded towards the edge.
+    static void edgeSlope(const TermParams& p, const Ext& dt, const arb_t inverse, slong prec, Ext& dv) {
+        if (dt.reach != Reach::ball || !arb_is_finite(dt.v.v)) {
+            dv.setWhole();
+            return;
+        }
+        Ball factor, x;
+        arb_set_d(factor.v, p.a);
+        arb_set_d(x.v, p.b);
+        arb_mul(factor.v, factor.v, x.v, prec);
+        arb_mul(factor.v, factor.v, dt.v.v, prec);
+        dv.set(inverse, Reach::above);
         dv.scale(factor.v, prec);
     }
 
@@ -796,8 +975,13 @@ int limitDirection(const std::vector<TermParams>& terms, int side) {
             coefficient += static_cast<double>(p.a) * p.n;
             continue;
         }
-        const bool bounded = p.n >= 0 && !(p.shape == baseShape && p.m <= 0) &&
-                             !(p.shape == logShape && (p.n == 0 ? p.b + p.c : p.c) <= 0);
+        if (p.shape == powerShape ? p.b == 0 : p.a == 0) continue;  // 0 wherever it has a value
+        const bool constantArgument = p.b == 0 || p.n == 0;
+        bool bounded = p.n >= 0 || constantArgument;
+        // A negative base has real powers only for an exponent that cannot
+        // vary; powers of base 0 are 0 or 1.
+        if (p.shape == baseShape && p.m < 0) bounded = constantArgument;
+        if (p.shape == logShape && (p.n == 0 ? p.b + p.c : p.c) <= 0) bounded = false;
         if (!bounded) return 0;
     }
     return coefficient > 0 ? -1 : (coefficient < 0 ? 1 : 0);
@@ -855,7 +1039,71 @@ void domainEdges(const std::vector<TermParams>& terms, std::set<double>& cuts) {
 
 // The sign of F at a point: -1, 0 (exactly), +1; or none (no value, or
 // undecided at the highest precision).
-enum class PointSign { negative, zero, positive, undefined, undecided };
+// vanishing: no value here, though F tends to 0 beside it.
+enum class PointSign { negative, zero, positive, undefined, undecided, vanishing };
+
+// a·g(u) for the outer function g of a term at its argument's limit u,
+// where g is continuous there.
+bool outerLimit(const TermParams& p, arb_t u, slong prec) {
+    Ball e;
+    switch (p.shape) {
+        case expShape: arb_exp(u, u, prec); break;
+        case baseShape:
+            if (p.m == 0 && arb_is_positive(u)) {
+                arb_zero(u);
+                return true;
+            }
+            if (p.m <= 0) return false;
+            arb_set_d(e.v, p.m);
+            arb_pow(u, e.v, u, prec);
+            break;
+        case logShape:
+            if (!arb_is_positive(u)) return false;
+            arb_log(u, u, prec);
+            break;
+        case sinShape: arb_sin(u, u, prec); break;
+        case cosShape: arb_cos(u, u, prec); break;
+        default: return false;
+    }
+    arb_set_d(e.v, p.a);
+    arb_mul(u, u, e.v, prec);
+    return true;
+}
+
+// The limit of a term's argument b·x^n + c as x approaches 0 from one side,
+// when it is finite.
+bool argumentLimit(const TermParams& p, int side, arb_t out) {
+    if (p.n < 0 && p.b != 0) return false;
+    if (p.n != 0 && !isInteger(p.n) && side < 0) return false;
+    arb_set_d(out, p.n == 0 ? static_cast<double>(p.b) + p.c : p.c);  // a float sum is exact in a double
+    return true;
+}
+
+// F's limit as x approaches 0 from one side (+1 above, -1 below) where every
+// term tends to a finite value: a power of 0 to 0, a term without a factor
+// (b or a = 0) to 0 whatever its power does. False when one may not.
+bool limitAtZero(const std::vector<TermParams>& terms, int side, arb_t out) {
+    constexpr slong prec = 128;
+    arb_zero(out);
+    Ball t;
+    for (const TermParams& p : terms) {
+        if (p.shape == constantShape) {
+            arb_set_d(t.v, p.k);
+        } else if (p.shape == powerShape) {
+            if (p.b != 0 && p.n < 0) return false;
+            if (p.b != 0 && p.n != 0 && !isInteger(p.n) && side < 0) return false;
+            arb_set_d(t.v, p.n == 0 ? p.b : 0);
+        } else if (p.a == 0) {
+            arb_zero(t.v);
+        } else {
+            if (!argumentLimit(p, side, t.v)) return false;
+            if (!outerLimit(p, t.v, prec)) return false;
+        }
+        arb_add(out, out, t.v, prec);
+    }
+    return true;
+}
+
 
 bool analysable(const TermParams& p) {
     auto finite = [](std::initializer_list<double> values) {
@@ -893,8 +1141,8 @@ public:
             return out;
         }
         pole = poleDirection(eval.params(), 1) != 0 || poleDirection(eval.params(), -1) != 0;
-        towardsUp = limitDirection(eval.params(), 1);
-        towardsDown = limitDirection(eval.params(), -1);
+        towardsUp = besideZero(1);
+        towardsDown = besideZero(-1);
         std::set<double> cuts{lo, hi};
         // Where some term is not analytic at 0 (a negative or fractional
         // power, a logarithm of b·x^n), 0 splits the range.
@@ -1006,6 +1254,7 @@ private:
                 break;
             }
         }
+        if (s == PointSign::undecided && !spent() && !v.status.partial && eval.exactlyZero(x)) s = PointSign::zero;
         if (s != PointSign::undecided || !spent()) signs[x] = s;
         return s;
     }
@@ -1027,11 +1276,19 @@ private:
     // or the direction F tends to at 0.
     PointSign endSign(double x, int inside) {
         const PointSign s = signAt(x);
-        if (s == PointSign::undefined && x == 0) {
-            const int d = inside > 0 ? towardsUp : towardsDown;
-            if (d != 0) return d > 0 ? PointSign::positive : PointSign::negative;
-        }
+        if (s == PointSign::undefined && x == 0) return inside > 0 ? towardsUp : towardsDown;
         return s;
+    }
+
+    // What F tends to as x approaches 0 from one side: an infinity or a
+    // finite limit, by its sign; undefined when that cannot be said.
+    PointSign besideZero(int side) const {
+        if (const int d = limitDirection(eval.params(), side)) return d > 0 ? PointSign::positive : PointSign::negative;
+        Ball limit;
+        if (!limitAtZero(eval.params(), side, limit.v)) return PointSign::undefined;
+        if (arb_is_zero(limit.v)) return PointSign::vanishing;
+        if (!arb_contains_zero(limit.v)) return arb_is_positive(limit.v) ? PointSign::positive : PointSign::negative;
+        return PointSign::undefined;
     }
 
     static double widthLimit(double lo, double hi) {
@@ -1047,6 +1304,16 @@ private:
         if (lo > 0 && hi / lo > 16) m = std::sqrt(lo) * std::sqrt(hi);
         if (hi < 0 && lo / hi > 16) m = -std::sqrt(-lo) * std::sqrt(-hi);
         return m > lo && m < hi ? m : lo;
+    }
+
+    // middle(), but halfway in the exponents when the bracket ends at 0: a
+    // root beside 0 may lie below anything a thousand halvings reach.
+    static double bracketMiddle(double lo, double hi) {
+        constexpr double least = std::numeric_limits<double>::denorm_min();
+        double m = lo;
+        if (hi == 0 && lo < -least) m = middle(lo, -least);
+        if (lo == 0 && hi > least) m = middle(least, hi);
+        return m > lo && m < hi ? m : middle(lo, hi);
     }
 
     enum class Outcome { settled, split };
@@ -1073,6 +1340,9 @@ private:
                     if (last) add(Finding::undefined, a, b);
                     return Outcome::settled;
                 }
+                if (v.status.edgeLimit != 0 && beside(a, b, v)) return Outcome::settled;
+                // Where the argument is about 0 at an end, more bits may tell its sign.
+                if (last && prec < blockBitLimit && !spent()) continue;
                 if (last) {
                     add(Finding::unresolved, a, b);
                     return Outcome::settled;
@@ -1108,10 +1378,34 @@ private:
         return s == PointSign::negative || s == PointSign::positive || s == PointSign::zero;
     }
 
+    // A logarithm's argument reaches 0 inside [a, b]: F has a value on one
+    // side of that edge only, and tends to an infinity there. Strictly
+    // monotone where it has a value, F holds one root there when its value
+    // at the block's other end has the other sign, and none when the same.
+    // False when that cannot be said.
+    bool beside(double a, double b, const BlockValue& v) {
+        if (!v.df.excludesZero()) return false;
+        const PointSign sa = signAt(a), sb = signAt(b);
+        if ((sa == PointSign::undefined) == (sb == PointSign::undefined)) return false;
+        const bool valueAtA = sb == PointSign::undefined;
+        const PointSign there = valueAtA ? sa : sb;
+        if (!decided(there)) return false;
+        const PointSign edge = v.status.edgeLimit > 0 ? PointSign::positive : PointSign::negative;
+        if (there == PointSign::zero) {
+            add(Finding::root, valueAtA ? a : b, valueAtA ? a : b);
+        } else if (there != edge) {
+            // Past the edge, where F has no value, is where F has the edge's sign.
+            refine(a, b, valueAtA ? sa : edge, edge);
+        }
+        return true;
+    }
+
     // F strictly monotone on [a, b]: no root, one root, or an exact zero at an end.
     Outcome monotone(double a, double b, bool atLimit) {
         const PointSign sa = endSign(a, 1);
         const PointSign sb = endSign(b, -1);
+        // Strictly monotone away from a limit of 0: F keeps off 0 inside.
+        if (sa == PointSign::vanishing || sb == PointSign::vanishing) return Outcome::settled;
         if (!decided(sa) || !decided(sb)) {
             if (!atLimit && !spent()) return Outcome::split;
             add(Finding::unresolved, a, b);
@@ -1128,16 +1422,19 @@ private:
     // balls, alternately to the estimate and to twice as far, so that the
     // bracket of proved signs closes from both sides; bisection when a step
     // leaves the bracket or the bracket stops halving.
-    void refine(double a, double b, PointSign sa) {
+    // A point without a value counts as `undefinedAs`, when that is given.
+    void refine(double a, double b, PointSign sa, PointSign undefinedAs = PointSign::undefined) {
         double lo = a, hi = b;
-        double x = middle(lo, hi);
+        double x = bracketMiddle(lo, hi);
         const long start = used;
         BlockValue v;
         bool overshoot = false;
         int sinceHalved = 0;
         double halfWidth = (hi - lo) / 2;
         while (x > lo && x < hi && used - start < rootEvaluationLimit && !spent()) {
-            const PointSign s = signAt(x, &v);
+            PointSign s = signAt(x, &v);
+            const bool valued = s != PointSign::undefined;
+            if (!valued) s = undefinedAs;
             if (s == PointSign::zero) {
                 add(Finding::root, x, x);
                 return;
@@ -1147,7 +1444,8 @@ private:
                 // root is about here, and its neighbours may still be told.
                 for (double y : {std::nextafter(x, lo), std::nextafter(x, hi)}) {
                     if (!(y > lo && y < hi)) continue;
-                    const PointSign t = signAt(y);
+                    PointSign t = signAt(y);
+                    if (t == PointSign::undefined) t = undefinedAs;
                     if (t == PointSign::negative || t == PointSign::positive) (t == sa ? lo : hi) = y;
                 }
                 break;
@@ -1161,8 +1459,8 @@ private:
             } else {
                 ++sinceHalved;
             }
-            double next = middle(lo, hi);
-            if (sinceHalved < 4 && v.df.reach == Reach::ball && arb_is_finite(v.df.v.v) &&
+            double next = bracketMiddle(lo, hi);
+            if (valued && sinceHalved < 4 && v.df.reach == Reach::ball && arb_is_finite(v.df.v.v) &&
                 !arb_contains_zero(v.df.v.v)) {
                 const double fx = arf_get_d(arb_midref(v.f.v.v), ARF_RND_NEAR);
                 const double dfx = arf_get_d(arb_midref(v.df.v.v), ARF_RND_NEAR);
@@ -1177,7 +1475,7 @@ private:
                 sinceHalved = 0;
                 halfWidth = (hi - lo) / 2;
             }
-            if (next == x || !(next > lo && next < hi)) next = middle(lo, hi);
+            if (next == x || !(next > lo && next < hi)) next = bracketMiddle(lo, hi);
             x = next;
         }
         add(Finding::root, lo, hi);
@@ -1188,7 +1486,8 @@ private:
     const std::atomic<bool>* cancel;
     long used = 0;
     bool pole = false;                   // F is unbounded at 0 by a negative power
-    int towardsUp = 0, towardsDown = 0;  // F's direction just above and below 0
+    // What F tends to just above and just below 0 where it has no value there.
+    PointSign towardsUp = PointSign::undefined, towardsDown = PointSign::undefined;
     std::vector<Finding> findings;
     // F's sign at points already evaluated: the ends of the blocks.
     std::map<double, PointSign> signs;

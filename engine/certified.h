@@ -15,7 +15,9 @@ namespace core {
 struct Finding {
     enum Kind {
         root,        // exactly one root in [lo, hi]: F has opposite signs at the ends and is
-                     // strictly monotone between; or lo == hi and F(lo) is exactly 0
+                     // strictly monotone between; or lo == hi and F(lo) is exactly 0; or,
+                     // beside a logarithm's edge, F has no value at one end and tends
+                     // there to the infinity of the sign the other end does not have
         pole,        // lo == hi == 0: F is unbounded beside it (a negative power of x)
         undefined,   // F has no real value on [lo, hi] (ends within the width limit)
         multiple,    // F and F' both hold 0 on [lo, hi] at the width limit: a root of

@@ -1,9 +1,11 @@
 #include "certified.h"
 
 #include <gtest/gtest.h>
+#include <mpfr.h>
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -130,6 +132,122 @@ TEST(Certified, EnclosuresAreNeighbouringDoubles) {
     EXPECT_EQ(r.findings[0].hi, -1.414213562373095);
     EXPECT_EQ(r.findings[1].lo, 1.414213562373095);
     EXPECT_EQ(r.findings[1].hi, 1.4142135623730951);
+}
+
+// The sign of F at x in MPFR, for formulas of powers, logarithms and
+// constants: a second method for points no double can hold, such as one
+// 2^-3000 past a logarithm's edge. 0 where F has no value.
+int mpfrSign(const std::vector<T>& terms, const mpfr_t x) {
+    constexpr mpfr_prec_t bits = 8000;
+    mpfr_t sum, p, u;
+    mpfr_inits2(bits, sum, p, u, static_cast<mpfr_ptr>(nullptr));
+    mpfr_set_zero(sum, 1);
+    int sign = 2;
+    for (const T& t : terms) {
+        if (t.shape == 7) {
+            mpfr_add_d(sum, sum, t.k, MPFR_RNDN);
+            continue;
+        }
+        mpfr_pow_si(p, x, static_cast<long>(t.n), MPFR_RNDN);  // integer powers only
+        mpfr_mul_d(p, p, t.b, MPFR_RNDN);
+        if (t.shape == 1) {
+            mpfr_add(sum, sum, p, MPFR_RNDN);
+            continue;
+        }
+        mpfr_add_d(u, p, t.c, MPFR_RNDN);
+        if (mpfr_sgn(u) <= 0) sign = 0;
+        mpfr_log(u, u, MPFR_RNDN);
+        mpfr_mul_d(u, u, t.a, MPFR_RNDN);
+        mpfr_add(sum, sum, u, MPFR_RNDN);
+    }
+    if (sign != 0) sign = mpfr_sgn(sum);
+    mpfr_clears(sum, p, u, static_cast<mpfr_ptr>(nullptr));
+    return sign;
+}
+
+// A logarithm whose argument reaches 0 makes F tend to an infinity there,
+// so a root can lie closer to the edge than any double. It is proved in the
+// two doubles around it: one with F's other sign, one without a value; a
+// point between them, 2^-3000 from the edge, shows the sign change in MPFR.
+TEST(Certified, RootsWithinADoubleOfALogarithmsEdge) {
+    const struct {
+        const char* name;
+        std::vector<T> terms;
+        double start, end;
+        std::string kinds;
+        double edge;     // the edge as a double, or NaN when none is
+        float c, b;      // the edge is where b·x^2 + c = 0, when it is no double
+        int inside;      // +1 when F has its values right of the edge
+    } cases[] = {
+        {"ln(x + 2)/1000 + 1: the edge at -2", {{4, 0.001f, 1, 1, 0, 2}, {7, 0, 0, 0, 0, 0, 1}}, -3, 0, "ur", -2,
+         0, 0, 1},
+        {"-ln(x - 0.5) - 50: F rises to the edge", {{4, -1, 1, 1, 0, -0.5f}, {7, 0, 0, 0, 0, 0, -50}}, 0, 1, "ur",
+         0.5, 0, 0, 1},
+        {"ln(0.1 - 2x^2) + 100: the edge between two doubles", {{4, 1, -2, 2, 0, 0.1f}, {7, 0, 0, 0, 0, 0, 100}},
+         0, 1, "ru", NAN, 0.1f, -2, -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const core::Certified r = core::certify(formulaOf(c.terms), {c.start, c.end});
+        EXPECT_TRUE(r.complete);
+        EXPECT_EQ(kinds(r), c.kinds);
+        if (kinds(r) != c.kinds) continue;
+        const core::Finding& root = r.findings[c.inside > 0 ? 1 : 0];
+        EXPECT_EQ(std::nextafter(root.lo, HUGE_VAL), root.hi);
+        const double valued = c.inside > 0 ? root.hi : root.lo, past = c.inside > 0 ? root.lo : root.hi;
+        EXPECT_TRUE(std::isnan(valueAt(c.terms, past)));
+        const long double there = valueAt(c.terms, valued);
+        mpfr_t x, step;
+        mpfr_inits2(8000, x, step, static_cast<mpfr_ptr>(nullptr));
+        if (std::isnan(c.edge)) {
+            mpfr_set_d(x, -double(c.c), MPFR_RNDN);
+            mpfr_div_d(x, x, double(c.b), MPFR_RNDN);
+            mpfr_sqrt(x, x, MPFR_RNDN);
+        } else {
+            mpfr_set_d(x, c.edge, MPFR_RNDN);
+        }
+        EXPECT_GE(mpfr_cmp_d(x, root.lo), 0);
+        EXPECT_LE(mpfr_cmp_d(x, root.hi), 0);
+        mpfr_set_ui_2exp(step, 1, -3000, MPFR_RNDN);
+        if (c.inside > 0) mpfr_add(x, x, step, MPFR_RNDN); else mpfr_sub(x, x, step, MPFR_RNDN);
+        const int near = mpfrSign(c.terms, x);
+        EXPECT_NE(near, 0);
+        EXPECT_EQ(near, there > 0 ? -1 : 1);
+        mpfr_clears(x, step, static_cast<mpfr_ptr>(nullptr));
+    }
+}
+
+// Where a term has no value at 0 but F still tends to a limit there, or
+// where like terms cancel, or where a zero is exact only in rationals, the
+// analysis says so in full rather than leaving a sliver unresolved.
+TEST(Certified, LimitsCancellationsAndExactZeros) {
+    const struct {
+        const char* name;
+        std::vector<T> terms;
+        double start, end;
+        std::string kinds;
+        std::vector<double> exact;  // the exact zeros, in order
+    } cases[] = {
+        {"2·sqrt(x) + 0/x tends to 0 where it has no value", {{1, 0, 2, 0.5f}, {1, 0, 0, -1}}, 0, 1, "u", {}},
+        {"ln(-3x^3)/1000 + 3 + 0/x^2: a root below every double", {{4, 0.001f, -3, 3, 0, 0}, {7, 0, 0, 0, 0, 0, 3},
+         {1, 0, 0, -2}}, -2, 0, "ru", {}},
+        {"3/x^3 - 3/x^3 is 0 everywhere", {{1, 0, 3, -3}, {1, 0, -3, -3}}, 2, 3, "m", {}},
+        {"3·sin(0·x^2 + 3) - 3·sin(3)", {{5, 3, 0, 2, 0, 3}, {5, -3, 0, 0, 0, 3}}, -1, 1, "m", {}},
+        {"3/x^2 - 2/x^1.5: the exact zero at 2.25", {{1, 0, 3, -2}, {1, 0, -2, -1.5f}}, 2, 10, "r", {2.25}},
+        {"ln(2x) at the range's end", {{4, 1, 2, 1, 0, 0}}, 0.5, 1, "r", {0.5}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const core::Certified r = core::certify(formulaOf(c.terms), {c.start, c.end});
+        EXPECT_TRUE(r.complete);
+        EXPECT_EQ(kinds(r), c.kinds);
+        EXPECT_LT(r.evaluations, 200);
+        std::vector<double> exact;
+        for (const core::Finding& g : r.findings) {
+            if (g.kind == core::Finding::root && g.lo == g.hi) exact.push_back(g.lo);
+        }
+        EXPECT_EQ(exact, c.exact);
+    }
 }
 
 // Formulas the boxes allow though they say little: each gets the finding
