@@ -9,14 +9,13 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "certifiedsummary.h"
+#include "rowcopy.h"
 
 namespace {
 
@@ -54,17 +53,11 @@ QString FindingTable::rowText(int row) const {
 }
 
 QString FindingTable::selectedText() const {
-    QModelIndexList chosen = selectionModel()->selectedRows();
-    std::sort(chosen.begin(), chosen.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
-    QStringList lines;
-    for (const QModelIndex& index : chosen) lines << rowText(index.row());
-    return lines.join('\n');
+    return chosenRowsText(selectionModel(), [this](int row) { return rowText(row); });
 }
 
 QString FindingTable::allText() const {
-    QStringList lines;
-    for (int row = 0; row < rowCount(); ++row) lines << rowText(row);
-    return lines.join('\n');
+    return allRowsText(rowCount(), [this](int row) { return rowText(row); });
 }
 
 void FindingTable::keyPressEvent(QKeyEvent* event) {
@@ -76,12 +69,7 @@ void FindingTable::keyPressEvent(QKeyEvent* event) {
 }
 
 void FindingTable::contextMenuEvent(QContextMenuEvent* event) {
-    copyAction->setEnabled(selectionModel()->hasSelection());
-    copyAllAction->setEnabled(rowCount() > 0);
-    QMenu menu(this);
-    menu.addAction(copyAction);
-    menu.addAction(copyAllAction);
-    menu.exec(event->globalPos());
+    showCopyMenu(this, event->globalPos(), selectionModel(), copyAction, copyAllAction, rowCount());
 }
 
 CertifiedWindow::CertifiedWindow(QWidget* owner) : QWidget(owner, Qt::Window) {

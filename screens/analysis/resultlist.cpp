@@ -5,11 +5,10 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QMenu>
-#include <algorithm>
 
 #include "core.h"
 #include "numbertext.h"
+#include "rowcopy.h"
 
 int ResultModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(entries.size());
@@ -63,18 +62,11 @@ ResultList::ResultList(QWidget* parent)
 }
 
 QString ResultList::selectedText() const {
-    QModelIndexList chosen = selectionModel()->selectedRows();
-    std::sort(chosen.begin(), chosen.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
-    QStringList lines;
-    for (const QModelIndex& index : chosen) lines << text(index.row());
-    return lines.join('\n');
+    return chosenRowsText(selectionModel(), [this](int row) { return text(row); });
 }
 
 QString ResultList::allText() const {
-    QStringList lines;
-    lines.reserve(count());
-    for (int row = 0; row < count(); ++row) lines << text(row);
-    return lines.join('\n');
+    return allRowsText(count(), [this](int row) { return text(row); });
 }
 
 void ResultList::keyPressEvent(QKeyEvent* event) {
@@ -86,12 +78,7 @@ void ResultList::keyPressEvent(QKeyEvent* event) {
 }
 
 void ResultList::contextMenuEvent(QContextMenuEvent* event) {
-    copyAction->setEnabled(selectionModel()->hasSelection());
-    copyAllAction->setEnabled(count() > 0);
-    QMenu menu(this);
-    menu.addAction(copyAction);
-    menu.addAction(copyAllAction);
-    menu.exec(event->globalPos());
+    showCopyMenu(this, event->globalPos(), selectionModel(), copyAction, copyAllAction, count());
 }
 
 int ResultList::count() const { return entries->rowCount(); }
