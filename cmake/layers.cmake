@@ -22,6 +22,54 @@ set(kalvex_layer_rules
 )
 set(kalvex_layer_helpers kalvex_warnings kalvex_i18n kalvex_version)
 
+# The Qt modules each layer may use, directly or through what it links: the
+# engine none, the files and the command-line solver Core alone, the windows
+# Widgets (and Svg where pictures are written).
+set(kalvex_layer_qt
+  "kalvex_core:"
+  "kalvex_module:"
+  "kalvex_certified:"
+  "kalvex_files:Core"
+  "kalvex_i18n:Core"
+  "kalvex_platform:Core,Gui,Widgets"
+  "kalvex_setting:Core,Gui,Widgets"
+  "kalvex_analysis:Core,Gui,Widgets,Svg"
+  "kalvex_ticks:Core,Gui,Widgets"
+  "kalvex_calculation:Core,Gui,Widgets"
+  "kalvex_info:Core,Gui,Widgets"
+  "kalvex_registry:Core,Gui,Widgets,Svg"
+  "Kalvex:Core,Gui,Widgets,Svg"
+  "zemo:Core,Gui,Widgets,Svg"
+  "kalvex-solve:Core"
+)
+
+# The Qt modules `target` reaches through its own links and those of the
+# project's libraries it links, as names without the Qt6:: prefix.
+function(kalvex_qt_modules target out)
+  set(seen "")
+  set(queue ${target})
+  set(found "")
+  while(queue)
+    list(POP_FRONT queue current)
+    if(current IN_LIST seen OR NOT TARGET ${current})
+      continue()
+    endif()
+    list(APPEND seen ${current})
+    get_target_property(links ${current} LINK_LIBRARIES)
+    get_target_property(interface ${current} INTERFACE_LINK_LIBRARIES)
+    foreach(link IN LISTS links interface)
+      # Qt's own build helpers (Qt6::Platform and the like) are no modules.
+      if(link MATCHES "^Qt6::(Core|Gui|Widgets|Svg|SvgWidgets|Test|Network|OpenGL|PrintSupport|Concurrent)$")
+        list(APPEND found ${CMAKE_MATCH_1})
+      elseif(link MATCHES "^kalvex_[A-Za-z0-9_]+$")
+        list(APPEND queue ${link})
+      endif()
+    endforeach()
+  endwhile()
+  list(REMOVE_DUPLICATES found)
+  set(${out} "${found}" PARENT_SCOPE)
+endfunction()
+
 function(kalvex_check_layers)
   foreach(rule IN LISTS kalvex_layer_rules)
     string(FIND "${rule}" ":" colon)
@@ -43,6 +91,22 @@ function(kalvex_check_layers)
         continue()
       endif()
       message(FATAL_ERROR "Layers: ${target} may not link ${link} (allowed: ${allowed})")
+    endforeach()
+  endforeach()
+  foreach(rule IN LISTS kalvex_layer_qt)
+    string(FIND "${rule}" ":" colon)
+    string(SUBSTRING "${rule}" 0 ${colon} target)
+    math(EXPR after "${colon} + 1")
+    string(SUBSTRING "${rule}" ${after} -1 allowed)
+    string(REPLACE "," ";" allowed "${allowed}")
+    if(NOT TARGET ${target})
+      continue()
+    endif()
+    kalvex_qt_modules(${target} modules)
+    foreach(module IN LISTS modules)
+      if(NOT module IN_LIST allowed)
+        message(FATAL_ERROR "Layers: ${target} may not use Qt6::${module} (allowed: ${allowed})")
+      endif()
     endforeach()
   endforeach()
 endfunction()
