@@ -2,6 +2,7 @@
 // what a message shows of a name or a text.
 #include "safefile.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -9,8 +10,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <string>
+#include <thread>
 #include <utility>
 
 #include "equationfile.h"
@@ -148,4 +155,107 @@ TEST(ArgumentName, ANameQtCannotDecodeIsNotUsedAndShownLegibly) {
     const ArgumentName plain = argumentName("数式.kalvex");
     EXPECT_TRUE(plain.usable);
     EXPECT_EQ(plain.path, QString("数式.kalvex"));
+}
+
+namespace {
+
+// Swaps two names back and forth as fast as it can until stopped, as
+// another process could while a write runs; with no target, makes a link
+// appear there and go again.
+class Swapper {
+public:
+    Swapper(QByteArray target, QByteArray link, QByteArray linked)
+        : target(std::move(target)), link(std::move(link)), linked(std::move(linked)),
+          thread([this] { run(); }) {}
+    ~Swapper() {
+        stop = true;
+        thread.join();
+    }
+
+private:
+    void run() {
+        while (!stop) {
+            if (::renameat2(AT_FDCWD, target.constData(), AT_FDCWD, link.constData(), RENAME_EXCHANGE) == 0)
+                continue;
+            if (::symlink(linked.constData(), target.constData()) == 0) ::unlink(target.constData());
+        }
+    }
+    QByteArray target, link, linked;
+    std::atomic<bool> stop{false};
+    std::thread thread;
+};
+
+}  // namespace
+
+// The name is checked and then written while a link to a file that must
+// not be written is swapped onto it and off again: whatever the timing,
+// that file keeps its bytes.
+TEST_F(SafeFile, ALinkSwappedOntoTheTargetIsNeverWrittenThrough) {
+    QFile readOnly(path("ro.png"));
+    ASSERT_TRUE(readOnly.open(QIODevice::WriteOnly));
+    readOnly.write("old");
+    readOnly.close();
+    ASSERT_EQ(::chmod(raw("ro.png").constData(), 0444), 0);
+    const QByteArray equationBytes = stateOf(equation).second;
+    const struct {
+        const char* victim;
+        bool targetExists;  // else a link appears where no file was
+    } cases[] = {{"eq.kalvex", true}, {"ro.png", true}, {"ro.png", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.victim);
+        const QByteArray before = stateOf(path(c.victim)).second;
+        int written = 0;
+        for (int round = 0; round < 200; ++round) {
+            QFile::remove(path("out.png"));
+            QFile::remove(path("swap"));
+            if (c.targetExists) {
+                ASSERT_TRUE(QFile(path("out.png")).open(QIODevice::WriteOnly));
+                ASSERT_EQ(::symlink(raw(c.victim).constData(), raw("swap").constData()), 0);
+            }
+            Swapper swapper(raw("out.png"), raw("swap"), raw(c.victim));
+            written += writeWhole(path("out.png"), "picture", {equation}) ? 0 : 1;
+            ASSERT_EQ(stateOf(path(c.victim)).second, before) << "round " << round;
+        }
+        EXPECT_GT(written, 0);  // the race was run, not always refused
+    }
+    EXPECT_EQ(stateOf(equation).second, equationBytes);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Hidden | QDir::Files).filter(QRegularExpression("^\\.")),
+              QStringList{});
+}
+
+// A write that fails part way (a disk filling up) says why, in the
+// system's words, leaves the old file and removes the temporary one.
+TEST_F(SafeFile, AFailedWriteGivesTheReasonAndLeavesTheOldFile) {
+    const QByteArray old = stateOf(equation).second;
+    const struct {
+        WriteHook hook;
+        std::string reason;
+    } cases[] = {
+        {[](int, const char*, unsigned long) -> long {
+             errno = ENOSPC;
+             return -1;
+         },
+         std::strerror(ENOSPC)},
+        // A short write, then nothing more: the disk is full.
+        {[](int fd, const char* bytes, unsigned long) -> long {
+             errno = ENOSPC;
+             return ::lseek(fd, 0, SEEK_CUR) == 0 ? ::write(fd, bytes, 2) : -1;
+         },
+         std::strerror(ENOSPC)},
+    };
+    for (const auto& c : cases) {
+        const WriteHook previous = setWriteHook(c.hook);
+        const std::optional<FileError> failure = writeWhole(equation, QByteArray(100000, 'x'));
+        setWriteHook(previous);
+        ASSERT_TRUE(failure);
+        EXPECT_EQ(failure->text(), c.reason);
+        EXPECT_EQ(stateOf(equation).second, old);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"eq.kalvex"});
+    }
+    // The window's and the command line's message names the file and the reason.
+    const WriteHook previous = setWriteHook(cases[0].hook);
+    const std::optional<FileError> full = writeEquation(equation, Equation{});
+    setWriteHook(previous);
+    ASSERT_TRUE(full);
+    EXPECT_EQ(full->text(), equation.toStdString() + ": 保存できません（No space left on device）。");
 }
