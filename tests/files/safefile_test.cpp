@@ -136,6 +136,10 @@ TEST(ShownText, NothingReachesTheTerminalRawAndLongTextIsCut) {
          "gnp.exe",
          "\\u202Egnp.exe"},
         {"lat\xe9.kalvex", "lat\\xE9.kalvex"},
+        // Invisible characters would make two texts look alike.
+        {"a\xe2\x80\x8b"
+         "b\xef\xbb\xbf",
+         "a\\u200Bb\\uFEFF"},
         {std::string(60, 'k'), std::string(60, 'k')},
         {sixtyOne, std::string(60, 'k') + "…"},
         {std::string(59, 'k') + "指数", std::string(59, 'k') + "指…"},
@@ -146,6 +150,32 @@ TEST(ShownText, NothingReachesTheTerminalRawAndLongTextIsCut) {
     std::string fifteen;
     for (int i = 0; i < 15; ++i) fifteen += "\\x01";
     EXPECT_EQ(shownText(std::string(20, '\x01')), fifteen + "…");
+}
+
+// The mark stays under its character however the line is escaped or cut.
+TEST(MarkedLine, TheMarkStaysUnderItsCharacter) {
+    const std::string long100 = std::string(50, 'a') + "X" + std::string(49, 'b');
+    const struct {
+        std::string text;
+        std::size_t position;
+        std::string line;
+        std::size_t mark;
+    } cases[] = {
+        {"x + sin x", 8, "x + sin x", 8},
+        {"x\x1b[2J+", 1, "x\\x1B[2J+", 1},
+        {"\x1b\x1bx", 2, "\\x1B\\x1Bx", 8},
+        {"指数x", 6, "指数x", 2},
+        {"x+", 2, "x+", 2},  // past the end: the mark after the last character
+        {long100, 50, "…" + long100.substr(21, 60) + "…", 30},
+        {long100, 0, long100.substr(0, 60) + "…", 0},
+        {long100, 99, "…" + long100.substr(40), 60},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const MarkedLine marked = markedLine(c.text, c.position);
+        EXPECT_EQ(marked.line, c.line);
+        EXPECT_EQ(marked.mark, c.mark);
+    }
 }
 
 TEST(ArgumentName, ANameQtCannotDecodeIsNotUsedAndShownLegibly) {
