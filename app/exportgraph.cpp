@@ -10,6 +10,8 @@
 #include <cstring>
 #include <optional>
 
+#include "analysisrules.h"
+#include "commandline.h"
 #include "core.h"
 #include "equationfile.h"
 #include "language.h"
@@ -51,13 +53,11 @@ int usageError(const std::string& message) {
     return badUse;
 }
 
-// The analysis screen's picture box 図 at 96 dots an inch.
-constexpr int defaultPictureWidth = 942, defaultPictureHeight = 565;
 // Larger pictures cost memory for nothing a screen or a page can show.
 constexpr int largestPictureSide = 10000;
 
 struct PictureSize {
-    int width = defaultPictureWidth, height = defaultPictureHeight;
+    int width = core::designedPictureWidth, height = core::designedPictureHeight;
 };
 
 // "WxH" in whole pixels, each side 1 to largestPictureSide; none otherwise.
@@ -124,8 +124,11 @@ ExportRequest readRequest(int argc, char* argv[]) {
     const QCommandLineOption size("size", GraphExport::tr("画像の幅と高さ（ピクセル）"), "WxH");
     parser.addOptions({exportTo, size});
     parser.addPositionalArgument("FILE", GraphExport::tr("方程式のファイル"));
-    if (!parser.parse(argumentNames(argc, argv, request.undecodable)))
-        return refuse(utf8(parser.errorText()));
+    const QStringList arguments = argumentNames(argc, argv, request.undecodable);
+    if (!parser.parse(arguments))
+        return refuse(parserRefusal(parser, arguments, {exportTo, size}).text(translatedMessageUtf8));
+    if (const auto repeated = repeatedOption(parser, arguments, {exportTo, size}))
+        return refuse(repeated->text(translatedMessageUtf8));
 
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty()) return refuse(fm::noFiles);
@@ -199,18 +202,12 @@ GraphDrawing graphOf(const Equation& equation, int pixelWidth, int pixelHeight) 
         drawing.end = GraphDrawing::noRange;
         return drawing;
     }
-    // The setting screen opens the analysis screen only for a formula, and
-    // adds each term only past the checks of 追加.
-    if (equation.terms.empty()) {
-        drawing.messages.push_back(messages::enterFormula);
-        return drawing;
-    }
-    const core::FormulaFrom made = core::formulaFrom(equation.terms);
+    const core::AnalysedFormula made = core::analysedFormula(equation.terms);
     if (!made) {
         drawing.messages.push_back(made.refusal);
         return drawing;
     }
-    const core::Formula& f = made.formula;
+    const core::Formula& f = *made.formula;
 
     // グラフ: the scan of the range as typed, then the plot of what it found,
     // grids off as on a fresh program.

@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QUndoStack>
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -15,12 +15,10 @@
 #include "messages.h"
 #include "look.h"
 #include "qtmessagesink.h"
-#include "document.h"
 #include "qtcanvas.h"
 #include "screenregistry.h"
 #include "safefile.h"
 #include "texts.h"
-#include "settingscreen.h"
 
 namespace {
 
@@ -35,26 +33,38 @@ bool isOption(const char* argument, const char* shortName, const char* longName)
 
 // Kalvex --version and Kalvex --help answer on standard output and open no
 // window, so they work without a display. Anything else is a file to open.
-bool answersOnTerminal(int argc, char* argv[], int& status) {
+// An answer that cannot be written is said on standard error, as a usage
+// error is.
+bool answersOnTerminal(int argc, char* argv[], bool outputClosed, int& status) {
     if (argc != 2) return false;
     const bool version = isOption(argv[1], "-v", "--version");
     if (!version && !isOption(argv[1], "-h", "--help")) return false;
     QCoreApplication app(argc, argv);
+    installSystemLanguage(app);
     // Kalvex or zemo: the name the program was started under.
     const QString name = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName();
     QString text = name + " " KALVEX_VERSION "\n";
     if (!version) {
-        installSystemLanguage(app);
         text = Program::tr("使い方: %1 [FILE]\n"
+                           "       %1 [--] FILE\n"
                            "       %1 -e F\n"
                            "       %1 FILE --export OUT.png|OUT.svg [--size WxH]\n"
                            "一変数の方程式を解くウィンドウを開きます。FILE (.kalvex) はその方程式を開きます。\n"
                            "-e は x^3 - 2x + 1 のように書いた式 F の項で始めます。\n"
-                           "--export はウィンドウを開かずに FILE のグラフを画像に保存します。\n")
+                           "-- の後は、- で始まるものもファイルの名前です。\n"
+                           "--export はウィンドウを開かずに FILE のグラフを画像に保存します。\n"
+                           "終了状態: 0 正常、1 --export で画像を保存できなかった、2 使い方の誤り。\n")
                    .arg(name);
     }
-    std::fputs(text.toUtf8().constData(), stdout);
-    status = std::fflush(stdout) == 0 ? 0 : 1;
+    errno = 0;
+    if (!outputClosed && std::fputs(text.toUtf8().constData(), stdout) >= 0 && std::fflush(stdout) == 0) {
+        status = 0;
+        return true;
+    }
+    const int error = outputClosed ? EBADF : (errno != 0 ? errno : EIO);
+    const std::string said = fillIn(translatedMessageUtf8(messages::files::cannotWriteOutput), {std::strerror(error)});
+    std::fputs((said + "\n").c_str(), stderr);
+    status = 2;
     return true;
 }
 
@@ -92,6 +102,16 @@ struct WindowArguments {
     std::string refusal;  // a usage error, when not empty
 };
 
+// -e F at argv[i]: F taken, i past it; or why not (each message names -e).
+const char* formulaRefusal(int argc, char* argv[], int& i, WindowArguments& taken) {
+    namespace fm = messages::files;
+    if (i + 1 >= argc) return fm::optionNeedsValue;
+    if (taken.formula) return fm::optionTwice;
+    taken.formula = argv[++i];
+    if (taken.formula->find_first_not_of(" \t\r\n") == std::string::npos) return fm::emptyFormula;
+    return nullptr;
+}
+
 WindowArguments windowArguments(int argc, char* argv[]) {
     namespace fm = messages::files;
     WindowArguments taken;
@@ -103,11 +123,10 @@ WindowArguments windowArguments(int argc, char* argv[]) {
             continue;
         }
         if (options && argument == "-e") {
-            if (i + 1 >= argc) {
-                taken.refusal = fillIn(translatedMessageUtf8(fm::unknownOption), {argument});
+            if (const char* refusal = formulaRefusal(argc, argv, i, taken)) {
+                taken.refusal = fillIn(translatedMessageUtf8(refusal), {argument});
                 return taken;
             }
-            taken.formula = argv[++i];
             continue;
         }
         if (options && argument.size() > 1 && argument[0] == '-') {
@@ -135,8 +154,10 @@ WindowArguments windowArguments(int argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // A closed stream would be taken by the next file opened.
+    const bool outputClosed = reopenClosedStandardStreams();
     int status = 0;
-    if (answersOnTerminal(argc, argv, status)) return status;
+    if (answersOnTerminal(argc, argv, outputClosed, status)) return status;
     if (asksForExport(argc, argv)) return exportGraph(argc, argv);
     const WindowArguments arguments = windowArguments(argc, argv);
     if (!arguments.refusal.empty()) {
@@ -163,14 +184,13 @@ int main(int argc, char* argv[]) {
     kalvex.attach(&messages, &registry, &canvas);
     kalvex.startUp();
     // Kalvex FILE: the equation opens with the program; Kalvex -e F: the
-    // terms of F typed as one line. What it starts with is no step to take
-    // back. A name Qt cannot decode would open another file, or say a wrong
-    // "not found".
+    // terms of F typed as one line. A name Qt cannot decode would open
+    // another file, or say a wrong "not found".
     if (arguments.formula) {
-        registry.setting().startWithFormula(QString::fromUtf8(arguments.formula->c_str()));
+        registry.startWithFormula(QString::fromUtf8(arguments.formula->c_str()));
     } else if (const std::optional<ArgumentName>& file = arguments.file) {
         if (file->usable) {
-            registry.document().open(file->path);
+            registry.startWithFile(file->path);
         } else {
             namespace fm = messages::files;
             messages.showMessage(fillIn(translatedMessageUtf8(fm::aboutFile),
@@ -178,6 +198,5 @@ int main(int argc, char* argv[]) {
                                                              {translatedMessageUtf8(fm::nameNotUtf8)})}));
         }
     }
-    registry.setting().history->clear();
     return app.exec();
 }

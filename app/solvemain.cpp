@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 
+#include "commandline.h"
 #include "equationfile.h"
 #include "formula.h"
 #include "kalvexversion.h"
@@ -89,6 +90,7 @@ std::optional<std::string> takeRanges(QStringList& arguments, Request& request) 
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         if (arguments[i] == "--") break;
         if (arguments[i] != "--range") continue;
+        if (request.start) return fillIn(said(fm::optionTwice), {"--range"});
         if (i + 2 >= arguments.size()) return said(fm::rangeNeedsTwo);
         for (const QString& value : {arguments[i + 1], arguments[i + 2]}) {
             if (value.startsWith("--")) return said(fm::rangeNeedsTwo);
@@ -164,11 +166,14 @@ EquationRead formulaEquation(const std::string& text, bool marked) {
         return result;
     }
     const std::size_t column = formulaColumn(text, read.error.position);
-    const std::string what = fillIn(said(formulaMessage(read.error.fault)), {read.error.piece});
+    const std::string what = fillIn(said(formulaMessage(read.error.fault)), {shownText(read.error.piece)});
     std::string message =
         fillIn(said(fm::aboutFile),
                {"-e", fillIn(said(messages::formula::atCharacter), {std::to_string(column), what})});
-    if (marked) message += "\n  " + text + "\n  " + std::string(column - 1, ' ') + "^";
+    if (marked) {
+        const MarkedLine line = markedLine(text, read.error.position);
+        message += "\n  " + line.line + "\n  " + std::string(line.mark, ' ') + "^";
+    }
     result.error = FileError(message);
     return result;
 }
@@ -194,11 +199,23 @@ Boxes boxesFor(const Equation& equation, const Request& request) {
             request.precision.value_or(equation.precision.value_or(initialPrecision))};
 }
 
+// The messages as shown, in their order.
+std::vector<std::string> shownMessages(const std::vector<std::string>& raw, const std::string& shownName) {
+    std::vector<std::string> messages;
+    for (const std::string& message : raw) {
+        // The one message that is about the file rather than its analysis.
+        if (message == messages::enterFormula)
+            messages.push_back(fillIn(said(fm::aboutFile), {shownName, said(message)}));
+        else
+            messages.push_back(said(message));
+    }
+    return messages;
+}
+
 Status solveCertified(const Equation& equation, const Boxes& boxes, const std::string& name,
                       const Request& request) {
     const CertifiedOutcome c = certifiedAnalyse(equation, boxes.start, boxes.end, boxes.precision);
-    std::vector<std::string> messages;
-    for (const std::string& message : c.messages) messages.push_back(said(message));
+    const std::vector<std::string> messages = shownMessages(c.messages, shownText(name, std::string::npos));
     for (const std::string& message : messages) err(message);
     if (request.json) {
         out("{\"file\":" + jsonQuoted(name) + ",\"certified\":" + certifiedJson(c) +
@@ -209,19 +226,6 @@ Status solveCertified(const Equation& equation, const Boxes& boxes, const std::s
     return c.analysed && c.result.complete ? ranToEnd : stopped;
 }
 
-// The outcome's messages as shown, in their order.
-std::vector<std::string> shownMessages(const Outcome& outcome, const std::string& shownName) {
-    std::vector<std::string> messages;
-    for (const std::string& message : outcome.messages) {
-        // The one message that is about the file rather than its analysis.
-        if (message == messages::enterFormula)
-            messages.push_back(fillIn(said(fm::aboutFile), {shownName, said(message)}));
-        else
-            messages.push_back(said(message));
-    }
-    return messages;
-}
-
 // The list of the analysis or the value at x: a line each, or one JSON line.
 void writeOutcome(const Outcome& outcome, const std::vector<std::string>& messages, const std::string& name,
                   const Request& request) {
@@ -229,7 +233,7 @@ void writeOutcome(const Outcome& outcome, const std::vector<std::string>& messag
         for (const std::string& entry : outcome.list) out(entry + "\n");
     } else if (request.x) {
         const bool shown = !outcome.list.empty();
-        out("{\"file\":" + jsonQuoted(name) + ",\"x\":" + jsonQuoted(*request.x) +
+        out("{\"file\":" + jsonQuoted(name) + ",\"x\":" + jsonQuoted(shownText(*request.x)) +
             ",\"text\":" + (shown ? jsonQuoted(outcome.list[0]) : "null") +
             ",\"value\":" + (shown ? jsonNumber(readNumber(outcome.list[0])) : "null") + ",\"messages\":" +
             jsonArray(messages, true) + ",\"completed\":" + (outcome.completed ? "true" : "false") + "}\n");
@@ -245,12 +249,13 @@ void writeOutcome(const Outcome& outcome, const std::vector<std::string>& messag
 // One file (or the typed F, named -e): its results on standard output, its
 // messages on standard error.
 Status solveFile(const QString& path, const Request& request) {
-    const std::string name = utf8(path), shownName = shownText(name, std::string::npos);
-    if (const auto undecodable = request.undecodable.constFind(path);
-        !request.formula && undecodable != request.undecodable.cend())
-        return refuse(request, name,
+    // A name that is not UTF-8 goes out, in JSON too, as the message shows it.
+    const auto undecodable = request.undecodable.constFind(path);
+    if (!request.formula && undecodable != request.undecodable.cend())
+        return refuse(request, *undecodable,
                       fillIn(said(fm::aboutFile),
                              {*undecodable, fillIn(said(fm::cannotOpen), {said(fm::nameNotUtf8)})}));
+    const std::string name = utf8(path), shownName = shownText(name, std::string::npos);
     const EquationRead read =
         request.formula ? formulaEquation(*request.formula, !request.json) : readEquation(path);
     if (!read) return refuse(request, name, read.error.text(translatedMessageUtf8));
@@ -268,7 +273,7 @@ Status solveFile(const QString& path, const Request& request) {
     } else {
         outcome = analyse(equation, boxes.start, boxes.end, boxes.precision);
     }
-    const std::vector<std::string> messages = shownMessages(outcome, shownName);
+    const std::vector<std::string> messages = shownMessages(outcome.messages, shownName);
     for (const std::string& message : messages) err(message);
     writeOutcome(outcome, messages, name, request);
     return outcome.completed ? ranToEnd : stopped;
@@ -277,6 +282,7 @@ Status solveFile(const QString& path, const Request& request) {
 // The command's options, and the parser that knows them.
 struct CommandLine {
     CommandLine();
+    QList<QCommandLineOption> options() const;
     QCommandLineParser parser;
     // Our own help and version options: Qt's come with --help-all for the
     // GUI options, which this program has none of.
@@ -293,27 +299,52 @@ struct CommandLine {
         QStringList{"e", "formula"},
         KalvexSolve::tr("ファイルの代わりに、x^3 - 2x + 1 のように書いた式 F を解きます。"), "F"};
     const QCommandLineOption json{"json", KalvexSolve::tr("ファイルごとに結果を JSON で一行に表示します。")};
+    // Lines broken by hand between phrases: the parser breaks only at blanks,
+    // which Japanese has few of.
     const QCommandLineOption certified{
-        "certified", KalvexSolve::tr("自動解析の代わりに、解の場所を区間の計算で確かめる解析をします。"
-                                     "見つけたものを x の順に一行にひとつずつ表示します。")};
+        "certified", KalvexSolve::tr("自動解析の代わりに、\n"
+                                     "解の場所を区間の計算で確かめる解析をします。\n"
+                                     "見つけた解、極、値のない区間、重解の可能性、\n"
+                                     "未解決の区間を、x の順に一行にひとつずつ表示します。\n"
+                                     "未解決の区間が残ると、終了状態は 1 です。")};
 };
+
+QList<QCommandLineOption> CommandLine::options() const {
+    return {help, version, range, precision, x, formula, json, certified};
+}
 
 CommandLine::CommandLine() {
     parser.setApplicationDescription(KalvexSolve::tr(
-        "方程式のファイル (.kalvex) の解を、解析画面の自動解析と同じ手順で求めて"
-        "一行にひとつずつ表示します。\n"
+        "方程式のファイル (.kalvex) の解を、\n"
+        "解析画面の自動解析と同じ手順で求めて、一行にひとつずつ表示します。\n"
+        "-e では、ファイルの代わりに一行に書いた式 F を解きます。\n"
         "メッセージは標準エラーに出ます。\n"
-        "終了状態: 0 すべて最後まで解析した、1 メッセージで止まった、2 使い方かファイルの誤り。"));
-    parser.addOptions({help, version, range, precision, x, formula, json, certified});
+        "終了状態: 0 すべて最後まで解析した、1 メッセージで止まった、\n"
+        "2 使い方かファイルの誤り。"));
+    parser.addOptions(options());
     parser.addPositionalArgument("FILE", KalvexSolve::tr("方程式のファイル"), "FILE...");
 }
 
+// Columns a text takes on a terminal: wide for anything beyond ASCII,
+// which here is Japanese.
+qsizetype columns(const QString& text) {
+    qsizetype width = 0;
+    for (const QChar c : text) width += c.unicode() < 0x80 ? 1 : 2;
+    return width;
+}
+
 // Qt names the program by the path it was started with; the help names
-// the command.
+// the command, and gives the -e form under the FILE form.
 QString helpText(const QCommandLineParser& parser) {
     QString text = parser.helpText();
     const QString started = QCoreApplication::arguments().constFirst();
     if (const qsizetype at = text.indexOf(started); at >= 0) text.replace(at, started.size(), "kalvex-solve");
+    const qsizetype name = text.indexOf("kalvex-solve"), lineEnd = text.indexOf('\n');
+    if (name >= 0 && lineEnd > name) {
+        QString formLine = text.mid(name, lineEnd - name);
+        formLine.replace("FILE...", "-e F");
+        text.insert(lineEnd + 1, QString(columns(text.left(name)), ' ') + formLine + "\n");
+    }
     return text;
 }
 
@@ -324,9 +355,12 @@ std::optional<int> readRequest(int argc, char* argv[], CommandLine& line, Reques
     QStringList arguments = argumentNames(argc, argv, request.undecodable);
     if (const std::optional<std::string> refusal = takeRanges(arguments, request))
         return usageError(*refusal);
-    if (!parser.parse(arguments)) return usageError(utf8(parser.errorText()));
+    if (!parser.parse(arguments))
+        return usageError(parserRefusal(parser, arguments, line.options()).text(translatedMessageUtf8));
     if (parser.isSet(line.help)) return answer(helpText(parser));
     if (parser.isSet(line.version)) return answer("kalvex-solve " KALVEX_VERSION "\n");
+    if (const auto repeated = repeatedOption(parser, arguments, line.options()))
+        return usageError(repeated->text(translatedMessageUtf8));
     // A --range=VALUE form gets here: it has one value, not two.
     if (parser.isSet(line.range)) return usageError(fm::rangeNeedsTwo);
     if (parser.isSet(line.precision)) request.precision = utf8(parser.value(line.precision));
@@ -338,6 +372,8 @@ std::optional<int> readRequest(int argc, char* argv[], CommandLine& line, Reques
         if (!request.files.isEmpty()) return usageError(fm::formulaWithFiles);
         request.formula = utf8(parser.value(line.formula));
         request.files = QStringList{"-e"};
+        if (request.formula->find_first_not_of(" \t\r\n") == std::string::npos)
+            return usageError(fillIn(said(fm::emptyFormula), {"-e"}));
     }
     if (request.files.isEmpty()) return usageError(fm::noFiles);
     if (request.x && request.certified) return usageError(fm::certifiedAlone);

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "analysisrules.h"
 #include "core.h"
 #include "equationfile.h"
 #include "messages.h"
@@ -13,19 +14,11 @@ void collect(const core::Messages& texts, Outcome& outcome) {
     for (const char* text : texts) outcome.messages.push_back(text);
 }
 
-// F of the equation's terms for an analysis, or the message that stops it:
-// the setting screen opens the analysis screen only for a formula.
+// F of the equation's terms for an analysis, or the message that stops it.
 std::optional<core::Formula> analysable(const Equation& equation, std::vector<std::string>& stops) {
-    if (equation.terms.empty()) {
-        stops.push_back(messages::enterFormula);
-        return std::nullopt;
-    }
-    const core::FormulaFrom made = core::formulaFrom(equation.terms);
-    if (!made) {
-        stops.push_back(made.refusal);
-        return std::nullopt;
-    }
-    return made.formula;
+    core::AnalysedFormula made = core::analysedFormula(equation.terms);
+    if (!made) stops.push_back(made.refusal);
+    return std::move(made.formula);
 }
 
 }  // namespace
@@ -40,10 +33,9 @@ Outcome analyse(const Equation& equation, std::string_view start, std::string_vi
     in.startText = start;
     in.endText = end;
     in.precisionText = precision;
-    in.precision = 0.1;  // the analysis screen's load
-    // The analysis screen's picture at 96 dots an inch: grids are spaced by it.
-    in.view.pixelWidth = 942;
-    in.view.pixelHeight = 565;
+    in.precision = core::initialPrecision;
+    in.view.pixelWidth = core::designedPictureWidth;
+    in.view.pixelHeight = core::designedPictureHeight;
     core::TermValues values{};
     const core::Analysis a = core::analyse(f, in, values);
     outcome.list = a.texts();
@@ -54,12 +46,9 @@ Outcome analyse(const Equation& equation, std::string_view start, std::string_vi
 
 Outcome evaluate(const Equation& equation, std::string_view xText) {
     Outcome outcome;
-    const core::FormulaFrom made = core::formulaFrom(equation.terms);
-    if (!made) {
-        outcome.messages.push_back(made.refusal);
-        return outcome;
-    }
-    const core::Formula& f = made.formula;
+    const std::optional<core::Formula> formula = analysable(equation, outcome.messages);
+    if (!formula) return outcome;
+    const core::Formula& f = *formula;
     core::TermValues values{};
     const core::Point p = core::evaluate(f, readNumber(xText), values, core::Rule::estimatePanel);
     collect(core::Messages(p.failures.texts.begin(), p.failures.texts.begin() + p.failures.count), outcome);
@@ -78,18 +67,13 @@ CertifiedOutcome certifiedAnalyse(const Equation& equation, std::string_view sta
     const std::optional<core::Formula> formula = analysable(equation, outcome.messages);
     if (!formula) return outcome;
     const core::Formula& f = *formula;
-    // The analysis screen's own checks of its precision box, in its order.
-    const double typed = readNumber(precision);
-    if (!core::usablePrecision(typed)) {
-        outcome.messages.push_back(messages::precisionPositive);
+    const core::CertifiedBoxes boxes = core::certifiedBoxes(start, end, precision);
+    if (boxes.refusal) {
+        outcome.messages.push_back(boxes.refusal);
         return outcome;
     }
-    outcome.precision = typed;
-    outcome.result = core::certify(f, {readNumber(start), readNumber(end)});
-    if (!outcome.result.rangeUsable) {
-        outcome.messages.push_back(messages::rangeOrDivisions);
-        return outcome;
-    }
+    outcome.precision = boxes.precision;
+    outcome.result = core::certify(f, boxes.range);
     outcome.analysed = true;
     if (!outcome.result.complete) outcome.messages.push_back(messages::files::certifiedIncomplete);
     return outcome;

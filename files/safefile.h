@@ -30,9 +30,20 @@ std::optional<FileError> refusedTarget(const QString& target, const QStringList&
 
 // Writes `bytes` as `target` whole or not at all, after refusedTarget; a
 // file replaced keeps its permissions and, as far as the user may set it,
-// its owner. Why it failed, or none.
+// its owner. The target is settled once, links followed, before anything is
+// checked; the bytes go to a new file beside it that is then renamed onto
+// that name, so a link put there meanwhile is replaced, never written
+// through. Why it failed (the system's reason), or none; on failure the old
+// file is as it was and no temporary file is left.
 std::optional<FileError> writeWhole(const QString& target, const QByteArray& bytes,
                                     const QStringList& protectedFiles = {});
+
+#ifdef Q_OS_UNIX
+// Tests only: every write of writeWhole goes through `hook` (as ::write;
+// none restores it), so that a disk filling up can be shown. The old hook.
+using WriteHook = long (*)(int fd, const char* bytes, unsigned long size);
+WriteHook setWriteHook(WriteHook hook);
+#endif
 
 // A file name given on the command line, taken as the bytes it is. Qt
 // decodes names as UTF-8, so a name that is not comes out as another name:

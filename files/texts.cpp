@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -115,9 +116,11 @@ std::size_t decodedAt(std::string_view bytes, std::size_t i, std::uint32_t& code
 }
 
 // Characters a terminal acts on, or that reorder what follows them.
+// Invisible ones too (zero-width spaces and joiners, the byte order mark):
+// they would make two different texts look the same.
 bool unsafeToShow(std::uint32_t code) {
-    return code < 0x20 || (code >= 0x7F && code <= 0x9F) || (code >= 0x200E && code <= 0x200F) ||
-           (code >= 0x2028 && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
+    return code < 0x20 || (code >= 0x7F && code <= 0x9F) || code == 0x061C || (code >= 0x200B && code <= 0x200F) ||
+           (code >= 0x2028 && code <= 0x202E) || (code >= 0x2060 && code <= 0x2069) || code == 0xFEFF;
 }
 
 void appendHex(std::string& out, const char* prefix, std::uint32_t value, int digits) {
@@ -139,28 +142,76 @@ std::size_t invalidUtf8At(std::string_view bytes) {
     return std::string_view::npos;
 }
 
+namespace {
+
+// The character at byte i as a message shows it, with the width it takes
+// there and its length in the text.
+struct ShownPiece {
+    std::string text;
+    std::size_t width = 1, length = 1;
+};
+
+ShownPiece shownPieceAt(std::string_view text, std::size_t i) {
+    ShownPiece piece;
+    std::uint32_t code = 0;
+    const std::size_t length = decodedAt(text, i, code);
+    if (length == 0) {
+        appendHex(piece.text, "\\x", static_cast<unsigned char>(text[i]), 2);
+    } else if (!unsafeToShow(code)) {
+        piece.text.assign(text.substr(i, length));
+    } else {
+        appendHex(piece.text, code < 0x80 ? "\\x" : "\\u", code, code < 0x80 ? 2 : 4);
+    }
+    const bool escaped = length == 0 || unsafeToShow(code);
+    piece.width = escaped ? piece.text.size() : 1;
+    piece.length = length == 0 ? 1 : length;
+    return piece;
+}
+
+}  // namespace
+
 std::string shownText(std::string_view text, std::size_t longest) {
-    std::string out, piece;
+    std::string out;
     std::size_t shown = 0;  // characters written, an escape counting all of its own
     for (std::size_t i = 0; i < text.size();) {
-        std::uint32_t code = 0;
-        const std::size_t length = decodedAt(text, i, code);
-        const bool escaped = length == 0 || unsafeToShow(code);
-        piece.clear();
-        if (length == 0) {
-            appendHex(piece, "\\x", static_cast<unsigned char>(text[i]), 2);
-        } else if (!unsafeToShow(code)) {
-            piece.assign(text.substr(i, length));
-        } else if (code < 0x80) {
-            appendHex(piece, "\\x", code, 2);
-        } else {
-            appendHex(piece, "\\u", code, 4);
-        }
-        const std::size_t width = escaped ? piece.size() : 1;
-        if (longest != std::string::npos && shown + width > longest) return out + "…";
-        out += piece;
-        shown += width;
-        i += length == 0 ? 1 : length;
+        const ShownPiece piece = shownPieceAt(text, i);
+        if (longest != std::string::npos && shown + piece.width > longest) return out + "…";
+        out += piece.text;
+        shown += piece.width;
+        i += piece.length;
     }
     return out;
+}
+
+MarkedLine markedLine(std::string_view text, std::size_t position, std::size_t longest) {
+    std::vector<ShownPiece> pieces;
+    std::size_t marked = 0;  // the piece holding the byte at position
+    for (std::size_t i = 0; i < text.size(); i += pieces.back().length) {
+        if (i <= position) marked = pieces.size();
+        pieces.push_back(shownPieceAt(text, i));
+    }
+    if (position >= text.size()) marked = pieces.size();
+    // Grow a window around the mark, a character each side in turn.
+    std::size_t from = marked, to = std::min(marked + 1, pieces.size());
+    std::size_t width = to > from ? pieces[from].width : 0;
+    for (bool grew = true; grew;) {
+        grew = false;
+        if (to < pieces.size() && width + pieces[to].width <= longest) {
+            width += pieces[to++].width;
+            grew = true;
+        }
+        if (from > 0 && width + pieces[from - 1].width <= longest) {
+            width += pieces[--from].width;
+            grew = true;
+        }
+    }
+    MarkedLine line;
+    if (from > 0) line.line = "…";
+    line.mark = from > 0 ? 1 : 0;
+    for (std::size_t k = from; k < to; ++k) {
+        if (k < marked) line.mark += pieces[k].width;
+        line.line += pieces[k].text;
+    }
+    if (to < pieces.size()) line.line += "…";
+    return line;
 }

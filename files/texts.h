@@ -35,3 +35,13 @@ std::size_t invalidUtf8At(std::string_view bytes);
 // where it would pass `longest` characters.
 inline constexpr std::size_t shownTextLength = 60;
 std::string shownText(std::string_view text, std::size_t longest = shownTextLength);
+
+// A line with a mark under one of its characters (at a byte offset; past
+// the end marks the end), as a terminal shows it: escaped as shownText
+// escapes it and, where long, cut around the mark with "…" at the cut ends.
+// `mark` counts the characters shown before the marked one.
+struct MarkedLine {
+    std::string line;
+    std::size_t mark = 0;
+};
+MarkedLine markedLine(std::string_view text, std::size_t position, std::size_t longest = shownTextLength);

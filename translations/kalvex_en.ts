@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>自動解析の結果と比べて  %1</source>
-        <translation>Against the automatic analysis's list: %1</translation>
+        <translation>Against the automatic analysis&apos;s list: %1</translation>
     </message>
     <message>
         <source>、</source>
@@ -296,14 +296,6 @@
 <context>
     <name>KalvexSolve</name>
     <message>
-        <source>方程式のファイル (.kalvex) の解を、解析画面の自動解析と同じ手順で求めて一行にひとつずつ表示します。
-メッセージは標準エラーに出ます。
-終了状態: 0 すべて最後まで解析した、1 メッセージで止まった、2 使い方かファイルの誤り。</source>
-        <translation>Finds the roots of equation files (.kalvex) as the analysis screen&apos;s automatic analysis does, and prints them one a line.
-Messages go to standard error.
-Exit status: 0 every analysis ran to its end, 1 one stopped with a message, 2 bad usage or a faulty file.</translation>
-    </message>
-    <message>
         <source>この説明を表示します。</source>
         <translation>Displays this help.</translation>
     </message>
@@ -352,26 +344,51 @@ Exit status: 0 every analysis ran to its end, 1 one stopped with a message, 2 ba
         <translation>Solves F written as in x^3 - 2x + 1 instead of a file.</translation>
     </message>
     <message>
-        <source>自動解析の代わりに、解の場所を区間の計算で確かめる解析をします。見つけたものを x の順に一行にひとつずつ表示します。</source>
-        <translation>Instead of the automatic analysis, prove where the roots are by interval arithmetic. Prints what it finds in x order, one a line.</translation>
+        <source>自動解析の代わりに、
+解の場所を区間の計算で確かめる解析をします。
+見つけた解、極、値のない区間、重解の可能性、
+未解決の区間を、x の順に一行にひとつずつ表示します。
+未解決の区間が残ると、終了状態は 1 です。</source>
+        <translation>Instead of the automatic analysis, proves where the roots are by interval arithmetic.
+Prints each root, pole, stretch without a value, possible multiple root
+and unresolved stretch it finds in x order, one a line.
+The exit status is 1 when an unresolved stretch remains.</translation>
+    </message>
+    <message>
+        <source>方程式のファイル (.kalvex) の解を、
+解析画面の自動解析と同じ手順で求めて、一行にひとつずつ表示します。
+-e では、ファイルの代わりに一行に書いた式 F を解きます。
+メッセージは標準エラーに出ます。
+終了状態: 0 すべて最後まで解析した、1 メッセージで止まった、
+2 使い方かファイルの誤り。</source>
+        <translation>Finds the roots of equation files (.kalvex) as the analysis screen&apos;s automatic analysis does, and prints them one a line.
+With -e, solves F written on one line instead of a file.
+Messages go to standard error.
+Exit status: 0 every analysis ran to its end, 1 one stopped with a message, 2 bad usage or a faulty file.</translation>
     </message>
 </context>
 <context>
     <name>Program</name>
     <message>
         <source>使い方: %1 [FILE]
+       %1 [--] FILE
        %1 -e F
        %1 FILE --export OUT.png|OUT.svg [--size WxH]
 一変数の方程式を解くウィンドウを開きます。FILE (.kalvex) はその方程式を開きます。
 -e は x^3 - 2x + 1 のように書いた式 F の項で始めます。
+-- の後は、- で始まるものもファイルの名前です。
 --export はウィンドウを開かずに FILE のグラフを画像に保存します。
+終了状態: 0 正常、1 --export で画像を保存できなかった、2 使い方の誤り。
 </source>
         <translation>Usage: %1 [FILE]
+       %1 [--] FILE
        %1 -e F
        %1 FILE --export OUT.png|OUT.svg [--size WxH]
 Opens the window that solves an equation in one variable; FILE (.kalvex) opens that equation.
 -e starts with the terms of F written as in x^3 - 2x + 1.
+After --, every argument is a file name, even one that begins with -.
 --export saves the graph of FILE as a picture without opening a window.
+Exit status: 0 success, 1 --export could not save the picture, 2 bad usage.
 </translation>
     </message>
 </context>
@@ -929,6 +946,22 @@ Opens the window that solves an equation in one variable; FILE (.kalvex) opens t
     <message>
         <source>使い方は %1 --help で表示されます。</source>
         <translation>Run %1 --help for usage.</translation>
+    </message>
+    <message>
+        <source>%1 は一度だけ指定してください。</source>
+        <translation>Give %1 only once.</translation>
+    </message>
+    <message>
+        <source>%1 には値が必要です。</source>
+        <translation>%1 needs a value.</translation>
+    </message>
+    <message>
+        <source>%1 は値をとりません。</source>
+        <translation>%1 takes no value.</translation>
+    </message>
+    <message>
+        <source>%1 の式が空です。</source>
+        <translation>The formula of %1 is empty.</translation>
     </message>
 </context>
 </TS>

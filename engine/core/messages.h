@@ -126,6 +126,10 @@ inline constexpr const char* certifiedIncomplete = QT_TRANSLATE_NOOP(
     "messages", "確かめきれない区間が残りました（評価の回数の上限か、決められない符号）。");
 inline constexpr const char* certifiedAlone =
     QT_TRANSLATE_NOOP("messages", "--certified は --evaluate と一緒には使えません。");
+inline constexpr const char* optionTwice = QT_TRANSLATE_NOOP("messages", "%1 は一度だけ指定してください。");
+inline constexpr const char* optionNeedsValue = QT_TRANSLATE_NOOP("messages", "%1 には値が必要です。");
+inline constexpr const char* optionTakesNoValue = QT_TRANSLATE_NOOP("messages", "%1 は値をとりません。");
+inline constexpr const char* emptyFormula = QT_TRANSLATE_NOOP("messages", "%1 の式が空です。");
 inline constexpr const char* seeHelp =
     QT_TRANSLATE_NOOP("messages", "使い方は kalvex-solve --help で表示されます。");
 

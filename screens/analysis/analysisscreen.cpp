@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <cmath>
 
+#include "analysisrules.h"
 #include "designframe.h"
 #include "kalvex.h"
 #include "look.h"
@@ -233,7 +234,7 @@ void AnalysisScreen::setFocusOrder() {
 }
 
 void AnalysisScreen::load() {
-    kalvex.setPrecision(0.1);
+    kalvex.setPrecision(core::initialPrecision);
     for (int k = 1; k <= precisionChoices; ++k) 精度コンボ->addItem(numberText(0.1 / std::pow(10.0, k)));
     精度コンボ->setEditText(numberText(1e-7));
     // A file opened before this screen was: its range and precision.

@@ -13,6 +13,7 @@
 #include "certifiedrun.h"
 #include "certifiedsummary.h"
 #include "certifiedwindow.h"
+#include "analysisrules.h"
 #include "core.h"
 #include "kalvex.h"
 #include "messages.h"
@@ -73,18 +74,12 @@ AnalysisScreen::AnalysedOn AnalysisScreen::analysedOnNow() const {
 void AnalysisScreen::certifiedAnalysis() {
     if (refusedWithoutTerms()) return;
     const AnalysedOn asked = analysedOnNow();
-    // The precision box is checked as the automatic analysis checks it.
-    if (!core::usablePrecision(readNumber(asked.precision))) {
-        kalvex.showMessage(messages::precisionPositive);
+    const core::CertifiedBoxes boxes = core::certifiedBoxes(asked.start, asked.end, asked.precision);
+    if (boxes.refusal) {
+        kalvex.showMessage(boxes.refusal);
         return;
     }
-    const core::Range range{readNumber(asked.start), readNumber(asked.end)};
-    // Two empty boxes give no range: not the single point 0.
-    const bool noRange = asked.start.empty() && asked.end.empty();
-    if (noRange || !std::isfinite(range.start) || !std::isfinite(range.end)) {
-        kalvex.showMessage(messages::rangeOrDivisions);
-        return;
-    }
+    const core::Range range = boxes.range;
     if (!certifiedWindow) {
         certifiedWindow = new CertifiedWindow(this);
         connect(certifiedWindow, &CertifiedWindow::cancelRequested, this,

@@ -119,6 +119,16 @@ void ScreenRegistry::newEquation() { document().newEquation(); }
 void ScreenRegistry::openEquation() { document().open(); }
 void ScreenRegistry::openEquation(const QString& path) { document().open(path); }
 void ScreenRegistry::saveEquation() { document().save(); }
+
+void ScreenRegistry::startWithFormula(const QString& text) {
+    setting().startWithFormula(text);
+    setting().clearHistory();
+}
+
+void ScreenRegistry::startWithFile(const QString& path) {
+    document().open(path);
+    setting().clearHistory();
+}
 void ScreenRegistry::saveEquationAs() { document().saveAs(); }
 QStringList ScreenRegistry::recentFiles() { return document().recentFiles(); }
 

@@ -55,6 +55,12 @@ public:
     // The equation as a file, and the file commands.
     Document& document() { return *equationFile; }
 
+    // The program's start, once the module has started up: with the terms
+    // of a typed F, or with an equation file. What it starts with is no
+    // step that 元に戻す takes back.
+    void startWithFormula(const QString& text);
+    void startWithFile(const QString& path);
+
     // Shows a screen without the modal option and brings it to the front.
     static void present(QWidget& screen);
 

@@ -564,6 +564,8 @@ void SettingScreen::startWithFormula(const QString& text) {
     }
 }
 
+void SettingScreen::clearHistory() { history->clear(); }
+
 struct SettingScreen::TermsShown {
     TermTable table;
     QString count, formula;

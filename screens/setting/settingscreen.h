@@ -40,6 +40,9 @@ public:
     // Kalvex -e TEXT: starts with the terms of the line, which no 元に戻す
     // takes away; a line that does not read opens 式を入力… with it.
     void startWithFormula(const QString& text);
+    // Forgets every step 元に戻す could take back: what the program starts
+    // with is none.
+    void clearHistory();
 
 signals:
     // F is another one now: a term was added or deleted, or all replaced.

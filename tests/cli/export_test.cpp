@@ -263,6 +263,9 @@ TEST_F(ExportCommand, TheWindowsCommandLineRefusesWhatItDoesNotKnow) {
         {{"--bogus=1", "sq.kalvex"}, "「--bogus」というオプションはありません。\n" + help},
         {{"sq.kalvex", "norange.kalvex"}, "方程式のファイルはひとつだけ指定してください。\n" + help},
         {{"--size", "3x3", "sq.kalvex"}, "--size は --export と一緒に使ってください。\n" + help},
+        {{"-e"}, "-e には値が必要です。\n" + help},
+        {{"-e", ""}, "-e の式が空です。\n" + help},
+        {{"-e", "x", "-e", "x^2"}, "-e は一度だけ指定してください。\n" + help},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
@@ -272,4 +275,57 @@ TEST_F(ExportCommand, TheWindowsCommandLineRefusesWhatItDoesNotKnow) {
     }
     EXPECT_EQ(run({"--bogus"}, "en_US.UTF-8").err,
               "Unknown option “--bogus”.\nRun Kalvex --help for usage.\n");
+}
+
+TEST_F(ExportCommand, UsageErrorsNameTheirOptionAndEchoNothingRaw) {
+    const std::string usage = "使い方: Kalvex FILE --export OUT.png|OUT.svg [--size WxH]\n";
+    const struct {
+        QStringList arguments;
+        std::string err;
+    } cases[] = {
+        {{"sq.kalvex", "--export", "a.png", "--\x1b[2Jx=1"}, "「--\\x1B[2Jx」というオプションはありません。\n"},
+        {{"sq.kalvex", "--export", "a.png", "--export", "b.png"}, "--export は一度だけ指定してください。\n"},
+        {{"sq.kalvex", "--size=3x3", "--export", "a.png", "--size", "4x4"}, "--size は一度だけ指定してください。\n"},
+        {{"sq.kalvex", "--export", "a.png", "--size"}, "--size には値が必要です。\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const Ran r = run(c.arguments);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err, c.err + usage);
+    }
+    EXPECT_FALSE(QFile::exists(path("a.png")));
+}
+
+// Help and version that cannot be written say so, in both names of the
+// program; a disk that fills during an export names the reason.
+TEST_F(ExportCommand, WritesThatFailSayWhy) {
+    const struct {
+        QString command;
+        std::string err;
+        int status;
+    } cases[] = {
+        {R"(exec "$KALVEX" --help >/dev/full)", "標準出力に書けません（No space left on device）。\n", 2},
+        {R"(exec "$KALVEX" --version >&-)", "標準出力に書けません（Bad file descriptor）。\n", 2},
+        {R"(exec "$(dirname "$KALVEX")/zemo" --help >&-)", "標準出力に書けません（Bad file descriptor）。\n", 2},
+        {R"(trap '' XFSZ; ulimit -f 1; exec "$KALVEX" sq.kalvex --export big.png)",
+         "big.png: 画像を保存できません（File too large）。\n", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command.toStdString());
+        const Ran r = run({"-c", c.command}, QString(), true, "sh");
+        EXPECT_EQ(r.err, c.err);
+        EXPECT_EQ(r.status, c.status);
+    }
+    EXPECT_FALSE(QFile::exists(path("big.png")));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter("big.png"), QStringList{});
+}
+
+TEST_F(ExportCommand, TheWindowsHelpNamesTheEndOfOptions) {
+    QProcess p;
+    p.start(KALVEX, {"--help"});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    const QString help = QString::fromUtf8(p.readAllStandardOutput());
+    EXPECT_TRUE(help.contains("Kalvex [--] FILE\n")) << help.toStdString();
+    EXPECT_TRUE(help.contains("-- の後は")) << help.toStdString();
 }

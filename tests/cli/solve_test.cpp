@@ -403,6 +403,87 @@ TEST_F(Solve, TypedFormulaSolvesAsTheFileOfItsTerms) {
     EXPECT_EQ(run({"-e", "x"}).err, "-e: 変域がありません。--range で指定してください。\n");
 }
 
+// Usage errors name the option, in our words, with anything typed escaped
+// and cut; none is an analysis that ran.
+TEST_F(Solve, UsageErrorsNameTheirOptionAndEchoNothingRaw) {
+    const std::string seeHelp = "使い方は kalvex-solve --help で表示されます。\n";
+    const struct {
+        QStringList arguments;
+        std::string err;
+    } cases[] = {
+        {{"-e"}, "-e には値が必要です。\n"},
+        {{"sq.kalvex", "--evaluate"}, "--evaluate には値が必要です。\n"},
+        {{"-e", ""}, "-e の式が空です。\n"},
+        {{"-e", " \t"}, "-e の式が空です。\n"},
+        {{"-e", "x", "-e", "x^2", "--range", "1", "2"}, "-e は一度だけ指定してください。\n"},
+        {{"-e", "x", "--formula=x", "--range", "1", "2"}, "-e は一度だけ指定してください。\n"},
+        {{"--range", "1", "2", "--range", "3", "4", "sq.kalvex"}, "--range は一度だけ指定してください。\n"},
+        {{"--precision", "1", "--precision", "2", "sq.kalvex"}, "--precision は一度だけ指定してください。\n"},
+        {{"--evaluate", "1", "--evaluate=2", "sq.kalvex"}, "--evaluate は一度だけ指定してください。\n"},
+        {{"--json=yes", "sq.kalvex"}, "--json は値をとりません。\n"},
+        {{"--\x1b[2Jx", "sq.kalvex"}, "「--\\x1B[2Jx」というオプションはありません。\n"},
+        {{"--" + QString(100, 'k'), "sq.kalvex"}, "「--" + std::string(58, 'k') + "…」というオプションはありません。\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const Ran r = run(c.arguments);
+        EXPECT_EQ(r.err, c.err + seeHelp);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.status, 2);
+    }
+    const Ran english = run({"-e"}, "en_US.UTF-8");
+    EXPECT_EQ(english.err, "-e needs a value.\nRun kalvex-solve --help for usage.\n");
+}
+
+// The typed line is shown escaped and, where long, cut around the mark, in
+// plain and JSON output alike; the JSON name of a file that is not UTF-8 is
+// the one its message shows.
+TEST_F(Solve, TypedTextIsEscapedAndCutWhereverItIsEchoed) {
+    const Ran control = run({"-e", "x\x1b[2J\xe2\x80\xae+1", "--range", "1", "2"});
+    EXPECT_EQ(control.err, "-e: 2 文字目: 使えない文字です: \\x1B\n  x\\x1B[2J\\u202E+1\n   ^\n");
+    std::string longLine;
+    for (int i = 0; i < 15; ++i) longLine += "x + ";
+    const Ran cut = run({"-e", QString::fromStdString(longLine + "sin x"), "--range", "1", "2"});
+    const QStringList lines = QString::fromStdString(cut.err).split('\n');
+    ASSERT_EQ(lines.size(), 4) << cut.err;
+    EXPECT_EQ(lines[0], "-e: 65 文字目: 関数の後には ( ) が必要です: sin");
+    EXPECT_TRUE(lines[1].startsWith("  … + x + ")) << cut.err;
+    EXPECT_EQ(lines[1].size(), 2 + 1 + 60);
+    EXPECT_EQ(lines[1].mid(lines[2].indexOf('^') - 4), "sin x") << cut.err;
+    const Ran json = run({"--json", "--evaluate", "\xe2\x80\xae" "1", "sq.kalvex"});
+    EXPECT_NE(json.out.find("\"x\":\"\\\\u202E1\""), std::string::npos) << json.out;
+    const Ran latin = shell(R"sh(cp sq.kalvex "$(printf 'lat\351.kalvex')" && exec "$SOLVE" --json "$(printf 'lat\351.kalvex')")sh");
+    EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(latin.out)).object()["file"].toString(),
+              "lat\\xE9.kalvex");
+}
+
+// --certified names the file its messages are about, as the analysis does.
+TEST_F(Solve, CertifiedMessagesNameTheirFile) {
+    const Ran r = run({"--certified", "empty.kalvex"});
+    EXPECT_EQ(r.err, "empty.kalvex: 式を入力してください。\n");
+    EXPECT_EQ(r.status, 1);
+}
+
+// The help gives both forms, what --certified prints and its status, and
+// never breaks a Japanese line inside a phrase.
+TEST_F(Solve, HelpShowsBothFormsAndBreaksBetweenPhrases) {
+    const Ran help = run({"--help"});
+    const QStringList lines = QString::fromStdString(help.out).split('\n');
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_TRUE(lines[0].endsWith("kalvex-solve [オプション] FILE...")) << help.out;
+    EXPECT_EQ(lines[1], "        kalvex-solve [オプション] -e F");
+    for (const char* said : {"x の順に", "未解決の区間が残ると、終了状態は 1 です。"})
+        EXPECT_NE(help.out.find(said), std::string::npos) << said;
+    for (const QString& line : lines) {
+        const QString text = line.trimmed();
+        for (const QString particle : {"の", "を", "に", "は", "が", "で", "と", "、", "。"})
+            EXPECT_FALSE(text.startsWith(particle)) << line.toStdString();
+    }
+    const Ran english = run({"--help"}, "en_US.UTF-8");
+    EXPECT_NE(english.out.find("\n       kalvex-solve [options] -e F\n"), std::string::npos) << english.out;
+    EXPECT_NE(english.out.find("The exit status is 1 when an unresolved stretch remains."), std::string::npos);
+}
+
 int main(int argc, char* argv[]) {
     // The cases expect the designed Japanese whatever the caller's locale;
     // the solver started for each inherits this.

@@ -2,6 +2,7 @@
 // what a message shows of a name or a text.
 #include "safefile.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -9,8 +10,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <string>
+#include <thread>
 #include <utility>
 
 #include "equationfile.h"
@@ -129,6 +136,10 @@ TEST(ShownText, NothingReachesTheTerminalRawAndLongTextIsCut) {
          "gnp.exe",
          "\\u202Egnp.exe"},
         {"lat\xe9.kalvex", "lat\\xE9.kalvex"},
+        // Invisible characters would make two texts look alike.
+        {"a\xe2\x80\x8b"
+         "b\xef\xbb\xbf",
+         "a\\u200Bb\\uFEFF"},
         {std::string(60, 'k'), std::string(60, 'k')},
         {sixtyOne, std::string(60, 'k') + "…"},
         {std::string(59, 'k') + "指数", std::string(59, 'k') + "指…"},
@@ -141,6 +152,32 @@ TEST(ShownText, NothingReachesTheTerminalRawAndLongTextIsCut) {
     EXPECT_EQ(shownText(std::string(20, '\x01')), fifteen + "…");
 }
 
+// The mark stays under its character however the line is escaped or cut.
+TEST(MarkedLine, TheMarkStaysUnderItsCharacter) {
+    const std::string long100 = std::string(50, 'a') + "X" + std::string(49, 'b');
+    const struct {
+        std::string text;
+        std::size_t position;
+        std::string line;
+        std::size_t mark;
+    } cases[] = {
+        {"x + sin x", 8, "x + sin x", 8},
+        {"x\x1b[2J+", 1, "x\\x1B[2J+", 1},
+        {"\x1b\x1bx", 2, "\\x1B\\x1Bx", 8},
+        {"指数x", 6, "指数x", 2},
+        {"x+", 2, "x+", 2},  // past the end: the mark after the last character
+        {long100, 50, "…" + long100.substr(21, 60) + "…", 30},
+        {long100, 0, long100.substr(0, 60) + "…", 0},
+        {long100, 99, "…" + long100.substr(40), 60},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const MarkedLine marked = markedLine(c.text, c.position);
+        EXPECT_EQ(marked.line, c.line);
+        EXPECT_EQ(marked.mark, c.mark);
+    }
+}
+
 TEST(ArgumentName, ANameQtCannotDecodeIsNotUsedAndShownLegibly) {
     const ArgumentName latin = argumentName("lat\xe9.kalvex");
     EXPECT_FALSE(latin.usable);
@@ -148,4 +185,107 @@ TEST(ArgumentName, ANameQtCannotDecodeIsNotUsedAndShownLegibly) {
     const ArgumentName plain = argumentName("数式.kalvex");
     EXPECT_TRUE(plain.usable);
     EXPECT_EQ(plain.path, QString("数式.kalvex"));
+}
+
+namespace {
+
+// Swaps two names back and forth as fast as it can until stopped, as
+// another process could while a write runs; with no target, makes a link
+// appear there and go again.
+class Swapper {
+public:
+    Swapper(QByteArray target, QByteArray link, QByteArray linked)
+        : target(std::move(target)), link(std::move(link)), linked(std::move(linked)),
+          thread([this] { run(); }) {}
+    ~Swapper() {
+        stop = true;
+        thread.join();
+    }
+
+private:
+    void run() {
+        while (!stop) {
+            if (::renameat2(AT_FDCWD, target.constData(), AT_FDCWD, link.constData(), RENAME_EXCHANGE) == 0)
+                continue;
+            if (::symlink(linked.constData(), target.constData()) == 0) ::unlink(target.constData());
+        }
+    }
+    QByteArray target, link, linked;
+    std::atomic<bool> stop{false};
+    std::thread thread;
+};
+
+}  // namespace
+
+// The name is checked and then written while a link to a file that must
+// not be written is swapped onto it and off again: whatever the timing,
+// that file keeps its bytes.
+TEST_F(SafeFile, ALinkSwappedOntoTheTargetIsNeverWrittenThrough) {
+    QFile readOnly(path("ro.png"));
+    ASSERT_TRUE(readOnly.open(QIODevice::WriteOnly));
+    readOnly.write("old");
+    readOnly.close();
+    ASSERT_EQ(::chmod(raw("ro.png").constData(), 0444), 0);
+    const QByteArray equationBytes = stateOf(equation).second;
+    const struct {
+        const char* victim;
+        bool targetExists;  // else a link appears where no file was
+    } cases[] = {{"eq.kalvex", true}, {"ro.png", true}, {"ro.png", false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.victim);
+        const QByteArray before = stateOf(path(c.victim)).second;
+        int written = 0;
+        for (int round = 0; round < 200; ++round) {
+            QFile::remove(path("out.png"));
+            QFile::remove(path("swap"));
+            if (c.targetExists) {
+                ASSERT_TRUE(QFile(path("out.png")).open(QIODevice::WriteOnly));
+                ASSERT_EQ(::symlink(raw(c.victim).constData(), raw("swap").constData()), 0);
+            }
+            Swapper swapper(raw("out.png"), raw("swap"), raw(c.victim));
+            written += writeWhole(path("out.png"), "picture", {equation}) ? 0 : 1;
+            ASSERT_EQ(stateOf(path(c.victim)).second, before) << "round " << round;
+        }
+        EXPECT_GT(written, 0);  // the race was run, not always refused
+    }
+    EXPECT_EQ(stateOf(equation).second, equationBytes);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Hidden | QDir::Files).filter(QRegularExpression("^\\.")),
+              QStringList{});
+}
+
+// A write that fails part way (a disk filling up) says why, in the
+// system's words, leaves the old file and removes the temporary one.
+TEST_F(SafeFile, AFailedWriteGivesTheReasonAndLeavesTheOldFile) {
+    const QByteArray old = stateOf(equation).second;
+    const struct {
+        WriteHook hook;
+        std::string reason;
+    } cases[] = {
+        {[](int, const char*, unsigned long) -> long {
+             errno = ENOSPC;
+             return -1;
+         },
+         std::strerror(ENOSPC)},
+        // A short write, then nothing more: the disk is full.
+        {[](int fd, const char* bytes, unsigned long) -> long {
+             errno = ENOSPC;
+             return ::lseek(fd, 0, SEEK_CUR) == 0 ? ::write(fd, bytes, 2) : -1;
+         },
+         std::strerror(ENOSPC)},
+    };
+    for (const auto& c : cases) {
+        const WriteHook previous = setWriteHook(c.hook);
+        const std::optional<FileError> failure = writeWhole(equation, QByteArray(100000, 'x'));
+        setWriteHook(previous);
+        ASSERT_TRUE(failure);
+        EXPECT_EQ(failure->text(), c.reason);
+        EXPECT_EQ(stateOf(equation).second, old);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"eq.kalvex"});
+    }
+    // The window's and the command line's message names the file and the reason.
+    const WriteHook previous = setWriteHook(cases[0].hook);
+    const std::optional<FileError> full = writeEquation(equation, Equation{});
+    setWriteHook(previous);
+    ASSERT_TRUE(full);
+    EXPECT_EQ(full->text(), equation.toStdString() + ": 保存できません（No space left on device）。");
 }
