@@ -201,7 +201,7 @@ QIcon loadImage(int number) {
 SettingScreen::SettingScreen(Kalvex& kalvex, SettingHost& host)
     : QMainWindow(nullptr), kalvex(kalvex), host(host) {
     setObjectName("方程式");
-    setWindowTitle(tr("方程式の解法　　(方程式設定画面）"));
+    showFile({}, false);
     // Closing the window only hides it (no WA_DeleteOnClose): the terms and
     // their list stay for the return from the analysis screen.
     auto* client = new QWidget(this);
@@ -591,11 +591,34 @@ void SettingScreen::showTerms(const TermsShown& shown) {
 template <class Change>
 void SettingScreen::asStep(Change change) {
     const TermsShown before = termsShown();
+    const std::shared_ptr<TieSlot> beforeTie = shownTie;
+    // The range may have been typed since the file was last tied.
+    beforeTie->tie = host.fileTie();
     change();
     const TermsShown after = termsShown();
     if (after.table == before.table) return;
-    history->push(
-        new TermsChange([this, before] { showTerms(before); }, [this, after] { showTerms(after); }));
+    // A file the change ties the equation to is noted once it is tied.
+    const auto afterTie = std::make_shared<TieSlot>(TieSlot{host.fileTie()});
+    shownTie = afterTie;
+    history->push(new TermsChange([this, before, beforeTie] { showState(before, beforeTie); },
+                                  [this, after, afterTie] { showState(after, afterTie); }));
+}
+
+void SettingScreen::showState(const TermsShown& shown, const std::shared_ptr<TieSlot>& tie) {
+    shownTie = tie;
+    if (tie->tie) host.restoreFileTie(tie->tie);
+    showTerms(shown);
+}
+
+void SettingScreen::noteFileTie() { shownTie->tie = host.fileTie(); }
+
+void SettingScreen::showFile(const QString& fileName, bool modified) {
+    const QString caption = tr("方程式の解法　　(方程式設定画面）");
+    // "[*]" in a name is a name, not the place of the mark.
+    QString name = fileName;
+    name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(fileName.isEmpty() ? caption : name + QStringLiteral("[*] - ") + caption);
+    setWindowModified(!fileName.isEmpty() && modified);
 }
 
 void SettingScreen::refillRecentFiles() {

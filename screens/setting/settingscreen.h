@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
 #include "settinghost.h"
 #include "term.h"
@@ -40,6 +41,12 @@ public:
     // Kalvex -e TEXT: starts with the terms of the line, which no 元に戻す
     // takes away; a line that does not read opens 式を入力… with it.
     void startWithFormula(const QString& text);
+    // The title names the equation's file, marked when it has unsaved
+    // changes; without a file it is the designed caption alone.
+    void showFile(const QString& fileName, bool modified);
+    // The equation was tied to another file, or its file written: the
+    // state shown, and the undo steps beside it, belong to that file now.
+    void noteFileTie();
 
 signals:
     // F is another one now: a term was added or deleted, or all replaced.
@@ -138,6 +145,13 @@ private:
     // Runs a change of the term table; a change is one step in the history.
     template <class Change>
     void asStep(Change change);
+    // Which file a state of the table belongs to; the two steps beside a
+    // state share it, so that a save while it is shown reaches both.
+    struct TieSlot {
+        std::shared_ptr<const FileTie> tie;
+    };
+    void showState(const TermsShown& shown, const std::shared_ptr<TieSlot>& tie);
+    std::shared_ptr<TieSlot> shownTie = std::make_shared<TieSlot>();
     void replaceTerms(const std::vector<Term>& terms);
     QAction* recentSeparator = nullptr;
     void deleteTerm();

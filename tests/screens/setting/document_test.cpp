@@ -14,6 +14,9 @@
 #include "document.h"
 #include "settingfixture.h"
 #include "kalvexprobe.h"
+#include "formula.h"
+#include <QUndoStack>
+#include <QWindow>
 
 namespace {
 
@@ -390,4 +393,96 @@ TEST_F(DocumentTest, ADeletedTermTakesItsTypedTextsWithIt) {
     EXPECT_EQ(read.equation->terms[1].typed.a, "0.5");
     EXPECT_EQ(read.equation->terms[1].typed.c, "+1");
     EXPECT_EQ(entries(screen.リスト), (Texts{"-2.0", "0.5･Sin(3･X^1+1)"}));
+}
+
+namespace {
+
+const QString caption = QString::fromUtf8("方程式の解法　　(方程式設定画面）");
+
+// The title as the desktop shows it, the mark of a change in place.
+QString shownTitle(QWidget& window) { return window.windowHandle()->title(); }
+
+QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+// A save after 元に戻す lands on the file the shown equation belongs to,
+// never on one opened since; the title says which file that is.
+TEST_F(DocumentTest, UndoAcrossOpenGivesBackTheFileAndItsSavedState) {
+    screen.startWithFormula("x^3 - 2x + 1");
+    screen.history->clear();  // as the program's start does
+    const std::string mine = formula();
+    EXPECT_EQ(shownTitle(screen), caption);
+    chosenPath = file("mine.kalvex");
+    ASSERT_TRUE(document.saveAs());
+    EXPECT_EQ(shownTitle(screen), "mine.kalvex - " + caption);
+    ASSERT_FALSE(writeEquation(file("other.kalvex"), Equation{readFormula("x^2 - 2").termList(), {}, {}, {}}));
+    const QByteArray other = bytesOf(file("other.kalvex"));
+
+    ASSERT_TRUE(document.open(file("other.kalvex")));
+    EXPECT_EQ(shownTitle(screen), "other.kalvex - " + caption);
+    screen.undoAction->trigger();
+    EXPECT_EQ(formula(), mine);
+    EXPECT_EQ(document.path(), file("mine.kalvex"));
+    EXPECT_FALSE(document.modified());
+    EXPECT_EQ(shownTitle(screen), "mine.kalvex - " + caption);
+    screen.redoAction->trigger();
+    EXPECT_EQ(document.path(), file("other.kalvex"));
+    EXPECT_FALSE(document.modified());
+    screen.undoAction->trigger();
+
+    add(6, {{"定数", "7"}});
+    EXPECT_EQ(shownTitle(screen), "mine.kalvex* - " + caption);
+    screen.saveAction->trigger();
+    EXPECT_EQ(bytesOf(file("other.kalvex")), other);
+    const EquationRead read = readEquation(file("mine.kalvex"));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read.equation->terms.size(), 4u);
+    EXPECT_EQ(questions, 0);
+    // Back to three terms: no longer what mine.kalvex holds.
+    screen.undoAction->trigger();
+    EXPECT_TRUE(document.modified());
+    EXPECT_EQ(shownTitle(screen), "mine.kalvex* - " + caption);
+    // A range typed is a change of the equation too.
+    screen.redoAction->trigger();
+    EXPECT_FALSE(document.modified());
+    registry->analysis().変域[1]->setText("9");
+    EXPECT_EQ(shownTitle(screen), "mine.kalvex* - " + caption);
+    EXPECT_TRUE(takeMessages().empty());
+}
+
+TEST_F(DocumentTest, UndoAcrossNewGivesBackTheFileOrAsksForAName) {
+    int asked = 0;
+    document.askPath = [&](bool) {
+        ++asked;
+        return chosenPath;
+    };
+    compose();
+    chosenPath = file("a[*].kalvex");  // the mark's placeholder in a name stays a name
+    ASSERT_TRUE(document.saveAs());
+    ASSERT_TRUE(document.newEquation());
+    EXPECT_EQ(shownTitle(screen), caption);
+    screen.undoAction->trigger();
+    EXPECT_EQ(document.path(), file("a[*].kalvex"));
+    EXPECT_FALSE(document.modified());
+    EXPECT_EQ(shownTitle(screen), "a[*].kalvex - " + caption);
+    screen.redoAction->trigger();
+    EXPECT_EQ(document.path(), "");
+    EXPECT_EQ(shownTitle(screen), caption);
+
+    // Untitled work undone back into view has no file to be written to.
+    add(6, {{"定数", "5"}});
+    answer = Document::Answer::discard;
+    ASSERT_TRUE(document.newEquation());
+    screen.undoAction->trigger();
+    EXPECT_EQ(state(kalvex).termCount, 1);
+    const QByteArray saved = bytesOf(file("a[*].kalvex"));
+    asked = 0;
+    chosenPath.clear();  // the name is not given
+    screen.saveAction->trigger();
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(bytesOf(file("a[*].kalvex")), saved);
 }
