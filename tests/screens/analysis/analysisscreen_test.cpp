@@ -194,6 +194,20 @@ TEST_F(Layout, EveryActivationCopiesTheFormula) {
     ScreenRegistry::present(screen());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&screen()));
     EXPECT_EQ(screen().式ラベル->text(), "F(x)=-2");
+    EXPECT_TRUE(screen().式ラベル->toolTip().isEmpty());
+
+    // Twenty terms do not fit: the label ends in "…" inside the window,
+    // where it was designed, and the whole F is its tool tip.
+    QString twenty = "F(x)=";
+    for (int i = 1; i <= 20; ++i) twenty += QString("+%1.25･Sin(%1･X^3+0.5)").arg(i);
+    registry->setting().siki->setText(twenty);
+    screen().formulaChanged(twenty);
+    const QLabel& label = *screen().式ラベル;
+    EXPECT_TRUE(label.text().endsWith(QChar(0x2026)));
+    EXPECT_TRUE(twenty.startsWith(label.text().chopped(1)));
+    EXPECT_EQ(label.toolTip(), twenty);
+    EXPECT_LE(label.geometry().right(), label.parentWidget()->width() - label.x());
+    EXPECT_EQ(label.pos(), twipsRect(165, 1335, 135, 285).topLeft());
 }
 
 TEST_F(Graph, EmptyStartCountsAsZeroAndTheTicksAreShown) {
