@@ -178,6 +178,6 @@ int main(int argc, char* argv[]) {
                                                              {translatedMessageUtf8(fm::nameNotUtf8)})}));
         }
     }
-    registry.setting().history->clear();
+    registry.setting().forgetSteps();
     return app.exec();
 }

@@ -96,8 +96,7 @@ void ScreenRegistry::showFileInTitle() {
 
 void ScreenRegistry::connectAnalysis(AnalysisScreen& screen) {
     // The equation's file commands answer their keys on this window too.
-    SettingScreen& main = setting();
-    screen.addActions({main.newAction, main.openAction, main.saveAction, main.saveAsAction});
+    screen.addActions(setting().fileActions());
     // The range and precision are the equation's too: typing them is a change.
     for (const char* box : {"変域(0)", "変域(1)"}) {
         if (auto* edit = screen.findChild<QLineEdit*>(QString::fromUtf8(box)))

@@ -48,21 +48,21 @@ void SettingScreen::createMenus() {
         connect(action, &QAction::triggered, this, command);
         return action;
     };
-    kai = item("kai", tr("解法"), &SettingScreen::openAnalysis);
-    s = item("s", tr("推定"), &SettingScreen::showEstimatePanel);
+    openAnalysisAction = item("kai", tr("解法"), &SettingScreen::openAnalysis);
+    estimateAction = item("s", tr("推定"), &SettingScreen::showEstimatePanel);
     QMenu* display = menuBar()->addMenu(tr("表示", "menu"));
-    hh = display->menuAction();
-    hh->setObjectName("hh");
+    displayMenuAction = display->menuAction();
+    displayMenuAction->setObjectName("hh");
     const char* displayCaptions[3] = {"", QT_TRANSLATE_NOOP("SettingScreen", "表示"),
                                       QT_TRANSLATE_NOOP("SettingScreen", "非表示")};
     for (int i = 1; i <= 2; ++i) {
-        h[i] = display->addAction(tr(displayCaptions[i]));
-        h[i]->setObjectName(QString("h(%1)").arg(i));
-        connect(h[i], &QAction::triggered, this, [this, i] { switchBorders(i); });
+        borderActions[i] = display->addAction(tr(displayCaptions[i]));
+        borderActions[i]->setObjectName(QString("h(%1)").arg(i));
+        connect(borderActions[i], &QAction::triggered, this, [this, i] { switchBorders(i); });
     }
-    he = item("he", tr("ヘルプ"), &SettingScreen::openHelp);
-    b = item("b", tr("ﾊﾞｰｼﾞｭﾝ"), &SettingScreen::openVersion);
-    E = item("E", tr("終了"), &SettingScreen::endProgram);
+    helpAction = item("he", tr("ヘルプ"), &SettingScreen::openHelp);
+    versionAction = item("b", tr("ﾊﾞｰｼﾞｭﾝ"), &SettingScreen::openVersion);
+    endAction = item("E", tr("終了"), &SettingScreen::endProgram);
 }
 
 // First on the menu bar, beside the designed menus: the equation as a file.
@@ -143,6 +143,9 @@ void SettingScreen::showFile(const QString& fileName, bool modified) {
 void SettingScreen::refillRecentFiles() {
     for (QAction* a : recentActions) {
         ファイル->removeAction(a);
+        // Later: the action may be the one being triggered. Its name goes
+        // now, so that only the shown ones are found by it.
+        a->setObjectName(QString());
         a->deleteLater();
     }
     recentActions.clear();
@@ -161,6 +164,7 @@ void SettingScreen::refillRecentFiles() {
         QString shown = caption;
         shown.replace('&', "&&");
         QAction* a = new QAction(QString("&%1 %2").arg(i + 1).arg(shown), ファイル);
+        a->setObjectName(QString("recent(%1)").arg(i));
         a->setToolTip(path);
         connect(a, &QAction::triggered, this, [this, path] { host.openEquation(path); });
         ファイル->addAction(a);
@@ -203,3 +207,5 @@ void SettingScreen::switchBorders(int index) {
 void SettingScreen::openHelp() { host.showHelpScreen(); }
 void SettingScreen::openVersion() { host.showVersionScreen(); }
 void SettingScreen::endProgram() { host.quit(); }
+
+QList<QAction*> SettingScreen::fileActions() const { return {newAction, openAction, saveAction, saveAsAction}; }

@@ -182,3 +182,5 @@ void SettingScreen::refillShapeList() {
 }
 
 QString SettingScreen::formulaCaption() const { return siki->text(); }
+
+void SettingScreen::forgetSteps() { history->clear(); }

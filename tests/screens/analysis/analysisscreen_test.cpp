@@ -181,13 +181,13 @@ TEST_F(Layout, ClosingUnloadsAndTheNextShowLoadsAgain) {
 }
 
 TEST_F(Layout, EveryActivationCopiesTheFormula) {
-    registry->setting().siki->setText("F(x)=1･X^2");
+    find<QLabel>(&registry->setting(), QString::fromUtf8("siki"))->setText("F(x)=1･X^2");
     ScreenRegistry::present(screen());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&screen()));
     EXPECT_EQ(screen().式ラベル->text(), "F(x)=1･X^2");
     EXPECT_GT(screen().式ラベル->width(), twipsToPixels(135));  // sized to its text
 
-    registry->setting().siki->setText("F(x)=-2");
+    find<QLabel>(&registry->setting(), QString::fromUtf8("siki"))->setText("F(x)=-2");
     ScreenRegistry::present(registry->setting());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&registry->setting()));
     EXPECT_EQ(screen().式ラベル->text(), "F(x)=1･X^2");
@@ -200,7 +200,7 @@ TEST_F(Layout, EveryActivationCopiesTheFormula) {
     // where it was designed, and the whole F is its tool tip.
     QString twenty = "F(x)=";
     for (int i = 1; i <= 20; ++i) twenty += QString("+%1.25･Sin(%1･X^3+0.5)").arg(i);
-    registry->setting().siki->setText(twenty);
+    find<QLabel>(&registry->setting(), QString::fromUtf8("siki"))->setText(twenty);
     screen().formulaChanged(twenty);
     const QLabel& label = *screen().式ラベル;
     EXPECT_TRUE(label.text().endsWith(QChar(0x2026)));
