@@ -216,6 +216,10 @@
         <source>解析中...</source>
         <translation>Analysing...</translation>
     </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
 </context>
 <context>
     <name>FindingTable</name>

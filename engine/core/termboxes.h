@@ -11,6 +11,6 @@ struct TermBoxes {
     std::string n;  // 入力(1)
     std::string c;  // 入力(2)
     std::string k;  // 定数
-    std::string m;  // tein
+    std::string m;  // tein, the box of the base m (shape 3 only)
     bool operator==(const TermBoxes&) const = default;
 };

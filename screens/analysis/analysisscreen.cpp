@@ -22,6 +22,7 @@
 #include "messages.h"
 #include "numbertext.h"
 #include "picturebox.h"
+#include "placing.h"
 #include "pictureexport.h"
 #include "resultlist.h"
 #include "twips.h"
@@ -61,6 +62,12 @@ template <class Widget>
 Widget* named(Widget* widget, const char* name) {
     widget->setObjectName(QString::fromUtf8(name));
     return widget;
+}
+
+// F as long as the window is wide, with as much margin at its end as at
+// its start; the whole of a longer one is the tool tip.
+void showFormula(QLabel* label, const QString& formula) {
+    showElided(label, formula, label->parentWidget()->width() - 2 * label->x());
 }
 
 // A label over the graph that hides what lies beneath it, in the colour of
@@ -261,8 +268,7 @@ void AnalysisScreen::formulaChanged(const QString& formula) {
     Label1->hide();
     for (QWidget* label : {手動解, xti, yti, itixy}) label->hide();
     軸幅枠->hide();
-    式ラベル->setText(formula);
-    式ラベル->adjustSize();
+    showFormula(式ラベル, formula);
 }
 
 bool AnalysisScreen::refusedWithoutTerms() {
@@ -283,8 +289,7 @@ bool AnalysisScreen::event(QEvent* event) {
 }
 
 void AnalysisScreen::activated() {
-    式ラベル->setText(host.formulaCaption());
-    式ラベル->adjustSize();
+    showFormula(式ラベル, host.formulaCaption());
 }
 
 void AnalysisScreen::graphCommand() {

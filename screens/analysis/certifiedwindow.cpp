@@ -90,9 +90,14 @@ CertifiedWindow::CertifiedWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     cancelButton = new QPushButton(tr("キャンセル"), this);
     cancelButton->setObjectName("キャンセル");
     connect(cancelButton, &QPushButton::clicked, this, &CertifiedWindow::cancelRequested);
+    closeButton = new QPushButton(tr("閉じる"), this);
+    closeButton->setObjectName("閉じる");
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     auto* progressRow = new QHBoxLayout;
     progressRow->addWidget(progress, 1);
     progressRow->addWidget(cancelButton);
+    progressRow->addStretch();
+    progressRow->addWidget(closeButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(summary);
     layout->addWidget(comparison);
@@ -155,4 +160,12 @@ void CertifiedWindow::showNothing(const QString& why) {
 void CertifiedWindow::closeEvent(QCloseEvent* event) {
     if (running) emit cancelRequested();
     QWidget::closeEvent(event);
+}
+
+void CertifiedWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel)) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

@@ -54,12 +54,15 @@ public:
     FindingTable* findings = nullptr;
     QProgressBar* progress = nullptr;
     QPushButton* cancelButton = nullptr;
+    QPushButton* closeButton = nullptr;
 
 signals:
     void cancelRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Escape closes the window, as it would a dialog.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void stopProgress();

@@ -12,16 +12,10 @@
 #include "messages.h"
 #include "numbertext.h"
 #include "picturebox.h"
+#include "placing.h"
 #include "twips.h"
 
 namespace {
-
-template <class Control>
-Control* place(Control* control, const char* name, QRect geometry) {
-    control->setObjectName(QString::fromUtf8(name));
-    control->setGeometry(geometry);
-    return control;
-}
 
 // A label that sizes itself to its text.
 void setCaption(QLabel* label, const std::string& text) {

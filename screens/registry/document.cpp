@@ -92,9 +92,10 @@ bool Document::untitledWork() const { return filePath.isEmpty() && kalvex.termTo
 bool Document::newEquation() {
     if (!mayDiscard(true)) return false;
     screens.showTerms({});
+    pendingAnalysis.reset();
     filePath.clear();
     saved.reset();
-    pendingAnalysis.reset();
+    emit fileChanged();
     return true;
 }
 
@@ -113,16 +114,40 @@ bool Document::open(const QString& path) {
     if (!mayDiscard(true)) return false;
     const Equation& equation = *read.equation;
     screens.showTerms(equation.terms);
-    const AnalysisTexts texts{equation.start, equation.end, equation.precision};
+    putAnalysisTexts({equation.start, equation.end, equation.precision});
+    tie(path, current());
+    return true;
+}
+
+// Into the open analysis screen, or waiting for it to load.
+void Document::putAnalysisTexts(const AnalysisTexts& texts) {
     if (screens.putAnalysisTexts(texts)) {
         pendingAnalysis.reset();
     } else {
         pendingAnalysis = texts;
     }
+}
+
+void Document::tie(const QString& path, const Equation& equation) {
     filePath = path;
-    saved = current();
+    saved = equation;
+    held.insert(path, equation);
     remember(path);
-    return true;
+    emit fileChanged();
+}
+
+std::shared_ptr<const FileTie> Document::fileTie() const {
+    const Equation shown = current();
+    return std::make_shared<const FileTie>(FileTie{filePath, {shown.start, shown.end, shown.precision}});
+}
+
+void Document::restore(const FileTie& tie) {
+    if (tie.path == filePath) return;
+    filePath = tie.path;
+    const auto file = held.constFind(filePath);
+    saved = file == held.cend() ? std::nullopt : std::optional<Equation>(*file);
+    putAnalysisTexts(tie.texts);
+    emit fileChanged();
 }
 
 bool Document::save() { return filePath.isEmpty() ? saveAs() : write(filePath); }
@@ -140,9 +165,7 @@ bool Document::write(const QString& path) {
         kalvex.showMessage(failure->text(translatedMessageUtf8));
         return false;
     }
-    filePath = path;
-    saved = equation;
-    remember(path);
+    tie(path, equation);
     return true;
 }
 

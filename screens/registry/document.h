@@ -6,10 +6,12 @@
 // texts belong to the equation: they outlive the analysis screen.
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "analysishost.h"
@@ -18,6 +20,14 @@
 class Kalvex;
 class QEvent;
 class QWidget;
+
+// Which file the shown equation belongs to, with the range and precision
+// shown beside it: what each step of 元に戻す gives back, so that taking
+// back 開く or 新規作成 gives back the file too.
+struct FileTie {
+    QString path;
+    AnalysisTexts texts;
+};
 
 // What the equation's file commands ask of the screens; the registry
 // answers, so that the document knows no screen.
@@ -60,6 +70,13 @@ public:
     QString path() const { return filePath; }
     bool modified() const;
 
+    // Which file the shown equation belongs to now.
+    std::shared_ptr<const FileTie> fileTie() const;
+    // Ties the shown equation to a file again, as an undo step had it: its
+    // saved state is what this program last read from or wrote to that
+    // file. A different file brings its range and precision back too.
+    void restore(const FileTie& tie);
+
     // The last five files opened or saved, newest first (kept across runs).
     QStringList recentFiles() const;
 
@@ -88,13 +105,16 @@ public:
 
 signals:
     void recentFilesChanged();
+    // The equation is tied to another file, or its file was written.
+    void fileChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool write(const QString& path);
-    void tie(const QString& path, const Equation& equation);
+    void tie(const QString& path, const Equation& held);
+    void putAnalysisTexts(const AnalysisTexts& texts);
     void remember(const QString& path);
     void forget(const QString& path);
     QString choosePath(bool forSaving);
@@ -105,5 +125,8 @@ private:
     DocumentScreens& screens;
     QString filePath;
     std::optional<Equation> saved;  // what the file holds, to tell a change
+    // What each file held when this program last read or wrote it: undo
+    // can tie the equation to any of them again.
+    QHash<QString, Equation> held;
     std::optional<AnalysisTexts> pendingAnalysis;
 };

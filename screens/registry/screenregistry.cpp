@@ -1,5 +1,8 @@
 #include "screenregistry.h"
 
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
@@ -77,12 +80,30 @@ void ScreenRegistry::connectSetting(SettingScreen& screen) {
         if (AnalysisScreen* open = analysisIfOpen()) open->formulaChanged(setting().formulaCaption());
     });
     QObject::connect(&document(), &Document::recentFilesChanged, &screen, &SettingScreen::refillRecentFiles);
+    QObject::connect(&screen, &SettingScreen::termsChanged, &screen, [this] { showFileInTitle(); });
+    QObject::connect(&document(), &Document::fileChanged, &screen, [this] {
+        setting().noteFileTie();
+        showFileInTitle();
+    });
+    showFileInTitle();
+}
+
+void ScreenRegistry::showFileInTitle() {
+    if (!settingScreen) return;
+    const QString path = document().path();
+    settingScreen->showFile(path.isEmpty() ? QString() : QFileInfo(path).fileName(), document().modified());
 }
 
 void ScreenRegistry::connectAnalysis(AnalysisScreen& screen) {
     // The equation's file commands answer their keys on this window too.
-    SettingScreen& main = setting();
-    screen.addActions({main.newAction, main.openAction, main.saveAction, main.saveAsAction});
+    screen.addActions(setting().fileActions());
+    // The range and precision are the equation's too: typing them is a change.
+    for (const char* box : {"変域(0)", "変域(1)"}) {
+        if (auto* edit = screen.findChild<QLineEdit*>(QString::fromUtf8(box)))
+            QObject::connect(edit, &QLineEdit::textChanged, &screen, [this] { showFileInTitle(); });
+    }
+    if (auto* precision = screen.findChild<QComboBox*>(QString::fromUtf8("精度コンボ")))
+        QObject::connect(precision, &QComboBox::editTextChanged, &screen, [this] { showFileInTitle(); });
 }
 
 SettingScreen* ScreenRegistry::settingIfOpen() const { return settingScreen; }
@@ -122,14 +143,16 @@ void ScreenRegistry::saveEquation() { document().save(); }
 
 void ScreenRegistry::startWithFormula(const QString& text) {
     setting().startWithFormula(text);
-    setting().clearHistory();
+    setting().forgetSteps();
 }
 
 void ScreenRegistry::startWithFile(const QString& path) {
     document().open(path);
-    setting().clearHistory();
+    setting().forgetSteps();
 }
 void ScreenRegistry::saveEquationAs() { document().saveAs(); }
+std::shared_ptr<const FileTie> ScreenRegistry::fileTie() { return document().fileTie(); }
+void ScreenRegistry::restoreFileTie(const std::shared_ptr<const FileTie>& tie) { document().restore(*tie); }
 QStringList ScreenRegistry::recentFiles() { return document().recentFiles(); }
 
 void ScreenRegistry::quit() {

@@ -79,6 +79,8 @@ public:
     void openEquation(const QString& path) override;
     void saveEquation() override;
     void saveEquationAs() override;
+    std::shared_ptr<const FileTie> fileTie() override;
+    void restoreFileTie(const std::shared_ptr<const FileTie>& tie) override;
     QStringList recentFiles() override;
     void quit() override;
 
@@ -107,6 +109,7 @@ public:
 private:
     void connectSetting(SettingScreen& screen);
     void connectAnalysis(AnalysisScreen& screen);
+    void showFileInTitle();
 
     Kalvex& kalvex;
     QPointer<SettingScreen> settingScreen;

@@ -1,38 +1,21 @@
 #include "settingscreen.h"
 
-#include <QClipboard>
-#include <QDir>
 #include <QEvent>
-#include <QFileInfo>
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPixmap>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
-#include <QUndoStack>
-#include <algorithm>
-#include <cmath>
-#include <vector>
 
 #include "designframe.h"
-#include "formula.h"
-#include "formuladialog.h"
 #include "kalvex.h"
 #include "look.h"
-#include "messages.h"
 #include "numbertext.h"
-#include "termtext.h"
-#include "twips.h"
+#include "placing.h"
 
 namespace {
 
@@ -98,63 +81,7 @@ public:
     }
 };
 
-// Steps that 元に戻す can take back, at the least.
-constexpr int historySteps = 100;
-
-// One change of the term table: the screen as it was before and after.
-class TermsChange : public QUndoCommand {
-public:
-    TermsChange(std::function<void()> back, std::function<void()> again)
-        : back(std::move(back)), again(std::move(again)) {}
-    void undo() override { back(); }
-    // Pushed once the change is made: only a later redo shows it again.
-    void redo() override {
-        if (done) again();
-        done = true;
-    }
-
-private:
-    std::function<void()> back, again;
-    bool done = false;
-};
-
-// A text box that moves to its end on Ctrl+E would keep 式を入力… from the
-// user who is typing in the boxes.
-class FormulaKeyPassesBoxes : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->keyCombination() ==
-                                                             QKeyCombination(Qt::ControlModifier, Qt::Key_E))
-            return true;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-void place(QWidget* w, const char* name, int left, int top, int width, int height) {
-    w->setObjectName(QString::fromUtf8(name));
-    w->setGeometry(twipsRect(left, top, width, height));
-}
-
 void moveLeft(QWidget* w, int left) { w->move(twipsToPixels(left), w->y()); }
-
-QLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
-              int height, double points, bool bold = false) {
-    auto* l = new QLabel(caption, parent);
-    place(l, name, left, top, width, height);
-    QFont font = designFont(msPGothic, points);
-    font.setBold(bold);
-    l->setFont(font);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return l;
-}
-
-DesignFrame* frame(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
-                   int height) {
-    auto* f = new DesignFrame(caption, parent);
-    place(f, name, left, top, width, height);
-    return f;
-}
 
 // A text box takes the caption of its frame as its accessible name: a
 // screen reader has nothing else to say for it.
@@ -198,10 +125,11 @@ QIcon loadImage(int number) {
 
 }  // namespace
 
+
 SettingScreen::SettingScreen(Kalvex& kalvex, SettingHost& host)
     : QMainWindow(nullptr), kalvex(kalvex), host(host) {
     setObjectName("方程式");
-    setWindowTitle(tr("方程式の解法　　(方程式設定画面）"));
+    showFile({}, false);
     // Closing the window only hides it (no WA_DeleteOnClose): the terms and
     // their list stay for the return from the analysis screen.
     auto* client = new QWidget(this);
@@ -211,7 +139,7 @@ SettingScreen::SettingScreen(Kalvex& kalvex, SettingHost& host)
     move(twipsToPixels(windowLeft), twipsToPixels(windowTop));
 
     createToolbar(client);
-    siki = label(client, "siki", "F(x)=", 90, 915, 570, 300, 12);
+    siki = placeLabel(client, "siki", "F(x)=", 90, 915, 570, 300, 12);
     siki->adjustSize();
     createFormulaRow(client);
     createTermControls(client);
@@ -247,7 +175,7 @@ void SettingScreen::createToolbar(QWidget* client) {
 }
 
 void SettingScreen::createFormulaRow(QWidget* client) {
-    Frame1 = frame(client, "Frame1", "", 60, 1260, 1428, 4575);
+    Frame1 = placeFrame(client, "Frame1", "", 60, 1260, 1428, 4575);
     for (int i = 0; i < 7; ++i) {
         f[i] = new OptionButton(tr(shapeCaptions[i]), Frame1);
         f[i]->setObjectName(indexedName("f", i));
@@ -259,33 +187,33 @@ void SettingScreen::createFormulaRow(QWidget* client) {
         });
     }
 
-    Frame6 = frame(client, "Frame6", "", 1620, 1260, 9672, 1572);
-    枠[0] = frame(Frame6, "枠(0)", tr("各項の係数"), 105, 255, 1320, 1170);
+    Frame6 = placeFrame(client, "Frame6", "", 1620, 1260, 9672, 1572);
+    枠[0] = placeFrame(Frame6, "枠(0)", tr("各項の係数"), 105, 255, 1320, 1170);
     頭 = framedTextBox(枠[0], "頭", 165, 585, 1035, 360);
-    関数 = label(Frame6, "関数", "", 1530, 825, 870, 615, 18);
-    掛けるラベル = label(Frame6, "掛けるラベル", "・", 1530, 825, 150, 270, 18);
+    関数 = placeLabel(Frame6, "関数", "", 1530, 825, 870, 615, 18);
+    掛けるラベル = placeLabel(Frame6, "掛けるラベル", "・", 1530, 825, 150, 270, 18);
     // The base m has no frame of its own; it is named for what it holds.
     tein = textBox(Frame6, "tein", tr("底"), 1770, 840, 510, 360);
-    ベキラベル = label(Frame6, "ベキラベル", "＾", 2265, 735, 180, 180, 18);
+    ベキラベル = placeLabel(Frame6, "ベキラベル", "＾", 2265, 735, 180, 180, 18);
     // Both full-width glyphs are wider than their boxes; the dot and the
     // caret sit in the glyph's middle, so centred they stay in view.
     掛けるラベル->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     ベキラベル->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    括弧[0] = label(Frame6, "括弧(0)", "(", 2430, 855, 270, 555, 18);
+    括弧[0] = placeLabel(Frame6, "括弧(0)", "(", 2430, 855, 270, 555, 18);
 
-    枠[1] = frame(Frame6, "枠(1)", tr("Ｘの係数及び次数"), 2715, 255, 4215, 1170);
-    Frame4[0] = frame(枠[1], "Frame4(0)", tr("係数"), 165, 375, 1000, 660);
+    枠[1] = placeFrame(Frame6, "枠(1)", tr("Ｘの係数及び次数"), 2715, 255, 4215, 1170);
+    Frame4[0] = placeFrame(枠[1], "Frame4(0)", tr("係数"), 165, 375, 1000, 660);
     入力[0] = framedTextBox(Frame4[0], "入力(0)", 120, 225, 780, 345);
-    Label1 = label(枠[1], "Label1", "X", 1248, 600, 288, 468, 17.4, true);
-    Frame4[1] = frame(枠[1], "Frame4(1)", tr("次数"), 1530, 120, 810, 660);
+    Label1 = placeLabel(枠[1], "Label1", "X", 1248, 600, 288, 468, 17.4, true);
+    Frame4[1] = placeFrame(枠[1], "Frame4(1)", tr("次数"), 1530, 120, 810, 660);
     入力[1] = framedTextBox(Frame4[1], "入力(1)", 90, 210, 480, 345);
-    たす = label(枠[1], "たす", "+", 2550, 630, 255, 420, 15.6);
-    Frame4[2] = frame(枠[1], "Frame4(2)", tr("定数"), 2805, 405, 1000, 660);
+    たす = placeLabel(枠[1], "たす", "+", 2550, 630, 255, 420, 15.6);
+    Frame4[2] = placeFrame(枠[1], "Frame4(2)", tr("定数"), 2805, 405, 1000, 660);
     入力[2] = framedTextBox(Frame4[2], "入力(2)", 105, 225, 780, 345);
     枠[1]->hide();
 
-    括弧[1] = label(Frame6, "括弧(1)", ")", 7005, 855, 300, 495, 18);
-    枠[2] = frame(Frame6, "枠(2)", tr("定数"), 7140, 255, 1785, 1170);
+    括弧[1] = placeLabel(Frame6, "括弧(1)", ")", 7005, 855, 300, 495, 18);
+    枠[2] = placeFrame(Frame6, "枠(2)", tr("定数"), 7140, 255, 1785, 1170);
     定数 = framedTextBox(枠[2], "定数", 165, 585, 1155, 360);
 }
 
@@ -293,11 +221,11 @@ void SettingScreen::createTermControls(QWidget* client) {
     追加 = button(client, "追加", tr("追 加"), 1665, 2940, 735, 570);
     削除 = button(client, "削除", tr("削 除"), 1665, 3750, 750, 585);
     削除->setEnabled(false);
-    Frame2 = frame(client, "Frame2", tr("登録数"), 2520, 2850, 750, 675);
-    数 = label(Frame2, "数", "", 135, 240, 525, 330, 12);
-    Frame7 = frame(client, "Frame7", tr("式"), 3360, 2910, 1875, 2850);
+    Frame2 = placeFrame(client, "Frame2", tr("登録数"), 2520, 2850, 750, 675);
+    数 = placeLabel(Frame2, "数", "", 135, 240, 525, 330, 12);
+    Frame7 = placeFrame(client, "Frame7", tr("式"), 3360, 2910, 1875, 2850);
     リスト = listBox(Frame7, "リスト", 90, 240, 1665, 2388);
-    形状枠 = frame(client, "形状枠", tr("形式番号"), 5295, 2910, 1200, 2850);
+    形状枠 = placeFrame(client, "形状枠", tr("形式番号"), 5295, 2910, 1200, 2850);
     形状 = listBox(形状枠, "形状", 195, 240, 795, 2388);
     形状枠->hide();
     connect(追加, &QPushButton::clicked, this, &SettingScreen::addTerm);
@@ -305,43 +233,17 @@ void SettingScreen::createTermControls(QWidget* client) {
 }
 
 void SettingScreen::createEstimatePanel(QWidget* client) {
-    推定枠 = frame(client, "推定枠", "", 6555, 2910, 4755, 2895);
-    Frame3 = frame(推定枠, "Frame3", tr("Xの数値"), 195, 180, 1320, 720);
+    推定枠 = placeFrame(client, "推定枠", "", 6555, 2910, 4755, 2895);
+    Frame3 = placeFrame(推定枠, "Frame3", tr("Xの数値"), 195, 180, 1320, 720);
     x値 = framedTextBox(Frame3, "x値", 435, 225, 690, 375);
     計算 = button(推定枠, "計算", tr("計　算"), 1860, 210, 855, 645);
-    Frame5 = frame(推定枠, "Frame5", tr("関数の解（上記変数Ｘに対する解の値）"), 105, 1032, 3300, 888);
-    解 = label(Frame5, "解", "", 144, 360, 2988, 456, 12);
-    Frame9 = frame(推定枠, "Frame9", tr("形式番号"), 3525, 195, 1050, 2490);
+    Frame5 = placeFrame(推定枠, "Frame5", tr("関数の解（上記変数Ｘに対する解の値）"), 105, 1032, 3300, 888);
+    解 = placeLabel(Frame5, "解", "", 144, 360, 2988, 456, 12);
+    Frame9 = placeFrame(推定枠, "Frame9", tr("形式番号"), 3525, 195, 1050, 2490);
     式 = listBox(Frame9, "式", 165, 300, 765, 2028);
     推定枠->hide();
     connect(計算, &QPushButton::clicked, this, &SettingScreen::estimate);
     connect(推定枠, &DesignFrame::backgroundClicked, 推定枠, &QWidget::hide);
-}
-
-void SettingScreen::createMenus() {
-    createFileMenu();
-    createEditMenu();
-    auto item = [this](const char* name, const QString& caption, void (SettingScreen::*command)()) {
-        QAction* action = menuBar()->addAction(caption);
-        action->setObjectName(QString::fromUtf8(name));
-        connect(action, &QAction::triggered, this, command);
-        return action;
-    };
-    kai = item("kai", tr("解法"), &SettingScreen::openAnalysis);
-    s = item("s", tr("推定"), &SettingScreen::showEstimatePanel);
-    QMenu* display = menuBar()->addMenu(tr("表示", "menu"));
-    hh = display->menuAction();
-    hh->setObjectName("hh");
-    const char* displayCaptions[3] = {"", QT_TRANSLATE_NOOP("SettingScreen", "表示"),
-                                      QT_TRANSLATE_NOOP("SettingScreen", "非表示")};
-    for (int i = 1; i <= 2; ++i) {
-        h[i] = display->addAction(tr(displayCaptions[i]));
-        h[i]->setObjectName(indexedName("h", i));
-        connect(h[i], &QAction::triggered, this, [this, i] { switchBorders(i); });
-    }
-    he = item("he", tr("ヘルプ"), &SettingScreen::openHelp);
-    b = item("b", tr("ﾊﾞｰｼﾞｭﾝ"), &SettingScreen::openVersion);
-    E = item("E", tr("終了"), &SettingScreen::endProgram);
 }
 
 // The form's load: the options are stacked, then the screen starts in the
@@ -402,238 +304,6 @@ void SettingScreen::chooseShape(int index) {
     }
 }
 
-TermBoxes SettingScreen::typedBoxes() const {
-    return {頭->text().toStdString(),      入力[0]->text().toStdString(), 入力[1]->text().toStdString(),
-            入力[2]->text().toStdString(), 定数->text().toStdString(),    tein->text().toStdString()};
-}
-
-void SettingScreen::addTerm() {
-    const TermBoxes boxes = typedBoxes();
-    const char* refusal = nullptr;
-    asStep([&] {
-        refusal = kalvex.addTerm(boxes);
-        if (!refusal) showAddedTerm();
-    });
-    if (refusal) {
-        kalvex.showMessage(refusal);
-        return;
-    }
-    emit termsChanged();
-}
-
-void SettingScreen::showAddedTerm() {
-    const int slot = kalvex.termTotal();
-    数->setText(QString::number(slot));
-    リスト->addItem(QString::fromStdString(listEntry(kalvex.termTextOf(slot))));
-    showFormula();
-    削除->setEnabled(true);
-    refillShapeList();
-}
-
-void SettingScreen::showFormula() {
-    siki->setText(QString::fromStdString(kalvex.formulaLine()));
-    siki->adjustSize();
-}
-
-void SettingScreen::setTerms(const std::vector<Term>& terms) {
-    asStep([&] { replaceTerms(terms); });
-    emit termsChanged();
-}
-
-// As if the table had been emptied and each term added with 追加.
-void SettingScreen::replaceTerms(const std::vector<Term>& terms) {
-    kalvex.replaceTerms(terms);
-    リスト->clear();
-    for (int slot = 1; slot <= kalvex.termTotal(); ++slot)
-        リスト->addItem(QString::fromStdString(listEntry(kalvex.termTextOf(slot))));
-    数->setText(QString::number(kalvex.termTotal()));
-    if (kalvex.termTotal() == 0) {
-        siki->setText(QString::fromUtf8("F(x)="));
-        siki->adjustSize();
-    } else {
-        showFormula();
-    }
-    削除->setEnabled(kalvex.termTotal() > 0);
-    refillShapeList();
-}
-
-void SettingScreen::deleteTerm() {
-    bool removedOne = false;
-    asStep([&] { removedOne = deleteSelectedTerm(); });
-    if (removedOne) emit termsChanged();
-}
-
-bool SettingScreen::deleteSelectedTerm() {
-    const int before = リスト->count();
-    // One entry at most: removing it hands the selection on to the entry
-    // behind it, which must not go too.
-    int removed = -1;
-    for (int p = 0; p < before && removed < 0; ++p) {
-        if (リスト->item(p)->isSelected()) removed = p;
-    }
-    if (removed >= 0) {
-        delete リスト->takeItem(removed);
-        // The selection went with its entry: the next click must not find
-        // the one that moved up already chosen.
-        リスト->setCurrentItem(nullptr);
-        リスト->clearSelection();
-    }
-    数->setText(QString::number(リスト->count()));
-
-    std::vector<std::string> entries;
-    for (int p = 0; p < リスト->count(); ++p) entries.push_back(リスト->item(p)->text().toStdString());
-    kalvex.removeTerm(removed, entries);
-    showFormula();
-    if (kalvex.termTotal() != before) refillShapeList();
-    return removed >= 0;
-}
-
-// First on the menu bar, beside the designed menus: the equation as a file.
-void SettingScreen::createFileMenu() {
-    ファイル = menuBar()->addMenu(tr("ファイル(&F)"));
-    ファイル->setObjectName("ファイル");
-    // Each command is named by its designed Japanese caption.
-    auto command = [&](const char* name, const QString& caption, QKeySequence keys, auto run) {
-        QAction* action = ファイル->addAction(caption);
-        action->setObjectName(QString::fromUtf8(name));
-        action->setShortcut(keys);
-        connect(action, &QAction::triggered, this, run);
-        return action;
-    };
-    newAction = command("新規作成", tr("新規作成(&N)"), QKeySequence::New, [this] { host.newEquation(); });
-    openAction = command("開く…", tr("開く(&O)…"), QKeySequence::Open, [this] { host.openEquation(); });
-    saveAction =
-        command("上書き保存", tr("上書き保存(&S)"), QKeySequence::Save, [this] { host.saveEquation(); });
-    saveAsAction = command("名前を付けて保存…", tr("名前を付けて保存(&A)…"),
-                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { host.saveEquationAs(); });
-    recentSeparator = ファイル->addSeparator();
-    refillRecentFiles();
-}
-
-// Beside ファイル: taking changes of the terms back, and F as one line.
-void SettingScreen::createEditMenu() {
-    編集 = menuBar()->addMenu(tr("編集(&E)"));
-    編集->setObjectName("編集");
-    history = new QUndoStack(this);
-    history->setUndoLimit(historySteps);
-    auto command = [&](const char* name, const QString& caption, QList<QKeySequence> keys, auto run) {
-        QAction* action = 編集->addAction(caption);
-        action->setObjectName(QString::fromUtf8(name));
-        action->setShortcuts(keys);
-        connect(action, &QAction::triggered, this, run);
-        return action;
-    };
-    undoAction = command("元に戻す", tr("元に戻す(&U)"), {QKeySequence(Qt::CTRL | Qt::Key_Z)},
-                         [this] { history->undo(); });
-    redoAction = command("やり直し", tr("やり直し(&R)"),
-                         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
-                         [this] { history->redo(); });
-    編集->addSeparator();
-    formulaAction = command("式を入力…", tr("式を入力(&E)…"), {QKeySequence(Qt::CTRL | Qt::Key_E)},
-                            [this] { enterFormula(QString::fromStdString(writeFormula(kalvex.terms()))); });
-    copyFormulaAction = command("式をコピー", tr("式をコピー(&C)"), {}, [this] { copyFormula(); });
-    undoAction->setEnabled(false);
-    redoAction->setEnabled(false);
-    copyFormulaAction->setEnabled(false);
-    connect(history, &QUndoStack::canUndoChanged, undoAction, &QAction::setEnabled);
-    connect(history, &QUndoStack::canRedoChanged, redoAction, &QAction::setEnabled);
-    connect(this, &SettingScreen::termsChanged, this,
-            [this] { copyFormulaAction->setEnabled(kalvex.termTotal() > 0); });
-    auto* formulaKey = new FormulaKeyPassesBoxes(this);
-    for (QLineEdit* box : findChildren<QLineEdit*>()) box->installEventFilter(formulaKey);
-}
-
-void SettingScreen::enterFormula(const QString& text) {
-    auto* dialog = new FormulaDialog(text, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this, dialog] { setTerms(dialog->terms()); });
-    dialog->open();
-}
-
-void SettingScreen::copyFormula() {
-    QGuiApplication::clipboard()->setText(QString::fromStdString(writeFormula(kalvex.terms())));
-}
-
-void SettingScreen::startWithFormula(const QString& text) {
-    const FormulaRead read = readFormula(text.toStdString());
-    if (read) {
-        setTerms(read.termList());
-    } else {
-        // Once the window is up, with the mark where reading stopped.
-        QTimer::singleShot(0, this, [this, text] { enterFormula(text); });
-    }
-}
-
-void SettingScreen::clearHistory() { history->clear(); }
-
-struct SettingScreen::TermsShown {
-    TermTable table;
-    QString count, formula;
-    bool deletable = false;
-};
-
-SettingScreen::TermsShown SettingScreen::termsShown() const {
-    return {kalvex.termTable(), 数->text(), siki->text(), 削除->isEnabled()};
-}
-
-// The table, its list, the count, the formula and 削除 as they were.
-void SettingScreen::showTerms(const TermsShown& shown) {
-    kalvex.restoreTermTable(shown.table);
-    リスト->clear();
-    for (const std::string& text : shown.table.termTexts)
-        リスト->addItem(QString::fromStdString(listEntry(text)));
-    数->setText(shown.count);
-    siki->setText(shown.formula);
-    siki->adjustSize();
-    削除->setEnabled(shown.deletable);
-    refillShapeList();
-    emit termsChanged();
-}
-
-template <class Change>
-void SettingScreen::asStep(Change change) {
-    const TermsShown before = termsShown();
-    change();
-    const TermsShown after = termsShown();
-    if (after.table == before.table) return;
-    history->push(
-        new TermsChange([this, before] { showTerms(before); }, [this, after] { showTerms(after); }));
-}
-
-void SettingScreen::refillRecentFiles() {
-    for (QAction* a : recentActions) {
-        ファイル->removeAction(a);
-        a->deleteLater();
-    }
-    recentActions.clear();
-    const QStringList recent = host.recentFiles();
-    for (int i = 0; i < recent.size(); ++i) {
-        const QString path = recent[i];
-        const QString name = QFileInfo(path).fileName();
-        // Two files of one name are told apart by their folders.
-        const bool shared = std::count_if(recent.begin(), recent.end(), [&](const QString& other) {
-                                return QFileInfo(other).fileName() == name;
-                            }) > 1;
-        const QString caption =
-            shared ? QString("%1 (%2)").arg(name, QDir::toNativeSeparators(QFileInfo(path).absolutePath()))
-                   : name;
-        // An ampersand in a name is shown, not taken for a mnemonic.
-        QString shown = caption;
-        shown.replace('&', "&&");
-        QAction* a = new QAction(QString("&%1 %2").arg(i + 1).arg(shown), ファイル);
-        a->setToolTip(path);
-        connect(a, &QAction::triggered, this, [this, path] { host.openEquation(path); });
-        ファイル->addAction(a);
-        recentActions.append(a);
-    }
-    recentSeparator->setVisible(!recent.isEmpty());
-}
-
-void SettingScreen::refillShapeList() {
-    形状->clear();
-    for (int code : kalvex.shapeCodes()) 形状->addItem(QString::number(code));
-}
-
 void SettingScreen::estimate() {
     式->clear();
     const double x = readNumber(x値->text().toStdString());
@@ -644,40 +314,3 @@ void SettingScreen::estimate() {
     for (int code : kalvex.shapeCodes()) 式->addItem(QString::number(code));
     if (point.end == PointEnd::value) 解->setText(QString::fromStdString(generalNumberText(point.value)));
 }
-
-QString SettingScreen::formulaCaption() const { return siki->text(); }
-
-void SettingScreen::toolbarButton(const QString& key) {
-    if (key == QString::fromUtf8("解法")) {
-        openAnalysis();
-    } else if (key == QString::fromUtf8("推定")) {
-        showEstimatePanel();
-    } else if (key == QString::fromUtf8("終了")) {
-        endProgram();
-    }
-}
-
-void SettingScreen::openAnalysis() {
-    if (kalvex.termTotal() >= 1) {
-        host.showAnalysisScreen();
-    } else {
-        kalvex.showMessage(messages::enterFormula);
-    }
-}
-
-void SettingScreen::showEstimatePanel() { 推定枠->show(); }
-
-// Frames hidden by the shape layout stay hidden: only their border changes.
-void SettingScreen::switchBorders(int index) {
-    if (index != 1 && index != 2) return;
-    const bool on = index == 1;
-    for (int i = 0; i < 3; ++i) {
-        枠[i]->setBorder(on);
-        Frame4[i]->setBorder(on);
-    }
-    形状枠->setVisible(on);
-}
-
-void SettingScreen::openHelp() { host.showHelpScreen(); }
-void SettingScreen::openVersion() { host.showVersionScreen(); }
-void SettingScreen::endProgram() { host.quit(); }

@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
 #include "settinghost.h"
 #include "term.h"
@@ -40,15 +41,23 @@ public:
     // Kalvex -e TEXT: starts with the terms of the line, which no 元に戻す
     // takes away; a line that does not read opens 式を入力… with it.
     void startWithFormula(const QString& text);
-    // Forgets every step 元に戻す could take back: what the program starts
-    // with is none.
-    void clearHistory();
+    // The title names the equation's file, marked when it has unsaved
+    // changes; without a file it is the designed caption alone.
+    void showFile(const QString& fileName, bool modified);
+    // The equation was tied to another file, or its file written: the
+    // state shown, and the undo steps beside it, belong to that file now.
+    void noteFileTie();
+    // 新規作成, 開く, 上書き保存 and 名前を付けて保存, for other windows to
+    // answer their keys too.
+    QList<QAction*> fileActions() const;
+    // What the program starts with is no step to take back.
+    void forgetSteps();
 
 signals:
     // F is another one now: a term was added or deleted, or all replaced.
     void termsChanged();
 
-public:
+private:
     QMenu* ファイル = nullptr;
     QAction* newAction = nullptr;
     QAction* openAction = nullptr;
@@ -104,20 +113,20 @@ public:
     DesignFrame* Frame9 = nullptr;
     QListWidget* 式 = nullptr;
 
-    // The menu bar; h[0] is unused, the items are h(1) and h(2).
-    QAction* kai = nullptr;
-    QAction* s = nullptr;
-    QAction* hh = nullptr;
-    QAction* h[3] = {};
-    QAction* he = nullptr;
-    QAction* b = nullptr;
-    QAction* E = nullptr;
+    // The menu bar, each action named as designed; borderActions[0] is
+    // unused, the items are h(1) and h(2).
+    QAction* openAnalysisAction = nullptr;  // kai
+    QAction* estimateAction = nullptr;      // s
+    QAction* displayMenuAction = nullptr;   // hh
+    QAction* borderActions[3] = {};         // h
+    QAction* helpAction = nullptr;          // he
+    QAction* versionAction = nullptr;       // b
+    QAction* endAction = nullptr;           // E
 
     // Nine pictures; the toolbar uses the first, second and fourth. A
     // picture that could not be loaded is a null icon.
     std::array<QIcon, 9> ImageList1;
 
-private:
     void createFormulaRow(QWidget* client);
     void createTermControls(QWidget* client);
     void createEstimatePanel(QWidget* client);
@@ -141,6 +150,13 @@ private:
     // Runs a change of the term table; a change is one step in the history.
     template <class Change>
     void asStep(Change change);
+    // Which file a state of the table belongs to; the two steps beside a
+    // state share it, so that a save while it is shown reaches both.
+    struct TieSlot {
+        std::shared_ptr<const FileTie> tie;
+    };
+    void showState(const TermsShown& shown, const std::shared_ptr<TieSlot>& tie);
+    std::shared_ptr<TieSlot> shownTie = std::make_shared<TieSlot>();
     void replaceTerms(const std::vector<Term>& terms);
     QAction* recentSeparator = nullptr;
     void deleteTerm();

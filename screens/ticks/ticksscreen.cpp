@@ -14,6 +14,7 @@
 #include "messages.h"
 #include "numbertext.h"
 #include "picturebox.h"
+#include "placing.h"
 #include "twips.h"
 
 namespace {
@@ -21,13 +22,6 @@ namespace {
 // Where the form was designed to open, from the top-left of the screen.
 constexpr int designedLeft = 2136;
 constexpr int designedTop = 2016;
-
-template <class Control>
-Control* place(Control* control, const char* name, QRect geometry) {
-    control->setObjectName(QString::fromUtf8(name));
-    control->setGeometry(geometry);
-    return control;
-}
 
 // An option button is designed lower than this style's mark and caption:
 // it grows about its designed middle so that neither is cut off.

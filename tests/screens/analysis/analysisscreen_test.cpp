@@ -181,19 +181,33 @@ TEST_F(Layout, ClosingUnloadsAndTheNextShowLoadsAgain) {
 }
 
 TEST_F(Layout, EveryActivationCopiesTheFormula) {
-    registry->setting().siki->setText("F(x)=1･X^2");
+    find<QLabel>(&registry->setting(), QString::fromUtf8("siki"))->setText("F(x)=1･X^2");
     ScreenRegistry::present(screen());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&screen()));
     EXPECT_EQ(screen().式ラベル->text(), "F(x)=1･X^2");
     EXPECT_GT(screen().式ラベル->width(), twipsToPixels(135));  // sized to its text
 
-    registry->setting().siki->setText("F(x)=-2");
+    find<QLabel>(&registry->setting(), QString::fromUtf8("siki"))->setText("F(x)=-2");
     ScreenRegistry::present(registry->setting());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&registry->setting()));
     EXPECT_EQ(screen().式ラベル->text(), "F(x)=1･X^2");
     ScreenRegistry::present(screen());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&screen()));
     EXPECT_EQ(screen().式ラベル->text(), "F(x)=-2");
+    EXPECT_TRUE(screen().式ラベル->toolTip().isEmpty());
+
+    // Twenty terms do not fit: the label ends in "…" inside the window,
+    // where it was designed, and the whole F is its tool tip.
+    QString twenty = "F(x)=";
+    for (int i = 1; i <= 20; ++i) twenty += QString("+%1.25･Sin(%1･X^3+0.5)").arg(i);
+    find<QLabel>(&registry->setting(), QString::fromUtf8("siki"))->setText(twenty);
+    screen().formulaChanged(twenty);
+    const QLabel& label = *screen().式ラベル;
+    EXPECT_TRUE(label.text().endsWith(QChar(0x2026)));
+    EXPECT_TRUE(twenty.startsWith(label.text().chopped(1)));
+    EXPECT_EQ(label.toolTip(), twenty);
+    EXPECT_LE(label.geometry().right(), label.parentWidget()->width() - label.x());
+    EXPECT_EQ(label.pos(), twipsRect(165, 1335, 135, 285).topLeft());
 }
 
 TEST_F(Graph, EmptyStartCountsAsZeroAndTheTicksAreShown) {

@@ -143,6 +143,7 @@ TEST_F(Certified, DropsAResultWhoseFormulaOrRangeChangedAndShowsNothingWhenCance
          }},
         {"cancelled", [&] { window().cancelButton->click(); }},
         {"window closed", [&] { window().close(); }},
+        {"Escape", [&] { QTest::keyClick(window().findings, Qt::Key_Escape); }},
     };
     for (const auto& [what, interrupt] : interruptions) {
         graph("-3", "3");
@@ -152,6 +153,23 @@ TEST_F(Certified, DropsAResultWhoseFormulaOrRangeChangedAndShowsNothingWhenCance
         EXPECT_EQ(window().findings->rowCount(), 0) << what;
         EXPECT_TRUE(box().overlay().empty()) << what;
         EXPECT_FALSE(window().summary->text().contains("証明済み")) << what;
+    }
+}
+
+TEST_F(Certified, EscapeAndTheCloseButtonCloseTheWindow) {
+    squareMinusTwo();
+    typeRange("-3", "3");
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"Escape in the table", [&] { QTest::keyClick(window().findings, Qt::Key_Escape); }},
+        {"Escape", [&] { QTest::keyClick(&window(), Qt::Key_Escape); }},
+        {"閉じる", [&] { window().closeButton->click(); }},
+    };
+    for (const auto& [way, close] : ways) {
+        certify();
+        ASSERT_TRUE(window().isVisible()) << way;
+        EXPECT_TRUE(window().closeButton->isVisible()) << way;
+        close();
+        EXPECT_FALSE(window().isVisible()) << way;
     }
 }
 

@@ -222,10 +222,10 @@ TEST_F(CalculationScreenTest, AgreesWithTheEstimatePanelBeyondTheDoubles) {
     CalculationScreen& screen = open();
     for (const Case& c : cases) {
         state(kalvex).evalFailed = 0;
-        setting.x値->setText(c.x);
-        QTest::mouseClick(setting.計算, Qt::LeftButton);
+        find<QLineEdit>(&setting, QString::fromUtf8("x値"))->setText(c.x);
+        QTest::mouseClick(find<QPushButton>(&setting, QString::fromUtf8("計算")), Qt::LeftButton);
         EXPECT_EQ(takeMessages(), c.messages) << "panel " << c.x;
-        EXPECT_EQ(setting.解->text(), c.shown) << "panel " << c.x;
+        EXPECT_EQ(find<QLabel>(&setting, QString::fromUtf8("解"))->text(), c.shown) << "panel " << c.x;
 
         state(kalvex).evalFailed = 0;
         calculate(screen, c.x);
@@ -242,12 +242,12 @@ TEST_F(CalculationScreenTest, AgreesWithTheEstimatePanelBeyondTheDoubles) {
     state(kalvex).termCount = 0;
     power(1, 1);
     power(1, 1);
-    setting.x値->setText("1.5e308");
-    QTest::mouseClick(setting.計算, Qt::LeftButton);
+    find<QLineEdit>(&setting, QString::fromUtf8("x値"))->setText("1.5e308");
+    QTest::mouseClick(find<QPushButton>(&setting, QString::fromUtf8("計算")), Qt::LeftButton);
     EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::notComputableValue});
     calculate(screen, "1.5e308");
     EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::notComputableValue});
-    EXPECT_EQ(setting.解->text(), "5");
+    EXPECT_EQ(find<QLabel>(&setting, QString::fromUtf8("解"))->text(), "5");
     EXPECT_EQ(screen.解->text(), "-4");
 }
 

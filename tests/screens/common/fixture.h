@@ -29,7 +29,7 @@ protected:
 
     // The control with this object name below root; fails the test if absent.
     template <class T>
-    T* find(QWidget* root, const QString& name) {
+    T* find(QWidget* root, const QString& name) const {
         T* found = root->findChild<T*>(name);
         EXPECT_NE(found, nullptr) << "no control " << name.toStdString();
         return found;

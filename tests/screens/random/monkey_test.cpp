@@ -335,13 +335,13 @@ private:
         ASSERT_LE(state(k).termCount, Kalvex::maxTerms);
         SettingScreen* setting = program->registry.settingIfOpen();
         ASSERT_NE(setting, nullptr);
-        ASSERT_EQ(setting->リスト->count(), state(k).termCount);
-        const std::string shown = setting->siki->text().toStdString();
+        ASSERT_EQ(setting->findChild<QListWidget*>(QString::fromUtf8("リスト"))->count(), state(k).termCount);
+        const std::string shown = setting->findChild<QLabel*>(QString::fromUtf8("siki"))->text().toStdString();
         EXPECT_EQ(shown, state(k).formulaText.empty() ? std::string("F(x)=") : state(k).formulaText);
         for (int i = 1; i <= state(k).termCount; ++i) {
             std::string entry = state(k).termText[i];
             if (!entry.empty() && entry[0] == '+') entry.erase(0, 1);
-            EXPECT_EQ(setting->リスト->item(i - 1)->text().toStdString(), entry) << "slot " << i;
+            EXPECT_EQ(setting->findChild<QListWidget*>(QString::fromUtf8("リスト"))->item(i - 1)->text().toStdString(), entry) << "slot " << i;
         }
         checkNumbersShown();
     }

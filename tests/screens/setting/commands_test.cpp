@@ -18,7 +18,7 @@ namespace {
 class SettingCommands : public SettingTest {
 protected:
     void toolbar(const char* key) {
-        QWidget* button = screen.Toolbar1->findChild<QWidget*>(QString::fromUtf8(key));
+        QWidget* button = find<QToolBar>(&screen, QString::fromUtf8("Toolbar1"))->findChild<QWidget*>(QString::fromUtf8(key));
         ASSERT_NE(button, nullptr) << key;
         QTest::mouseClick(button, Qt::LeftButton);
     }
@@ -28,8 +28,8 @@ protected:
     }
     std::string estimate(const char* x) {
         type("x値", x);
-        click(screen.計算);
-        return screen.解->text().toStdString();
+        click(find<QPushButton>(&screen, QString::fromUtf8("計算")));
+        return find<QLabel>(&screen, QString::fromUtf8("解"))->text().toStdString();
     }
     // A point of the panel's own background, clear of the controls inside it.
     QPoint panelBackground() const { return twipsRect(2000, 2500, 1, 1).topLeft(); }
@@ -39,15 +39,15 @@ protected:
 
 TEST_F(SettingCommands, EstimatePanelSumsTheTerms) {
     toolbar("推定");
-    EXPECT_TRUE(screen.推定枠->isVisible());
+    EXPECT_TRUE(find<DesignFrame>(&screen, QString::fromUtf8("推定枠"))->isVisible());
     EXPECT_EQ(estimate("2"), "0");  // no terms
-    EXPECT_EQ(screen.式->count(), 0);
+    EXPECT_EQ(find<QListWidget>(&screen, QString::fromUtf8("式"))->count(), 0);
 
     add(0, {{"入力(0)", "3"}, {"入力(1)", "2"}});
     add(6, {{"定数", "1"}});
     state(kalvex).evalX = 99;
     EXPECT_EQ(estimate("2"), "13");
-    EXPECT_EQ(entries(screen.式), (std::vector<std::string>{"1", "7"}));
+    EXPECT_EQ(entries(find<QListWidget>(&screen, QString::fromUtf8("式"))), (std::vector<std::string>{"1", "7"}));
     EXPECT_EQ(state(kalvex).evalSum, 13.0);
     EXPECT_EQ(state(kalvex).termValue[1], 12.0);
     EXPECT_EQ(state(kalvex).evalX, 99);   // the panel does not use the shared evaluation
@@ -57,20 +57,20 @@ TEST_F(SettingCommands, EstimatePanelSumsTheTerms) {
 
 TEST_F(SettingCommands, EstimateShowsTheWidenedFloat) {
     add(0, {{"入力(0)", "0.1"}, {"入力(1)", "1"}});
-    screen.推定枠->show();
+    find<DesignFrame>(&screen, QString::fromUtf8("推定枠"))->show();
     EXPECT_EQ(estimate("1"), "0.100000001490116");
 }
 
 TEST_F(SettingCommands, LogarithmNeedsAPositiveX) {
     add(0, {{"入力(0)", "3"}, {"入力(1)", "2"}});
     add(3, {{"頭", "1"}, {"入力(0)", "1"}, {"入力(1)", "1"}});
-    screen.推定枠->show();
+    find<DesignFrame>(&screen, QString::fromUtf8("推定枠"))->show();
     EXPECT_EQ(estimate("1"), "3");
     state(kalvex).evalFailed = 0;
     EXPECT_EQ(estimate("-2"), "3");  // 解 keeps its caption
     EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::xRangePositive});
     EXPECT_EQ(state(kalvex).evalFailed, 1);
-    EXPECT_EQ(screen.式->count(), 0);
+    EXPECT_EQ(find<QListWidget>(&screen, QString::fromUtf8("式"))->count(), 0);
     EXPECT_EQ(state(kalvex).termValue[1], 12.0);  // the lower slot was evaluated
     EXPECT_EQ(estimate(""), "3");
     EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::xRangePositive});
@@ -80,13 +80,13 @@ TEST_F(SettingCommands, LogarithmNeedsAPositiveX) {
     EXPECT_EQ(estimate("1"), "3");
     EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::logArgument});
     EXPECT_EQ(estimate("4"), "49.3862943611199");  // 3·16 + ln 4 + 0 for the refused ln(-4)
-    EXPECT_EQ(screen.式->count(), 3);
+    EXPECT_EQ(find<QListWidget>(&screen, QString::fromUtf8("式"))->count(), 3);
 }
 
 TEST_F(SettingCommands, SumBeyondTheDoublesLeavesTheResult) {
     // Each term 1e38·e^622 is about 1.2e308: finite alone, not together.
     add(1, {{"頭", "1e38"}, {"入力(0)", "1"}, {"入力(1)", "1"}});
-    screen.推定枠->show();
+    find<DesignFrame>(&screen, QString::fromUtf8("推定枠"))->show();
     const std::string first = estimate("622");
     EXPECT_NE(first.find("E+308"), std::string::npos);
     add(1, {{"頭", "1e38"}, {"入力(0)", "1"}, {"入力(1)", "1"}});
@@ -97,27 +97,27 @@ TEST_F(SettingCommands, SumBeyondTheDoublesLeavesTheResult) {
 }
 
 TEST_F(SettingCommands, PanelHidesOnAClickOnItsOwnBackground) {
-    menu(screen.s);
-    ASSERT_TRUE(screen.推定枠->isVisible());
+    menu(find<QAction>(&screen, QString::fromUtf8("s")));
+    ASSERT_TRUE(find<DesignFrame>(&screen, QString::fromUtf8("推定枠"))->isVisible());
     add(6, {{"定数", "4"}});
     EXPECT_EQ(estimate("1"), "4");
-    QTest::mouseClick(screen.解, Qt::LeftButton);
-    QTest::mouseClick(screen.Frame5, Qt::LeftButton, {}, QPoint(3, screen.Frame5->height() - 3));
-    QTest::mouseClick(screen.式, Qt::LeftButton);
-    EXPECT_TRUE(screen.推定枠->isVisible());
+    QTest::mouseClick(find<QLabel>(&screen, QString::fromUtf8("解")), Qt::LeftButton);
+    QTest::mouseClick(find<DesignFrame>(&screen, QString::fromUtf8("Frame5")), Qt::LeftButton, {}, QPoint(3, find<DesignFrame>(&screen, QString::fromUtf8("Frame5"))->height() - 3));
+    QTest::mouseClick(find<QListWidget>(&screen, QString::fromUtf8("式")), Qt::LeftButton);
+    EXPECT_TRUE(find<DesignFrame>(&screen, QString::fromUtf8("推定枠"))->isVisible());
     toolbar("推定");  // already shown: nothing changes
-    EXPECT_TRUE(screen.推定枠->isVisible());
-    QTest::mouseClick(screen.推定枠, Qt::LeftButton, {}, panelBackground());
-    EXPECT_FALSE(screen.推定枠->isVisible());
+    EXPECT_TRUE(find<DesignFrame>(&screen, QString::fromUtf8("推定枠"))->isVisible());
+    QTest::mouseClick(find<DesignFrame>(&screen, QString::fromUtf8("推定枠")), Qt::LeftButton, {}, panelBackground());
+    EXPECT_FALSE(find<DesignFrame>(&screen, QString::fromUtf8("推定枠"))->isVisible());
     toolbar("推定");
-    EXPECT_EQ(screen.x値->text(), "1");
-    EXPECT_EQ(screen.解->text(), "4");
-    EXPECT_EQ(entries(screen.式), std::vector<std::string>{"7"});
+    EXPECT_EQ(find<QLineEdit>(&screen, QString::fromUtf8("x値"))->text(), "1");
+    EXPECT_EQ(find<QLabel>(&screen, QString::fromUtf8("解"))->text(), "4");
+    EXPECT_EQ(entries(find<QListWidget>(&screen, QString::fromUtf8("式"))), std::vector<std::string>{"7"});
 }
 
 TEST_F(SettingCommands, AnalysisOpensOnlyWithATerm) {
     toolbar("解法");
-    menu(screen.kai);
+    menu(find<QAction>(&screen, QString::fromUtf8("kai")));
     EXPECT_EQ(takeMessages(), std::vector<std::string>(2, messages::enterFormula));
     EXPECT_EQ(registry->analysisIfOpen(), nullptr);
 
@@ -127,11 +127,11 @@ TEST_F(SettingCommands, AnalysisOpensOnlyWithATerm) {
     ASSERT_NE(registry->analysisIfOpen(), nullptr);
     EXPECT_TRUE(registry->analysisIfOpen()->isVisible());
     registry->analysisIfOpen()->hide();
-    menu(screen.kai);
+    menu(find<QAction>(&screen, QString::fromUtf8("kai")));
     EXPECT_TRUE(registry->analysisIfOpen()->isVisible());
 
     select(0);
-    click(screen.削除);
+    click(find<QPushButton>(&screen, QString::fromUtf8("削除")));
     registry->analysisIfOpen()->hide();
     toolbar("解法");
     EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::enterFormula});
@@ -141,50 +141,50 @@ TEST_F(SettingCommands, AnalysisOpensOnlyWithATerm) {
 TEST_F(SettingCommands, BordersAndShapeListSwitchTogether) {
     add(2, {{"頭", "1"}});
     add(6, {{"定数", "1"}});
-    EXPECT_TRUE(screen.枠[0]->hasBorder());
-    screen.h[2]->trigger();
+    EXPECT_TRUE(find<DesignFrame>(&screen, QString::fromUtf8("枠(0)"))->hasBorder());
+    find<QAction>(&screen, QString::fromUtf8("h(2)"))->trigger();
     for (int i = 0; i < 3; ++i) {
-        EXPECT_FALSE(screen.枠[i]->hasBorder());
-        EXPECT_FALSE(screen.Frame4[i]->hasBorder());
+        EXPECT_FALSE(find<DesignFrame>(&screen, QString::fromUtf8("枠(%1)").arg(i))->hasBorder());
+        EXPECT_FALSE(find<DesignFrame>(&screen, QString::fromUtf8("Frame4(%1)").arg(i))->hasBorder());
     }
-    EXPECT_FALSE(screen.形状枠->isVisible());
-    EXPECT_FALSE(screen.枠[0]->isVisible());  // shape 7's layout stays
+    EXPECT_FALSE(find<DesignFrame>(&screen, QString::fromUtf8("形状枠"))->isVisible());
+    EXPECT_FALSE(find<DesignFrame>(&screen, QString::fromUtf8("枠(0)"))->isVisible());  // shape 7's layout stays
     choose(3);
-    EXPECT_FALSE(screen.枠[1]->hasBorder());  // survives a shape choice
+    EXPECT_FALSE(find<DesignFrame>(&screen, QString::fromUtf8("枠(1)"))->hasBorder());  // survives a shape choice
     // The left edge of the frame, below its caption: window colour without a border.
     auto leftEdge = [this] {
-        const QImage image = screen.Frame4[0]->grab().toImage();
+        const QImage image = find<DesignFrame>(&screen, QString::fromUtf8("Frame4(0)"))->grab().toImage();
         return image.pixel(0, image.height() - 3);
     };
     EXPECT_EQ(leftEdge(), screen.palette().color(QPalette::Window).rgb());
-    screen.h[1]->trigger();
+    find<QAction>(&screen, QString::fromUtf8("h(1)"))->trigger();
     EXPECT_EQ(leftEdge(), screen.palette().color(QPalette::Mid).rgb());
     for (int i = 0; i < 3; ++i) {
-        EXPECT_TRUE(screen.枠[i]->hasBorder());
-        EXPECT_TRUE(screen.Frame4[i]->hasBorder());
+        EXPECT_TRUE(find<DesignFrame>(&screen, QString::fromUtf8("枠(%1)").arg(i))->hasBorder());
+        EXPECT_TRUE(find<DesignFrame>(&screen, QString::fromUtf8("Frame4(%1)").arg(i))->hasBorder());
     }
-    EXPECT_TRUE(screen.形状枠->isVisible());
-    EXPECT_FALSE(screen.枠[2]->isVisible());
-    EXPECT_EQ(entries(screen.形状), (std::vector<std::string>{"3", "7"}));
+    EXPECT_TRUE(find<DesignFrame>(&screen, QString::fromUtf8("形状枠"))->isVisible());
+    EXPECT_FALSE(find<DesignFrame>(&screen, QString::fromUtf8("枠(2)"))->isVisible());
+    EXPECT_EQ(entries(find<QListWidget>(&screen, QString::fromUtf8("形状"))), (std::vector<std::string>{"3", "7"}));
 }
 
 TEST_F(SettingCommands, HelpVersionAndQuit) {
-    menu(screen.he);
+    menu(find<QAction>(&screen, QString::fromUtf8("he")));
     ASSERT_NE(registry->helpIfOpen(), nullptr);
     EXPECT_TRUE(registry->helpIfOpen()->isVisible());
-    menu(screen.b);
+    menu(find<QAction>(&screen, QString::fromUtf8("b")));
     ASSERT_NE(registry->versionIfOpen(), nullptr);
     EXPECT_TRUE(registry->versionIfOpen()->isVisible());
     EXPECT_TRUE(takeMessages().empty());
     EXPECT_EQ(endRequests, 0);
     toolbar("終了");
     EXPECT_EQ(endRequests, 1);
-    menu(screen.E);
+    menu(find<QAction>(&screen, QString::fromUtf8("E")));
     EXPECT_EQ(endRequests, 2);
 }
 
 TEST_F(SettingCommands, ToolbarShowsNoToolTips) {
-    QWidget* button = screen.Toolbar1->findChild<QWidget*>(QString::fromUtf8("解法"));
+    QWidget* button = find<QToolBar>(&screen, QString::fromUtf8("Toolbar1"))->findChild<QWidget*>(QString::fromUtf8("解法"));
     ASSERT_NE(button, nullptr);
     QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), button->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(button, &help);
@@ -201,5 +201,5 @@ TEST_F(SettingCommands, CloseBoxOnlyHides) {
     registry->showSettingScreen();
     EXPECT_TRUE(screen.isVisible());
     EXPECT_EQ(formula(), "F(x)=+5");
-    EXPECT_EQ(entries(screen.リスト), std::vector<std::string>{"5"});
+    EXPECT_EQ(entries(find<QListWidget>(&screen, QString::fromUtf8("リスト"))), std::vector<std::string>{"5"});
 }

@@ -14,6 +14,8 @@
 #include "document.h"
 #include "settingfixture.h"
 #include "kalvexprobe.h"
+#include "formula.h"
+#include <QWindow>
 
 namespace {
 
@@ -40,9 +42,9 @@ protected:
     }
     // What the screens show of the equation.
     Texts shown() {
-        Texts all = entries(screen.リスト);
+        Texts all = entries(find<QListWidget>(&screen, QString::fromUtf8("リスト")));
         all.push_back(formula());
-        all.push_back(screen.数->text().toStdString());
+        all.push_back(find<QLabel>(&screen, QString::fromUtf8("数"))->text().toStdString());
         return all;
     }
     QString file(const char* name) { return dir.filePath(name); }
@@ -61,11 +63,11 @@ TEST_F(DocumentTest, SavedAndOpenedAgainTheScreensAreAsTyped) {
     const Texts typed = shown();
     const auto columns = std::make_tuple(state(kalvex).coefA, state(kalvex).coefB, state(kalvex).expN, state(kalvex).offsetC, state(kalvex).constK);
     chosenPath = file("square");  // the extension is added
-    screen.saveAsAction->trigger();
+    find<QAction>(&screen, QString::fromUtf8("名前を付けて保存…"))->trigger();
     ASSERT_TRUE(QFile::exists(file("square.kalvex")));
     EXPECT_EQ(document.path(), file("square.kalvex"));
 
-    screen.newAction->trigger();  // saved: no question
+    find<QAction>(&screen, QString::fromUtf8("新規作成"))->trigger();  // saved: no question
     EXPECT_EQ(questions, 0);
     EXPECT_EQ(state(kalvex).termCount, 0);
     EXPECT_EQ(formula(), "F(x)=");
@@ -73,7 +75,7 @@ TEST_F(DocumentTest, SavedAndOpenedAgainTheScreensAreAsTyped) {
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     chosenPath = file("square.kalvex");
-    screen.openAction->trigger();
+    find<QAction>(&screen, QString::fromUtf8("開く…"))->trigger();
     EXPECT_EQ(shown(), typed);
     EXPECT_EQ(std::make_tuple(state(kalvex).coefA, state(kalvex).coefB, state(kalvex).expN, state(kalvex).offsetC, state(kalvex).constK), columns);
     AnalysisScreen& analysis = registry->analysis();  // loads now, with the file's texts
@@ -82,7 +84,7 @@ TEST_F(DocumentTest, SavedAndOpenedAgainTheScreensAreAsTyped) {
     EXPECT_EQ(analysis.精度コンボ->currentText(), "0.5");
     EXPECT_FALSE(document.modified());
     EXPECT_EQ(document.recentFiles().value(0), file("square.kalvex"));
-    EXPECT_FALSE(screen.recentActions.isEmpty());
+    EXPECT_NE(screen.findChild<QAction*>("recent(0)"), nullptr);
     EXPECT_TRUE(takeMessages().empty());
 }
 
@@ -141,7 +143,7 @@ TEST_F(DocumentTest, UnsavedWorkIsAskedAbout) {
     EXPECT_EQ(state(kalvex).termCount, 0);
     compose();
     questions = 0;
-    screen.E->trigger();
+    find<QAction>(&screen, QString::fromUtf8("E"))->trigger();
     EXPECT_EQ(questions, 0);
     EXPECT_EQ(endRequests, 1);
 
@@ -161,8 +163,8 @@ TEST_F(DocumentTest, UnsavedWorkIsAskedAbout) {
         std::function<bool()> went;
     };
     const Path paths[] = {
-        {"新規作成", [&] { screen.newAction->trigger(); }, [&] { return state(kalvex).termCount == 0; }},
-        {"終了", [&] { screen.E->trigger(); }, [&] { return endRequests == 2; }},
+        {"新規作成", [&] { find<QAction>(&screen, QString::fromUtf8("新規作成"))->trigger(); }, [&] { return state(kalvex).termCount == 0; }},
+        {"終了", [&] { find<QAction>(&screen, QString::fromUtf8("E"))->trigger(); }, [&] { return endRequests == 2; }},
         {"closing the last window",
          [&] {
              registry->analysis().close();
@@ -182,7 +184,7 @@ TEST_F(DocumentTest, UnsavedWorkIsAskedAbout) {
     }
     // 保存 writes the file first, then the work goes.
     answer = Document::Answer::save;
-    screen.newAction->trigger();
+    find<QAction>(&screen, QString::fromUtf8("新規作成"))->trigger();
     EXPECT_EQ(state(kalvex).termCount, 0);
     QFile f(file("tied.kalvex"));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -232,7 +234,7 @@ TEST_F(DocumentTest, AFilesRangeOutlivesTheAnalysisScreen) {
     EXPECT_EQ(again.変域[1]->text(), "3");
     EXPECT_EQ(again.精度コンボ->currentText(), "0.5");
     EXPECT_FALSE(document.modified());
-    screen.newAction->trigger();  // nothing changed: no question
+    find<QAction>(&screen, QString::fromUtf8("新規作成"))->trigger();  // nothing changed: no question
     EXPECT_EQ(questions, 0);
 
     // A new end typed, then the screen closed: still a change to ask about.
@@ -263,7 +265,7 @@ TEST_F(DocumentTest, NoResultStaysUnderAnotherFormula) {
     };
     const Change changes[] = {
         {"追加", [&] { add(6, {{"定数", "1"}}); }},
-        {"削除", [&] { select(1); click(screen.削除); }},
+        {"削除", [&] { select(1); click(find<QPushButton>(&screen, QString::fromUtf8("削除"))); }},
         {"開く", [&] { document.open(file("other.kalvex")); }},
         {"新規作成", [&] { document.newEquation(); }},
     };
@@ -308,18 +310,19 @@ TEST_F(DocumentTest, RecentFilesAreToldApartAndAFailedOneLeaves) {
         chosenPath = file(name);
         ASSERT_TRUE(document.saveAs());
     }
-    ASSERT_GE(screen.recentActions.size(), 2);
-    const QString newest = screen.recentActions[0]->text(), older = screen.recentActions[1]->text();
+    auto recent = [&](int i) { return find<QAction>(&screen, QString("recent(%1)").arg(i)); };
+    ASSERT_NE(screen.findChild<QAction*>("recent(1)"), nullptr);
+    const QString newest = recent(0)->text(), older = recent(1)->text();
     EXPECT_NE(newest.mid(3), older.mid(3));
     EXPECT_TRUE(newest.contains(QDir::toNativeSeparators(QDir(dir.path()).filePath("b"))));
 
     QFile::remove(file("b/eq.kalvex"));
-    screen.recentActions[0]->trigger();
+    recent(0)->trigger();
     EXPECT_EQ(takeMessages().size(), 1u);
     EXPECT_FALSE(document.recentFiles().contains(file("b/eq.kalvex")));
     EXPECT_TRUE(document.recentFiles().contains(file("a/eq.kalvex")));
     // The one left has its name alone again.
-    EXPECT_EQ(screen.recentActions[0]->text(), "&1 eq.kalvex");
+    EXPECT_EQ(recent(0)->text(), "&1 eq.kalvex");
 }
 
 TEST_F(DocumentTest, DialogsStartBesideTheEquationAndProposeItsName) {
@@ -380,7 +383,7 @@ TEST_F(DocumentTest, ADeletedTermTakesItsTypedTextsWithIt) {
     add(6, {{"定数", "-2.0"}});
     add(4, {{"頭", "0.5"}, {"入力(0)", "3"}, {"入力(1)", "1"}, {"入力(2)", "+1"}});
     select(0);
-    click(screen.削除);
+    click(find<QPushButton>(&screen, QString::fromUtf8("削除")));
     chosenPath = file("deleted.kalvex");
     ASSERT_TRUE(document.saveAs());
     const EquationRead read = readEquation(file("deleted.kalvex"));
@@ -389,5 +392,97 @@ TEST_F(DocumentTest, ADeletedTermTakesItsTypedTextsWithIt) {
     EXPECT_EQ(read.equation->terms[0].typed.k, "-2.0");
     EXPECT_EQ(read.equation->terms[1].typed.a, "0.5");
     EXPECT_EQ(read.equation->terms[1].typed.c, "+1");
-    EXPECT_EQ(entries(screen.リスト), (Texts{"-2.0", "0.5･Sin(3･X^1+1)"}));
+    EXPECT_EQ(entries(find<QListWidget>(&screen, QString::fromUtf8("リスト"))), (Texts{"-2.0", "0.5･Sin(3･X^1+1)"}));
+}
+
+namespace {
+
+const QString caption = QString::fromUtf8("方程式の解法　　(方程式設定画面）");
+
+// The title as the desktop shows it, the mark of a change in place.
+QString shownTitle(QWidget& window) { return window.windowHandle()->title(); }
+
+QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+// A save after 元に戻す lands on the file the shown equation belongs to,
+// never on one opened since; the title says which file that is.
+TEST_F(DocumentTest, UndoAcrossOpenGivesBackTheFileAndItsSavedState) {
+    screen.startWithFormula("x^3 - 2x + 1");
+    screen.forgetSteps();  // as the program's start does
+    const std::string mine = formula();
+    EXPECT_EQ(shownTitle(screen), caption);
+    chosenPath = file("mine.kalvex");
+    ASSERT_TRUE(document.saveAs());
+    EXPECT_EQ(shownTitle(screen), "mine.kalvex - " + caption);
+    ASSERT_FALSE(writeEquation(file("other.kalvex"), Equation{readFormula("x^2 - 2").termList(), {}, {}, {}}));
+    const QByteArray other = bytesOf(file("other.kalvex"));
+
+    ASSERT_TRUE(document.open(file("other.kalvex")));
+    EXPECT_EQ(shownTitle(screen), "other.kalvex - " + caption);
+    find<QAction>(&screen, QString::fromUtf8("元に戻す"))->trigger();
+    EXPECT_EQ(formula(), mine);
+    EXPECT_EQ(document.path(), file("mine.kalvex"));
+    EXPECT_FALSE(document.modified());
+    EXPECT_EQ(shownTitle(screen), "mine.kalvex - " + caption);
+    find<QAction>(&screen, QString::fromUtf8("やり直し"))->trigger();
+    EXPECT_EQ(document.path(), file("other.kalvex"));
+    EXPECT_FALSE(document.modified());
+    find<QAction>(&screen, QString::fromUtf8("元に戻す"))->trigger();
+
+    add(6, {{"定数", "7"}});
+    EXPECT_EQ(shownTitle(screen), "mine.kalvex* - " + caption);
+    find<QAction>(&screen, QString::fromUtf8("上書き保存"))->trigger();
+    EXPECT_EQ(bytesOf(file("other.kalvex")), other);
+    const EquationRead read = readEquation(file("mine.kalvex"));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read.equation->terms.size(), 4u);
+    EXPECT_EQ(questions, 0);
+    // Back to three terms: no longer what mine.kalvex holds.
+    find<QAction>(&screen, QString::fromUtf8("元に戻す"))->trigger();
+    EXPECT_TRUE(document.modified());
+    EXPECT_EQ(shownTitle(screen), "mine.kalvex* - " + caption);
+    // A range typed is a change of the equation too.
+    find<QAction>(&screen, QString::fromUtf8("やり直し"))->trigger();
+    EXPECT_FALSE(document.modified());
+    registry->analysis().変域[1]->setText("9");
+    EXPECT_EQ(shownTitle(screen), "mine.kalvex* - " + caption);
+    EXPECT_TRUE(takeMessages().empty());
+}
+
+TEST_F(DocumentTest, UndoAcrossNewGivesBackTheFileOrAsksForAName) {
+    int asked = 0;
+    document.askPath = [&](bool) {
+        ++asked;
+        return chosenPath;
+    };
+    compose();
+    chosenPath = file("a[*].kalvex");  // the mark's placeholder in a name stays a name
+    ASSERT_TRUE(document.saveAs());
+    ASSERT_TRUE(document.newEquation());
+    EXPECT_EQ(shownTitle(screen), caption);
+    find<QAction>(&screen, QString::fromUtf8("元に戻す"))->trigger();
+    EXPECT_EQ(document.path(), file("a[*].kalvex"));
+    EXPECT_FALSE(document.modified());
+    EXPECT_EQ(shownTitle(screen), "a[*].kalvex - " + caption);
+    find<QAction>(&screen, QString::fromUtf8("やり直し"))->trigger();
+    EXPECT_EQ(document.path(), "");
+    EXPECT_EQ(shownTitle(screen), caption);
+
+    // Untitled work undone back into view has no file to be written to.
+    add(6, {{"定数", "5"}});
+    answer = Document::Answer::discard;
+    ASSERT_TRUE(document.newEquation());
+    find<QAction>(&screen, QString::fromUtf8("元に戻す"))->trigger();
+    EXPECT_EQ(state(kalvex).termCount, 1);
+    const QByteArray saved = bytesOf(file("a[*].kalvex"));
+    asked = 0;
+    chosenPath.clear();  // the name is not given
+    find<QAction>(&screen, QString::fromUtf8("上書き保存"))->trigger();
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(bytesOf(file("a[*].kalvex")), saved);
 }

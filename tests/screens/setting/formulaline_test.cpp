@@ -26,7 +26,7 @@ struct Shown {
 class FormulaLineTest : public SettingTest {
 protected:
     Shown shown() {
-        return {entries(screen.リスト), formula(), screen.数->text().toStdString(), screen.削除->isEnabled(),
+        return {entries(find<QListWidget>(&screen, QString::fromUtf8("リスト"))), formula(), find<QLabel>(&screen, QString::fromUtf8("数"))->text().toStdString(), find<QPushButton>(&screen, QString::fromUtf8("削除"))->isEnabled(),
                 kalvex.termTable()};
     }
     // x³ − 2x + 1 through the boxes.
@@ -40,7 +40,7 @@ protected:
         return screen.findChild<FormulaDialog*>();
     }
     FormulaDialog* openDialog() {
-        screen.formulaAction->trigger();
+        find<QAction>(&screen, QString::fromUtf8("式を入力…"))->trigger();
         FormulaDialog* d = dialog();
         EXPECT_NE(d, nullptr);
         return d;
@@ -63,7 +63,7 @@ TEST_F(FormulaLineTest, TypedLineGivesWhatAddingEachTermGives) {
     screen.setTerms({});
 
     // Ctrl+E from a box, where the box would otherwise take the key.
-    QTest::keyClick(screen.入力[0], Qt::Key_E, Qt::ControlModifier);
+    QTest::keyClick(find<QLineEdit>(&screen, QString::fromUtf8("入力(0)")), Qt::Key_E, Qt::ControlModifier);
     FormulaDialog* d = dialog();
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(d->式の行->text(), "");
@@ -103,9 +103,9 @@ TEST_F(FormulaLineTest, TypedLineGivesWhatAddingEachTermGives) {
 }
 
 TEST_F(FormulaLineTest, CopyPutsTheLineOnTheClipboard) {
-    EXPECT_FALSE(screen.copyFormulaAction->isEnabled());
+    EXPECT_FALSE(find<QAction>(&screen, QString::fromUtf8("式をコピー"))->isEnabled());
     compose();
-    screen.copyFormulaAction->trigger();
+    find<QAction>(&screen, QString::fromUtf8("式をコピー"))->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "x^3 - 2x + 1");
 }
 
@@ -116,40 +116,40 @@ TEST_F(FormulaLineTest, UndoAndRedoShowEveryStepExactly) {
     compose();
     steps.push_back(shown());  // three steps of adding, the last kept
     select(0);
-    click(screen.削除);  // the formula rebuilt from the list
+    click(find<QPushButton>(&screen, QString::fromUtf8("削除")));  // the formula rebuilt from the list
     steps.push_back(shown());
     FormulaDialog* d = openDialog();
     retype(d, "2sin(x - 1) + 2^(x)");
     d->buttons->button(QDialogButtonBox::Ok)->click();
     steps.push_back(shown());
-    screen.newAction->trigger();
+    find<QAction>(&screen, QString::fromUtf8("新規作成"))->trigger();
     steps.push_back(shown());
     EXPECT_EQ(steps.back().count, "0");
 
     auto stepBack = [&](std::size_t to) {
         SCOPED_TRACE(to);
-        EXPECT_TRUE(screen.undoAction->isEnabled());
-        screen.undoAction->trigger();
+        EXPECT_TRUE(find<QAction>(&screen, QString::fromUtf8("元に戻す"))->isEnabled());
+        find<QAction>(&screen, QString::fromUtf8("元に戻す"))->trigger();
         EXPECT_EQ(shown(), steps[to]);
         // No result stays on show under a formula it does not belong to.
-        EXPECT_EQ(analysis.式ラベル->text(), screen.siki->text());
+        EXPECT_EQ(analysis.式ラベル->text(), find<QLabel>(&screen, QString::fromUtf8("siki"))->text());
     };
     for (std::size_t to = steps.size() - 1; to-- > 1;) stepBack(to);
     // Back through the adding, one term a step.
-    for (int i = 0; i < 3; ++i) screen.undoAction->trigger();
+    for (int i = 0; i < 3; ++i) find<QAction>(&screen, QString::fromUtf8("元に戻す"))->trigger();
     EXPECT_EQ(shown(), steps[0]);
-    EXPECT_FALSE(screen.undoAction->isEnabled());
-    for (int i = 0; i < 3; ++i) screen.redoAction->trigger();
+    EXPECT_FALSE(find<QAction>(&screen, QString::fromUtf8("元に戻す"))->isEnabled());
+    for (int i = 0; i < 3; ++i) find<QAction>(&screen, QString::fromUtf8("やり直し"))->trigger();
     EXPECT_EQ(shown(), steps[1]);
     for (std::size_t to = 2; to < steps.size(); ++to) {
         QTest::keyClick(&screen, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_EQ(shown(), steps[to]) << to;
     }
-    EXPECT_FALSE(screen.redoAction->isEnabled());
+    EXPECT_FALSE(find<QAction>(&screen, QString::fromUtf8("やり直し"))->isEnabled());
     // A new change after going back leaves no step to redo.
-    screen.undoAction->trigger();
+    find<QAction>(&screen, QString::fromUtf8("元に戻す"))->trigger();
     add(6, {{"定数", "4"}});
-    EXPECT_FALSE(screen.redoAction->isEnabled());
+    EXPECT_FALSE(find<QAction>(&screen, QString::fromUtf8("やり直し"))->isEnabled());
 }
 
 TEST_F(FormulaLineTest, SavedStateFollowsTheTermsAndAHundredStepsGoBack) {
@@ -169,11 +169,12 @@ TEST_F(FormulaLineTest, SavedStateFollowsTheTermsAndAHundredStepsGoBack) {
     for (int i = 0; i < 60; ++i) {
         add(6, {{"定数", "7"}});
         select(state(kalvex).termCount - 1);
-        click(screen.削除);
+        click(find<QPushButton>(&screen, QString::fromUtf8("削除")));
     }
     int back = 0;
-    while (screen.history->canUndo()) {
-        screen.history->undo();
+    QAction* undo = find<QAction>(&screen, QString::fromUtf8("元に戻す"));
+    while (undo->isEnabled()) {
+        undo->trigger();
         ++back;
     }
     EXPECT_GE(back, 100);

@@ -63,27 +63,27 @@ TEST_F(SettingLayout, LoadsInTheFirstShapesLayout) {
     EXPECT_EQ(screen.pos(), QPoint(twipsToPixels(576), twipsToPixels(588)));
     EXPECT_EQ(screen.centralWidget()->size(), QSize(twipsToPixels(11592), twipsToPixels(5988)));
     EXPECT_EQ(state(kalvex).selectedShape, 1);
-    EXPECT_TRUE(screen.f[0]->isChecked());
-    EXPECT_EQ(QApplication::focusWidget(), screen.f[0]);
+    EXPECT_TRUE(find<QRadioButton>(&screen, QString::fromUtf8("f(0)"))->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), find<QRadioButton>(&screen, QString::fromUtf8("f(0)")));
     const char* captions[7] = {"x^n", "e", "a^x", "log", "sin", "cos", "定数"};
     for (int i = 0; i < 7; ++i) {
         QRadioButton* option = find<QRadioButton>(&screen, QString("f(%1)").arg(i));
         EXPECT_EQ(option->text(), QString::fromUtf8(captions[i]));
         EXPECT_EQ(option->pos(), QPoint(twipsToPixels(240), twipsToPixels(400 * i + 240)));
     }
-    EXPECT_FALSE(screen.削除->isEnabled());
-    EXPECT_TRUE(screen.追加->isEnabled());
-    EXPECT_EQ(screen.削除->text(), QString::fromUtf8("削 除"));
-    EXPECT_FALSE(screen.推定枠->isVisible());
-    EXPECT_FALSE(screen.形状枠->isVisible());
+    EXPECT_FALSE(find<QPushButton>(&screen, QString::fromUtf8("削除"))->isEnabled());
+    EXPECT_TRUE(find<QPushButton>(&screen, QString::fromUtf8("追加"))->isEnabled());
+    EXPECT_EQ(find<QPushButton>(&screen, QString::fromUtf8("削除"))->text(), QString::fromUtf8("削 除"));
+    EXPECT_FALSE(find<DesignFrame>(&screen, QString::fromUtf8("推定枠"))->isVisible());
+    EXPECT_FALSE(find<DesignFrame>(&screen, QString::fromUtf8("形状枠"))->isVisible());
     EXPECT_EQ(formula(), "F(x)=");
-    EXPECT_EQ(screen.数->text(), "");
-    EXPECT_EQ(screen.Toolbar1->geometry(), twipsRect(0, 0, 11592, 756));
-    EXPECT_EQ(screen.推定枠->geometry(), twipsRect(6555, 2910, 4755, 2895));
+    EXPECT_EQ(find<QLabel>(&screen, QString::fromUtf8("数"))->text(), "");
+    EXPECT_EQ(find<QToolBar>(&screen, QString::fromUtf8("Toolbar1"))->geometry(), twipsRect(0, 0, 11592, 756));
+    EXPECT_EQ(find<DesignFrame>(&screen, QString::fromUtf8("推定枠"))->geometry(), twipsRect(6555, 2910, 4755, 2895));
     EXPECT_EQ(find<QWidget>(&screen, "Frame3")->geometry(), twipsRect(195, 180, 1320, 720));
     EXPECT_EQ(find<QWidget>(&screen, "x値")->geometry(), twipsRect(435, 225, 690, 375));
-    EXPECT_EQ(screen.解->geometry(), twipsRect(144, 360, 2988, 456));
-    EXPECT_EQ(screen.式->geometry(), twipsRect(165, 300, 765, 2028));
+    EXPECT_EQ(find<QLabel>(&screen, QString::fromUtf8("解"))->geometry(), twipsRect(144, 360, 2988, 456));
+    EXPECT_EQ(find<QListWidget>(&screen, QString::fromUtf8("式"))->geometry(), twipsRect(165, 300, 765, 2028));
 }
 
 TEST_F(SettingLayout, FontsAndAccessibleNames) {
@@ -100,12 +100,12 @@ TEST_F(SettingLayout, FontsAndAccessibleNames) {
         const QString shown = QFontInfo(edit->font()).family();
         EXPECT_TRUE(shown == QString::fromUtf8(msPGothic) || shown == "IPAPGothic") << shown.toStdString();
     }
-    EXPECT_EQ(screen.f[3]->font().family(), QString::fromUtf8(msPGothic));
-    EXPECT_EQ(screen.関数->font().pointSizeF(), 18.0);
-    EXPECT_EQ(screen.括弧[1]->font().pointSizeF(), 18.0);
-    EXPECT_EQ(screen.Label1->font().pointSizeF(), 17.4);
-    EXPECT_TRUE(screen.Label1->font().bold());
-    EXPECT_EQ(screen.たす->font().pointSizeF(), 15.6);
+    EXPECT_EQ(find<QRadioButton>(&screen, QString::fromUtf8("f(3)"))->font().family(), QString::fromUtf8(msPGothic));
+    EXPECT_EQ(find<QLabel>(&screen, QString::fromUtf8("関数"))->font().pointSizeF(), 18.0);
+    EXPECT_EQ(find<QLabel>(&screen, QString::fromUtf8("括弧(1)"))->font().pointSizeF(), 18.0);
+    EXPECT_EQ(find<QLabel>(&screen, QString::fromUtf8("Label1"))->font().pointSizeF(), 17.4);
+    EXPECT_TRUE(find<QLabel>(&screen, QString::fromUtf8("Label1"))->font().bold());
+    EXPECT_EQ(find<QLabel>(&screen, QString::fromUtf8("たす"))->font().pointSizeF(), 15.6);
 }
 
 TEST_F(SettingLayout, EveryShapeRearrangesTheFormulaRow) {
@@ -119,18 +119,18 @@ TEST_F(SettingLayout, EveryShapeRearrangesTheFormulaRow) {
                 std::find(expected.visible.begin(), expected.visible.end(), name) != expected.visible.end();
             EXPECT_EQ(find<QWidget>(&screen, QString::fromUtf8(name))->isVisible(), shouldShow) << name;
         }
-        EXPECT_EQ(screen.枠[1]->x(), twipsToPixels(expected.frame1Left));
-        EXPECT_EQ(screen.枠[2]->x(), twipsToPixels(expected.frame2Left));
-        EXPECT_EQ(screen.枠[0]->x(), twipsToPixels(105));
-        EXPECT_EQ(screen.関数->text(), QString::fromUtf8(expected.functionCaption));
+        EXPECT_EQ(find<DesignFrame>(&screen, QString::fromUtf8("枠(1)"))->x(), twipsToPixels(expected.frame1Left));
+        EXPECT_EQ(find<DesignFrame>(&screen, QString::fromUtf8("枠(2)"))->x(), twipsToPixels(expected.frame2Left));
+        EXPECT_EQ(find<DesignFrame>(&screen, QString::fromUtf8("枠(0)"))->x(), twipsToPixels(105));
+        EXPECT_EQ(find<QLabel>(&screen, QString::fromUtf8("関数"))->text(), QString::fromUtf8(expected.functionCaption));
     }
     // Back from the constant: its frame hides again at its far position.
     choose(1);
-    EXPECT_FALSE(screen.枠[2]->isVisible());
-    EXPECT_EQ(screen.枠[2]->x(), twipsToPixels(7716));
-    EXPECT_TRUE(screen.枠[0]->isVisible());
-    EXPECT_TRUE(screen.枠[1]->isVisible());
-    EXPECT_EQ(screen.枠[1]->x(), twipsToPixels(2730));
+    EXPECT_FALSE(find<DesignFrame>(&screen, QString::fromUtf8("枠(2)"))->isVisible());
+    EXPECT_EQ(find<DesignFrame>(&screen, QString::fromUtf8("枠(2)"))->x(), twipsToPixels(7716));
+    EXPECT_TRUE(find<DesignFrame>(&screen, QString::fromUtf8("枠(0)"))->isVisible());
+    EXPECT_TRUE(find<DesignFrame>(&screen, QString::fromUtf8("枠(1)"))->isVisible());
+    EXPECT_EQ(find<DesignFrame>(&screen, QString::fromUtf8("枠(1)"))->x(), twipsToPixels(2730));
 }
 
 TEST_F(SettingLayout, OnlyANewShapeEmptiesTheBoxesButNotTheBase) {
@@ -147,20 +147,20 @@ TEST_F(SettingLayout, OnlyANewShapeEmptiesTheBoxesButNotTheBase) {
     EXPECT_EQ(texts(), typed);
     choose(3);
     EXPECT_EQ(texts(), empty);
-    EXPECT_EQ(screen.tein->text(), "7");
+    EXPECT_EQ(find<QLineEdit>(&screen, QString::fromUtf8("tein"))->text(), "7");
     choose(0);
-    EXPECT_FALSE(screen.tein->isVisible());
-    EXPECT_EQ(screen.tein->text(), "7");
+    EXPECT_FALSE(find<QLineEdit>(&screen, QString::fromUtf8("tein"))->isVisible());
+    EXPECT_EQ(find<QLineEdit>(&screen, QString::fromUtf8("tein"))->text(), "7");
 }
 
 TEST_F(SettingLayout, ArrowKeyChoosesTheNextShape) {
     type("入力(0)", "5");
-    screen.f[0]->setFocus();
-    QTest::keyClick(screen.f[0], Qt::Key_Down);
-    EXPECT_TRUE(screen.f[1]->isChecked());
+    find<QRadioButton>(&screen, QString::fromUtf8("f(0)"))->setFocus();
+    QTest::keyClick(find<QRadioButton>(&screen, QString::fromUtf8("f(0)")), Qt::Key_Down);
+    EXPECT_TRUE(find<QRadioButton>(&screen, QString::fromUtf8("f(1)"))->isChecked());
     EXPECT_EQ(state(kalvex).selectedShape, 2);
     EXPECT_TRUE(find<QWidget>(&screen, "ベキラベル")->isVisible());
-    EXPECT_EQ(screen.入力[0]->text(), "");
+    EXPECT_EQ(find<QLineEdit>(&screen, QString::fromUtf8("入力(0)"))->text(), "");
 }
 
 TEST_F(SettingLayout, ShapeChoiceKeepsTheTerms) {
@@ -169,22 +169,23 @@ TEST_F(SettingLayout, ShapeChoiceKeepsTheTerms) {
     choose(3);
     EXPECT_EQ(state(kalvex).termCount, 1);
     EXPECT_EQ(formula(), "F(x)=3･X^(2)");
-    EXPECT_EQ(screen.数->text(), "1");
-    EXPECT_EQ(entries(screen.リスト), std::vector<std::string>{"3･X^(2)"});
+    EXPECT_EQ(find<QLabel>(&screen, QString::fromUtf8("数"))->text(), "1");
+    EXPECT_EQ(entries(find<QListWidget>(&screen, QString::fromUtf8("リスト"))), std::vector<std::string>{"3･X^(2)"});
 }
 
 TEST_F(SettingLayout, ToolbarAndMenuBar) {
-    const QList<QAction*> buttons = screen.Toolbar1->actions();
+    const QList<QAction*> buttons = find<QToolBar>(&screen, QString::fromUtf8("Toolbar1"))->actions();
     ASSERT_EQ(buttons.size(), 3);
     EXPECT_EQ(buttons[0]->text(), QString::fromUtf8("解法"));
     EXPECT_EQ(buttons[1]->text(), QString::fromUtf8("推定"));
     EXPECT_EQ(buttons[2]->text(), QString::fromUtf8("終了"));
-    EXPECT_EQ(screen.Toolbar1->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
-    EXPECT_EQ(screen.ImageList1.size(), 9u);
-    const int images[3] = {0, 1, 3};
+    EXPECT_EQ(find<QToolBar>(&screen, QString::fromUtf8("Toolbar1"))->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+    // The first, second and fourth pictures of the image list.
+    const int images[3] = {1, 2, 4};
     for (int i = 0; i < 3; ++i) {
-        if (screen.ImageList1[images[i]].isNull()) continue;  // pictures not built in
-        EXPECT_EQ(buttons[i]->icon().cacheKey(), screen.ImageList1[images[i]].cacheKey());
+        const QImage picture(QString(":/toolbar/image%1.png").arg(images[i]));
+        if (picture.isNull()) continue;  // pictures not built in
+        EXPECT_EQ(buttons[i]->icon().pixmap(picture.size()).toImage().convertToFormat(picture.format()), picture);
     }
 
     // The file and edit menus first, then the designed menus as they were.
@@ -193,10 +194,10 @@ TEST_F(SettingLayout, ToolbarAndMenuBar) {
         bar.push_back(a->objectName().toStdString() + "=" + a->text().toStdString());
     EXPECT_EQ(bar, (std::vector<std::string>{"=ファイル(&F)", "=編集(&E)", "kai=解法", "s=推定", "hh=表示",
                                              "he=ヘルプ", "b=ﾊﾞｰｼﾞｭﾝ", "E=終了"}));
-    EXPECT_EQ(screen.menuBar()->actions()[0]->menu(), screen.ファイル);
-    EXPECT_EQ(screen.menuBar()->actions()[1]->menu(), screen.編集);
-    ASSERT_NE(screen.hh->menu(), nullptr);
-    const QList<QAction*> display = screen.hh->menu()->actions();
+    EXPECT_EQ(screen.menuBar()->actions()[0]->menu(), find<QMenu>(&screen, QString::fromUtf8("ファイル")));
+    EXPECT_EQ(screen.menuBar()->actions()[1]->menu(), find<QMenu>(&screen, QString::fromUtf8("編集")));
+    ASSERT_NE(find<QAction>(&screen, QString::fromUtf8("hh"))->menu(), nullptr);
+    const QList<QAction*> display = find<QAction>(&screen, QString::fromUtf8("hh"))->menu()->actions();
     ASSERT_EQ(display.size(), 2);
     EXPECT_EQ(display[0]->objectName(), "h(1)");
     EXPECT_EQ(display[0]->text(), QString::fromUtf8("表示"));

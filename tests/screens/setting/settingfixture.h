@@ -21,7 +21,7 @@ protected:
         QApplication::processEvents();
     }
 
-    void choose(int option) { QTest::mouseClick(screen.f[option], Qt::LeftButton); }
+    void choose(int option) { QTest::mouseClick(find<QRadioButton>(&screen, QString::fromUtf8("f(%1)").arg(option)), Qt::LeftButton); }
 
     void type(const char* box, const char* text) {
         QLineEdit* edit = find<QLineEdit>(&screen, QString::fromUtf8(box));
@@ -35,10 +35,10 @@ protected:
     void add(int option, std::initializer_list<std::pair<const char*, const char*>> boxes) {
         choose(option);
         for (const auto& [box, text] : boxes) type(box, text);
-        click(screen.追加);
+        click(find<QPushButton>(&screen, QString::fromUtf8("追加")));
     }
 
-    void select(int row) { screen.リスト->setCurrentRow(row); }
+    void select(int row) { find<QListWidget>(&screen, QString::fromUtf8("リスト"))->setCurrentRow(row); }
 
     static std::vector<std::string> entries(QListWidget* list) {
         std::vector<std::string> texts;
@@ -46,7 +46,7 @@ protected:
         return texts;
     }
 
-    std::string formula() const { return screen.siki->text().toStdString(); }
+    std::string formula() const { return find<QLabel>(&screen, QString::fromUtf8("siki"))->text().toStdString(); }
 
     SettingScreen& screen;
 };

@@ -12,12 +12,12 @@ using SettingTerms = SettingTest;
 TEST_F(SettingTerms, FirstConstantKeepsItsPlusInTheFormula) {
     add(6, {{"定数", "5"}});
     EXPECT_EQ(state(kalvex).termText[1], "+5");
-    EXPECT_EQ(entries(screen.リスト), std::vector<std::string>{"5"});
+    EXPECT_EQ(entries(find<QListWidget>(&screen, QString::fromUtf8("リスト"))), std::vector<std::string>{"5"});
     EXPECT_EQ(formula(), "F(x)=+5");
     EXPECT_EQ(state(kalvex).formulaText, "F(x)=+5");
-    EXPECT_EQ(screen.数->text(), "1");
-    EXPECT_EQ(entries(screen.形状), std::vector<std::string>{"7"});
-    EXPECT_TRUE(screen.削除->isEnabled());
+    EXPECT_EQ(find<QLabel>(&screen, QString::fromUtf8("数"))->text(), "1");
+    EXPECT_EQ(entries(find<QListWidget>(&screen, QString::fromUtf8("形状"))), std::vector<std::string>{"7"});
+    EXPECT_TRUE(find<QPushButton>(&screen, QString::fromUtf8("削除"))->isEnabled());
     EXPECT_TRUE(takeMessages().empty());
 }
 
@@ -32,15 +32,15 @@ TEST_F(SettingTerms, LaterTermsTakeTheirSignsFromTheTexts) {
     add(1, {{"頭", "2"}, {"入力(0)", "1"}, {"入力(1)", "1"}, {"入力(2)", "0"}});
     EXPECT_EQ(state(kalvex).termText[4], "+2･exp(1･X^1)");
     add(6, {{"定数", "0"}});
-    EXPECT_EQ(entries(screen.リスト),
+    EXPECT_EQ(entries(find<QListWidget>(&screen, QString::fromUtf8("リスト"))),
               (std::vector<std::string>{"3･X^(2)", "-3･X^(2)", "+3･X^(2)", "2･exp(1･X^1)", "0"}));
     EXPECT_EQ(formula(), "F(x)=3･X^(2)-3･X^(2)++3･X^(2)+2･exp(1･X^1)0");
-    EXPECT_EQ(entries(screen.形状), (std::vector<std::string>{"1", "1", "1", "2", "7"}));
-    EXPECT_EQ(screen.数->text(), "5");
+    EXPECT_EQ(entries(find<QListWidget>(&screen, QString::fromUtf8("形状"))), (std::vector<std::string>{"1", "1", "1", "2", "7"}));
+    EXPECT_EQ(find<QLabel>(&screen, QString::fromUtf8("数"))->text(), "5");
 }
 
 TEST_F(SettingTerms, ExamplesOfEveryBracketedShape) {
-    screen.tein->setText("3");
+    find<QLineEdit>(&screen, QString::fromUtf8("tein"))->setText("3");
     add(2, {{"頭", "2"}, {"入力(0)", "4"}, {"入力(1)", "2"}, {"入力(2)", "5"}});
     EXPECT_EQ(formula(), "F(x)=2･3^(4･X^2+5)");
     add(3, {{"頭", "1"}, {"入力(0)", "1"}, {"入力(1)", "1"}, {"入力(2)", "-1"}});
@@ -57,7 +57,7 @@ TEST_F(SettingTerms, ExamplesOfEveryBracketedShape) {
 }
 
 TEST_F(SettingTerms, StoresEveryColumnAsA32BitFloat) {
-    screen.tein->setText("7.5");
+    find<QLineEdit>(&screen, QString::fromUtf8("tein"))->setText("7.5");
     add(1, {{"頭", "0.1"}, {"入力(0)", " 1 2"}, {"入力(1)", "-0.5x"}, {"入力(2)", "abc"}});
     EXPECT_EQ(state(kalvex).shape[1], 2);
     EXPECT_EQ(state(kalvex).coefA[1], 0.1f);
@@ -68,7 +68,7 @@ TEST_F(SettingTerms, StoresEveryColumnAsA32BitFloat) {
     EXPECT_EQ(state(kalvex).baseM[1], 7.5f);  // tein is read for every shape
     EXPECT_EQ(state(kalvex).termText[1], "0.1･exp( 1 2･X^-0.5x)");
     // The boxes keep their texts: one more click adds the same term again.
-    click(screen.追加);
+    click(find<QPushButton>(&screen, QString::fromUtf8("追加")));
     EXPECT_EQ(state(kalvex).termCount, 2);
     EXPECT_EQ(state(kalvex).termText[2], "+0.1･exp( 1 2･X^-0.5x)");
 }
@@ -81,10 +81,10 @@ TEST_F(SettingTerms, ChecksRefuseWithTheirMessagesInOrder) {
     add(0, {{"入力(1)", "2"}});  // the power term needs b, not the hidden 頭
     EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::coefficientRequired});
     EXPECT_EQ(state(kalvex).termCount, 0);
-    EXPECT_EQ(screen.リスト->count(), 0);
+    EXPECT_EQ(find<QListWidget>(&screen, QString::fromUtf8("リスト"))->count(), 0);
     EXPECT_EQ(formula(), "F(x)=");
-    EXPECT_FALSE(screen.削除->isEnabled());
-    EXPECT_EQ(screen.入力[1]->text(), "2");  // a refusal leaves the boxes as typed
+    EXPECT_FALSE(find<QPushButton>(&screen, QString::fromUtf8("削除"))->isEnabled());
+    EXPECT_EQ(find<QLineEdit>(&screen, QString::fromUtf8("入力(1)"))->text(), "2");  // a refusal leaves the boxes as typed
 
     add(0, {{"入力(0)", " "}, {"入力(1)", ""}});  // a blank is not empty
     add(6, {{"定数", " "}});
@@ -100,7 +100,7 @@ TEST_F(SettingTerms, TwentyTermsAtMost) {
     add(6, {{"定数", "2"}});
     EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::tooManyTerms});
     EXPECT_EQ(state(kalvex).termCount, 20);
-    EXPECT_EQ(screen.リスト->count(), 20);
+    EXPECT_EQ(find<QListWidget>(&screen, QString::fromUtf8("リスト"))->count(), 20);
     EXPECT_EQ(formula(), full);
     // The behaviour's own check still comes first.
     add(6, {{"定数", ""}});
@@ -110,7 +110,7 @@ TEST_F(SettingTerms, TwentyTermsAtMost) {
 TEST_F(SettingTerms, ValuesBeyondTheFloatRangeAreRefusedOnlyWhereUsed) {
     add(0, {{"入力(0)", "1"}, {"入力(1)", "1e39"}});
     add(1, {{"頭", "1"}, {"入力(2)", "-1e39"}});
-    screen.tein->setText("1e40");
+    find<QLineEdit>(&screen, QString::fromUtf8("tein"))->setText("1e40");
     add(2, {{"頭", "1"}});
     add(6, {{"定数", "1e999"}});
     EXPECT_EQ(takeMessages(), std::vector<std::string>(4, messages::numberTooLarge));
@@ -128,10 +128,10 @@ TEST_F(SettingTerms, ValuesBeyondTheFloatRangeAreRefusedOnlyWhereUsed) {
 TEST_F(SettingTerms, NoShapeChosenIsRefused) {
     state(kalvex).selectedShape = 0;
     type("頭", "2");
-    click(screen.追加);
+    click(find<QPushButton>(&screen, QString::fromUtf8("追加")));
     EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::chooseShape});
-    screen.頭->clear();
-    click(screen.追加);
+    find<QLineEdit>(&screen, QString::fromUtf8("頭"))->clear();
+    click(find<QPushButton>(&screen, QString::fromUtf8("追加")));
     EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::coefficientRequired});
     EXPECT_EQ(state(kalvex).termCount, 0);
 }
@@ -140,23 +140,23 @@ TEST_F(SettingTerms, DeletingMovesTheLaterSlotsDown) {
     add(0, {{"入力(0)", "3"}, {"入力(1)", "2"}});
     add(1, {{"頭", "2"}, {"入力(0)", "1"}, {"入力(1)", "1"}, {"入力(2)", "0"}});
     select(0);
-    click(screen.削除);
-    EXPECT_EQ(entries(screen.リスト), std::vector<std::string>{"2･exp(1･X^1)"});
+    click(find<QPushButton>(&screen, QString::fromUtf8("削除")));
+    EXPECT_EQ(entries(find<QListWidget>(&screen, QString::fromUtf8("リスト"))), std::vector<std::string>{"2･exp(1･X^1)"});
     EXPECT_EQ(formula(), "F(x)=2･exp(1･X^1)");
     EXPECT_EQ(state(kalvex).termCount, 1);
     EXPECT_EQ(state(kalvex).shape[1], 2);
     EXPECT_EQ(state(kalvex).termText[1], "+2･exp(1･X^1)");
     EXPECT_EQ(state(kalvex).coefA[1], 2.0f);
-    EXPECT_EQ(screen.数->text(), "1");
-    EXPECT_EQ(entries(screen.形状), std::vector<std::string>{"2"});
+    EXPECT_EQ(find<QLabel>(&screen, QString::fromUtf8("数"))->text(), "1");
+    EXPECT_EQ(entries(find<QListWidget>(&screen, QString::fromUtf8("形状"))), std::vector<std::string>{"2"});
 
     select(0);
-    click(screen.削除);
-    EXPECT_EQ(screen.数->text(), "0");
+    click(find<QPushButton>(&screen, QString::fromUtf8("削除")));
+    EXPECT_EQ(find<QLabel>(&screen, QString::fromUtf8("数"))->text(), "0");
     EXPECT_EQ(formula(), "F(x)=");
     EXPECT_EQ(state(kalvex).termCount, 0);
-    EXPECT_EQ(screen.形状->count(), 0);
-    EXPECT_TRUE(screen.削除->isEnabled());
+    EXPECT_EQ(find<QListWidget>(&screen, QString::fromUtf8("形状"))->count(), 0);
+    EXPECT_TRUE(find<QPushButton>(&screen, QString::fromUtf8("削除"))->isEnabled());
 }
 
 TEST_F(SettingTerms, FormulaAfterADeletionIsBuiltFromTheList) {
@@ -166,11 +166,11 @@ TEST_F(SettingTerms, FormulaAfterADeletionIsBuiltFromTheList) {
     add(6, {{"定数", "5"}});
     EXPECT_EQ(formula(), "F(x)=3･X^(2)0-1･exp(2･X^1)+5");
     select(3);
-    click(screen.削除);
+    click(find<QPushButton>(&screen, QString::fromUtf8("削除")));
     EXPECT_EQ(formula(), "F(x)=3･X^(2)+0-1･exp(2･X^1)");
     EXPECT_EQ(state(kalvex).formulaText, formula().c_str());
     select(1);
-    click(screen.削除);
+    click(find<QPushButton>(&screen, QString::fromUtf8("削除")));
     EXPECT_EQ(formula(), "F(x)=3･X^(2)-1･exp(2･X^1)");
     // The next addition rebuilds from the term texts again.
     add(6, {{"定数", "0"}});
@@ -180,16 +180,16 @@ TEST_F(SettingTerms, FormulaAfterADeletionIsBuiltFromTheList) {
 TEST_F(SettingTerms, NothingSelectedRewritesOnlyTheTexts) {
     add(6, {{"定数", "5"}});
     add(0, {{"入力(0)", "3"}, {"入力(1)", "2"}});
-    screen.リスト->clearSelection();
-    screen.リスト->setCurrentRow(-1);
+    find<QListWidget>(&screen, QString::fromUtf8("リスト"))->clearSelection();
+    find<QListWidget>(&screen, QString::fromUtf8("リスト"))->setCurrentRow(-1);
     const auto shapes = state(kalvex).shape;
     const auto texts = state(kalvex).termText;
-    click(screen.削除);
+    click(find<QPushButton>(&screen, QString::fromUtf8("削除")));
     EXPECT_EQ(formula(), "F(x)=5+3･X^(2)");  // the list-based form
     EXPECT_EQ(state(kalvex).termCount, 2);
     EXPECT_EQ(state(kalvex).shape, shapes);
     EXPECT_EQ(state(kalvex).termText, texts);
-    EXPECT_EQ(entries(screen.形状), (std::vector<std::string>{"7", "1"}));
+    EXPECT_EQ(entries(find<QListWidget>(&screen, QString::fromUtf8("形状"))), (std::vector<std::string>{"7", "1"}));
 }
 
 // The selection goes with its entry: a second click, with nothing chosen
@@ -198,13 +198,13 @@ TEST_F(SettingTerms, ASecondClickWithoutANewSelectionDeletesNothing) {
     add(6, {{"定数", "1"}});
     add(6, {{"定数", "2"}});
     add(6, {{"定数", "3"}});
-    const QRect second = screen.リスト->visualItemRect(screen.リスト->item(1));
-    QTest::mouseClick(screen.リスト->viewport(), Qt::LeftButton, {}, second.center());
-    click(screen.削除);
-    EXPECT_EQ(entries(screen.リスト), (std::vector<std::string>{"1", "3"}));
-    EXPECT_TRUE(screen.リスト->selectedItems().isEmpty());
-    click(screen.削除);
-    EXPECT_EQ(entries(screen.リスト), (std::vector<std::string>{"1", "3"}));
+    const QRect second = find<QListWidget>(&screen, QString::fromUtf8("リスト"))->visualItemRect(find<QListWidget>(&screen, QString::fromUtf8("リスト"))->item(1));
+    QTest::mouseClick(find<QListWidget>(&screen, QString::fromUtf8("リスト"))->viewport(), Qt::LeftButton, {}, second.center());
+    click(find<QPushButton>(&screen, QString::fromUtf8("削除")));
+    EXPECT_EQ(entries(find<QListWidget>(&screen, QString::fromUtf8("リスト"))), (std::vector<std::string>{"1", "3"}));
+    EXPECT_TRUE(find<QListWidget>(&screen, QString::fromUtf8("リスト"))->selectedItems().isEmpty());
+    click(find<QPushButton>(&screen, QString::fromUtf8("削除")));
+    EXPECT_EQ(entries(find<QListWidget>(&screen, QString::fromUtf8("リスト"))), (std::vector<std::string>{"1", "3"}));
     EXPECT_EQ(state(kalvex).termCount, 2);
     EXPECT_EQ(state(kalvex).termText[2], "+3");
     EXPECT_EQ(formula(), "F(x)=1+3");
@@ -212,12 +212,12 @@ TEST_F(SettingTerms, ASecondClickWithoutANewSelectionDeletesNothing) {
 
 TEST_F(SettingTerms, DeletionCarriesTheBaseWithItsTerm) {
     add(0, {{"入力(0)", "1"}, {"入力(1)", "1"}});
-    screen.tein->setText("3");
+    find<QLineEdit>(&screen, QString::fromUtf8("tein"))->setText("3");
     add(2, {{"頭", "2"}, {"入力(0)", "1"}, {"入力(1)", "1"}});
     double before = 0;
     ASSERT_TRUE(termValueAt(kalvex, 2, 2.0, before));
     select(0);
-    click(screen.削除);
+    click(find<QPushButton>(&screen, QString::fromUtf8("削除")));
     EXPECT_EQ(state(kalvex).baseM[1], 3.0f);
     double after = 0;
     ASSERT_TRUE(termValueAt(kalvex, 1, 2.0, after));
