@@ -911,10 +911,6 @@ Opens the window that solves an equation in one variable; FILE (.kalvex) opens t
         <translation>Inside the brackets write b·x^n + c: %1</translation>
     </message>
     <message>
-        <source>底は正の数にしてください: %1</source>
-        <translation>The base must be a positive number: %1</translation>
-    </message>
-    <message>
         <source>数値が大きすぎます: %1</source>
         <translation>A number is too large: %1</translation>
     </message>
@@ -929,6 +925,18 @@ Opens the window that solves an equation in one variable; FILE (.kalvex) opens t
     <message>
         <source>使い方は %1 --help で表示されます。</source>
         <translation>Run %1 --help for usage.</translation>
+    </message>
+    <message>
+        <source>数値が小さすぎます。</source>
+        <translation>The number is too small.</translation>
+    </message>
+    <message>
+        <source>底が 0 のときは (0)^(x) と書いてください: %1</source>
+        <translation>Write a base of 0 as (0)^(x): %1</translation>
+    </message>
+    <message>
+        <source>数値が小さすぎます: %1</source>
+        <translation>A number is too small: %1</translation>
     </message>
 </context>
 </TS>

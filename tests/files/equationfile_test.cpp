@@ -31,7 +31,7 @@ Equation everyShape() {
     Equation e;
     e.terms = {
         typed(Shape::power, {"", "1.50", " 2", "", "", ""}),
-        typed(Shape::exp, {"-1e-50", "+3", "abc", "0.0", "", ""}),
+        typed(Shape::exp, {"-1e-40", "+3", "abc", "0.0", "", ""}),  // a subnormal float
         typed(Shape::base, {"2", "4", "2", "-5", "", "１０"}),  // a full-width 10 reads 0
         typed(Shape::log, {"1", "1", "1", "", "", ""}),
         typed(Shape::sin, {"\"q\" \\ \t\n", "1", "1", "1E+38", "", ""}),
