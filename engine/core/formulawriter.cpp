@@ -36,8 +36,10 @@ std::string powerOfX(float n, const std::string& typed) {
     return exponent == "1" ? "x" : "x^" + exponent;
 }
 
-// A factor's coefficient: nothing for 1, "-" for -1.
-std::string coefficientBefore(const std::string& number) {
+// A factor's coefficient: nothing for 1, "-" for -1. A typed plus is
+// dropped, as reading drops it, so the line writes back to itself.
+std::string coefficientBefore(const std::string& typed) {
+    const std::string number = typed[0] == '+' ? typed.substr(1) : typed;
     if (number == "1") return "";
     if (number == "-1") return "-";
     return number;

@@ -233,6 +233,11 @@ TEST(FormulaWriting, NaturalLinesOfTheTypedNumbers) {
     EXPECT_EQ(writeFormula({t, termFrom(Shape::constant, {"", "", "", "", "-0.5", ""})}), "(-2)^(x) - 0.5");
     t = termFrom(Shape::base, {"2", "1", "1", "", "", "1e-400x"});  // a file's text that is 0
     EXPECT_EQ(writeFormula({t}), "2*(0)^(x)");
+    // A typed plus inside a bracket is dropped, so the line writes back to itself.
+    for (const char* a : {"+3", "+1"}) {
+        const std::string line = writeFormula({termFrom(Shape::sin, {"1", "+2", "+1", "+1", "", ""}), termFrom(Shape::cos, {a, "+1", "1", "", "", ""})});
+        EXPECT_EQ(writeFormula(readFormula(line).termList()), line);
+    }
 }
 
 // Random tables of terms, typed as a user types boxes or as a file holds
