@@ -61,7 +61,8 @@ std::vector<Term> tableFrom(const std::uint8_t* data, std::size_t size) {
         shapeOf(1 + bytes.take<std::uint8_t>() % shapeCount, shape);
         const ShapeRule& rule = shapeRule(shape);
         TermBoxes boxes;
-        for (int i = 0; i < rule.boxCount; ++i) boxes.*rule.boxes[static_cast<std::size_t>(i)].text = boxText(bytes);
+        for (int i = 0; i < rule.boxCount; ++i)
+            boxes.*rule.boxes[static_cast<std::size_t>(i)].text = boxText(bytes);
         if (termRefusal(static_cast<int>(shape), boxes, static_cast<int>(terms.size()))) continue;
         terms.push_back(termFrom(shape, boxes));
     }

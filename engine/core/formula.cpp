@@ -60,7 +60,9 @@ std::size_t formulaColumn(std::string_view text, std::size_t position) {
 }
 
 std::string formulaErrorText(std::string_view line, const FormulaError& error, MessageTranslation translate) {
-    auto said = [translate](const char* pattern) { return translate ? translate(pattern) : std::string(pattern); };
+    auto said = [translate](const char* pattern) {
+        return translate ? translate(pattern) : std::string(pattern);
+    };
     const std::string what = filledIn(said(formulaMessage(error.fault)), error.piece, {});
     const std::string column = std::to_string(formulaColumn(line, error.position));
     return filledIn(said(messages::formula::atCharacter), column, what);

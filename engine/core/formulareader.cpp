@@ -97,7 +97,10 @@ FormulaFault formulaFaultOf(TermFault fault) {
 class Reader {
 public:
     explicit Reader(std::string_view line)
-        : line(line), plain(formulaline::plainLine(line)), text(plain.text), tokens(formulaline::tokenize(text)) {}
+        : line(line),
+          plain(formulaline::plainLine(line)),
+          text(plain.text),
+          tokens(formulaline::tokenize(text)) {}
 
     FormulaRead read() {
         FormulaRead result;
@@ -267,7 +270,8 @@ private:
         boxes.c = body->inner.c;
         if (body->shape == Shape::base) {
             // A bare 0 is most likely a slip; (0)^(x) says it was meant.
-            if (!body->bracketedBase && !tooSmallForSingle(body->base) && !(toSingle(readNumber(body->base)) > 0))
+            if (!body->bracketedBase && !tooSmallForSingle(body->base) &&
+                !(toSingle(readNumber(body->base)) > 0))
                 failAt(FormulaFault::baseNotPositive, tokens[body->token]);
             boxes.m = body->base;
         }
@@ -280,7 +284,8 @@ private:
         switch (t.kind) {
             case Kind::number: {
                 advance();
-                if (!peekIs(Kind::power)) return {Factor::number, first, std::string(textOf(t)), Shape::constant, {}, {}};
+                if (!peekIs(Kind::power))
+                    return {Factor::number, first, std::string(textOf(t)), Shape::constant, {}, {}};
                 advance();
                 return {Factor::call, first, {}, Shape::base, std::string(textOf(t)), readExponentOfBase()};
             }
@@ -288,7 +293,8 @@ private:
             case Kind::open: return readBracketedBase(first);
             case Kind::plus:
             case Kind::minus:
-                if (first > 0 && (tokens[first - 1].kind == Kind::plus || tokens[first - 1].kind == Kind::minus))
+                if (first > 0 &&
+                    (tokens[first - 1].kind == Kind::plus || tokens[first - 1].kind == Kind::minus))
                     fail(FormulaFault::twoSigns, t.begin, between(tokens[first - 1].begin, t.end));
                 failAt(FormulaFault::termExpected, t);
             case Kind::end: fail(FormulaFault::unexpectedEnd, t.begin, {});
@@ -326,7 +332,8 @@ private:
         const std::string power = readPowerOfX();
         if (bracketed) {
             if (peekIs(Kind::end))
-                fail(FormulaFault::bracketNotClosed, tokens[start].begin, between(tokens[start].begin, lastEnd()));
+                fail(FormulaFault::bracketNotClosed, tokens[start].begin,
+                     between(tokens[start].begin, lastEnd()));
             if (!peekIs(Kind::close)) fail(FormulaFault::unsupportedTerm, peek().begin, pieceFrom(first));
             advance();
         }
@@ -376,7 +383,8 @@ private:
         advance();
         if (bracketed) {
             if (peekIs(Kind::end))
-                fail(FormulaFault::bracketNotClosed, tokens[first].begin, between(tokens[first].begin, lastEnd()));
+                fail(FormulaFault::bracketNotClosed, tokens[first].begin,
+                     between(tokens[first].begin, lastEnd()));
             if (!peekIs(Kind::close)) notNumber();
             advance();
         }

@@ -47,7 +47,6 @@ std::size_t decodedAt(std::string_view bytes, std::size_t i, std::uint32_t& code
     return length;
 }
 
-
 std::size_t invalidUtf8At(std::string_view bytes) {
     std::size_t i = 0;
     while (i < bytes.size()) {

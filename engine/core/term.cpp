@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "termfunctions.h"
 #include "messages.h"
 #include "numbertext.h"
+#include "termfunctions.h"
 
 // The behaviour's checks first, each with its own message; then ours, which
 // keep the table within its 20 slots and its 32-bit columns finite and
@@ -16,7 +16,7 @@ TermFault termFault(int code, const TermBoxes& boxes, int count) {
         const ShapeRule& rule = shapeRule(shape);
         if ((boxes.*rule.required).empty())
             return rule.whenEmpty == messages::nothingEntered ? TermFault::nothingEntered
-                                                             : TermFault::coefficientRequired;
+                                                              : TermFault::coefficientRequired;
     } else if (boxes.a.empty()) {
         // Without a shape the coefficient's check still comes first.
         return TermFault::coefficientRequired;
@@ -29,8 +29,10 @@ TermFault termFault(int code, const TermBoxes& boxes, int count) {
     auto any = [&](auto test) {
         return std::any_of(used, usedEnd, [&](const ShapeBox& box) { return test(boxes.*box.text); });
     };
-    if (any([](const std::string& text) { return !fitsSingle(readNumber(text)); })) return TermFault::numberTooLarge;
-    if (any([](const std::string& text) { return tooSmallForSingle(text); })) return TermFault::numberTooSmall;
+    if (any([](const std::string& text) { return !fitsSingle(readNumber(text)); }))
+        return TermFault::numberTooLarge;
+    if (any([](const std::string& text) { return tooSmallForSingle(text); }))
+        return TermFault::numberTooSmall;
     return TermFault::none;
 }
 
