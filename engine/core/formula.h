@@ -2,8 +2,10 @@
 // their boxes: "x^3 - 2x + 1", "3sin(2x+1) - 0.5", "1.5*2^(x) - 6".
 // Reading turns each written term into the boxes a user would have typed
 // for it, so that the terms are made exactly as 追加 makes them; it never
-// guesses, and the first fault ends it. Writing gives a line that reads
-// back to the same terms. Pure functions, no Qt.
+// guesses, and the first fault ends it. It takes what keyboards and word
+// processors give: full-width forms, − and other dashes, × and ・, x² and
+// x⁻¹, a/x^n. Writing gives a line that reads back to the same terms.
+// Pure functions, no Qt.
 #pragma once
 
 #include <cstddef>
@@ -15,25 +17,26 @@
 
 enum class FormulaFault {
     none,
-    unexpectedCharacter,    // a character the line has no use for: "/", "ｘ"
-    unknownName,            // letters other than x, e, exp, ln, log, sin, cos
+    unexpectedCharacter,    // a character the line has no use for: "%", "{"
+    unknownName,            // letters other than x, e and the shapes' names: tan, log10
     termExpected,           // an operator or a bracket where a term must begin
     unexpectedEnd,          // the line ends after "+", "*", "^" or "sin"
     twoSigns,               // "x + -2": one sign per term
-    unsupportedTerm,        // a product the shapes cannot hold: x･sin(x), 2*3
+    unsupportedTerm,        // a product the shapes cannot hold: x･sin(x), 2*3, x/2
     exponentNotNumber,      // x^(1/2), x^x: the power of x is a number
     exponentNeedsBrackets,  // e^2x: which of e^(2x) and e^2･x was meant?
     bracketNeeded,          // sin x
     bracketNotClosed,
     bracketNotOpened,
     insideNotLinear,  // sin(x^2 + x): a bracket holds b･x^n + c only
-    baseNotPositive,  // 0^(x)
+    baseNotPositive,  // 0^(x): a base of 0 or below is written (0)^(x)
     numberTooLarge,   // refused as 追加 refuses it
+    numberTooSmall,   // 1e-50: not 0, but 0 as a 32-bit float
     tooManyTerms,
 };
 
 // One written term: its shape and the boxes as a user would have typed
-// them (the number texts as written, the sign of the term joined to its
+// them (the number texts in plain ASCII, the sign of the term joined to its
 // coefficient), where it stands in the line (bytes), and the term 追加
 // makes of it.
 struct FormulaTerm {
@@ -42,7 +45,8 @@ struct FormulaTerm {
 };
 
 // Where reading stopped (a byte offset into the line) and the piece of the
-// line that is at fault, for the message.
+// line that is at fault as a message shows it: control and direction
+// characters escaped, cut with "…" after about 60 characters.
 struct FormulaError {
     FormulaFault fault = FormulaFault::none;
     std::size_t position = 0;
@@ -72,3 +76,11 @@ const char* formulaMessage(FormulaFault fault);
 
 // The character (1 for the first) at a byte offset of a UTF-8 line.
 std::size_t formulaColumn(std::string_view text, std::size_t position);
+
+// The language's text of a message of messages.h.
+using MessageTranslation = std::string (*)(const std::string& pattern);
+
+// What a fault says where it is shown, "12 文字目: 使えない名前です: log10",
+// each message through `translate`, as written without one.
+std::string formulaErrorText(std::string_view line, const FormulaError& error,
+                             MessageTranslation translate = nullptr);

@@ -32,6 +32,7 @@ inline constexpr const char* notComputableValue =
 inline constexpr const char* valueTooLarge =
     QT_TRANSLATE_NOOP("messages", "関数の値が大きすぎてグラフを描けません。");
 inline constexpr const char* numberTooLarge = QT_TRANSLATE_NOOP("messages", "数値が大きすぎます。");
+inline constexpr const char* numberTooSmall = QT_TRANSLATE_NOOP("messages", "数値が小さすぎます。");
 inline constexpr const char* tooManyTerms = QT_TRANSLATE_NOOP("messages", "項は20個までです。");
 inline constexpr const char* chooseShape = QT_TRANSLATE_NOOP("messages", "形式を選んでください。");
 inline constexpr const char* tickStepPositive =
@@ -59,8 +60,10 @@ inline constexpr const char* bracketNotClosed = QT_TRANSLATE_NOOP("messages", "�
 inline constexpr const char* bracketNotOpened = QT_TRANSLATE_NOOP("messages", "開く括弧がありません: %1");
 inline constexpr const char* insideNotLinear =
     QT_TRANSLATE_NOOP("messages", "括弧の中は b･x^n + c の形で書いてください: %1");
-inline constexpr const char* baseNotPositive = QT_TRANSLATE_NOOP("messages", "底は正の数にしてください: %1");
+inline constexpr const char* baseNotPositive =
+    QT_TRANSLATE_NOOP("messages", "底が 0 のときは (0)^(x) と書いてください: %1");
 inline constexpr const char* numberTooLarge = QT_TRANSLATE_NOOP("messages", "数値が大きすぎます: %1");
+inline constexpr const char* numberTooSmall = QT_TRANSLATE_NOOP("messages", "数値が小さすぎます: %1");
 
 // Where the fault is: the character's number in the line, then what it is.
 inline constexpr const char* atCharacter = QT_TRANSLATE_NOOP("messages", "%1 文字目: %2");

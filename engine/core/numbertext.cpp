@@ -28,8 +28,9 @@ namespace {
 bool isBlank(char ch) { return ch == ' ' || ch == '\t' || ch == '\n'; }
 bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
-// The longest leading number of text without its blanks, or "" if none.
-std::string leadingNumber(const std::string& s) {
+}  // namespace
+
+std::size_t numberLength(std::string_view s) {
     std::size_t pos = 0;
     if (pos < s.size() && (s[pos] == '+' || s[pos] == '-')) ++pos;
     std::size_t digits = 0;
@@ -44,7 +45,7 @@ std::string leadingNumber(const std::string& s) {
         }
         ++pos;
     }
-    if (digits == 0) return "";
+    if (digits == 0) return 0;
     std::size_t end = pos;
     if (pos < s.size() && (s[pos] == 'e' || s[pos] == 'E')) {
         std::size_t e = pos + 1;
@@ -54,18 +55,26 @@ std::string leadingNumber(const std::string& s) {
             end = e;
         }
     }
-    return s.substr(0, end);
+    return end;
+}
+
+namespace {
+
+// The text without its blanks, as the boxes read it.
+std::string packed(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char ch : text) {
+        if (!isBlank(ch)) out += ch;
+    }
+    return out;
 }
 
 }  // namespace
 
 double readNumber(std::string_view text) {
-    std::string packed;
-    packed.reserve(text.size());
-    for (char ch : text) {
-        if (!isBlank(ch)) packed += ch;
-    }
-    std::string number = leadingNumber(packed);
+    const std::string all = packed(text);
+    std::string number = all.substr(0, numberLength(all));
     if (number.empty()) return 0;
     // strtod follows the C locale's decimal point, which a GUI may have set.
     const char* point = std::localeconv()->decimal_point;
@@ -89,3 +98,13 @@ float toSingle(double v) {
 }
 
 bool fitsSingle(double v) { return std::isfinite(toSingle(v)); }
+
+bool tooSmallForSingle(std::string_view text) {
+    const std::string all = packed(text);
+    const std::string_view number = std::string_view(all).substr(0, numberLength(all));
+    // Only the digits before the exponent say whether the text means 0:
+    // "1e-400" is no zero even where the double has run out.
+    const std::size_t exponent = number.find_first_of("eE");
+    const bool zero = number.substr(0, exponent).find_first_of("123456789") == std::string_view::npos;
+    return !zero && toSingle(readNumber(number)) == 0;
+}

@@ -12,6 +12,12 @@ std::string generalNumberText(double value);
 // The general number text with a blank before a value that is not negative.
 std::string signedNumberText(double value);
 
+// The length of the number at the start of s, its sign included: digits
+// with at most one point, at least one digit, and an exponent only with a
+// digit after it ("2e^(x)" has the number 2). 0 when there is none. The one
+// grammar of a number, for the boxes and the formula line alike.
+std::size_t numberLength(std::string_view s);
+
 // The longest leading number of the text; blanks, tabs and line feeds are
 // skipped anywhere. Never fails: a text without a number reads 0.
 double readNumber(std::string_view text);
@@ -23,3 +29,7 @@ double Int(double v);
 // beyond the float range become infinities, as the hardware would round them.
 float toSingle(double v);
 bool fitsSingle(double v);
+
+// A number text that is not zero but whose 32-bit value is: it would
+// silently become 0, so 追加 refuses it. Subnormal values are kept.
+bool tooSmallForSingle(std::string_view text);

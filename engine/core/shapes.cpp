@@ -26,19 +26,19 @@ double constantValue(double, const TermColumns& p, Failures&) { return p.k; }
 // clang-format off
 constexpr std::array<ShapeRule, shapeCount> rules{{
     {Shape::power,    "power",    &TermBoxes::b, mt::coefficientRequired, 2, {boxB, boxN},
-     TextForm::power,     nullptr, powerValue,    false, false},
+     TextForm::power,     nullptr, nullptr, powerValue,    false, false},
     {Shape::exp,      "exp",      &TermBoxes::a, mt::coefficientRequired, 4, {boxA, boxB, boxN, boxC},
-     TextForm::bracketed, "exp",   expValue,      false, false},
+     TextForm::bracketed, "exp",   "exp",   expValue,      false, false},
     {Shape::base,     "base",     &TermBoxes::a, mt::coefficientRequired, 5, {boxM, boxA, boxB, boxN, boxC},
-     TextForm::bracketed, nullptr, baseValue,     false, true},
+     TextForm::bracketed, nullptr, nullptr, baseValue,     false, true},
     {Shape::log,      "log",      &TermBoxes::a, mt::coefficientRequired, 4, {boxA, boxB, boxN, boxC},
-     TextForm::bracketed, "Log",   logValue,      true,  false},
+     TextForm::bracketed, "Log",   "ln",    logValue,      true,  false},
     {Shape::sin,      "sin",      &TermBoxes::a, mt::coefficientRequired, 4, {boxA, boxB, boxN, boxC},
-     TextForm::bracketed, "Sin",   sinValue,      false, false},
+     TextForm::bracketed, "Sin",   "sin",   sinValue,      false, false},
     {Shape::cos,      "cos",      &TermBoxes::a, mt::coefficientRequired, 4, {boxA, boxB, boxN, boxC},
-     TextForm::bracketed, "Cos",   cosValue,      false, false},
+     TextForm::bracketed, "Cos",   "cos",   cosValue,      false, false},
     {Shape::constant, "constant", &TermBoxes::k, mt::nothingEntered,      1, {boxK},
-     TextForm::constant,  nullptr, constantValue, false, false},
+     TextForm::constant,  nullptr, nullptr, constantValue, false, false},
 }};
 // clang-format on
 

@@ -49,6 +49,9 @@ struct ShapeRule {
     TextForm form;
     // Written before the bracket; none for the base, whose own text m comes there.
     const char* function;
+    // Its name on the formula line, which writes it and reads it beside
+    // `function`; none where the line writes no name (power, base, constant).
+    const char* lineName;
     // The term's value at x, or 0 with the reason added to the failures.
     double (*value)(double x, const TermColumns& p, core::Failures& failures);
     // The estimate panel refuses an x <= 0 before evaluating (the logarithm).

@@ -2,30 +2,55 @@
 
 #include <algorithm>
 
-#include "termfunctions.h"
 #include "messages.h"
 #include "numbertext.h"
+#include "termfunctions.h"
 
 // The behaviour's checks first, each with its own message; then ours, which
-// keep the table within its 20 slots and its 32-bit columns finite.
-const char* termRefusal(int code, const TermBoxes& boxes, int count) {
+// keep the table within its 20 slots and its 32-bit columns finite and
+// what was typed from silently becoming 0.
+TermFault termFault(int code, const TermBoxes& boxes, int count) {
     Shape shape;
     const bool known = shapeOf(code, shape);
     if (known) {
         const ShapeRule& rule = shapeRule(shape);
-        if ((boxes.*rule.required).empty()) return rule.whenEmpty;
+        if ((boxes.*rule.required).empty())
+            return rule.whenEmpty == messages::nothingEntered ? TermFault::nothingEntered
+                                                              : TermFault::coefficientRequired;
     } else if (boxes.a.empty()) {
         // Without a shape the coefficient's check still comes first.
-        return messages::coefficientRequired;
+        return TermFault::coefficientRequired;
     }
-    if (!known) return messages::chooseShape;
-    if (count >= core::maxTerms) return messages::tooManyTerms;
+    if (!known) return TermFault::chooseShape;
+    if (count >= core::maxTerms) return TermFault::tooManyTerms;
     // Only the boxes that the shape's term reads; the others are never evaluated.
     const ShapeRule& rule = shapeRule(shape);
     const auto used = rule.boxes.begin(), usedEnd = used + rule.boxCount;
-    const bool fits =
-        std::all_of(used, usedEnd, [&](const ShapeBox& box) { return fitsSingle(readNumber(boxes.*box.text)); });
-    return fits ? nullptr : messages::numberTooLarge;
+    auto any = [&](auto test) {
+        return std::any_of(used, usedEnd, [&](const ShapeBox& box) { return test(boxes.*box.text); });
+    };
+    if (any([](const std::string& text) { return !fitsSingle(readNumber(text)); }))
+        return TermFault::numberTooLarge;
+    if (any([](const std::string& text) { return tooSmallForSingle(text); }))
+        return TermFault::numberTooSmall;
+    return TermFault::none;
+}
+
+const char* termMessage(TermFault fault) {
+    switch (fault) {
+        case TermFault::none: return nullptr;
+        case TermFault::coefficientRequired: return messages::coefficientRequired;
+        case TermFault::nothingEntered: return messages::nothingEntered;
+        case TermFault::chooseShape: return messages::chooseShape;
+        case TermFault::tooManyTerms: return messages::tooManyTerms;
+        case TermFault::numberTooLarge: return messages::numberTooLarge;
+        case TermFault::numberTooSmall: return messages::numberTooSmall;
+    }
+    return nullptr;
+}
+
+const char* termRefusal(int code, const TermBoxes& boxes, int count) {
+    return termMessage(termFault(code, boxes, count));
 }
 
 Term termFrom(Shape shape, const TermBoxes& boxes) {

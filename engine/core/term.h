@@ -18,9 +18,26 @@ struct Term {
     bool operator==(const Term&) const = default;
 };
 
+// Why 追加 refuses a term, as a code; its message is termMessage's.
+enum class TermFault {
+    none,
+    coefficientRequired,  // the shape's required box is empty (a, b)
+    nothingEntered,       // the constant's k is empty
+    chooseShape,
+    tooManyTerms,
+    numberTooLarge,  // a box the term reads is beyond the 32-bit range
+    numberTooSmall,  // a box the term reads is not 0 but would become 0
+};
+
 // The checks of adding a term of shape `code` (0 when none is chosen) from
-// the boxes to a table holding `count` terms, in their order: the message of
-// the first that refuses, or nullptr when the term may be added.
+// the boxes to a table holding `count` terms, in their order: the first
+// that refuses, or none when the term may be added.
+TermFault termFault(int code, const TermBoxes& boxes, int count);
+
+// The message of messages.h for a fault; nullptr for none.
+const char* termMessage(TermFault fault);
+
+// The message of termFault's refusal, or nullptr when the term may be added.
 const char* termRefusal(int code, const TermBoxes& boxes, int count);
 
 // The term the boxes make: every parameter the lenient reading of its box,

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 
 #include "language.h"
 #include "look.h"
@@ -62,6 +63,8 @@ FormulaDialog::FormulaDialog(const QString& text, QWidget* parent) : QDialog(par
     読み取り = new QLabel(this);
     読み取り->setObjectName("読み取り");
     読み取り->setWordWrap(true);
+    // A long fault wraps under the line instead of widening the dialog.
+    読み取り->setMaximumWidth(lineWidth);
     項の一覧 = new QListWidget(this);
     項の一覧->setObjectName("項の一覧");
     項の一覧->setFont(designFont(msPGothic, 12));
@@ -78,10 +81,24 @@ FormulaDialog::FormulaDialog(const QString& text, QWidget* parent) : QDialog(par
     grid->addWidget(項の一覧, 2, 1);
     grid->addWidget(buttons, 3, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);
+    fitScreen();
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(式の行, &QLineEdit::textChanged, this, &FormulaDialog::reread);
     reread();
+}
+
+// On a screen narrower than the designed line, the line gives way, so OK
+// and キャンセル stay on it.
+void FormulaDialog::fitScreen() {
+    const QScreen* shown = screen();
+    if (!shown) return;
+    const QMargins margins = layout()->contentsMargins();
+    const int room = shown->availableGeometry().width() - margins.left() - margins.right() -
+                     2 * layout()->spacing() - 80;  // the prefix and the window's frame
+    const int width = std::max(120, std::min(lineWidth, room));
+    式の行->setMinimumWidth(width);
+    読み取り->setMaximumWidth(width);
 }
 
 void FormulaDialog::reread() {
@@ -97,13 +114,15 @@ void FormulaDialog::reread() {
             項の一覧->addItem(QString::fromStdString(listEntry(text)));
         }
         読み取り->setText(tr("項の数: %1").arg(reading.terms.size()));
+        読み取り->setToolTip({});
         palette.setColor(QPalette::WindowText, this->palette().color(QPalette::WindowText));
         式の行->setMark(-1);
     } else {
         const FormulaError& fault = reading.error;
-        QString message = translatedMessage(formulaMessage(fault.fault));
-        if (message.contains("%1")) message = message.arg(QString::fromStdString(fault.piece));
-        読み取り->setText(message);
+        // Where, as the command line says it, since the mark may be scrolled out of view.
+        const std::string_view typed(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        読み取り->setText(QString::fromStdString(formulaErrorText(typed, fault, translatedMessageUtf8)));
+        読み取り->setToolTip(読み取り->text());
         palette.setColor(QPalette::WindowText, faultColour);
         const auto before = static_cast<qsizetype>(std::min<std::size_t>(fault.position, bytes.size()));
         式の行->setMark(static_cast<int>(QString::fromUtf8(bytes.constData(), before).size()));

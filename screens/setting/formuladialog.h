@@ -45,6 +45,7 @@ public:
     QDialogButtonBox* buttons = nullptr;
 
 private:
+    void fitScreen();
     void reread();
 
     FormulaRead reading;

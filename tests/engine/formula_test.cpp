@@ -84,6 +84,54 @@ TEST(FormulaReading, TermsAreTheBoxesAUserWouldHaveTyped) {
     }
 }
 
+// What keyboards, input methods and word processors give reads as the
+// plain line it stands for, and the boxes hold the plain ASCII texts.
+TEST(FormulaReading, TypedCharactersReadAsTheirPlainForms) {
+    const struct {
+        const char* typed;
+        const char* plain;
+    } cases[] = {
+        {"ｘ＾２－２", "x^2-2"},
+        {"３x", "3x"},
+        {"１．５ｓｉｎ（２ｘ＋１）", "1.5sin(2x+1)"},
+        {"Ｅ＾（Ｘ）＊＊", "E^(X)**"},  // a fault reads the same, too
+        {"x　+\u00A01", "x + 1"},
+        {"x − 1 ‐ 2 ‑ 3 ‒ 4 – 5 — 6 ― 7", "x - 1 - 2 - 3 - 4 - 5 - 6 - 7"},
+        {"x ﹣ 1 － 2", "x - 1 - 2"},
+        {"2×x + 3・x + 4･x + 5·x", "2*x + 3*x + 4*x + 5*x"},
+        {"x² + x³ + x¹⁰ − x⁰ + x⁻¹ + 2x⁻⁴⁵⁶⁷⁸⁹", "x^2 + x^3 + x^10 - x^0 + x^-1 + 2x^-456789"},
+        {"e^x²", "e^x^2"},
+        {"1/x", "x^-1"},
+        {"2/x^2 - 3/x^-2 + 4/(x^0.5) - 1/(x) + 5/x²", "2x^-2 - 3x^2 + 4x^-0.5 - x^-1 + 5x^-2"},
+        {"2/x^+2 + 2/X**(-3)", "2x^-2 + 2x^3"},
+        {"(-2)^(x) − 2(−0.5)^x + (0)^(x) + (+3)^(x)", "(-2)^(x) - 2*(-0.5)^(x) + (0)^(x) + 3^(x)"},
+    };
+    for (const auto& c : cases) {
+        const FormulaRead typed = readFormula(c.typed), plain = readFormula(c.plain);
+        EXPECT_EQ(static_cast<bool>(typed), static_cast<bool>(plain)) << c.typed;
+        EXPECT_EQ(typed.error.fault, plain.error.fault) << c.typed;
+        EXPECT_EQ(described(typed), described(plain)) << c.typed;
+    }
+    // Bytes of the line as typed: the second term begins at the − (bytes 4-6).
+    const FormulaRead read = readFormula("３x − 1");
+    ASSERT_EQ(read.terms.size(), 2u);
+    EXPECT_EQ(read.terms[0].end, 4u);
+    EXPECT_EQ(read.terms[1].begin, 5u);
+    EXPECT_EQ(read.terms[1].end, 10u);
+    EXPECT_EQ(read.terms[1].term.typed.k, "-1");
+}
+
+// A long piece is cut for the message, whatever the line's length.
+TEST(FormulaReading, LongPiecesAreCut) {
+    std::string line = "sin(";
+    for (int i = 0; i < 20000; ++i) line += "(";
+    const FormulaRead read = readFormula(line);
+    EXPECT_EQ(read.error.fault, FormulaFault::insideNotLinear);
+    EXPECT_EQ(read.error.piece, std::string(60, '(') + "…");
+    EXPECT_EQ(formulaErrorText("x + tan(x)", readFormula("x + tan(x)").error), "5 文字目: 使えない名前です: tan");
+    EXPECT_EQ(formulaErrorText("x^", readFormula("x^").error), "3 文字目: 式が途中で終わっています。");
+}
+
 TEST(FormulaReading, TermsHoldTheValuesAndPlacesOfAdding) {
     const FormulaRead read = readFormula("0.1x - 2sin(x)");
     ASSERT_TRUE(read);
@@ -120,14 +168,32 @@ TEST(FormulaReading, StopsAtTheFirstFaultAndSaysWhere) {
         {"x + 1)", FormulaFault::bracketNotOpened, 6, ")"},
         {"tan(x)", FormulaFault::unknownName, 1, "tan"},
         {"2sinx", FormulaFault::unknownName, 2, "sinx"},
-        {"1 / x", FormulaFault::unexpectedCharacter, 3, "/"},
-        {"3ｘ", FormulaFault::unexpectedCharacter, 2, "ｘ"},
+        {"log10(x)", FormulaFault::unknownName, 1, "log10"},
+        {"2Sin2(x)", FormulaFault::unknownName, 2, "Sin2"},
+        {"x/2", FormulaFault::unsupportedTerm, 2, "x/2"},
+        {"2/3", FormulaFault::unsupportedTerm, 3, "2/3"},
+        {"1/sin(x)", FormulaFault::unsupportedTerm, 3, "1/sin(x)"},
+        {"2/x/x", FormulaFault::unsupportedTerm, 4, "2/x/x"},
+        {"2/(x^2", FormulaFault::bracketNotClosed, 3, "(x^2"},
+        {"2/(2x)", FormulaFault::unsupportedTerm, 4, "2/(2x)"},
+        {"sin(1/x)", FormulaFault::insideNotLinear, 6, "1/x"},
+        {"(x)^(2)", FormulaFault::unsupportedTerm, 1, "(x)^(2)"},
+        {"x²3", FormulaFault::unsupportedTerm, 3, "x²3"},  // no x^23
+        {"2･*x", FormulaFault::termExpected, 3, "*"},    // no 2**x
+        {"1 % x", FormulaFault::unexpectedCharacter, 3, "%"},
+        // Pieces echo what was typed, with nothing raw that a terminal acts on.
+        {"ｘ＋％", FormulaFault::unexpectedCharacter, 3, "％"},
+        {"x − − 2", FormulaFault::twoSigns, 5, "− −"},
+        {"x\u202E + 1", FormulaFault::unexpectedCharacter, 2, "\\u202E"},
+        {"x + \x1b[2J", FormulaFault::unexpectedCharacter, 5, "\\x1B"},
         {"x + -2", FormulaFault::twoSigns, 5, "+ -"},
         {"x + * 2", FormulaFault::termExpected, 5, "*"},
         {"sin()", FormulaFault::termExpected, 5, ")"},
         {"x +", FormulaFault::unexpectedEnd, 4, ""},
         {"0^(x)", FormulaFault::baseNotPositive, 1, "0"},
-        {"1e-50^(x)", FormulaFault::baseNotPositive, 1, "1e-50"},  // 0 as a 32-bit float
+        {"1e-50^(x)", FormulaFault::numberTooSmall, 1, "1e-50^(x)"},  // 0 as a 32-bit float
+        {"x - 1e-50x", FormulaFault::numberTooSmall, 3, "1e-50x"},
+        {"x + sin(1E-46x)", FormulaFault::numberTooSmall, 3, "sin(1E-46x)"},
         {"x + 1e39sin(x)", FormulaFault::numberTooLarge, 3, "1e39sin(x)"},
     };
     for (const Refusal& r : refusals) {
@@ -154,17 +220,29 @@ TEST(FormulaReading, TwentyTermsAtMost) {
 TEST(FormulaWriting, NaturalLinesOfTheTypedNumbers) {
     const char* lines[] = {"x^3 - 2x + 1",        "3sin(2x + 1) - 0.5", "2exp(x^2) - 10", "1.5*2^(x) - 6",
                            "-2^(x - 1)",          "ln(x) + 4x - 3",     "-x^-1 + .5",     "cos(-x + 3) - exp(2)",
-                           "1.5E-3x^2 - 0x + 5.", ""};
+                           "1.5E-3x^2 - 0x + 5.", "",                   "(-2)^(x) - 0.5", "-3*(0)^(x^2 + 1)",
+                           "x^-1 - x^-2"};
     for (const char* line : lines) EXPECT_EQ(writeFormula(readFormula(line).termList()), line);
     // Texts that are no plain number are written by their value.
     Term t = termFrom(Shape::power, {"", " 1 2", "2e", "", "", ""});
     EXPECT_EQ(writeFormula({t}), "12x^2");
     t = termFrom(Shape::constant, {"", "", "", "", "0.1abc", ""});
     EXPECT_EQ(writeFormula({t}), "0.1");
+    // A base of 0 or below in brackets, or it would read as another F.
+    t = termFrom(Shape::base, {"1", "1", "1", "", "", "-2"});
+    EXPECT_EQ(writeFormula({t, termFrom(Shape::constant, {"", "", "", "", "-0.5", ""})}), "(-2)^(x) - 0.5");
+    t = termFrom(Shape::base, {"2", "1", "1", "", "", "1e-400x"});  // a file's text that is 0
+    EXPECT_EQ(writeFormula({t}), "2*(0)^(x)");
+    // A typed plus inside a bracket is dropped, so the line writes back to itself.
+    for (const char* a : {"+3", "+1"}) {
+        const std::string line = writeFormula({termFrom(Shape::sin, {"1", "+2", "+1", "+1", "", ""}), termFrom(Shape::cos, {a, "+1", "1", "", "", ""})});
+        EXPECT_EQ(writeFormula(readFormula(line).termList()), line);
+    }
 }
 
-// Random tables of terms, typed as a user types boxes, write to a line that
-// reads back to the same shapes and 32-bit parameters in the same order.
+// Random tables of terms, typed as a user types boxes or as a file holds
+// them, write to a line that reads back to the same shapes and 32-bit
+// parameters in the same order.
 TEST(FormulaWriting, WrittenLinesReadBackToTheSameTerms) {
     std::mt19937 random(20261207);
     auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
@@ -175,7 +253,7 @@ TEST(FormulaWriting, WrittenLinesReadBackToTheSameTerms) {
     };
     auto number = [&](bool positive) {
         std::string text;
-        switch (pick(7)) {
+        switch (pick(8)) {
             case 0: text = digits(3); break;
             case 1: text = digits(2) + "." + digits(6); break;
             case 2: text = "." + digits(4); break;
@@ -183,7 +261,9 @@ TEST(FormulaWriting, WrittenLinesReadBackToTheSameTerms) {
                 break;
             case 4: text = digits(1) + "."; break;
             case 5: text = "0"; break;
-            default: text = digits(0) + "e" + std::to_string(pick(60) - 30); break;
+            case 6: text = digits(0) + "e" + std::to_string(pick(60) - 30); break;
+            // About the smallest floats: subnormal ones stay, smaller ones are refused.
+            default: text = digits(1) + "e-" + std::to_string(36 + pick(12)); break;
         }
         if (!positive && pick(2)) text = "-" + text;
         if (!positive && pick(20) == 0) text = "+" + text;
@@ -209,10 +289,9 @@ TEST(FormulaWriting, WrittenLinesReadBackToTheSameTerms) {
                 boxes.b = maybe(false);
                 boxes.n = maybe(false);
                 boxes.c = maybe(false);
-                if (code == 3) boxes.m = number(true);
+                // A file may hold any base, 0 and below included.
+                if (code == 3) boxes.m = pick(5) == 0 ? (pick(2) ? "0" : "-0") : number(false);
             }
-            // The line knows bases above 0 only.
-            if (code == 3 && !(toSingle(readNumber(boxes.m)) > 0)) refused = true;
             if (termRefusal(code, boxes, static_cast<int>(terms.size()))) refused = true;
             Shape shape;
             shapeOf(code, shape);

@@ -126,3 +126,23 @@ TEST(ToSingle, RoundsLikeTheHardwareAndNeverOverflowsUndefined) {
     EXPECT_FALSE(fitsSingle(1e39));
     EXPECT_FALSE(fitsSingle(std::numeric_limits<double>::infinity()));
 }
+
+// The one grammar of a number, which the boxes and the formula line share.
+TEST(NumberLength, LongestLeadingNumber) {
+    const struct {
+        const char* text;
+        std::size_t length;
+    } cases[] = {{"12.5x", 4}, {"-.5", 3}, {"5.", 2}, {"1.2.3", 3}, {"2e^(x)", 1}, {"2e-3x", 4}, {"2E+", 1},
+                 {"+", 0},     {".", 0},   {"x1", 0}, {"", 0},       {"1e5e5", 3}};
+    for (const auto& c : cases) EXPECT_EQ(numberLength(c.text), c.length) << c.text;
+}
+
+TEST(TooSmallForSingle, NotZeroAsTypedButZeroAsAFloat) {
+    const struct {
+        const char* text;
+        bool tooSmall;
+    } cases[] = {{"1e-50", true},  {"-1E-46", true}, {"1e-400", true},  {" 1 e-50", true}, {"0.000e-50", false},
+                 {"0", false},     {"-0", false},    {"", false},       {"abc", false},    {"1e-45", false},
+                 {"1e-40", false}, {"1", false},     {"1e-50x", true},  {"0.0001e-42", true}};
+    for (const auto& c : cases) EXPECT_EQ(tooSmallForSingle(c.text), c.tooSmall) << c.text;
+}

@@ -31,7 +31,7 @@ Equation everyShape() {
     Equation e;
     e.terms = {
         typed(Shape::power, {"", "1.50", " 2", "", "", ""}),
-        typed(Shape::exp, {"-1e-50", "+3", "abc", "0.0", "", ""}),
+        typed(Shape::exp, {"-1e-40", "+3", "abc", "0.0", "", ""}),  // a subnormal float
         typed(Shape::base, {"2", "4", "2", "-5", "", "１０"}),  // a full-width 10 reads 0
         typed(Shape::log, {"1", "1", "1", "", "", ""}),
         typed(Shape::sin, {"\"q\" \\ \t\n", "1", "1", "1E+38", "", ""}),
@@ -205,6 +205,7 @@ TEST(EquationFile, FaultsAreRefusedNamingTheFileAndTheTerm) {
          "bad.kalvex: 項1: 係数を必ず入力して下さい。"},
         {withTerms(R"({"shape": "base", "m": "1e39", "a": "1", "b": "1", "n": "1", "c": "0"})"),
          "bad.kalvex: 項1: 数値が大きすぎます。"},
+        {withTerms(power + R"(, {"shape": "constant", "k": 1e-50})"), "bad.kalvex: 項2: 数値が小さすぎます。"},
         {withTerms(twentyOne), "bad.kalvex: 項21: 項は20個までです。"},
         // Term by term: a refused term before a misformed one is told first, and the other way round.
         {withTerms(R"({"shape": "power", "b": "", "n": "2"}, 3)"), "bad.kalvex: 項1: 係数を必ず入力して下さい。"},

@@ -80,7 +80,7 @@ TEST_F(FormulaLineTest, TypedLineGivesWhatAddingEachTermGives) {
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(d->式の行->text(), "x^3 - 2x + 1");
     retype(d, "x^3 + x*sin(x)");
-    EXPECT_EQ(d->読み取り->text(), QString::fromUtf8("この形の項は使えません: x*sin(x)"));
+    EXPECT_EQ(d->読み取り->text(), QString::fromUtf8("9 文字目: この形の項は使えません: x*sin(x)"));
     EXPECT_EQ(d->項の一覧->count(), 0);
     EXPECT_FALSE(okEnabled(d));
     const QRect mark = d->式の行->markRect();
@@ -192,6 +192,38 @@ TEST_F(FormulaLineTest, StartsWithATypedLineOrShowsWhereItStopped) {
     FormulaDialog* d = dialog();
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(d->式の行->text(), "ln(x) + 4x - ");
-    EXPECT_EQ(d->読み取り->text(), QString::fromUtf8("式が途中で終わっています。"));
+    EXPECT_EQ(d->読み取り->text(), QString::fromUtf8("14 文字目: 式が途中で終わっています。"));
     EXPECT_FALSE(okEnabled(d));
+}
+
+// What an input method commits reads as its plain form; the list shows the
+// ASCII texts 追加 would store, and a fault names its column in characters.
+TEST_F(FormulaLineTest, InputMethodTextReadsAsItsPlainForm) {
+    FormulaDialog* d = openDialog();
+    ASSERT_NE(d, nullptr);
+    d->式の行->clear();
+    QInputMethodEvent typed;
+    typed.setCommitString(QString::fromUtf8("ｘ＾２－２・ｘ＋１/x²"));
+    QApplication::sendEvent(d->式の行, &typed);
+    EXPECT_EQ(entries(d->項の一覧), (std::vector<std::string>{"1･X^(2)", "-2･X^(1)", "1･X^(-2)"}));
+    EXPECT_TRUE(okEnabled(d));
+    d->式の行->setText(QString::fromUtf8("ｘ＾２ ＋ log10(x)"));
+    EXPECT_EQ(d->読み取り->text(), QString::fromUtf8("7 文字目: 使えない名前です: log10"));
+    EXPECT_FALSE(okEnabled(d));
+}
+
+// A long faulty line, as a command line may give it, neither widens the
+// dialog past the screen nor shows more than a cut piece of itself.
+TEST_F(FormulaLineTest, ALongFaultKeepsTheDialogOnTheScreen) {
+    screen.startWithFormula("sin(" + QString(5000, '(') + "\x1b[2J");
+    QApplication::processEvents();
+    FormulaDialog* d = dialog();
+    ASSERT_NE(d, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(d));
+    const QString message = d->読み取り->text();
+    EXPECT_TRUE(message.startsWith(QString::fromUtf8("5 文字目: "))) << message.toStdString();
+    EXPECT_TRUE(message.endsWith(QString::fromUtf8("…"))) << message.toStdString();
+    EXPECT_LT(message.size(), 120);
+    EXPECT_LE(d->frameGeometry().width(), d->screen()->availableGeometry().width());
+    EXPECT_LE(d->width(), 700);
 }

@@ -224,3 +224,15 @@ TEST_F(SettingTerms, DeletionCarriesTheBaseWithItsTerm) {
     EXPECT_EQ(after, before);
     EXPECT_EQ(after, 18.0);  // 2·3^(1·2^1)
 }
+
+// 1e-50x − 1e-50 would be F ≡ 0 as 32-bit values: refused, as too large
+// numbers are; a subnormal value is a value and stays.
+TEST_F(SettingTerms, NumbersThatWouldBecomeZeroAreRefused) {
+    add(0, {{"入力(0)", "1e-50"}, {"入力(1)", "1"}});
+    add(6, {{"定数", "-1e-50"}});
+    EXPECT_EQ(takeMessages(), std::vector<std::string>(2, messages::numberTooSmall));
+    EXPECT_EQ(state(kalvex).termCount, 0);
+    add(6, {{"定数", "1e-40"}});
+    EXPECT_EQ(takeMessages(), std::vector<std::string>{});
+    EXPECT_EQ(state(kalvex).termCount, 1);
+}
