@@ -212,6 +212,7 @@ void Kalvex::follow(const core::Trace& trace) {
 void Kalvex::takeScan(const core::Scan& s) {
     viewXMin = rangeStart;
     viewXMax = rangeEnd;
+    viewFramed = false;
     if (s.end == core::ScanEnd::rangeRefused) return;
     sweepStep = s.sweepStep;
     viewYMin = s.yMin;
@@ -249,6 +250,7 @@ core::PlotView Kalvex::plotView() {
     v.rangeStart = rangeStart;
     v.rangeEnd = rangeEnd;
     v.sweepStep = sweepStep;
+    v.framed = viewFramed;
     // Asked only for a view that can be drawn: the picture box may have to
     // be created for it.
     if (core::plottable(v)) {

@@ -28,6 +28,22 @@ struct TermTable {
     bool operator==(const TermTable&) const = default;
 };
 
+// The tick steps in force.
+struct TickSteps {
+    double x = 0, y = 0;
+    bool operator==(const TickSteps&) const = default;
+};
+
+// What the picture shows, in doubles: the view (its edges exactly when
+// `framed`, else widened to two ticks beyond it as the designed plot does)
+// and the tick steps in force with it.
+struct View {
+    double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
+    TickSteps ticks;
+    bool framed = false;
+    bool operator==(const View&) const = default;
+};
+
 // The records the behaviour names, under their names: private to the
 // module, whose procedures read and write them. Tests look at them through
 // a probe of their own.
@@ -75,6 +91,14 @@ struct KalvexState {
     double refF1 = 0, refF2 = 0;
     double rootEstimate = 0;
 
+    // The framed flag of the view above, and the views left behind and
+    // walked back over.
+    bool viewFramed = false;
+    std::vector<View> backViews, forwardViews;
+    // The gesture that made the last history step, which a following one
+    // of the same kind may continue.
+    enum class Gesture { none, wheel, pan } lastGesture = Gesture::none;
+
     // --- Drag state of the graph (outlives the analysis screen) ---
     std::int16_t dragState = 0;
     double pressX = 0, pressY = 0, releaseX = 0, releaseY = 0;
@@ -102,11 +126,6 @@ using PointEnd = core::PointEnd;
 struct PointValue {
     PointEnd end = PointEnd::value;
     double value = 0;  // F(x) when end is value
-};
-
-// The tick steps in force.
-struct TickSteps {
-    double x = 0, y = 0;
 };
 
 // A drag across the graph, ended: which way it went and its two points.
@@ -198,6 +217,32 @@ public:
     // the refinement converged.
     std::optional<double> manualRoot();
 
+    // --- The view and its history ---
+    // Every change of view (zoom, home, zoomAbout, panBy) keeps the view it
+    // leaves, so that back() re-plots it exactly; a new graph or automatic
+    // analysis starts a fresh history. The gestures below work in doubles
+    // and choose tick steps for their new view as a fresh scan of its spans
+    // would; each returns how the re-plot ended (refused: nothing changed,
+    // as without a graph, or a view too deep or too wide for the picture's
+    // 32-bit coordinates).
+    View view() const;
+    // The picture's edges in user units as the current view draws them.
+    core::Edges edges() const;
+    // Zooms about (x, y), which stays where it is in the picture; factor > 1
+    // zooms in. `coalesce` continues the last history step when that was a
+    // zoomAbout too (the screen's wheel notches within half a second).
+    PlotEnd zoomAbout(double x, double y, double factor, bool coalesce = false);
+    // Moves the view by (dx, dy) user units: the curve moves the other way.
+    // `coalesce` continues a last step made by panBy (the moves of one drag).
+    PlotEnd panBy(double dx, double dy, bool coalesce = false);
+    bool back();
+    bool forward();
+    bool canGoBack() const;
+    bool canGoForward() const;
+    // The current view again at the picture's present size, with tick steps
+    // chosen afresh for its spans; no history step.
+    PlotEnd replotAtSize();
+
     // --- Procedures ---
     void startUp();
     void evaluateF();
@@ -228,6 +273,12 @@ private:
     void takeAnalysis(const core::Analysis& analysis, RootList& list);
     // The view that plotGraph draws, from the fields.
     core::PlotView plotView();
+    void setView(const View& v);
+    // Puts `next` in force and plots it, keeping `left` behind unless the
+    // step continues the last one.
+    PlotEnd moveTo(const View& left, const View& next, Gesture gesture, bool coalesce);
+    void keep(const View& left, Gesture gesture);
+    void forgetViews();
     void showMessages(const core::Messages& texts);
     // The rubber band from the press point to (x, y): a line when the point
     // is left of and above the press point, else a rectangle.

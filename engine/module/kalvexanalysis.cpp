@@ -24,6 +24,7 @@ std::optional<TickSteps> Kalvex::graph(std::string_view startText, std::string_v
     // The graph does not use the precision: a refused one leaves the last
     // good one in place and the graph is drawn all the same.
     takePrecision(precisionText);
+    forgetViews();
     evalFailed = 0;
     scanRange();
     return tickSteps();
@@ -37,6 +38,7 @@ bool Kalvex::automaticAnalysis(std::string_view startText, std::string_view endT
     in.precisionText = precisionText;
     in.precision = precision;
     in.view = plotView();
+    in.view.framed = false;  // the analysis plots the view its scan finds
     in.view.pixelWidth = canvas().pixelWidth();
     in.view.pixelHeight = canvas().pixelHeight();
     const core::Analysis a = core::analyse(formula(), in, termValue);
@@ -49,6 +51,7 @@ void Kalvex::takeAnalysis(const core::Analysis& a, RootList& list) {
     rangeEnd = a.rangeEnd;
     if (a.precision) precision = *a.precision;
     if (a.scan) {
+        forgetViews();
         evalFailed = 0;
         takeScan(*a.scan);
     }

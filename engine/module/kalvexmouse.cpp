@@ -62,19 +62,24 @@ Drag Kalvex::releaseGraph(float x, float y) {
 }
 
 void Kalvex::zoom() {
+    // The designed zoom keeps the tick steps in force.
+    keep(view(), Gesture::none);
     viewXMin = pressX;
     viewXMax = releaseX;
     viewYMin = releaseY;
     viewYMax = pressY;
+    viewFramed = false;
     plotGraph();
 }
 
 void Kalvex::home() {
+    const View left = view();
     viewXMin = homeXMin;
     viewXMax = homeXMax;
     viewYMin = homeYMin;
     viewYMax = homeYMax;
     scanRange();
+    if (view() != left) keep(left, Gesture::none);
 }
 
 void Kalvex::readOut() {
