@@ -28,15 +28,6 @@ double outerTerm(double x, double a, double b, double n, double c, Failures& fai
     return result;
 }
 
-// The smallest power of ten among 0.001, 0.01, ... that is at least span/100.
-double tickStepFor(double span) {
-    double tick = 0.001;
-    do {
-        tick = tick * 10;
-    } while (span / 10 > tick);
-    return tick * 0.1;
-}
-
 // True while x has not passed `end` for a grid stepping by `step`.
 bool notPassed(double x, double end, double step) { return step >= 0 ? x <= end : x >= end; }
 
@@ -214,6 +205,14 @@ Scan scan(const Formula& f, Range range, TermValues& values, bool failed) {
     return s;
 }
 
+double tickStepFor(double span) {
+    double tick = 0.001;
+    do {
+        tick = tick * 10;
+    } while (span / 10 > tick);
+    return tick * 0.1;
+}
+
 PlotView viewOf(const Scan& scan, Range range, PlotView base) {
     base.xMin = range.start;
     base.xMax = range.end;
@@ -233,6 +232,16 @@ bool plottable(const PlotView& v) {
     return positiveFinite(v.tickX) && positiveFinite(v.tickY) && v.sweepStep != 0 && isFinite(v.sweepStep);
 }
 
+Edges edgesOf(const PlotView& v) {
+    if (v.framed) return {v.xMin, v.xMax, v.yMax, v.yMin};
+    Edges e;
+    e.right = (Int(v.xMax / v.tickX) + 2) * v.tickX;
+    e.left = (Int(v.xMin / v.tickX) - 2) * v.tickX;
+    e.top = (Int(v.yMax / v.tickY) + 2) * v.tickY;
+    e.bottom = (Int(v.yMin / v.tickY) - 2) * v.tickY;
+    return e;
+}
+
 namespace {
 
 // The picture's user rectangle, two ticks beyond the view each way, and
@@ -245,10 +254,11 @@ struct Frame {
 // The rectangle, or the message why the floats cannot hold it: one beyond
 // them, or one they cannot tell from a line, has no picture.
 const char* frameOf(const PlotView& v, Frame& r) {
-    r.right = (Int(v.xMax / v.tickX) + 2) * v.tickX;
-    r.left = (Int(v.xMin / v.tickX) - 2) * v.tickX;
-    r.top = (Int(v.yMax / v.tickY) + 2) * v.tickY;
-    r.bottom = (Int(v.yMin / v.tickY) - 2) * v.tickY;
+    const Edges e = edgesOf(v);
+    r.left = e.left;
+    r.right = e.right;
+    r.top = e.top;
+    r.bottom = e.bottom;
     r.leftF = toSingle(r.left);
     r.rightF = toSingle(r.right);
     r.topF = toSingle(r.top);
@@ -264,11 +274,14 @@ const char* frameOf(const PlotView& v, Frame& r) {
 bool drawBackground(const PlotView& v, const Frame& r, DisplayList& ops) {
     ops.push_back({DrawOp::Clear, 0, 0, 0, 0, {}});
     ops.push_back({DrawOp::Scale, r.leftF, r.topF, r.rightF, r.bottomF, {}});
-    if (v.gridX && !gridLines(r.left, r.right, v.tickX, v.pixelWidth, [&](double gx) {
+    // A framed picture's edges are not tick multiples; its grid still is.
+    const double gridLeft = v.framed ? std::ceil(r.left / v.tickX) * v.tickX : r.left;
+    const double gridBottom = v.framed ? std::ceil(r.bottom / v.tickY) * v.tickY : r.bottom;
+    if (v.gridX && !gridLines(gridLeft, r.right, v.tickX, v.pixelWidth, [&](double gx) {
             ops.push_back({DrawOp::Line, toSingle(gx), r.bottomF, toSingle(gx), r.topF, colours::grid});
         }))
         return false;
-    if (v.gridY && !gridLines(r.bottom, r.top, v.tickY, v.pixelHeight, [&](double gy) {
+    if (v.gridY && !gridLines(gridBottom, r.top, v.tickY, v.pixelHeight, [&](double gy) {
             ops.push_back({DrawOp::Line, r.leftF, toSingle(gy), r.rightF, toSingle(gy), colours::grid});
         }))
         return false;

@@ -103,7 +103,22 @@ struct PlotView {
     bool gridX = false, gridY = false;
     double rangeStart = 0, rangeEnd = 0, sweepStep = 0;
     int pixelWidth = 1, pixelHeight = 1;  // lines closer than a pixel are drawn once
+    // The picture's edges are xMin..xMax and yMin..yMax exactly, instead of
+    // two ticks beyond them on tick multiples: a view moved by a gesture
+    // must keep the point under the mouse where it was.
+    bool framed = false;
 };
+
+// The tick step a fresh scan chooses for a span of x or of y: the smallest
+// of 0.01, 0.1, 1, ... that is at least a tenth of it, divided by ten.
+double tickStepFor(double span);
+
+// The picture's edges in user units, as the plot draws it.
+struct Edges {
+    double left = 0, right = 0, top = 0, bottom = 0;
+    bool operator==(const Edges&) const = default;
+};
+Edges edgesOf(const PlotView& view);
 // The view a fresh scan of the range is drawn in: the range across, the
 // scan's extremes up, its ticks; grids and pixels as in `base`.
 PlotView viewOf(const Scan& scan, Range range, PlotView base);

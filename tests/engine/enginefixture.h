@@ -35,7 +35,7 @@ protected:
 
     double at(double x) {
         state(k).evalX = x;
-        k.evaluateF();
+        KalvexProbe::evaluateF(k);
         return state(k).evalSum;
     }
     // A scan over [start, end] as the graph command does it.
@@ -43,8 +43,9 @@ protected:
         state(k).rangeStart = start;
         state(k).rangeEnd = end;
         state(k).evalFailed = 0;
-        k.scanRange();
+        plotted = KalvexProbe::scanRange(k);
     }
+    PlotEnd plotted = PlotEnd::refused;  // by the last scan
 
     Kalvex k;
     RecordingMessageSink sink;
