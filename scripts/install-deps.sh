@@ -14,6 +14,7 @@ packages=(
   clang libclang-rt-14-dev
   desktop-file-utils appstream shared-mime-info libxml2-utils man-db
   dpkg-dev file lintian
+  universal-ctags
 )
 
 missing=()
