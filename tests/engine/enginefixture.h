@@ -10,7 +10,6 @@
 #include "messages.h"
 #include "numbertext.h"
 #include "recording.h"
-#include "kalvexprobe.h"
 
 // A fresh module with recording platform parts.
 class EngineTest : public ::testing::Test {
