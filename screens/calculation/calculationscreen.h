@@ -18,6 +18,7 @@ class CalculationScreen : public QWidget {
 public:
     CalculationScreen(Kalvex& kalvex, CalculationHost& host);
 
+private:
     QGroupBox* 推定枠 = nullptr;
     QPushButton* 戻る = nullptr;
     QGroupBox* Frame3 = nullptr;
@@ -26,7 +27,6 @@ public:
     QGroupBox* Frame5 = nullptr;
     QLabel* 解 = nullptr;
 
-private:
     void createControls();
 
     void 計算Click();

@@ -15,10 +15,10 @@ public:
     // The screen reads and writes no shared state.
     HelpScreen();
 
+private:
     QPushButton* 戻る = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label1 = nullptr;
 
-private:
     void createControls();
 };

@@ -17,6 +17,7 @@ public:
     // The screen reads and writes no shared state.
     VersionScreen();
 
+private:
     QGroupBox* Frame1 = nullptr;
     QLabel* Picture1 = nullptr;
     QPushButton* Command1 = nullptr;
@@ -27,6 +28,5 @@ public:
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
 
-private:
     void createControls();
 };

@@ -19,6 +19,7 @@ class TicksScreen : public QWidget {
 public:
     TicksScreen(Kalvex& kalvex, TicksHost& host);
 
+private:
     QGroupBox* Frame3 = nullptr;
     QGroupBox* Frame5 = nullptr;
     QGroupBox* Frame7 = nullptr;
@@ -36,7 +37,6 @@ public:
     QLabel* Label4 = nullptr;
     QPushButton* 設定ボタン = nullptr;
 
-private:
     void createControls();
     void load();
 

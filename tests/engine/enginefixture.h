@@ -2,13 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <string>
 #include <vector>
 
 #include "kalvex.h"
 #include "messages.h"
+#include "numbertext.h"
 #include "recording.h"
-#include "kalvexprobe.h"
 
 // A fresh module with recording platform parts.
 class EngineTest : public ::testing::Test {
@@ -19,31 +20,31 @@ protected:
         int shape;
         float a = 0, b = 0, n = 0, m = 0, c = 0, k = 0;
     };
+    // Appends the term as 追加 would store it.
     void add(const Term& t) {
-        const int s = ++state(k).termCount;
-        state(k).shape[s] = static_cast<std::int16_t>(t.shape);
-        state(k).coefA[s] = t.a;
-        state(k).coefB[s] = t.b;
-        state(k).expN[s] = t.n;
-        state(k).baseM[s] = t.m;
-        state(k).offsetC[s] = t.c;
-        state(k).constK[s] = t.k;
+        ::Term term{Shape::power, t.a, t.b, t.n, t.m, t.c, t.k, {}};
+        EXPECT_TRUE(shapeOf(t.shape, term.shape)) << "shape " << t.shape;
+        std::vector<::Term> all = k.terms();
+        all.push_back(term);
+        k.replaceTerms(all);
     }
     static Term power(float b, float n) { return {1, 0, b, n}; }
     static Term constant(float value) { return {7, 0, 0, 0, 0, 0, value}; }
     static Term log(float a, float b, float n, float c) { return {4, a, b, n, 0, c}; }
 
-    double at(double x) {
-        state(k).evalX = x;
-        KalvexProbe::evaluateF(k);
-        return state(k).evalSum;
-    }
-    // A scan over [start, end] as the graph command does it.
+    // F(x), its failures shown and flagged.
+    double at(double x) { return k.pointValue(x, PointRule::calculationScreen).value; }
+    // グラフ over [start, end], typed as the shortest texts that read back exactly.
     void scan(double start, double end) {
-        state(k).rangeStart = start;
-        state(k).rangeEnd = end;
-        state(k).evalFailed = 0;
-        plotted = KalvexProbe::scanRange(k);
+        const std::string from = exactText(start), to = exactText(end);
+        plotted = k.graph(from, to, "").plot;
+    }
+    static std::string exactText(double v) {
+        char text[32];
+        const auto written = std::to_chars(text, text + sizeof text, v);
+        std::string typed(text, written.ptr);
+        EXPECT_EQ(readNumber(typed), v) << typed;
+        return typed;
     }
     PlotEnd plotted = PlotEnd::refused;  // by the last scan
 

@@ -66,7 +66,7 @@ TEST_F(Evaluation, StartUpClearsCountAndFlagAndShowsTheSettingScreen) {
     state(k).termCount = 3;
     state(k).evalFailed = 1;
     k.startUp();
-    EXPECT_EQ(state(k).termCount, 0);
+    EXPECT_EQ(k.termTotal(), 0);
     EXPECT_EQ(state(k).evalFailed, 0);
     EXPECT_EQ(host.settingShows, 1);
 }

@@ -11,12 +11,12 @@ using Plot = EngineTest;
 TEST_F(Scan, SquareOverZeroToTen) {
     add(power(1, 2));
     scan(0, 10);
-    EXPECT_EQ(state(k).viewXMin, 0);
-    EXPECT_EQ(state(k).viewXMax, 10);
-    EXPECT_EQ(state(k).viewYMin, 0);
-    EXPECT_EQ(state(k).viewYMax, 99.9999999999996);
-    EXPECT_EQ(state(k).tickX, 0.1);
-    EXPECT_EQ(state(k).tickY, 1.0);
+    EXPECT_EQ(k.view().xMin, 0);
+    EXPECT_EQ(k.view().xMax, 10);
+    EXPECT_EQ(k.view().yMin, 0);
+    EXPECT_EQ(k.view().yMax, 99.9999999999996);
+    EXPECT_EQ(k.tickSteps().x, 0.1);
+    EXPECT_EQ(k.tickSteps().y, 1.0);
     EXPECT_EQ(state(k).sweepStep, 0.1);
     EXPECT_EQ(state(k).homeXMin, 0);
     EXPECT_EQ(state(k).homeXMax, 10);
@@ -30,8 +30,8 @@ TEST_F(Scan, SweepFromZeroToOneHasOneHundredPoints) {
     add(power(1, 1));
     scan(0, 1);
     // F = x: the largest value is the last sweep point, just short of 1.
-    EXPECT_LT(state(k).viewYMax, 1);
-    EXPECT_GT(state(k).viewYMax, 0.98);
+    EXPECT_LT(k.view().yMax, 1);
+    EXPECT_GT(k.view().yMax, 0.98);
 }
 
 TEST_F(Scan, TickTable) {
@@ -45,17 +45,17 @@ TEST_F(Scan, TickTable) {
     add(power(1, 1));
     for (const Row& r : rows) {
         scan(0, r.span);
-        EXPECT_EQ(state(k).tickX, r.tick) << "span " << r.span;
+        EXPECT_EQ(k.tickSteps().x, r.tick) << "span " << r.span;
     }
 }
 
 TEST_F(Scan, ConstantFunctionTakesAYSpanOfFive) {
     add(constant(3));
     scan(-5, 5);
-    EXPECT_EQ(state(k).viewYMin, 3);
-    EXPECT_EQ(state(k).viewYMax, 3);
-    EXPECT_EQ(state(k).tickY, 0.1);
-    EXPECT_EQ(state(k).tickX, 0.1);
+    EXPECT_EQ(k.view().yMin, 3);
+    EXPECT_EQ(k.view().yMax, 3);
+    EXPECT_EQ(k.tickSteps().y, 0.1);
+    EXPECT_EQ(k.tickSteps().x, 0.1);
 }
 
 TEST_F(Scan, ZeroRangeShowsItsMessageAndChangesNothingElse) {
@@ -64,8 +64,8 @@ TEST_F(Scan, ZeroRangeShowsItsMessageAndChangesNothingElse) {
     canvas.ops.clear();
     scan(3, 3);
     EXPECT_EQ(sink.shown, std::vector<std::string>{messages::rangeOrDivisions});
-    EXPECT_EQ(state(k).tickX, 0.1);
-    EXPECT_EQ(state(k).viewYMax, 99.9999999999996);
+    EXPECT_EQ(k.tickSteps().x, 0.1);
+    EXPECT_EQ(k.view().yMax, 99.9999999999996);
     EXPECT_EQ(state(k).sweepStep, 0.1);
     EXPECT_EQ(state(k).evalFailed, 0);
     EXPECT_TRUE(canvas.ops.empty());
@@ -75,17 +75,17 @@ TEST_F(Scan, ValuesAboveTheSentinelKeepTheMinimumSentinel) {
     add(constant(2e9));
     add(power(1, 1));
     scan(0, 10);
-    EXPECT_EQ(state(k).viewYMin, 1e9);
-    EXPECT_EQ(state(k).viewYMax, 2e9 + 10);
+    EXPECT_EQ(k.view().yMin, 1e9);
+    EXPECT_EQ(k.view().yMax, 2e9 + 10);
 }
 
 TEST_F(Scan, ReversedRangeSweepsDownwards) {
     add(power(1, 2));
     scan(10, 0);
     EXPECT_EQ(state(k).sweepStep, -0.1);
-    EXPECT_EQ(state(k).tickX, 0.001);
-    EXPECT_LT(state(k).viewYMin, 1e-20);
-    EXPECT_EQ(state(k).viewYMax, 100);
+    EXPECT_EQ(k.tickSteps().x, 0.001);
+    EXPECT_LT(k.view().yMin, 1e-20);
+    EXPECT_EQ(k.view().yMax, 100);
     EXPECT_GT(k.edges().left, k.edges().right);  // a mirrored scale
 }
 
@@ -94,8 +94,8 @@ TEST_F(Scan, LogarithmFailingAtTheThirdPointStopsWithoutGraph) {
     scan(0, -100);
     EXPECT_EQ(sink.shown, std::vector<std::string>{messages::logArgument});
     EXPECT_EQ(state(k).evalX, -2);
-    EXPECT_EQ(state(k).viewYMax, std::log(2.0));
-    EXPECT_EQ(state(k).tickX, 0);
+    EXPECT_EQ(k.view().yMax, std::log(2.0));
+    EXPECT_EQ(k.tickSteps().x, 0);
     EXPECT_TRUE(canvas.ops.empty());
     EXPECT_NE(plotted, PlotEnd::completed);
 }
@@ -118,7 +118,7 @@ TEST_F(Scan, TinyRangeNearZeroIsScannedButCannotBeSampled) {
     add(power(1, 1));
     scan(0, 1e-320);  // the scan steps through the denormals; 0.003 + 1E-322 is 0.003
     EXPECT_EQ(sink.shown, std::vector<std::string>{messages::rangeOrDivisions});
-    EXPECT_EQ(state(k).evalX, -3 * state(k).tickX);  // stopped at the first sample
+    EXPECT_EQ(state(k).evalX, -3 * k.tickSteps().x);  // stopped at the first sample
     EXPECT_NE(plotted, PlotEnd::completed);
 }
 
@@ -172,8 +172,8 @@ TEST_F(Plot, ShapeThreeTermStartsTheSamplesAtTheRange) {
 
 TEST_F(Plot, GridSwitchesAreExact) {
     add(power(1, 2));
-    state(k).gridX = true;
-    state(k).gridY = false;
+    k.setGridX(true);
+    k.setGridY(false);
     scan(0, 10);
     const auto grid = canvas.of(DrawOp::Line, colours::grid);
     ASSERT_FALSE(grid.empty());
@@ -182,13 +182,13 @@ TEST_F(Plot, GridSwitchesAreExact) {
     EXPECT_EQ(grid.size(), 105u);  // -0.2, -0.1, ..., 10.2 by repeated addition
 
     canvas.ops.clear();
-    state(k).gridX = false;
+    k.setGridX(false);
     k.plotGraph();
     EXPECT_TRUE(canvas.of(DrawOp::Line, colours::grid).empty());
 
     canvas.ops.clear();
-    state(k).gridX = false;
-    state(k).gridY = true;
+    k.setGridX(false);
+    k.setGridY(true);
     k.plotGraph();
     const auto rows = canvas.of(DrawOp::Line, colours::grid);
     ASSERT_FALSE(rows.empty());
@@ -199,7 +199,7 @@ TEST_F(Plot, GridSwitchesAreExact) {
 
 TEST_F(Plot, LogarithmFailingAtTheFirstSampleKeepsGridAndFrameOnly) {
     add(log(1, 1, 1, 0));  // ln x: computable on the range, not before it
-    state(k).gridX = true;
+    k.setGridX(true);
     scan(0.01, 1);
     EXPECT_EQ(sink.shown, (std::vector<std::string>{messages::logArgument, messages::notComputableReached}));
     EXPECT_TRUE(canvas.of(DrawOp::Line, colours::axes).empty());
@@ -207,7 +207,7 @@ TEST_F(Plot, LogarithmFailingAtTheFirstSampleKeepsGridAndFrameOnly) {
     EXPECT_EQ(canvas.of(DrawOp::Rectangle).size(), 1u);
     EXPECT_FALSE(canvas.of(DrawOp::Line, colours::grid).empty());
     EXPECT_NE(plotted, PlotEnd::completed);
-    EXPECT_EQ(state(k).evalX, 0.01 - 3 * state(k).tickX);  // the first sample
+    EXPECT_EQ(state(k).evalX, 0.01 - 3 * k.tickSteps().x);  // the first sample
 }
 
 TEST_F(Plot, FlagLeftFromEarlierStopsAtTheFirstSampleWithOneMessage) {
@@ -228,8 +228,7 @@ TEST_F(Plot, NothingAtAllBeforeAnyGraph) {
 
 TEST_F(Plot, TickStepsWithoutAScanDrawNothing) {
     add(power(1, 2));
-    state(k).tickX = 0.5;
-    state(k).tickY = 2;
+    k.setTickSteps({0.5, 2});
     state(k).evalX = 12.5;  // no evaluation moves it
     k.plotGraph();
     EXPECT_TRUE(canvas.ops.empty());
@@ -239,7 +238,7 @@ TEST_F(Plot, TickStepsWithoutAScanDrawNothing) {
 TEST_F(Plot, HugeTickStepFillsTheSampleArraysAndStops) {
     add(power(1, 1));
     scan(0, 10);
-    state(k).tickX = 1e6;  // three ticks on each side: 6e6 / 0.1 samples
+    k.setTickSteps({1e6, k.tickSteps().y});  // three ticks on each side: 6e6 / 0.1 samples
     canvas.ops.clear();
     EXPECT_EQ(k.plotGraph(), PlotEnd::completed);
     EXPECT_EQ(canvas.of(DrawOp::Line, std::nullopt).size(), std::size_t(Kalvex::maxSamples - 1));
@@ -250,11 +249,10 @@ TEST_F(Plot, HugeTickStepFillsTheSampleArraysAndStops) {
 TEST_F(Plot, GridDenserThanThePixelsFillsThePictureOnceAPixel) {
     add(power(1, 1));
     scan(0, 10);
-    state(k).gridX = true;
-    state(k).gridY = true;
+    k.setGridX(true);
+    k.setGridY(true);
     for (double step : {1e-5, 1e-300}) {
-        state(k).tickX = step;
-        state(k).tickY = step;
+        k.setTickSteps({step, step});
         canvas.ops.clear();
         const auto began = std::chrono::steady_clock::now();
         k.plotGraph();
@@ -289,11 +287,11 @@ TEST_F(Plot, PicturesThatCannotBeDrawnSaySo) {
          true},
     };
     for (const Case& c : cases) {
-        state(k).termCount = 0;
+        k.replaceTerms({});
         sink.shown.clear();
         canvas.ops.clear();
         add(c.term);
-        state(k).gridX = true;
+        k.setGridX(true);
         scan(c.start, c.end);
         EXPECT_EQ(sink.shown, c.messages) << c.what;
         EXPECT_EQ(canvas.of(DrawOp::Rectangle).size(), c.framed ? 1u : 0u) << c.what;

@@ -16,7 +16,6 @@
 #include "look.h"
 #include "picturebox.h"
 #include "twips.h"
-#include "kalvexprobe.h"
 
 namespace {
 
@@ -25,26 +24,25 @@ const QColor yellow(255, 255, 0);
 
 class CalculationScreenTest : public ScreenTest {
 protected:
-    void term(std::int16_t shape, float a, float b, float n, float c, float k) {
-        const int slot = ++state(kalvex).termCount;
-        state(kalvex).shape[slot] = shape;
-        state(kalvex).coefA[slot] = a;
-        state(kalvex).coefB[slot] = b;
-        state(kalvex).expN[slot] = n;
-        state(kalvex).offsetC[slot] = c;
-        state(kalvex).constK[slot] = k;
+    // Each term joins those added since the last clearTerms().
+    void term(Shape shape, float a, float b, float n, float c, float k) {
+        added.push_back({shape, a, b, n, 0, c, k, {}});
+        kalvex.replaceTerms(added);
     }
-    void power(float b, float n) { term(1, 0, b, n, 0, 0); }
-    void constant(float k) { term(7, 0, 0, 0, 0, k); }
+    void power(float b, float n) { term(Shape::power, 0, b, n, 0, 0); }
+    void constant(float k) { term(Shape::constant, 0, 0, 0, 0, k); }
     // a·ln(b·x + c)
-    void logarithm(float a, float b, float c) { term(4, a, b, 1, c, 0); }
+    void logarithm(float a, float b, float c) { term(Shape::log, a, b, 1, c, 0); }
+    void clearTerms() {
+        added.clear();
+        kalvex.replaceTerms(added);
+    }
 
-    void graph(double start, double end) {
-        state(kalvex).rangeStart = start;
-        state(kalvex).rangeEnd = end;
-        state(kalvex).evalFailed = 0;
-        state(kalvex).gridX = state(kalvex).gridY = true;
-        KalvexProbe::scanRange(kalvex);
+    // グラフ with both grids on; it also clears a failure left by the last evaluation.
+    void graph(const char* start, const char* end) {
+        kalvex.setGridX(true);
+        kalvex.setGridY(true);
+        kalvex.graph(start, end, "");
     }
 
     CalculationScreen& open() {
@@ -54,19 +52,27 @@ protected:
     }
 
     void calculate(CalculationScreen& screen, const char* x) {
-        screen.x値->clear();
-        QTest::keyClicks(screen.x値, x);
-        QTest::mouseClick(screen.計算, Qt::LeftButton);
+        QLineEdit* box = find<QLineEdit>(&screen, QString::fromUtf8("x値"));
+        box->clear();
+        QTest::keyClicks(box, x);
+        QTest::mouseClick(find<QPushButton>(&screen, QString::fromUtf8("計算")), Qt::LeftButton);
     }
+    QString shown(CalculationScreen& screen) { return find<QLabel>(&screen, QString::fromUtf8("解"))->text(); }
 
+    // A control of the analysis screen, by its designed name.
+    template <class T = QLabel>
+    T* onAnalysis(const char* name) { return find<T>(&analysis(), QString::fromUtf8(name)); }
+    bool shownOnAnalysis(const char* name) { return onAnalysis(name)->isVisibleTo(&analysis()); }
     AnalysisScreen& analysis() { return registry->analysis(); }
-    PictureBox* picture() { return analysis().図; }
+    PictureBox* picture() { return onAnalysis<PictureBox>("図"); }
     QColor foreground() { return picture()->foregroundColour(); }
 
     bool near(double x, double y, const QColor& colour) { return colourNear(*picture(), x, y, colour); }
     bool anywhere(const QColor& colour) { return colourAnywhere(*picture(), colour); }
 
     QPoint pixelOf(double x, double y) { return picture()->toPixels(x, y).toPoint(); }
+
+    std::vector<Term> added;
 };
 
 }  // namespace
@@ -91,30 +97,30 @@ TEST_F(CalculationScreenTest, LayoutStartsEmpty) {
 TEST_F(CalculationScreenTest, MarksThePointOnTheGraph) {
     power(1, 2);
     constant(-4);
-    graph(0, 10);
+    graph("0", "10");
     ASSERT_TRUE(takeMessages().empty());
-    analysis().手動解->show();
+    onAnalysis("手動解")->show();
     EXPECT_FALSE(near(3, 2.5, foreground()));
     EXPECT_FALSE(near(1.5, 5, foreground()));
 
     CalculationScreen& screen = open();
     calculate(screen, "3");
     EXPECT_TRUE(takeMessages().empty());
-    EXPECT_EQ(screen.解->text(), "5");
-    EXPECT_EQ(state(kalvex).calcX, 3);
-    EXPECT_EQ(state(kalvex).calcY, 5);
+    EXPECT_EQ(shown(screen), "5");
+    EXPECT_EQ(kalvex.calculatedX(), 3);
+    EXPECT_EQ(kalvex.calculatedY(), 5);
 
     AnalysisScreen& a = analysis();
     EXPECT_TRUE(a.isVisible());
-    EXPECT_FALSE(a.手動解->isVisibleTo(&a));
-    EXPECT_EQ(a.xti->text(), "3");
-    EXPECT_EQ(a.yti->text(), "Y= 5");
-    EXPECT_TRUE(a.xti->isVisibleTo(&a));
-    EXPECT_TRUE(a.yti->isVisibleTo(&a));
-    EXPECT_EQ(a.xti->pos(), pixelOf(3, 0));
-    EXPECT_EQ(a.yti->pos(), pixelOf(0, 5));
-    EXPECT_EQ(a.xti->size(), a.xti->sizeHint());
-    EXPECT_EQ(a.yti->size(), a.yti->sizeHint());
+    EXPECT_FALSE(shownOnAnalysis("手動解"));
+    EXPECT_EQ(onAnalysis("xti")->text(), "3");
+    EXPECT_EQ(onAnalysis("yti")->text(), "Y= 5");
+    EXPECT_TRUE(shownOnAnalysis("xti"));
+    EXPECT_TRUE(shownOnAnalysis("yti"));
+    EXPECT_EQ(onAnalysis("xti")->pos(), pixelOf(3, 0));
+    EXPECT_EQ(onAnalysis("yti")->pos(), pixelOf(0, 5));
+    EXPECT_EQ(onAnalysis("xti")->size(), onAnalysis("xti")->sizeHint());
+    EXPECT_EQ(onAnalysis("yti")->size(), onAnalysis("yti")->sizeHint());
 
     // Up from (3, 0) to (3, 5), then across to (0, 5), and no further.
     EXPECT_TRUE(near(3, 0.5, foreground()));
@@ -129,37 +135,37 @@ TEST_F(CalculationScreenTest, MarksThePointOnTheGraph) {
 
     // A second point replaces the first: the redraw wipes the old lines.
     calculate(screen, "4");
-    EXPECT_EQ(screen.解->text(), "12");
+    EXPECT_EQ(shown(screen), "12");
     EXPECT_FALSE(near(3, 2.5, foreground()));
     EXPECT_TRUE(near(4, 6, foreground()));
-    EXPECT_EQ(a.yti->text(), "Y= 12");
-    EXPECT_EQ(a.yti->pos(), pixelOf(0, 12));
+    EXPECT_EQ(onAnalysis("yti")->text(), "Y= 12");
+    EXPECT_EQ(onAnalysis("yti")->pos(), pixelOf(0, 12));
 }
 
 TEST_F(CalculationScreenTest, FailingLogarithmStillMarksThePartialPicture) {
     logarithm(1, -1, 5);  // ln(5 - x) + 1: fine over the plot of 0..4, not at 6
     constant(1);
-    graph(0, 4);
+    graph("0", "4");
     ASSERT_TRUE(takeMessages().empty());
 
     CalculationScreen& screen = open();
     calculate(screen, "6");
     EXPECT_EQ(takeMessages(),
               (std::vector<std::string>{messages::logArgument, messages::notComputableReached}));
-    EXPECT_EQ(screen.解->text(), "1");
-    EXPECT_EQ(state(kalvex).evalFailed, 1);
+    EXPECT_EQ(shown(screen), "1");
+    // The failure stays flagged: the redraw stopped at its first sample.
     EXPECT_FALSE(anywhere(red));  // the redraw stopped before the axes
     EXPECT_TRUE(anywhere(yellow));
     EXPECT_TRUE(near(2, 1, foreground()));  // the line across at F = 1
-    EXPECT_EQ(analysis().yti->text(), "Y= 1");
-    EXPECT_TRUE(analysis().yti->isVisibleTo(&analysis()));
+    EXPECT_EQ(onAnalysis("yti")->text(), "Y= 1");
+    EXPECT_TRUE(shownOnAnalysis("yti"));
     EXPECT_TRUE(screen.isVisible());
 }
 
 TEST_F(CalculationScreenTest, LogarithmFailingAgainAtTheFirstSample) {
     logarithm(1, 1, 0);  // ln(x) + 1: the plot of 0.2..4 starts at -0.1
     constant(1);
-    graph(0.2, 4);
+    graph("0.2", "4");
     EXPECT_EQ(takeMessages(),
               (std::vector<std::string>{messages::logArgument, messages::notComputableReached}));
     RecordingCanvas drawn;
@@ -183,21 +189,19 @@ TEST_F(CalculationScreenTest, LogarithmFailingAgainAtTheFirstSample) {
 
 TEST_F(CalculationScreenTest, BeforeAnyGraphOnlyTheValueIsShown) {
     power(1, 2);
-    state(kalvex).evalX = 42;
     CalculationScreen& screen = open();
     calculate(screen, "3");
     EXPECT_TRUE(takeMessages().empty());
-    EXPECT_EQ(screen.解->text(), "9");
-    EXPECT_EQ(state(kalvex).calcY, 9);
-    EXPECT_EQ(state(kalvex).evalX, 42);  // the screen's own loop, not evaluateF
+    EXPECT_EQ(shown(screen), "9");
+    EXPECT_EQ(kalvex.calculatedY(), 9);
     EXPECT_FALSE(analysis().isVisible());
-    EXPECT_FALSE(analysis().xti->isVisibleTo(&analysis()));
+    EXPECT_FALSE(shownOnAnalysis("xti"));
     EXPECT_FALSE(anywhere(foreground()));
 
-    state(kalvex).termCount = 0;
+    clearTerms();
     calculate(screen, "");  // no terms, no x: 0, silently
-    EXPECT_EQ(screen.解->text(), "0");
-    EXPECT_EQ(state(kalvex).calcX, 0);
+    EXPECT_EQ(shown(screen), "0");
+    EXPECT_EQ(kalvex.calculatedX(), 0);
     EXPECT_TRUE(takeMessages().empty());
 }
 
@@ -218,28 +222,28 @@ TEST_F(CalculationScreenTest, AgreesWithTheEstimatePanelBeyondTheDoubles) {
     };
     power(1, 2);
     constant(-4);
-    graph(0, 10);
+    graph("0", "10");
     CalculationScreen& screen = open();
     for (const Case& c : cases) {
-        state(kalvex).evalFailed = 0;
+        graph("0", "10");
         find<QLineEdit>(&setting, QString::fromUtf8("x値"))->setText(c.x);
         QTest::mouseClick(find<QPushButton>(&setting, QString::fromUtf8("計算")), Qt::LeftButton);
         EXPECT_EQ(takeMessages(), c.messages) << "panel " << c.x;
         EXPECT_EQ(find<QLabel>(&setting, QString::fromUtf8("解"))->text(), c.shown) << "panel " << c.x;
 
-        state(kalvex).evalFailed = 0;
+        graph("0", "10");
         calculate(screen, c.x);
         EXPECT_EQ(takeMessages(), c.messages) << "screen " << c.x;
-        EXPECT_EQ(screen.解->text(), c.shown) << "screen " << c.x;
+        EXPECT_EQ(shown(screen), c.shown) << "screen " << c.x;
     }
     // A point beyond the doubles is marked nowhere: the labels stay hidden.
     calculate(screen, "1e999");
-    EXPECT_FALSE(analysis().xti->isVisibleTo(&analysis()));
-    EXPECT_EQ(state(kalvex).calcY, -4);
+    EXPECT_FALSE(shownOnAnalysis("xti"));
+    EXPECT_EQ(kalvex.calculatedY(), -4);
     takeMessages();
 
     // A sum beyond the doubles: one message, the last value stays in both.
-    state(kalvex).termCount = 0;
+    clearTerms();
     power(1, 1);
     power(1, 1);
     find<QLineEdit>(&setting, QString::fromUtf8("x値"))->setText("1.5e308");
@@ -248,21 +252,21 @@ TEST_F(CalculationScreenTest, AgreesWithTheEstimatePanelBeyondTheDoubles) {
     calculate(screen, "1.5e308");
     EXPECT_EQ(takeMessages(), std::vector<std::string>{messages::notComputableValue});
     EXPECT_EQ(find<QLabel>(&setting, QString::fromUtf8("解"))->text(), "5");
-    EXPECT_EQ(screen.解->text(), "-4");
+    EXPECT_EQ(shown(screen), "-4");
 }
 
 TEST_F(CalculationScreenTest, BackClosesAndLeavesTheMark) {
     power(1, 2);
-    graph(0, 10);
+    graph("0", "10");
     CalculationScreen& screen = open();
     calculate(screen, "3");
-    QTest::mouseClick(screen.戻る, Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(&screen, QString::fromUtf8("戻る")), Qt::LeftButton);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(registry->calculationIfOpen(), nullptr);
-    EXPECT_TRUE(analysis().xti->isVisibleTo(&analysis()));
+    EXPECT_TRUE(shownOnAnalysis("xti"));
     EXPECT_TRUE(near(3, 4.5, foreground()));
 
     CalculationScreen& again = open();
-    EXPECT_EQ(again.x値->text(), "");
-    EXPECT_EQ(again.解->text(), "");
+    EXPECT_EQ(find<QLineEdit>(&again, QString::fromUtf8("x値"))->text(), "");
+    EXPECT_EQ(shown(again), "");
 }

@@ -100,10 +100,9 @@ TEST_F(InfoScreens, VersionScreenIsDesignedAsTheForm) {
             {"Label2", "Frame1", twipsRect(1635, 795, 1830, 255), "Version " KALVEX_VERSION, mincho, 11.4},
             {"Label3", "Frame1", twipsRect(1635, 1050, 1650, 315), "Kalvex工房", gothic, 12},
         });
-    for (QLabel* label :
-         {screen.Label1, screen.Label2, screen.Label3, screen.Label4, screen.Label5, screen.Label6})
-        expectReadable(label);
-    EXPECT_TRUE(QFontMetrics(screen.Command1->font()).inFontUcs4(U'\u3000'));
+    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6"})
+        expectReadable(find<QLabel>(&screen, name));
+    EXPECT_TRUE(QFontMetrics(find<QPushButton>(&screen, "Command1")->font()).inFontUcs4(U'\u3000'));
 }
 
 TEST_F(InfoScreens, HelpScreenIsDesignedAsTheForm) {
@@ -119,12 +118,13 @@ TEST_F(InfoScreens, HelpScreenIsDesignedAsTheForm) {
                                "簡単な操作マニュアルは下記ホームページに記載してあります。ごらんください。",
                                gothic, 12},
                           });
-    expectReadable(screen.Label1);
-    expectReadable(screen.Label2);
+    QLabel* address = find<QLabel>(&screen, "Label2");
+    expectReadable(find<QLabel>(&screen, "Label1"));
+    expectReadable(address);
     // The address is plain text: nothing to follow or select.
-    EXPECT_EQ(screen.Label2->textFormat(), Qt::PlainText);
-    EXPECT_FALSE(screen.Label2->openExternalLinks());
-    EXPECT_EQ(screen.Label2->textInteractionFlags(), Qt::NoTextInteraction);
+    EXPECT_EQ(address->textFormat(), Qt::PlainText);
+    EXPECT_FALSE(address->openExternalLinks());
+    EXPECT_EQ(address->textInteractionFlags(), Qt::NoTextInteraction);
 }
 
 TEST_F(InfoScreens, VersionScreenShowsTheProgramIcon) {
@@ -186,7 +186,7 @@ TEST_F(InfoScreens, EachButtonClosesOnlyItsOwnScreen) {
     ScreenRegistry::present(registry->help());
     ScreenRegistry::present(registry->version());
 
-    QTest::mouseClick(registry->version().Command1, Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(&registry->version(), "Command1"), Qt::LeftButton);
     settle();
     EXPECT_EQ(registry->versionIfOpen(), nullptr);
     ASSERT_NE(registry->helpIfOpen(), nullptr);
@@ -194,7 +194,7 @@ TEST_F(InfoScreens, EachButtonClosesOnlyItsOwnScreen) {
     EXPECT_TRUE(registry->setting().isVisible());
 
     ScreenRegistry::present(registry->version());
-    QTest::mouseClick(registry->help().戻る, Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(&registry->help(), QString::fromUtf8("戻る")), Qt::LeftButton);
     settle();
     EXPECT_EQ(registry->helpIfOpen(), nullptr);
     ASSERT_NE(registry->versionIfOpen(), nullptr);

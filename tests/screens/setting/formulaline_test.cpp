@@ -10,7 +10,6 @@
 #include "document.h"
 #include "formuladialog.h"
 #include "settingfixture.h"
-#include "kalvexprobe.h"
 
 namespace {
 
@@ -168,7 +167,7 @@ TEST_F(FormulaLineTest, SavedStateFollowsTheTermsAndAHundredStepsGoBack) {
 
     for (int i = 0; i < 60; ++i) {
         add(6, {{"定数", "7"}});
-        select(state(kalvex).termCount - 1);
+        select(kalvex.termTotal() - 1);
         click(find<QPushButton>(&screen, QString::fromUtf8("削除")));
     }
     int back = 0;
@@ -179,7 +178,7 @@ TEST_F(FormulaLineTest, SavedStateFollowsTheTermsAndAHundredStepsGoBack) {
     }
     EXPECT_GE(back, 100);
     if (back == 100) {
-        EXPECT_EQ(state(kalvex).termCount, 4);
+        EXPECT_EQ(kalvex.termTotal(), 4);
     }
 }
 

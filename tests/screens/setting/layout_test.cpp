@@ -8,7 +8,6 @@
 #include "look.h"
 #include "twips.h"
 #include "settingfixture.h"
-#include "kalvexprobe.h"
 
 namespace {
 
@@ -62,7 +61,7 @@ TEST_F(SettingLayout, LoadsInTheFirstShapesLayout) {
     EXPECT_EQ(screen.objectName(), QString::fromUtf8("方程式"));
     EXPECT_EQ(screen.pos(), QPoint(twipsToPixels(576), twipsToPixels(588)));
     EXPECT_EQ(screen.centralWidget()->size(), QSize(twipsToPixels(11592), twipsToPixels(5988)));
-    EXPECT_EQ(state(kalvex).selectedShape, 1);
+    EXPECT_EQ(kalvex.chosenShape(), 1);
     EXPECT_TRUE(find<QRadioButton>(&screen, QString::fromUtf8("f(0)"))->isChecked());
     EXPECT_EQ(QApplication::focusWidget(), find<QRadioButton>(&screen, QString::fromUtf8("f(0)")));
     const char* captions[7] = {"x^n", "e", "a^x", "log", "sin", "cos", "定数"};
@@ -112,7 +111,7 @@ TEST_F(SettingLayout, EveryShapeRearrangesTheFormulaRow) {
     for (int option = 0; option < 7; ++option) {
         choose(option);
         SCOPED_TRACE(option);
-        EXPECT_EQ(state(kalvex).selectedShape, option + 1);
+        EXPECT_EQ(kalvex.chosenShape(), option + 1);
         const ShapeLayout& expected = layouts[option];
         for (const char* name : rowControls) {
             const bool shouldShow =
@@ -158,7 +157,7 @@ TEST_F(SettingLayout, ArrowKeyChoosesTheNextShape) {
     find<QRadioButton>(&screen, QString::fromUtf8("f(0)"))->setFocus();
     QTest::keyClick(find<QRadioButton>(&screen, QString::fromUtf8("f(0)")), Qt::Key_Down);
     EXPECT_TRUE(find<QRadioButton>(&screen, QString::fromUtf8("f(1)"))->isChecked());
-    EXPECT_EQ(state(kalvex).selectedShape, 2);
+    EXPECT_EQ(kalvex.chosenShape(), 2);
     EXPECT_TRUE(find<QWidget>(&screen, "ベキラベル")->isVisible());
     EXPECT_EQ(find<QLineEdit>(&screen, QString::fromUtf8("入力(0)"))->text(), "");
 }
@@ -167,7 +166,7 @@ TEST_F(SettingLayout, ShapeChoiceKeepsTheTerms) {
     add(0, {{"入力(0)", "3"}, {"入力(1)", "2"}});
     choose(6);
     choose(3);
-    EXPECT_EQ(state(kalvex).termCount, 1);
+    EXPECT_EQ(kalvex.termTotal(), 1);
     EXPECT_EQ(formula(), "F(x)=3･X^(2)");
     EXPECT_EQ(find<QLabel>(&screen, QString::fromUtf8("数"))->text(), "1");
     EXPECT_EQ(entries(find<QListWidget>(&screen, QString::fromUtf8("リスト"))), std::vector<std::string>{"3･X^(2)"});

@@ -46,6 +46,13 @@ protected:
         return texts;
     }
 
+    // The first term of the table; an empty table fails the test.
+    Term first() const {
+        const std::vector<Term> terms = kalvex.terms();
+        EXPECT_FALSE(terms.empty()) << "no term";
+        return terms.empty() ? Term{} : terms.front();
+    }
+
     std::string formula() const { return find<QLabel>(&screen, QString::fromUtf8("siki"))->text().toStdString(); }
 
     SettingScreen& screen;
