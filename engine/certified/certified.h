@@ -33,10 +33,15 @@ struct Finding {
 inline constexpr long certifiedBudget = 100000;
 
 struct Certified {
-    bool rangeUsable = true;         // false for an end that is not finite: nothing was analysed
+    bool rangeUsable = true;         // false for an end that is not finite, or a range of one point:
+                                     // nothing was analysed
     std::vector<Finding> findings;   // in x order; everything between them is root-free
     long evaluations = 0;            // of F over a stretch or at a point
-    bool complete = false;           // nothing unresolved
+    // Every root lies in a listed root or a listed possible multiple root,
+    // and nothing is unresolved: a possible multiple root leaves the count
+    // of roots open, so it is not complete.
+    bool complete = false;
+    bool zeroEverywhere = false;     // F is exactly 0 on the whole range: no findings are listed
 };
 
 // The analysis of F on the range (its ends in either order), using at most
