@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "certifiedunits.h"
+#include "numbertext.h"
 
 namespace core {
 
@@ -75,7 +76,13 @@ namespace {
 class Certifier {
 public:
     Certifier(const Formula& f, long budget, const std::atomic<bool>* cancel)
-        : eval(f), budget(budget), cancel(cancel) {}
+        : eval(f), budget(budget), cancel(cancel) {
+        double bits = 0;
+        for (const TermParams& p : eval.params()) {
+            if (p.shape != constantShape && p.n != 0) bits += std::max(0.0, std::log2(std::fabs(p.n)) - 8);
+        }
+        weight = std::max(1.0, bits / 16);
+    }
 
     Certified run(Range range) {
         Certified out;
@@ -109,7 +116,9 @@ public:
     }
 
 private:
-    bool spent() const { return used >= budget || (cancel && cancel->load(std::memory_order_relaxed)); }
+    bool spent() const {
+        return work >= static_cast<double>(budget) || (cancel && cancel->load(std::memory_order_relaxed));
+    }
 
     // Every finding but a block where F is exactly 0, or a point where it is,
     // says F is not 0 everywhere; those blocks must also cover the range.
@@ -181,6 +190,7 @@ private:
 
     void evaluate(double lo, double hi, slong prec, BlockValue& v) {
         ++used;
+        work += static_cast<double>(prec / startBits) * weight;
         eval.evaluate(lo, hi, prec, v);
     }
 
@@ -436,6 +446,12 @@ private:
     long budget;
     const std::atomic<bool>* cancel;
     long used = 0;
+    // The budget counts work: an evaluation at twice the bits costs twice,
+    // so that signs no precision decides cannot hold the user for minutes.
+    double work = 0;
+    // Powers of x with exponents of many bits cost about that many
+    // multiplications of big exponents in every evaluation.
+    double weight = 1;
     bool zeroEverywhere = true;
     // A block at the width limit where F and F' may both be 0 leaves the
     // count of roots open; a block where F is exactly 0 does not.
@@ -459,5 +475,11 @@ Certified certify(const Formula& f, Range range, long budget, const std::atomic<
 void releaseThreadCaches() { flint_cleanup(); }
 
 double rootValue(const Finding& root) { return root.lo + (root.hi - root.lo) / 2; }
+
+std::string rootText(const Finding& root, double precision) {
+    const double middle = rootValue(root);
+    const double rounded = std::nearbyint(middle / precision) * precision;
+    return generalNumberText(std::isfinite(rounded) && precision > 0 ? rounded : middle);
+}
 
 }  // namespace core

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <ctime>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -415,5 +416,55 @@ TEST(Certified, EveryClaimHolds) {
         EXPECT_TRUE(r.complete);
         EXPECT_LE(r.evaluations, c.mostEvaluations);
         checkWellFormed(c.terms, r);
+    }
+}
+
+// Exponents of a hundred and twenty-seven bits make every evaluation slow:
+// the budget counts that work, so each family ends in about a second,
+// honestly unresolved where it stops.
+TEST(Certified, HugeExponentsEndInTime) {
+    std::vector<T> sines, powers;
+    for (int i = 1; i <= 20; ++i) {
+        sines.push_back({5, 1, 1, 1e38f * (1 + i / 100.0f)});
+        powers.push_back({1, 0, 1, 1e38f * (1 + i / 100.0f)});
+    }
+    powers.push_back({7, 0, 0, 0, 0, 0, -1});
+    const struct {
+        const char* name;
+        std::vector<T> terms;
+        double start, end;
+        long mostEvaluations;
+    } cases[] = {
+        {"sin(x^1e38)", {{5, 1, 1, 1e38f}}, -10, 10, 15000},
+        {"twenty sin(x^n), n near 1e38", sines, -10, 10, 1000},
+        {"twenty x^n - 1, n near 1e38", powers, -2, 2, 1000},
+        {"x^3.4e38 - 1", {{1, 0, 1, 3.4e38f}, {7, 0, 0, 0, 0, 0, -1}}, -2, 2, 1000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        // Processor time: a busy machine must not fail this.
+        const std::clock_t began = std::clock();
+        const core::Certified r = core::certify(formulaOf(c.terms), {c.start, c.end});
+        const double ms = 1000.0 * static_cast<double>(std::clock() - began) / CLOCKS_PER_SEC;
+        EXPECT_LE(r.evaluations, c.mostEvaluations);
+        EXPECT_LT(ms, 2000);
+        checkWellFormed(c.terms, r, HUGE_VAL);
+    }
+}
+
+// A root's text is its middle rounded to the precision, never cut past it.
+TEST(Certified, RootTextsAreRounded) {
+    const struct {
+        double lo, hi, precision;
+        const char* text;
+    } cases[] = {
+        {1, 1, 1e-5, "1"},
+        {0.99999999, 0.99999999, 1e-5, "1"},
+        {6.283185307179586, 6.283185307179587, 1e-7, "6.2831853"},
+        {-6.283185307179587, -6.283185307179586, 1e-7, "-6.2831853"},
+        {6.666666401757144, 6.666666401757145, 0.01, "6.67"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(core::rootText({core::Finding::root, c.lo, c.hi}, c.precision), c.text) << c.lo;
     }
 }
