@@ -80,6 +80,7 @@ struct Request {
     // Names that Qt could not decode as given, with how a message shows them.
     QHash<QString, std::string> undecodable;
     bool certified = false;
+    int digits = 0;  // --digits: each root to this many correct digits
 };
 
 // --range takes two values, which QCommandLineParser cannot express: the
@@ -121,12 +122,12 @@ int usageError(const std::string& message) {
 
 std::string number(double v) { return generalNumberText(v); }
 
-// One finding of the certified analysis as a line: a root as the list of the
-// automatic analysis shows it, the others named, with their ends.
-std::string findingLine(const core::Finding& g, double precision) {
+// One finding of the certified analysis as a line: a root rounded to the
+// precision, or its digits when asked for; the others named, with their ends.
+std::string findingLine(const core::Finding& g, double precision, const std::string& digits) {
     const std::string lo = number(g.lo), hi = number(g.hi);
     switch (g.kind) {
-        case core::Finding::root: return core::listText(core::rootValue(g), precision);
+        case core::Finding::root: return digits.empty() ? core::rootText(g, precision) : digits;
         case core::Finding::pole: return fillIn(utf8(KalvexSolve::tr("極: %1")), {lo});
         case core::Finding::undefined:
             return fillIn(utf8(KalvexSolve::tr("値のない区間: %1 〜 %2")), {lo, hi});
@@ -139,18 +140,37 @@ std::string findingLine(const core::Finding& g, double precision) {
     return {};
 }
 
+// The last line of the certified findings: whether they hold every root.
+std::string certifiedSummary(const core::Certified& c) {
+    if (c.zeroEverywhere) return utf8(KalvexSolve::tr("F は変域のすべての点で 0 です。"));
+    int count[5] = {};
+    for (const core::Finding& g : c.findings) ++count[g.kind];
+    const std::string roots = std::to_string(count[core::Finding::root]);
+    if (c.complete) return fillIn(utf8(KalvexSolve::tr("解はこれですべてです（解 %1 個）。")), {roots});
+    return fillIn(utf8(KalvexSolve::tr(
+                      "解がすべてとは言えません（解 %1 個、重解の可能性 %2 個、未解決の区間 %3 個）。")),
+                  {roots, std::to_string(count[core::Finding::multiple]),
+                   std::to_string(count[core::Finding::unresolved])});
+}
+
 // The certified findings as one JSON object: every kind's list, always present.
 std::string certifiedJson(const CertifiedOutcome& c) {
     std::vector<std::string> lists[5];
     for (const core::Finding& g : c.result.findings) {
         std::string item = "{\"lo\":" + jsonNumber(g.lo) + ",\"hi\":" + jsonNumber(g.hi);
-        if (g.kind == core::Finding::root)
-            item += ",\"text\":" + jsonQuoted(core::listText(core::rootValue(g), c.precision));
+        if (g.kind == core::Finding::root) {
+            item += ",\"text\":" + jsonQuoted(core::rootText(g, c.precision));
+            if (!c.digits.empty()) {
+                const std::string& d = c.digits[lists[0].size()];
+                item += ",\"digits\":" + (d.empty() ? std::string("null") : jsonQuoted(d));
+            }
+        }
         if (g.kind == core::Finding::multiple) item += ",\"width\":" + jsonNumber(g.hi - g.lo);
         lists[g.kind].push_back(item + "}");
     }
     const char* names[5] = {"roots", "poles", "undefined", "multiple", "unresolved"};
     std::string json = std::string("{\"complete\":") + (c.analysed && c.result.complete ? "true" : "false");
+    json += std::string(",\"zero_everywhere\":") + (c.result.zeroEverywhere ? "true" : "false");
     for (int k = 0; k < 5; ++k) json += ",\"" + std::string(names[k]) + "\":" + jsonArray(lists[k], false);
     return json + ",\"evaluations\":" + std::to_string(c.result.evaluations) + "}";
 }
@@ -214,14 +234,20 @@ std::vector<std::string> shownMessages(const std::vector<std::string>& raw, cons
 
 Status solveCertified(const Equation& equation, const Boxes& boxes, const std::string& name,
                       const Request& request) {
-    const CertifiedOutcome c = certifiedAnalyse(equation, boxes.start, boxes.end, boxes.precision);
+    const CertifiedOutcome c =
+        certifiedAnalyse(equation, boxes.start, boxes.end, boxes.precision, request.digits);
     const std::vector<std::string> messages = shownMessages(c.messages, shownText(name, std::string::npos));
     for (const std::string& message : messages) err(message);
     if (request.json) {
         out("{\"file\":" + jsonQuoted(name) + ",\"certified\":" + certifiedJson(c) +
             ",\"messages\":" + jsonArray(messages, true) + "}\n");
     } else {
-        for (const core::Finding& g : c.result.findings) out(findingLine(g, c.precision) + "\n");
+        std::size_t root = 0;
+        for (const core::Finding& g : c.result.findings) {
+            const bool digits = g.kind == core::Finding::root && root < c.digits.size();
+            out(findingLine(g, c.precision, digits ? c.digits[root++] : std::string()) + "\n");
+        }
+        if (c.analysed) out(certifiedSummary(c.result) + "\n");
     }
     return c.analysed && c.result.complete ? ranToEnd : stopped;
 }
@@ -305,12 +331,16 @@ struct CommandLine {
         "certified", KalvexSolve::tr("自動解析の代わりに、\n"
                                      "解の場所を区間の計算で確かめる解析をします。\n"
                                      "見つけた解、極、値のない区間、重解の可能性、\n"
-                                     "未解決の区間を、x の順に一行にひとつずつ表示します。\n"
-                                     "未解決の区間が残ると、終了状態は 1 です。")};
+                                     "未解決の区間を、x の順に一行にひとつずつ表示し、\n"
+                                     "最後にまとめの一行を表示します。\n"
+                                     "未解決の区間か重解の可能性が残ると、\n"
+                                     "終了状態は 1 です。")};
+    const QCommandLineOption digits{
+        "digits", KalvexSolve::tr("--certified の解を、\n正しい有効数字 N 桁（1 〜 1000）で表示します。"), "N"};
 };
 
 QList<QCommandLineOption> CommandLine::options() const {
-    return {help, version, range, precision, x, formula, json, certified};
+    return {help, version, range, precision, x, formula, json, certified, digits};
 }
 
 CommandLine::CommandLine() {
@@ -377,6 +407,12 @@ std::optional<int> readRequest(int argc, char* argv[], CommandLine& line, Reques
     }
     if (request.files.isEmpty()) return usageError(fm::noFiles);
     if (request.x && request.certified) return usageError(fm::certifiedAlone);
+    if (parser.isSet(line.digits)) {
+        bool number = false;
+        request.digits = parser.value(line.digits).toInt(&number);
+        if (!number || request.digits < 1 || request.digits > 1000 || !request.certified)
+            return usageError(fm::digitsNeedCertified);
+    }
     if (request.x && (request.start || request.precision)) return usageError(fm::evaluateAlone);
     return std::nullopt;
 }

@@ -1,5 +1,6 @@
 #include "solver.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "analysisrules.h"
@@ -62,7 +63,7 @@ Outcome evaluate(const Equation& equation, std::string_view xText) {
 }
 
 CertifiedOutcome certifiedAnalyse(const Equation& equation, std::string_view start, std::string_view end,
-                                  std::string_view precision) {
+                                  std::string_view precision, int digits) {
     CertifiedOutcome outcome;
     const std::optional<core::Formula> formula = analysable(equation, outcome.messages);
     if (!formula) return outcome;
@@ -75,6 +76,14 @@ CertifiedOutcome certifiedAnalyse(const Equation& equation, std::string_view sta
     outcome.precision = boxes.precision;
     outcome.result = core::certify(f, boxes.range);
     outcome.analysed = true;
-    if (!outcome.result.complete) outcome.messages.push_back(messages::files::certifiedIncomplete);
+    // A possible multiple root is said in the summary line; this is for work left undone.
+    const auto& found = outcome.result.findings;
+    if (std::any_of(found.begin(), found.end(),
+                    [](const core::Finding& g) { return g.kind == core::Finding::unresolved; }))
+        outcome.messages.push_back(messages::files::certifiedIncomplete);
+    for (const core::Finding& g : found) {
+        if (digits > 0 && g.kind == core::Finding::root)
+            outcome.digits.push_back(core::rootDigits(f, g, digits));
+    }
     return outcome;
 }

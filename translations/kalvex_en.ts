@@ -382,6 +382,22 @@ Exit status: 0 every analysis ran to its end, 1 one stopped with a message, 2 ba
             <source>自動解析の代わりに、解の場所を区間の計算で確かめる解析をします。見つけたものを x の順に一行にひとつずつ表示します。</source>
             <translation>Instead of the automatic analysis, prove where the roots are by interval arithmetic. Prints what it finds in x order, one a line.</translation>
         </message>
+        <message>
+            <source>F は変域のすべての点で 0 です。</source>
+            <translation>F is 0 at every point of the range.</translation>
+        </message>
+        <message>
+            <source>解はこれですべてです（解 %1 個）。</source>
+            <translation>Every root is listed: %1 in all.</translation>
+        </message>
+        <message>
+            <source>解がすべてとは言えません（解 %1 個、重解の可能性 %2 個、未解決の区間 %3 個）。</source>
+            <translation>Not every root is proved: %1 roots, %2 possible multiple roots, %3 unresolved stretches.</translation>
+        </message>
+        <message>
+            <source>--certified の解を、正しい有効数字 N 桁（1 〜 1000）で表示します。</source>
+            <translation>Show the roots of --certified to N correct significant digits (1 to 1000).</translation>
+        </message>
     </context>
     <context>
         <name>Program</name>
@@ -1006,6 +1022,10 @@ Opens the window that solves an equation in one variable; FILE (.kalvex) opens t
         <message>
             <source>数値が小さすぎます: %1</source>
             <translation>A number is too small: %1</translation>
+        </message>
+        <message>
+            <source>--digits には --certified と、1 から 1000 までの整数が要ります。</source>
+            <translation>--digits needs --certified and a whole number from 1 to 1000.</translation>
         </message>
     </context>
 </TS>

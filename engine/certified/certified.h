@@ -6,6 +6,7 @@
 #pragma once
 
 #include <atomic>
+#include <string>
 #include <vector>
 
 #include "core.h"
@@ -29,18 +30,25 @@ struct Finding {
     double lo = 0, hi = 0;
 };
 
-// About 100 000 evaluations end in a quarter of a second on one core.
+// The budget in units of work: an evaluation at the starting 64 bits is one,
+// at 128 bits two, and so on. About 100 000 end in a quarter of a second on
+// one core.
 inline constexpr long certifiedBudget = 100000;
 
 struct Certified {
-    bool rangeUsable = true;         // false for an end that is not finite: nothing was analysed
-    std::vector<Finding> findings;   // in x order; everything between them is root-free
-    long evaluations = 0;            // of F over a stretch or at a point
-    bool complete = false;           // nothing unresolved
+    bool rangeUsable = true;        // false for an end that is not finite, or a range of one point:
+                                    // nothing was analysed
+    std::vector<Finding> findings;  // in x order; everything between them is root-free
+    long evaluations = 0;           // of F over a stretch or at a point
+    // Every root lies in a listed root or a listed possible multiple root,
+    // and nothing is unresolved: a possible multiple root leaves the count
+    // of roots open, so it is not complete.
+    bool complete = false;
+    bool zeroEverywhere = false;  // F is exactly 0 on the whole range: no findings are listed
 };
 
 // The analysis of F on the range (its ends in either order), using at most
-// about `budget` evaluations. Deterministic: no clock, no shared state.
+// about `budget` units of work. Deterministic: no clock, no shared state.
 // A set cancel flag, read between evaluations, ends the work as a spent
 // budget does: what is left is unresolved.
 Certified certify(const Formula& f, Range range, long budget = certifiedBudget,
@@ -51,8 +59,17 @@ Certified certify(const Formula& f, Range range, long budget = certifiedBudget,
 // those caches are lost with the thread.
 void releaseThreadCaches();
 
-// The text a root is listed with: the double nearest its middle, cut to the
-// precision as the automatic analysis cuts its roots.
+// The double nearest a root's middle.
 double rootValue(const Finding& root);
+
+// The text a root is listed with: its middle rounded to the nearest multiple
+// of the precision, so that it lies within half the precision of the root.
+std::string rootText(const Finding& root, double precision);
+
+// A root of F to `digits` significant decimal digits, every one correct
+// (rounded to the nearest), found by narrowing its enclosure in ball
+// arithmetic. Empty when it cannot be told within about `budget` units of
+// work (a root beside a logarithm's edge, say).
+std::string rootDigits(const Formula& f, const Finding& root, int digits, long budget = 4 * certifiedBudget);
 
 }  // namespace core

@@ -133,6 +133,8 @@ inline constexpr const char* optionTwice = QT_TRANSLATE_NOOP("messages", "%1 は
 inline constexpr const char* optionNeedsValue = QT_TRANSLATE_NOOP("messages", "%1 には値が必要です。");
 inline constexpr const char* optionTakesNoValue = QT_TRANSLATE_NOOP("messages", "%1 は値をとりません。");
 inline constexpr const char* emptyFormula = QT_TRANSLATE_NOOP("messages", "%1 の式が空です。");
+inline constexpr const char* digitsNeedCertified =
+    QT_TRANSLATE_NOOP("messages", "--digits には --certified と、1 から 1000 までの整数が要ります。");
 inline constexpr const char* seeHelp =
     QT_TRANSLATE_NOOP("messages", "使い方は kalvex-solve --help で表示されます。");
 

@@ -195,19 +195,23 @@ TEST_F(Solve, JsonLinesCarryListRootsMessagesAndTheEnd) {
     EXPECT_EQ(v["completed"], QJsonValue(true));
 }
 
-// --certified: one finding a line in x order, roots cut as the list cuts them.
+// --certified: one finding a line in x order, roots rounded to the precision,
+// and a summary last.
 TEST_F(Solve, CertifiedFindingsAndStatuses) {
     const std::string incomplete = "確かめきれない区間が残りました（評価の回数の上限か、決められない符号）。\n";
+    const std::string all = "解はこれですべてです（解 ";
     const struct {
         QStringList arguments;
         std::string out, err;
         int status;
     } cases[] = {
-        {{"--certified", "sq.kalvex"}, "-1.4142136\n1.4142135\n", "", 0},
-        {{"--certified", "pole.kalvex"}, "極: 0\n6.6666664\n", "", 0},
-        {{"--certified", "--precision", "0.01", "pole.kalvex"}, "極: 0\n6.66\n", "", 0},
-        {{"--certified", "--range", "-1", "2", "ln.kalvex"}, "値のない区間: -1 〜 0\n1\n", "", 0},
-        {{"--certified", "squared.kalvex"}, "", "", 0},
+        {{"--certified", "sq.kalvex"}, "-1.4142136\n1.4142136\n" + all + "2 個）。\n", "", 0},
+        {{"--certified", "pole.kalvex"}, "極: 0\n6.6666664\n" + all + "1 個）。\n", "", 0},
+        {{"--certified", "--precision", "0.01", "pole.kalvex"}, "極: 0\n6.67\n" + all + "1 個）。\n", "", 0},
+        {{"--certified", "--range", "-1", "2", "ln.kalvex"}, "値のない区間: -1 〜 0\n1\n" + all + "1 個）。\n", "", 0},
+        {{"--certified", "--range", "1", "1", "ln.kalvex"}, "", "変域あるいは、分割数を確認してください。\n", 1},
+        {{"--certified", "-e", "x - x", "--range", "-1E308", "1E308"}, "F は変域のすべての点で 0 です。\n", "", 0},
+        {{"--certified", "squared.kalvex"}, "", "", 1},
         {{"--certified", "ln.kalvex", "--precision", "0"}, "", "精度には正の数値を入力してください。\n", 1},
         {{"--certified", "--evaluate", "1", "sq.kalvex"}, "", "--certified は --evaluate と一緒には使えません。\n", 2},
     };
@@ -215,8 +219,12 @@ TEST_F(Solve, CertifiedFindingsAndStatuses) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
         const Ran r = run(c.arguments);
         if (c.arguments.contains("squared.kalvex")) {
-            // x^2 touches 0 at 0: a possible multiple root a few 1E-12 wide around it.
+            // x^2 touches 0 at 0: a possible multiple root a few 1E-12 wide
+            // around it, which leaves the count of roots open.
             EXPECT_EQ(r.out.rfind("重解の可能性: -", 0), 0u) << r.out;
+            EXPECT_NE(r.out.find("\n解がすべてとは言えません（解 0 個、重解の可能性 1 個、未解決の区間 0 個）。\n"),
+                      std::string::npos)
+                << r.out;
         } else {
             EXPECT_EQ(r.out, c.out);
         }
@@ -228,9 +236,9 @@ TEST_F(Solve, CertifiedFindingsAndStatuses) {
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, incomplete);
     EXPECT_NE(r.out.find("未解決の区間: "), std::string::npos);
-    EXPECT_TRUE(QString::fromStdString(r.out).endsWith("\n0.3183098\n"));
+    EXPECT_NE(r.out.find("\n0.3183099\n解がすべてとは言えません（解 "), std::string::npos) << r.out;
     const Ran english = run({"--certified", "pole.kalvex"}, "en_US.UTF-8");
-    EXPECT_EQ(english.out, "pole: 0\n6.6666664\n");
+    EXPECT_EQ(english.out, "pole: 0\n6.6666664\nEvery root is listed: 1 in all.\n");
 }
 
 TEST_F(Solve, CertifiedJsonHoldsEveryKindAndExactEnds) {
@@ -240,7 +248,8 @@ TEST_F(Solve, CertifiedJsonHoldsEveryKindAndExactEnds) {
     ASSERT_EQ(lines.size(), 3);
     const QJsonObject sq = QJsonDocument::fromJson(lines[0]).object()["certified"].toObject();
     const QJsonObject sine = QJsonDocument::fromJson(lines[1]).object()["certified"].toObject();
-    for (const char* key : {"complete", "roots", "poles", "undefined", "multiple", "unresolved", "evaluations"}) {
+    for (const char* key :
+         {"complete", "zero_everywhere", "roots", "poles", "undefined", "multiple", "unresolved", "evaluations"}) {
         EXPECT_TRUE(sq.contains(QLatin1String(key))) << key;
         EXPECT_TRUE(sine.contains(QLatin1String(key))) << key;
     }
@@ -254,6 +263,25 @@ TEST_F(Solve, CertifiedJsonHoldsEveryKindAndExactEnds) {
     EXPECT_EQ(sine["complete"], QJsonValue(false));
     EXPECT_FALSE(sine["unresolved"].toArray().isEmpty());
     EXPECT_LE(sine["evaluations"].toInt(), 100010);
+}
+
+// --digits: each root to that many correct digits, in the text and in JSON;
+// a count out of 1 .. 1000, or without --certified, is a usage error.
+TEST_F(Solve, CertifiedRootsToManyDigits) {
+    const Ran r = run({"--certified", "--digits", "30", "-e", "x^2 - 2", "--range", "0", "3"});
+    EXPECT_EQ(r.out, "1.41421356237309504880168872421\n解はこれですべてです（解 1 個）。\n");
+    EXPECT_EQ(r.status, 0);
+    const Ran json = run({"--certified", "--json", "--digits", "3", "pole.kalvex"});
+    const QJsonObject c = QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object()["certified"].toObject();
+    EXPECT_EQ(c["roots"][0].toObject()["digits"].toString(), "6.67");
+    for (const QStringList& bad : {QStringList{"--certified", "--digits", "0", "sq.kalvex"},
+                                   QStringList{"--certified", "--digits", "1001", "sq.kalvex"},
+                                   QStringList{"--digits", "5", "sq.kalvex"}}) {
+        const Ran refused = run(bad);
+        EXPECT_EQ(refused.status, 2) << bad.join(' ').toStdString();
+        EXPECT_EQ(refused.err.rfind("--digits には --certified と、1 から 1000 までの整数が要ります。\n", 0),
+                  0u);
+    }
 }
 
 TEST_F(Solve, HelpAndVersion) {
