@@ -13,7 +13,6 @@ class SilentPlatform : public MessageSink, public ScreenHost, public Canvas {
 public:
     void showMessage(const std::string&) override {}
     void showSettingScreen() override {}
-    void showAnalysisScreen() override {}
     void endProgram() override {}
     void clear() override {}
     void setScale(float, float, float, float) override {}
@@ -228,13 +227,12 @@ void Kalvex::takeScan(const core::Scan& s) {
     tickY = s.tickY;
 }
 
-bool Kalvex::scanRange() {
+PlotEnd Kalvex::scanRange() {
     const core::Scan s = core::scan(formula(), {rangeStart, rangeEnd}, termValue, evalFailed == 1);
     takeScan(s);
     showMessages(s.messages);
-    if (s.end != core::ScanEnd::scanned) return false;
-    plotGraph();
-    return true;
+    if (s.end != core::ScanEnd::scanned) return PlotEnd::refused;
+    return plotGraph();
 }
 
 core::PlotView Kalvex::plotView() {
@@ -281,7 +279,6 @@ PlotEnd Kalvex::plotGraph() {
     const core::Plot p = core::plot(formula(), view, termValue, evalFailed == 1);
     takePlot(p);
     showMessages(p.messages);
-    if (p.end == PlotEnd::completed) screenHost->showAnalysisScreen();
     return p.end;
 }
 

@@ -188,13 +188,21 @@ public:
     double cutToPrecision(double v) const;
     // グラフ: the range read from the texts, the precision taken when usable,
     // the scan and the plot. The tick steps to show, unless both texts are
-    // empty (then only the range is stored).
-    std::optional<TickSteps> graph(std::string_view startText, std::string_view endText,
-                                   std::string_view precisionText);
-    // 自動解析, from the reading of the boxes to the last message. True when
-    // it ran to its end (the fine pass completed).
-    bool automaticAnalysis(std::string_view startText, std::string_view endText,
-                           std::string_view precisionText, RootList& list);
+    // empty (then only the range is stored), and how the plot ended: the
+    // screens show the graph when it completed.
+    struct GraphEnd {
+        std::optional<TickSteps> ticks;
+        PlotEnd plot = PlotEnd::refused;
+    };
+    GraphEnd graph(std::string_view startText, std::string_view endText, std::string_view precisionText);
+    // 自動解析, from the reading of the boxes to the last message: whether
+    // it ran to its end (the fine pass completed) and how its plot ended.
+    struct AnalysisEnd {
+        bool completed = false;
+        PlotEnd plot = PlotEnd::refused;
+    };
+    AnalysisEnd automaticAnalysis(std::string_view startText, std::string_view endText,
+                                  std::string_view precisionText, RootList& list);
     TickSteps tickSteps() const { return {tickX, tickY}; }
     void setTickSteps(TickSteps steps);
     void setGridX(bool on) { gridX = on; }
@@ -209,10 +217,11 @@ public:
     void pressGraph(float x, float y);
     void dragGraph(float x, float y);
     Drag releaseGraph(float x, float y);
-    void zoom();
-    void home();
+    // Each of these re-plots and says how the plot ended.
+    PlotEnd zoom();
+    PlotEnd home();
     // Redraws and draws the leader from the point read out to its label.
-    void readOut();
+    PlotEnd readOut();
     // The root refined between the drag's ends, if F changes sign there and
     // the refinement converged.
     std::optional<double> manualRoot();
@@ -246,15 +255,15 @@ public:
     // --- Procedures ---
     void startUp();
     void evaluateF();
-    // True when the scan got as far as plotting, whatever the plot did.
-    bool scanRange();
+    // The plot's end; refused when the scan stopped before it.
+    PlotEnd scanRange();
+    // Draws the view in force. It shows no screen: the caller decides.
     PlotEnd plotGraph();
     void refineRoot();
 
     // --- Platform ---
     void attach(MessageSink* messages, ScreenHost* host, Canvas* canvas);
     void showMessage(const std::string& text);
-    void showAnalysisScreen() { screenHost->showAnalysisScreen(); }
     Canvas& canvas() { return *pictureBox; }
 
     // F as the term table holds it now, for the functions of the core.

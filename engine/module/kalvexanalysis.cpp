@@ -16,22 +16,22 @@ bool Kalvex::takePrecision(std::string_view text) {
 
 double Kalvex::cutToPrecision(double v) const { return core::cut(v, precision); }
 
-std::optional<TickSteps> Kalvex::graph(std::string_view startText, std::string_view endText,
-                                       std::string_view precisionText) {
+Kalvex::GraphEnd Kalvex::graph(std::string_view startText, std::string_view endText,
+                              std::string_view precisionText) {
     rangeStart = readNumber(startText);
     rangeEnd = readNumber(endText);
-    if (startText.empty() && endText.empty()) return std::nullopt;
+    if (startText.empty() && endText.empty()) return {};
     // The graph does not use the precision: a refused one leaves the last
     // good one in place and the graph is drawn all the same.
     takePrecision(precisionText);
     forgetViews();
     evalFailed = 0;
-    scanRange();
-    return tickSteps();
+    const PlotEnd plotted = scanRange();
+    return {tickSteps(), plotted};
 }
 
-bool Kalvex::automaticAnalysis(std::string_view startText, std::string_view endText,
-                               std::string_view precisionText, RootList& list) {
+Kalvex::AnalysisEnd Kalvex::automaticAnalysis(std::string_view startText, std::string_view endText,
+                                              std::string_view precisionText, RootList& list) {
     core::AnalysisInput in;
     in.startText = startText;
     in.endText = endText;
@@ -43,7 +43,7 @@ bool Kalvex::automaticAnalysis(std::string_view startText, std::string_view endT
     in.view.pixelHeight = canvas().pixelHeight();
     const core::Analysis a = core::analyse(formula(), in, termValue);
     takeAnalysis(a, list);
-    return a.completed;
+    return {a.completed, a.plot ? a.plot->end : PlotEnd::refused};
 }
 
 void Kalvex::takeAnalysis(const core::Analysis& a, RootList& list) {
@@ -58,10 +58,7 @@ void Kalvex::takeAnalysis(const core::Analysis& a, RootList& list) {
     for (const core::Step& step : a.steps) {
         switch (step.kind) {
             case core::Step::message: showMessage(step.text); break;
-            case core::Step::plot:
-                takePlot(*a.plot);
-                if (a.plot->end == core::PlotEnd::completed) showAnalysisScreen();
-                break;
+            case core::Step::plot: takePlot(*a.plot); break;
             case core::Step::roots:
                 list.clearAndShow();
                 list.append(a.roots, *a.precision);

@@ -61,7 +61,7 @@ Drag Kalvex::releaseGraph(float x, float y) {
     return drag;
 }
 
-void Kalvex::zoom() {
+PlotEnd Kalvex::zoom() {
     // The designed zoom keeps the tick steps in force.
     keep(view(), Gesture::none);
     viewXMin = pressX;
@@ -69,23 +69,25 @@ void Kalvex::zoom() {
     viewYMin = releaseY;
     viewYMax = pressY;
     viewFramed = false;
-    plotGraph();
+    return plotGraph();
 }
 
-void Kalvex::home() {
+PlotEnd Kalvex::home() {
     const View left = view();
     viewXMin = homeXMin;
     viewXMax = homeXMax;
     viewYMin = homeYMin;
     viewYMax = homeYMax;
-    scanRange();
+    const PlotEnd plotted = scanRange();
     if (view() != left) keep(left, Gesture::none);
+    return plotted;
 }
 
-void Kalvex::readOut() {
-    plotGraph();
+PlotEnd Kalvex::readOut() {
+    const PlotEnd plotted = plotGraph();
     // A leader from the point read out to its label.
     canvas().line(toSingle(pressX), toSingle(pressY), toSingle(releaseX), toSingle(releaseY), std::nullopt);
+    return plotted;
 }
 
 std::optional<double> Kalvex::manualRoot() {

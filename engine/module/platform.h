@@ -17,7 +17,6 @@ class ScreenHost {
 public:
     virtual ~ScreenHost() = default;
     virtual void showSettingScreen() = 0;
-    virtual void showAnalysisScreen() = 0;
     // Ends the process at once, without closing handlers.
     virtual void endProgram() = 0;
 };

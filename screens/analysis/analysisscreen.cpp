@@ -323,8 +323,9 @@ void AnalysisScreen::activated() {
 
 void AnalysisScreen::graphCommand() {
     if (refusedWithoutTerms()) return;
-    const auto ticks = kalvex.graph(変域[0]->text().toStdString(), 変域[1]->text().toStdString(),
-                                    精度コンボ->currentText().toStdString());
+    const auto [ticks, plotted] = kalvex.graph(変域[0]->text().toStdString(), 変域[1]->text().toStdString(),
+                                               精度コンボ->currentText().toStdString());
+    if (plotted == PlotEnd::completed) show();  // a plot never raises the window
     if (!ticks) return;
     軸幅[0]->setText(numberText(ticks->x));
     軸幅[1]->setText(numberText(ticks->y));
@@ -334,8 +335,9 @@ void AnalysisScreen::automaticAnalysis() {
     if (refusedWithoutTerms()) return;
     ResultListBox results(*解リスト, *Label1);
     const AnalysedOn asked = analysedOnNow();
-    kalvex.automaticAnalysis(変域[0]->text().toStdString(), 変域[1]->text().toStdString(),
-                             精度コンボ->currentText().toStdString(), results);
+    const auto ran = kalvex.automaticAnalysis(変域[0]->text().toStdString(), 変域[1]->text().toStdString(),
+                                              精度コンボ->currentText().toStdString(), results);
+    if (ran.plot == PlotEnd::completed) show();
     // A refused analysis leaves the list, and what it was of, as they were.
     if (results.written) lastAutomatic = asked;
 }

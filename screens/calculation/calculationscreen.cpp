@@ -73,7 +73,9 @@ void CalculationScreen::計算Click() {
 void CalculationScreen::markPoint() {
     // A picture that could not be drawn at all has had its message; the
     // point goes on no other.
-    if (kalvex.plotGraph() == PlotEnd::refused) return;
+    const PlotEnd plotted = kalvex.plotGraph();
+    if (plotted == PlotEnd::refused) return;
+    if (plotted == PlotEnd::completed) host.showGraph();
     const double calcX = kalvex.calculatedX(), calcY = kalvex.calculatedY();
     const float x = toSingle(calcX);
     const float y = toSingle(calcY);

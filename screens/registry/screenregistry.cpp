@@ -144,6 +144,11 @@ std::optional<QString> ScreenRegistry::writePicture(const QByteArray& bytes, con
 }
 
 void ScreenRegistry::showTickLabels(bool x, bool y) { analysis().showTickLabels(x, y); }
+
+void ScreenRegistry::showGraph() {
+    AnalysisScreen& screen = analysis();
+    if (!screen.isVisible()) screen.show();
+}
 void ScreenRegistry::hidePointLabels() { analysis().hidePointLabels(); }
 void ScreenRegistry::markPoint(float x, float y, const QString& xCaption, const QString& yCaption) {
     analysis().markPoint(x, y, xCaption, yCaption);

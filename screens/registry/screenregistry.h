@@ -86,6 +86,8 @@ public:
 
     // TicksHost.
     void showTickLabels(bool x, bool y) override;
+    // TicksHost and CalculationHost.
+    void showGraph() override;
 
     // CalculationHost.
     void hidePointLabels() override;

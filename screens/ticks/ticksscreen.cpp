@@ -127,5 +127,5 @@ void TicksScreen::設定ボタンClick() {
     kalvex.setTickSteps({stepX, stepY});
 
     host.showTickLabels(kalvex.gridXOn(), kalvex.gridYOn());
-    kalvex.plotGraph();
+    if (kalvex.plotGraph() == PlotEnd::completed) host.showGraph();
 }

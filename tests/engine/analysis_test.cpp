@@ -34,8 +34,9 @@ using Texts = std::vector<std::string>;
 class Analysis : public EngineTest {
 protected:
     void run(const std::string& start, const std::string& end, const std::string& precision) {
-        k.automaticAnalysis(start, end, precision, list);
+        ran = k.automaticAnalysis(start, end, precision, list);
     }
+    Kalvex::AnalysisEnd ran;
     void squareMinusTwo() {
         add(power(1, 2));
         add(constant(-2));
@@ -56,7 +57,7 @@ TEST_F(Analysis, SquareMinusTwoAtFineSevenDigitsListsBothRootsOnly) {
     EXPECT_TRUE(sink.shown.empty());
     EXPECT_EQ(list.shows, 1);
     EXPECT_EQ(state(k).precision, 1e-7);
-    EXPECT_EQ(host.analysisShows, 1);  // the graph was drawn first
+    EXPECT_EQ(ran.plot, PlotEnd::completed);  // the graph was drawn first
 }
 
 TEST_F(Analysis, SquareMinusTwoAtOneTenthListsCutRootsThenFineHits) {
@@ -182,7 +183,7 @@ TEST_F(Analysis, FailureInTheBracketPass) {
     EXPECT_EQ(sink.shown, (Texts{messages::logArgument, messages::notComputableReached}));
     EXPECT_EQ(state(k).evalX, 0);
     EXPECT_EQ(list.texts, Texts{"old"});
-    EXPECT_EQ(host.analysisShows, 1);  // the graph was drawn
+    EXPECT_EQ(ran.plot, PlotEnd::completed);  // the graph was drawn
 }
 
 TEST_F(Analysis, FailureInsideTheRefinement) {

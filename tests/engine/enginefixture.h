@@ -43,8 +43,9 @@ protected:
         state(k).rangeStart = start;
         state(k).rangeEnd = end;
         state(k).evalFailed = 0;
-        k.scanRange();
+        plotted = k.scanRange();
     }
+    PlotEnd plotted = PlotEnd::refused;  // by the last scan
 
     Kalvex k;
     RecordingMessageSink sink;

@@ -12,7 +12,7 @@ protected:
     void graph() {
         add(power(1, 2));
         add(constant(-2));
-        ASSERT_TRUE(k.graph("0", "10", "0.1"));
+        ASSERT_EQ(k.graph("0", "10", "0.1").plot, PlotEnd::completed);
     }
     // The display list of what `act` drew.
     template <class Act>

@@ -16,10 +16,8 @@ public:
 class RecordingScreenHost : public ScreenHost {
 public:
     void showSettingScreen() override { ++settingShows; }
-    void showAnalysisScreen() override { ++analysisShows; }
     void endProgram() override { ++endRequests; }
     int settingShows = 0;
-    int analysisShows = 0;
     int endRequests = 0;
 };
 
