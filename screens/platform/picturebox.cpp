@@ -430,13 +430,12 @@ constexpr double labelLimit = 2000;
 
 }  // namespace
 
-void PictureBox::paintTickLabels(QPainter& painter) const {
-    if (!tickSteps || drawn.empty() || pixelScale || !scaleUsable() || width() < 1 || height() < 1) return;
+std::vector<PictureBox::TickLabel> PictureBox::tickLabels() const {
+    std::vector<TickLabel> labels;
+    if (!tickSteps || drawn.empty() || pixelScale || !scaleUsable() || width() < 1 || height() < 1) return labels;
     const QPointF steps = tickSteps();
     const QFontMetrics metrics(font());
     const QRect inside = rect().adjusted(edgeGap, edgeGap, -edgeGap, -edgeGap);
-    painter.setPen(foregroundColour());
-    painter.setFont(font());
     auto text = [](double v) { return QString::fromStdString(generalNumberText(v == 0 ? 0 : v)); };
     // Each axis's labels sit beside its line where it is in view, else
     // along the edge of the picture.
@@ -471,9 +470,18 @@ void PictureBox::paintTickLabels(QPainter& painter) const {
                                             double(inside.right() - box.width()));
                 box.moveTo(int(std::lround(x)), int(std::lround(toPixels(0, value).y() - box.height() / 2.0)));
             }
-            if (inside.contains(box)) painter.drawText(box, Qt::AlignCenter, caption);
+            if (inside.contains(box)) labels.push_back({box, caption});
         }
     };
     label(steps.x(), true);
     label(steps.y(), false);
+    return labels;
+}
+
+void PictureBox::paintTickLabels(QPainter& painter) const {
+    const std::vector<TickLabel> labels = tickLabels();
+    if (labels.empty()) return;
+    painter.setPen(foregroundColour());
+    painter.setFont(font());
+    for (const TickLabel& label : labels) painter.drawText(label.at, Qt::AlignCenter, label.text);
 }

@@ -93,6 +93,7 @@ public:
         enum Kind { line, point, fill } kind;
         QLine at;  // a fill's corners, inclusive
         QColor colour;
+        friend bool operator==(const Stroke&, const Stroke&) = default;
     };
     const std::vector<Stroke>& strokes() const { return drawn; }
     // Draws the strokes with the painter, in widget pixels.
@@ -118,6 +119,11 @@ public:
     // step of 0, labels nothing.
     void setTickLabels(std::function<QPointF()> steps);
     void paintTickLabels(QPainter& painter) const;
+    struct TickLabel {
+        QRect at;
+        QString text;
+    };
+    std::vector<TickLabel> tickLabels() const;
 
     // A wheel turn in notches (fractional for a touchpad) as a zoom factor.
     static constexpr double zoomPerNotch = 1.25;
