@@ -40,12 +40,8 @@ QRect fittedGeometry(QSize inner, QPoint wanted, QSize frame, const QRect& avail
 void fitToScreen(QWidget& window) {
     const QRect available = availableFor(window);
     if (available.isEmpty()) return;
-    const QSize inner = window.size();
-    const QSize frame = frameAllowance(window);
-    if (inner.width() + frame.width() <= available.width() && inner.height() + frame.height() <= available.height())
-        return;
-    const QRect fitted = fittedGeometry(inner, window.pos(), frame, available);
-    window.resize(fitted.size().expandedTo(window.minimumSize()));
+    const QRect fitted = fittedGeometry(window.size(), window.pos(), frameAllowance(window), available);
+    if (fitted.size() != window.size()) window.resize(fitted.size().expandedTo(window.minimumSize()));
     window.move(fitted.topLeft());
 }
 
@@ -55,14 +51,14 @@ void scrollWhenTooLarge(QMainWindow& window) {
     window.adjustSize();
     const QSize frame = frameAllowance(window);
     const QSize inner = window.size();
-    if (inner.width() + frame.width() <= available.width() && inner.height() + frame.height() <= available.height())
-        return;
+    const QRect fitted = fittedGeometry(inner, window.pos(), frame, available);
+    // Where it fits in size, it is only kept on the screen.
+    window.move(fitted.topLeft());
+    if (fitted.size() == inner) return;
     auto* scroll = new QScrollArea(&window);
     scroll->setObjectName("scroll");
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidget(window.takeCentralWidget());
     window.setCentralWidget(scroll);
-    const QRect fitted = fittedGeometry(inner, window.pos(), frame, available);
     window.resize(fitted.size());
-    window.move(fitted.topLeft());
 }
