@@ -21,7 +21,7 @@ void evaluateFTwentyTerms(benchmark::State& state) {
     double x = 0.5;
     for (auto _ : state) {
         KalvexProbe::state(k).evalX = x;
-        k.evaluateF();
+        KalvexProbe::evaluateF(k);
         benchmark::DoNotOptimize(KalvexProbe::state(k).evalSum);
         x = x < 3 ? x + 0.001 : 0.5;
     }
@@ -59,7 +59,7 @@ void scanAndPlotTwentyTerms(benchmark::State& state) {
         KalvexProbe::state(k).rangeStart = 0.5;
         KalvexProbe::state(k).rangeEnd = 3;
         KalvexProbe::state(k).evalFailed = 0;
-        k.scanRange();
+        KalvexProbe::scanRange(k);
         benchmark::DoNotOptimize(canvas.ops.size());
     }
 }

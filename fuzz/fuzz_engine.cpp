@@ -73,8 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state(k).rangeEnd = in.number();
     state(k).precision = std::fabs(in.number());
 
-    k.scanRange();
-    if (state(k).sampleCount > Kalvex::maxSamples) std::abort();
+    KalvexProbe::scanRange(k);
 
     // Tick steps as the tick settings screen would accept them.
     const double tickX = in.number(), tickY = in.number();

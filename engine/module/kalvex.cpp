@@ -40,160 +40,141 @@ void Kalvex::showMessage(const std::string& text) { messageSink->showMessage(tex
 
 double Kalvex::failTerm(const char* message) {
     showMessage(message);
-    evalFailed = 1;
+    evaluation.evalFailed = 1;
     return 0;
 }
 
 bool Kalvex::hasGraph() const {
     core::PlotView v;
-    v.tickX = tickX;
-    v.tickY = tickY;
-    v.sweepStep = sweepStep;
+    v.tickX = frame.tickX;
+    v.tickY = frame.tickY;
+    v.sweepStep = frame.sweepStep;
     return core::plottable(v);
 }
 
-void Kalvex::selectShape(int code) { selectedShape = static_cast<std::int16_t>(code); }
+void Kalvex::selectShape(int code) { table.selectedShape = static_cast<std::int16_t>(code); }
 
 const char* Kalvex::addTerm(const TermBoxes& boxes) {
-    if (const char* refusal = termRefusal(selectedShape, boxes, termCount)) return refusal;
+    if (const char* refusal = termRefusal(table.selectedShape, boxes, table.formula.count)) return refusal;
     Shape chosen;
-    shapeOf(selectedShape, chosen);  // a refused code never gets here
+    shapeOf(table.selectedShape, chosen);  // a refused code never gets here
     appendTerm(termFrom(chosen, boxes));
     return nullptr;
 }
 
 void Kalvex::appendTerm(const Term& term) {
-    termCount = static_cast<std::int16_t>(termCount + 1);
-    const int slot = termCount;
-    coefA[slot] = term.a;
-    coefB[slot] = term.b;
-    expN[slot] = term.n;
-    offsetC[slot] = term.c;
-    constK[slot] = term.k;
-    baseM[slot] = term.m;
-    shape[slot] = static_cast<std::int16_t>(term.shape);
-    termText[slot] = ::termText(shape[slot], slot == 1, term.typed);
-    termBoxes[slot] = term.typed;
-    formulaText = formulaFromTerms({termText.begin() + 1, termText.begin() + slot + 1});
+    if (!table.formula.append(term)) return;
+    const int slot = table.formula.count;
+    table.termText[slot] = ::termText(table.formula.shape[slot], slot == 1, term.typed);
+    table.termBoxes[slot] = term.typed;
+    table.formulaText = formulaFromTerms({table.termText.begin() + 1, table.termText.begin() + slot + 1});
 }
 
 void Kalvex::replaceTerms(const std::vector<Term>& terms) {
-    termCount = 0;
-    formulaText.clear();
+    table.formula.count = 0;
+    table.formulaText.clear();
     for (const Term& term : terms) {
-        if (termCount >= maxTerms) break;
+        if (table.formula.count >= maxTerms) break;
         appendTerm(term);
     }
 }
 
 void Kalvex::removeTerm(int row, const std::vector<std::string>& listAfter) {
-    const int before = termCount;
-    formulaText = formulaFromList(listAfter);
-    termCount = static_cast<std::int16_t>(listAfter.size());
+    const int before = table.formula.count;
+    table.formulaText = formulaFromList(listAfter);
+    table.formula.count = static_cast<int>(listAfter.size());
     if (row < 0) return;
     // Every later term moves up one slot, with the texts it was typed as.
-    for (int l = row + 1; l <= before - 1 && l + 1 < slotCount; ++l) {
-        coefA[l] = coefA[l + 1];
-        coefB[l] = coefB[l + 1];
-        expN[l] = expN[l + 1];
-        offsetC[l] = offsetC[l + 1];
-        constK[l] = constK[l + 1];
-        baseM[l] = baseM[l + 1];
-        shape[l] = shape[l + 1];
-        termText[l] = termText[l + 1];
-        termBoxes[l] = termBoxes[l + 1];
+    core::Formula& f = table.formula;
+    for (int l = row + 1; l <= before - 1 && l + 1 < records::slotCount; ++l) {
+        f.shape[l] = f.shape[l + 1];
+        f.a[l] = f.a[l + 1];
+        f.b[l] = f.b[l + 1];
+        f.n[l] = f.n[l + 1];
+        f.m[l] = f.m[l + 1];
+        f.c[l] = f.c[l + 1];
+        f.k[l] = f.k[l + 1];
+        table.termText[l] = table.termText[l + 1];
+        table.termBoxes[l] = table.termBoxes[l + 1];
     }
 }
 
-int Kalvex::termTotal() const { return std::clamp<int>(termCount, 0, maxTerms); }
+int Kalvex::termTotal() const { return std::clamp<int>(table.formula.count, 0, maxTerms); }
 
 std::vector<Term> Kalvex::terms() const {
     std::vector<Term> all;
     for (int slot = 1; slot <= termTotal(); ++slot) {
         Term t;
-        if (!shapeOf(shape[slot], t.shape)) continue;
-        t.a = coefA[slot];
-        t.b = coefB[slot];
-        t.n = expN[slot];
-        t.m = baseM[slot];
-        t.c = offsetC[slot];
-        t.k = constK[slot];
-        t.typed = termBoxes[slot];
+        if (!shapeOf(table.formula.shape[slot], t.shape)) continue;
+        t.a = table.formula.a[slot];
+        t.b = table.formula.b[slot];
+        t.n = table.formula.n[slot];
+        t.m = table.formula.m[slot];
+        t.c = table.formula.c[slot];
+        t.k = table.formula.k[slot];
+        t.typed = table.termBoxes[slot];
         all.push_back(t);
     }
     return all;
 }
 
 TermTable Kalvex::termTable() const {
-    TermTable table{terms(), {}, formulaText};
-    for (std::size_t i = 1; i <= table.terms.size(); ++i) table.termTexts.push_back(termText[i]);
-    return table;
+    TermTable saved{terms(), {}, table.formulaText};
+    for (std::size_t i = 1; i <= saved.terms.size(); ++i) saved.termTexts.push_back(table.termText[i]);
+    return saved;
 }
 
-void Kalvex::restoreTermTable(const TermTable& table) {
-    termCount = 0;
-    for (std::size_t i = 0; i < table.terms.size() && i < maxTerms; ++i) {
-        appendTerm(table.terms[i]);
-        termText[termCount] = table.termTexts[i];
+void Kalvex::restoreTermTable(const TermTable& saved) {
+    table.formula.count = 0;
+    for (std::size_t i = 0; i < saved.terms.size() && i < maxTerms; ++i) {
+        appendTerm(saved.terms[i]);
+        table.termText[table.formula.count] = saved.termTexts[i];
     }
-    formulaText = table.formulaText;
+    table.formulaText = saved.formulaText;
 }
 
-const std::string& Kalvex::termTextOf(int slot) const { return termText[std::clamp(slot, 0, slotCount - 1)]; }
+const std::string& Kalvex::termTextOf(int slot) const { return table.termText[std::clamp(slot, 0, records::slotCount - 1)]; }
 
-const std::string& Kalvex::formulaLine() const { return formulaText; }
+const std::string& Kalvex::formulaLine() const { return table.formulaText; }
 
 std::vector<int> Kalvex::shapeCodes() const {
     std::vector<int> codes;
-    for (int slot = 1; slot <= termTotal(); ++slot) codes.push_back(shape[slot]);
+    for (int slot = 1; slot <= termTotal(); ++slot) codes.push_back(table.formula.shape[slot]);
     return codes;
 }
 
 PointValue Kalvex::pointValue(double x, PointRule rule) {
     const core::Rule coreRule =
         rule == PointRule::estimatePanel ? core::Rule::estimatePanel : core::Rule::plain;
-    const core::Point p = core::evaluate(formula(), x, termValue, coreRule);
-    evalSum = p.sum;
+    const core::Point p = core::evaluate(formula(), x, evaluation.termValue, coreRule);
+    evaluation.evalSum = p.sum;
     for (int i = 0; i < p.failures.count; ++i) failTerm(p.failures.texts[i]);
-    return {p.end, evalSum};
+    return {p.end, evaluation.evalSum};
 }
 
 PointValue Kalvex::calculate(double x) {
-    calcX = x;
-    const PointValue v = pointValue(calcX, PointRule::calculationScreen);
-    if (v.end == PointEnd::value) calcY = v.value;
+    calculation.calcX = x;
+    const PointValue v = pointValue(calculation.calcX, PointRule::calculationScreen);
+    if (v.end == PointEnd::value) calculation.calcY = v.value;
     return v;
 }
 
 void Kalvex::setTickSteps(TickSteps steps) {
-    tickX = steps.x;
-    tickY = steps.y;
+    frame.tickX = steps.x;
+    frame.tickY = steps.y;
 }
 
 void Kalvex::startUp() {
-    termCount = 0;
-    evalFailed = 0;
+    table.formula.count = 0;
+    evaluation.evalFailed = 0;
     screenHost->showSettingScreen();
 }
 
 void Kalvex::evaluateF() {
-    const core::Point p = core::evaluate(formula(), evalX, termValue);
-    evalSum = p.sum;
-    if (p.failed()) evalFailed = 1;
+    const core::Point p = core::evaluate(formula(), evaluation.evalX, evaluation.termValue);
+    evaluation.evalSum = p.sum;
+    if (p.failed()) evaluation.evalFailed = 1;
     for (int i = 0; i < p.failures.count; ++i) showMessage(p.failures.texts[i]);
-}
-
-core::Formula Kalvex::formula() const {
-    core::Formula f;
-    f.count = std::clamp<int>(termCount, 0, maxTerms);
-    f.shape = shape;
-    f.a = coefA;
-    f.b = coefB;
-    f.n = expN;
-    f.m = baseM;
-    f.c = offsetC;
-    f.k = constK;
-    return f;
 }
 
 void Kalvex::showMessages(const core::Messages& texts) {
@@ -202,33 +183,32 @@ void Kalvex::showMessages(const core::Messages& texts) {
 
 void Kalvex::follow(const core::Trace& trace) {
     if (trace.evaluations > 0) {
-        evalX = trace.evalX;
-        evalSum = trace.evalSum;
+        evaluation.evalX = trace.evalX;
+        evaluation.evalSum = trace.evalSum;
     }
-    if (trace.failed) evalFailed = 1;
+    if (trace.failed) evaluation.evalFailed = 1;
 }
 
 void Kalvex::takeScan(const core::Scan& s) {
-    viewXMin = rangeStart;
-    viewXMax = rangeEnd;
-    viewFramed = false;
+    frame.viewXMin = frame.rangeStart;
+    frame.viewXMax = frame.rangeEnd;
+    frame.viewFramed = false;
     if (s.end == core::ScanEnd::rangeRefused) return;
-    sweepStep = s.sweepStep;
-    viewYMin = s.yMin;
-    viewYMax = s.yMax;
-    homeXMin = rangeStart;
-    homeXMax = rangeEnd;
-    homeYMin = yMinSentinel;
-    homeYMax = yMaxSentinel;
-    sweepX = s.sweepX;
+    frame.sweepStep = s.sweepStep;
+    frame.viewYMin = s.yMin;
+    frame.viewYMax = s.yMax;
+    frame.homeXMin = frame.rangeStart;
+    frame.homeXMax = frame.rangeEnd;
+    frame.homeYMin = yMinSentinel;
+    frame.homeYMax = yMaxSentinel;
     follow(s.trace);
     if (s.end != core::ScanEnd::scanned) return;
-    tickX = s.tickX;
-    tickY = s.tickY;
+    frame.tickX = s.tickX;
+    frame.tickY = s.tickY;
 }
 
 PlotEnd Kalvex::scanRange() {
-    const core::Scan s = core::scan(formula(), {rangeStart, rangeEnd}, termValue, evalFailed == 1);
+    const core::Scan s = core::scan(formula(), {frame.rangeStart, frame.rangeEnd}, evaluation.termValue, evaluation.evalFailed == 1);
     takeScan(s);
     showMessages(s.messages);
     if (s.end != core::ScanEnd::scanned) return PlotEnd::refused;
@@ -237,18 +217,18 @@ PlotEnd Kalvex::scanRange() {
 
 core::PlotView Kalvex::plotView() {
     core::PlotView v;
-    v.xMin = viewXMin;
-    v.xMax = viewXMax;
-    v.yMin = viewYMin;
-    v.yMax = viewYMax;
-    v.tickX = tickX;
-    v.tickY = tickY;
-    v.gridX = gridX;
-    v.gridY = gridY;
-    v.rangeStart = rangeStart;
-    v.rangeEnd = rangeEnd;
-    v.sweepStep = sweepStep;
-    v.framed = viewFramed;
+    v.xMin = frame.viewXMin;
+    v.xMax = frame.viewXMax;
+    v.yMin = frame.viewYMin;
+    v.yMax = frame.viewYMax;
+    v.tickX = frame.tickX;
+    v.tickY = frame.tickY;
+    v.gridX = frame.gridX;
+    v.gridY = frame.gridY;
+    v.rangeStart = frame.rangeStart;
+    v.rangeEnd = frame.rangeEnd;
+    v.sweepStep = frame.sweepStep;
+    v.framed = frame.viewFramed;
     // Asked only for a view that can be drawn: the picture box may have to
     // be created for it.
     if (core::plottable(v)) {
@@ -260,41 +240,32 @@ core::PlotView Kalvex::plotView() {
 
 void Kalvex::takePlot(const core::Plot& p) {
     if (p.end == core::PlotEnd::refused) return;
-    plotLeft = p.left;
-    plotRight = p.right;
-    plotTop = p.top;
-    plotBottom = p.bottom;
     pictureBox->paint(p.ops);
-    const std::size_t n = p.sampleX.size();
-    std::copy(p.sampleX.begin(), p.sampleX.end(), sampleX.begin() + 1);
-    std::copy(p.sampleY.begin(), p.sampleY.end(), sampleY.begin() + 1);
-    sampleCount = static_cast<int>(n);
-    sweepX = p.sweepX;
     follow(p.trace);
 }
 
 PlotEnd Kalvex::plotGraph() {
     const core::PlotView view = plotView();
     if (!core::plottable(view)) return PlotEnd::refused;
-    const core::Plot p = core::plot(formula(), view, termValue, evalFailed == 1);
+    const core::Plot p = core::plot(formula(), view, evaluation.termValue, evaluation.evalFailed == 1);
     takePlot(p);
     showMessages(p.messages);
     return p.end;
 }
 
 void Kalvex::takeRefinement(const core::Refinement& r) {
-    bracketX1 = r.bracket.x1;
-    bracketF1 = r.bracket.f1;
-    bracketX2 = r.bracket.x2;
-    bracketF2 = r.bracket.f2;
-    refF1 = r.bracket.ref1;
-    refF2 = r.bracket.ref2;
-    if (r.end == core::RefineEnd::converged) rootEstimate = r.root;
+    refinement.bracketX1 = r.bracket.x1;
+    refinement.bracketF1 = r.bracket.f1;
+    refinement.bracketX2 = r.bracket.x2;
+    refinement.bracketF2 = r.bracket.f2;
+    refinement.refF1 = r.bracket.ref1;
+    refinement.refF2 = r.bracket.ref2;
+    if (r.end == core::RefineEnd::converged) refinement.rootEstimate = r.root;
 }
 
 void Kalvex::refineRoot() {
-    const core::Bracket b{bracketX1, bracketF1, bracketX2, bracketF2, refF1, refF2};
-    const core::Refinement r = core::refine(formula(), b, precision, termValue, evalFailed == 1);
+    const core::Bracket b{refinement.bracketX1, refinement.bracketF1, refinement.bracketX2, refinement.bracketF2, refinement.refF1, refinement.refF2};
+    const core::Refinement r = core::refine(formula(), b, frame.precision, evaluation.termValue, evaluation.evalFailed == 1);
     takeRefinement(r);
     follow(r.trace);
     showMessages(r.messages);

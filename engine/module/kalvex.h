@@ -44,70 +44,68 @@ struct View {
     bool operator==(const View&) const = default;
 };
 
-// The records the behaviour names, under their names: private to the
-// module, whose procedures read and write them. Tests look at them through
-// a probe of their own.
-struct KalvexState {
-    static constexpr int slotCount = 21;        // slots 0..20, slot 0 unused
-    static constexpr int sampleSlots = 100001;  // slots 0..100000, slot 0 unused
+// The records the behaviour names, each a value private to the module,
+// whose procedures read and write them; the designed names live on as
+// their members, with the designed column types.
+namespace records {
 
-    // --- TermTable ---
-    std::int16_t termCount = 0;
-    std::array<std::int16_t, slotCount> shape{};
-    std::array<float, slotCount> coefA{};
-    std::array<float, slotCount> coefB{};
-    std::array<float, slotCount> expN{};
-    std::array<float, slotCount> baseM{};
-    std::array<float, slotCount> offsetC{};
-    std::array<float, slotCount> constK{};
+inline constexpr int slotCount = 21;  // slots 0..20, slot 0 unused
+
+// The term table: F as the core reads it (its count is termCount), with
+// the texts each term was written as and the boxes it was typed in, slot
+// for slot, so they travel with the term.
+struct Terms {
+    core::Formula formula;
     std::array<std::string, slotCount> termText{};
-    std::string formulaText;
-    // The boxes each term was typed in: they travel with the term.
     std::array<TermBoxes, slotCount> termBoxes{};
+    std::string formulaText;
     std::int16_t selectedShape = 0;
+};
 
-    // --- EvalState ---
+struct Evaluation {
     double evalX = 0;
-    std::array<double, slotCount> termValue{};
+    core::TermValues termValue{};
     double evalSum = 0;
     std::int16_t evalFailed = 0;
+};
 
-    // --- GraphFrame ---
+// The graph's frame: the range, the view in force with its tick steps,
+// home, the grids, the sweep step, and the views left behind.
+struct GraphFrame {
     double rangeStart = 0, rangeEnd = 0;
     double precision = 0;
     double viewXMin = 0, viewXMax = 0, viewYMin = 0, viewYMax = 0;
+    bool viewFramed = false;  // the view's edges are the picture's
     double homeXMin = 0, homeXMax = 0, homeYMin = 0, homeYMax = 0;
     double tickX = 0, tickY = 0;
     bool gridX = false, gridY = false;  // grid lines on
-    double sweepX = 0;
     double sweepStep = 0;
-    double plotLeft = 0, plotRight = 0, plotBottom = 0, plotTop = 0;
-    std::vector<double> sampleX = std::vector<double>(sampleSlots);
-    std::vector<double> sampleY = std::vector<double>(sampleSlots);
-    int sampleCount = 0;  // n of the last sampling
-
-    // --- Refinement ---
-    double bracketX1 = 0, bracketF1 = 0, bracketX2 = 0, bracketF2 = 0;
-    double refF1 = 0, refF2 = 0;
-    double rootEstimate = 0;
-
-    // The framed flag of the view above, and the views left behind and
-    // walked back over.
-    bool viewFramed = false;
     std::vector<View> backViews, forwardViews;
     // The gesture that made the last history step, which a following one
     // of the same kind may continue.
     enum class Gesture { none, wheel, pan } lastGesture = Gesture::none;
+};
 
-    // --- Drag state of the graph (outlives the analysis screen) ---
+struct Refinement {
+    double bracketX1 = 0, bracketF1 = 0, bracketX2 = 0, bracketF2 = 0;
+    double refF1 = 0, refF2 = 0;
+    double rootEstimate = 0;
+};
+
+// The drag across the graph (outlives the analysis screen), in the 32-bit
+// positions the mouse gave.
+struct Mouse {
     std::int16_t dragState = 0;
     double pressX = 0, pressY = 0, releaseX = 0, releaseY = 0;
     // Where the band under way was last drawn, for the next move to erase.
     double lastMouseX = 0, lastMouseY = 0;
+};
 
-    // --- Calculation screen ---
+struct Calculation {
     double calcX = 0, calcY = 0;
 };
+
+}  // namespace records
 
 // The automatic analysis's result list, as the screen shows it: cleared and
 // made visible once, then filled in batches, so ten thousand entries cost
@@ -134,12 +132,12 @@ struct Drag {
     double pressX = 0, pressY = 0, releaseX = 0, releaseY = 0;
 };
 
-class Kalvex : private KalvexState {
+class Kalvex {
     friend class KalvexProbe;
 
 public:
     static constexpr int maxTerms = 20;
-    static constexpr int maxSamples = sampleSlots - 1;
+    static constexpr int maxSamples = core::maxSamples;
     static constexpr double yMinSentinel = 1e9;
     static constexpr double yMaxSentinel = -1e9;
     // refineRoot gives up after this many evaluations.
@@ -150,13 +148,10 @@ public:
     // --- The term table ---
     // The shape the setting screen's option buttons chose (0: none).
     void selectShape(int code);
-    int chosenShape() const { return selectedShape; }
+    int chosenShape() const { return table.selectedShape; }
     // 追加: the checks of adding in their order, then the term in the next
     // slot. The refusal's message, or nullptr when the term was added.
     const char* addTerm(const TermBoxes& boxes);
-    // Puts the term in the next slot, with its term text, and rewrites the
-    // formula, as 追加 does once its checks have passed.
-    void appendTerm(const Term& term);
     // As emptying the table and adding each term (twenty at most).
     void replaceTerms(const std::vector<Term>& terms);
     // 削除 of the list's row `row` (-1: none chosen); `listAfter` holds the
@@ -170,21 +165,18 @@ public:
     // The whole table as a value that puts it back exactly as it was taken,
     // for taking a change back.
     TermTable termTable() const;
-    void restoreTermTable(const TermTable& table);
+    void restoreTermTable(const TermTable& saved);
 
     // --- One x ---
     // The estimate panel: writes termValue and evalSum, shows the messages.
     PointValue pointValue(double x, PointRule rule);
     // The calculation screen: calcX, then calcY when F(calcX) has a value.
     PointValue calculate(double x);
-    double calculatedX() const { return calcX; }
-    double calculatedY() const { return calcY; }
+    double calculatedX() const { return calculation.calcX; }
+    double calculatedY() const { return calculation.calcY; }
 
     // --- The graph and the analysis ---
     void setPrecision(double value);
-    // Reads the precision text; stores it only when usable, so the module
-    // never holds a precision the searches cannot work with.
-    bool takePrecision(std::string_view text);
     double cutToPrecision(double v) const;
     // グラフ: the range read from the texts, the precision taken when usable,
     // the scan and the plot. The tick steps to show, unless both texts are
@@ -203,12 +195,12 @@ public:
     };
     AnalysisEnd automaticAnalysis(std::string_view startText, std::string_view endText,
                                   std::string_view precisionText, RootList& list);
-    TickSteps tickSteps() const { return {tickX, tickY}; }
+    TickSteps tickSteps() const { return {frame.tickX, frame.tickY}; }
     void setTickSteps(TickSteps steps);
-    void setGridX(bool on) { gridX = on; }
-    void setGridY(bool on) { gridY = on; }
-    bool gridXOn() const { return gridX; }
-    bool gridYOn() const { return gridY; }
+    void setGridX(bool on) { frame.gridX = on; }
+    void setGridY(bool on) { frame.gridY = on; }
+    bool gridXOn() const { return frame.gridX; }
+    bool gridYOn() const { return frame.gridY; }
     // True once a scan has set the tick steps and the sweep step that
     // plotGraph draws with.
     bool hasGraph() const;
@@ -254,12 +246,8 @@ public:
 
     // --- Procedures ---
     void startUp();
-    void evaluateF();
-    // The plot's end; refused when the scan stopped before it.
-    PlotEnd scanRange();
     // Draws the view in force. It shows no screen: the caller decides.
     PlotEnd plotGraph();
-    void refineRoot();
 
     // --- Platform ---
     void attach(MessageSink* messages, ScreenHost* host, Canvas* canvas);
@@ -267,9 +255,21 @@ public:
     Canvas& canvas() { return *pictureBox; }
 
     // F as the term table holds it now, for the functions of the core.
-    core::Formula formula() const;
+    const core::Formula& formula() const { return table.formula; }
 
 private:
+    // Puts the term in the next slot, with its term text, and rewrites the
+    // formula, as 追加 does once its checks have passed.
+    void appendTerm(const Term& term);
+    // Reads the precision text; stores it only when usable, so the module
+    // never holds a precision the searches cannot work with.
+    bool takePrecision(std::string_view text);
+    void evaluateF();
+    // The plot's end; refused when the scan stopped before it.
+    PlotEnd scanRange();
+    void refineRoot();
+    using Gesture = records::GraphFrame::Gesture;
+
     // A point where F cannot be computed: the message, the flag, value 0.
     double failTerm(const char* message);
     // What the core found, written into the fields the procedures write:
@@ -293,6 +293,13 @@ private:
     // is left of and above the press point, else a rectangle.
     bool lineCase(double x, double y) const;
     void drawBand(bool asLine, double x, double y, Ink ink);
+
+    records::Terms table;
+    records::Evaluation evaluation;
+    records::GraphFrame frame;
+    records::Refinement refinement;
+    records::Mouse mouse;
+    records::Calculation calculation;
 
     MessageSink* messageSink;
     ScreenHost* screenHost;

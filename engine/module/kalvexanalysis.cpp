@@ -5,27 +5,27 @@
 #include "kalvex.h"
 #include "numbertext.h"
 
-void Kalvex::setPrecision(double value) { precision = value; }
+void Kalvex::setPrecision(double value) { frame.precision = value; }
 
 bool Kalvex::takePrecision(std::string_view text) {
     const double read = readNumber(text);
     if (!core::usablePrecision(read)) return false;
-    precision = read;
+    frame.precision = read;
     return true;
 }
 
-double Kalvex::cutToPrecision(double v) const { return core::cut(v, precision); }
+double Kalvex::cutToPrecision(double v) const { return core::cut(v, frame.precision); }
 
 Kalvex::GraphEnd Kalvex::graph(std::string_view startText, std::string_view endText,
                               std::string_view precisionText) {
-    rangeStart = readNumber(startText);
-    rangeEnd = readNumber(endText);
+    frame.rangeStart = readNumber(startText);
+    frame.rangeEnd = readNumber(endText);
     if (startText.empty() && endText.empty()) return {};
-    // The graph does not use the precision: a refused one leaves the last
+    // The graph does not use the frame.precision: a refused one leaves the last
     // good one in place and the graph is drawn all the same.
     takePrecision(precisionText);
     forgetViews();
-    evalFailed = 0;
+    evaluation.evalFailed = 0;
     const PlotEnd plotted = scanRange();
     return {tickSteps(), plotted};
 }
@@ -36,23 +36,23 @@ Kalvex::AnalysisEnd Kalvex::automaticAnalysis(std::string_view startText, std::s
     in.startText = startText;
     in.endText = endText;
     in.precisionText = precisionText;
-    in.precision = precision;
+    in.precision = frame.precision;
     in.view = plotView();
     in.view.framed = false;  // the analysis plots the view its scan finds
     in.view.pixelWidth = canvas().pixelWidth();
     in.view.pixelHeight = canvas().pixelHeight();
-    const core::Analysis a = core::analyse(formula(), in, termValue);
+    const core::Analysis a = core::analyse(formula(), in, evaluation.termValue);
     takeAnalysis(a, list);
     return {a.completed, a.plot ? a.plot->end : PlotEnd::refused};
 }
 
 void Kalvex::takeAnalysis(const core::Analysis& a, RootList& list) {
-    rangeStart = a.rangeStart;
-    rangeEnd = a.rangeEnd;
-    if (a.precision) precision = *a.precision;
+    frame.rangeStart = a.rangeStart;
+    frame.rangeEnd = a.rangeEnd;
+    if (a.precision) frame.precision = *a.precision;
     if (a.scan) {
         forgetViews();
-        evalFailed = 0;
+        evaluation.evalFailed = 0;
         takeScan(*a.scan);
     }
     for (const core::Step& step : a.steps) {
@@ -66,9 +66,8 @@ void Kalvex::takeAnalysis(const core::Analysis& a, RootList& list) {
             case core::Step::hits: list.append(a.hits, *a.precision); break;
         }
     }
-    if (a.sweepStep) sweepStep = *a.sweepStep;
-    if (a.sweepX) sweepX = *a.sweepX;
+    if (a.sweepStep) frame.sweepStep = *a.sweepStep;
     if (a.lastRefinement) takeRefinement(*a.lastRefinement);
-    if (a.lastRoot) rootEstimate = *a.lastRoot;
+    if (a.lastRoot) refinement.rootEstimate = *a.lastRoot;
     follow(a.trace);
 }

@@ -5,10 +5,10 @@
 #include "kalvex.h"
 #include "numbertext.h"
 
-bool Kalvex::lineCase(double x, double y) const { return x < pressX && y > pressY; }
+bool Kalvex::lineCase(double x, double y) const { return x < mouse.pressX && y > mouse.pressY; }
 
 void Kalvex::drawBand(bool asLine, double x, double y, Ink ink) {
-    const float px = toSingle(pressX), py = toSingle(pressY);
+    const float px = toSingle(mouse.pressX), py = toSingle(mouse.pressY);
     if (asLine) {
         canvas().line(px, py, toSingle(x), toSingle(y), ink);
     } else {
@@ -17,45 +17,45 @@ void Kalvex::drawBand(bool asLine, double x, double y, Ink ink) {
 }
 
 void Kalvex::pressGraph(float x, float y) {
-    canvas().filledRectangle(toSingle(pressX), toSingle(pressY), toSingle(releaseX), toSingle(releaseY),
+    canvas().filledRectangle(toSingle(mouse.pressX), toSingle(mouse.pressY), toSingle(mouse.releaseX), toSingle(mouse.releaseY),
                              colours::white);
     plotGraph();
-    dragState = -1;
-    pressX = x;
-    pressY = y;
+    mouse.dragState = -1;
+    mouse.pressX = x;
+    mouse.pressY = y;
     canvas().point(x, y, std::nullopt);
-    lastMouseX = x;
-    lastMouseY = y;
+    mouse.lastMouseX = x;
+    mouse.lastMouseY = y;
 }
 
 void Kalvex::dragGraph(float x, float y) {
-    if (dragState != -1) return;
+    if (mouse.dragState != -1) return;
     // The erase takes the new position's shape: crossing between the line
     // and the rectangle cases leaves parts of the old band behind.
     const bool asLine = lineCase(x, y);
-    drawBand(asLine, lastMouseX, lastMouseY, colours::white);
+    drawBand(asLine, mouse.lastMouseX, mouse.lastMouseY, colours::white);
     drawBand(asLine, x, y, std::nullopt);
-    lastMouseX = x;
-    lastMouseY = y;
+    mouse.lastMouseX = x;
+    mouse.lastMouseY = y;
 }
 
 Drag Kalvex::releaseGraph(float x, float y) {
-    if (dragState == -1) {
-        releaseX = x;
-        releaseY = y;
+    if (mouse.dragState == -1) {
+        mouse.releaseX = x;
+        mouse.releaseY = y;
         drawBand(lineCase(x, y), x, y, std::nullopt);
     }
-    dragState = 0;
+    mouse.dragState = 0;
     // Without a drag (the second release of a double click) the stored
     // points are the last drag's, and its action is repeated.
-    Drag drag{Drag::none, pressX, pressY, releaseX, releaseY};
-    if (pressX < releaseX && pressY > releaseY) {
+    Drag drag{Drag::none, mouse.pressX, mouse.pressY, mouse.releaseX, mouse.releaseY};
+    if (mouse.pressX < mouse.releaseX && mouse.pressY > mouse.releaseY) {
         drag.kind = Drag::zoom;
-    } else if (pressX < releaseX && pressY < releaseY) {
+    } else if (mouse.pressX < mouse.releaseX && mouse.pressY < mouse.releaseY) {
         drag.kind = Drag::home;
-    } else if (pressX > releaseX && pressY < releaseY) {
+    } else if (mouse.pressX > mouse.releaseX && mouse.pressY < mouse.releaseY) {
         drag.kind = Drag::readOut;
-    } else if (pressX > releaseX && pressY > releaseY) {
+    } else if (mouse.pressX > mouse.releaseX && mouse.pressY > mouse.releaseY) {
         drag.kind = Drag::root;
     }
     return drag;
@@ -64,20 +64,20 @@ Drag Kalvex::releaseGraph(float x, float y) {
 PlotEnd Kalvex::zoom() {
     // The designed zoom keeps the tick steps in force.
     keep(view(), Gesture::none);
-    viewXMin = pressX;
-    viewXMax = releaseX;
-    viewYMin = releaseY;
-    viewYMax = pressY;
-    viewFramed = false;
+    frame.viewXMin = mouse.pressX;
+    frame.viewXMax = mouse.releaseX;
+    frame.viewYMin = mouse.releaseY;
+    frame.viewYMax = mouse.pressY;
+    frame.viewFramed = false;
     return plotGraph();
 }
 
 PlotEnd Kalvex::home() {
     const View left = view();
-    viewXMin = homeXMin;
-    viewXMax = homeXMax;
-    viewYMin = homeYMin;
-    viewYMax = homeYMax;
+    frame.viewXMin = frame.homeXMin;
+    frame.viewXMax = frame.homeXMax;
+    frame.viewYMin = frame.homeYMin;
+    frame.viewYMax = frame.homeYMax;
     const PlotEnd plotted = scanRange();
     if (view() != left) keep(left, Gesture::none);
     return plotted;
@@ -86,28 +86,28 @@ PlotEnd Kalvex::home() {
 PlotEnd Kalvex::readOut() {
     const PlotEnd plotted = plotGraph();
     // A leader from the point read out to its label.
-    canvas().line(toSingle(pressX), toSingle(pressY), toSingle(releaseX), toSingle(releaseY), std::nullopt);
+    canvas().line(toSingle(mouse.pressX), toSingle(mouse.pressY), toSingle(mouse.releaseX), toSingle(mouse.releaseY), std::nullopt);
     return plotted;
 }
 
 std::optional<double> Kalvex::manualRoot() {
     plotGraph();
-    evalX = releaseX;
+    evaluation.evalX = mouse.releaseX;
     evaluateF();
-    const double f1 = evalSum;
-    evalX = pressX;
+    const double f1 = evaluation.evalSum;
+    evaluation.evalX = mouse.pressX;
     evaluateF();
-    const double f2 = evalSum;
+    const double f2 = evaluation.evalSum;
     if (Sign(f1) == Sign(f2)) return std::nullopt;
     // The first estimate is where the dragged line crosses the x axis; the
     // values of F fix the direction of the bracket.
-    bracketX1 = releaseX;
-    bracketF1 = releaseY;
-    bracketX2 = pressX;
-    bracketF2 = pressY;
-    refF1 = f1;
-    refF2 = f2;
+    refinement.bracketX1 = mouse.releaseX;
+    refinement.bracketF1 = mouse.releaseY;
+    refinement.bracketX2 = mouse.pressX;
+    refinement.bracketF2 = mouse.pressY;
+    refinement.refF1 = f1;
+    refinement.refF2 = f2;
     refineRoot();
-    if (evalFailed == 1) return std::nullopt;
-    return rootEstimate;
+    if (evaluation.evalFailed == 1) return std::nullopt;
+    return refinement.rootEstimate;
 }

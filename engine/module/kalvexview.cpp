@@ -34,44 +34,44 @@ bool drawable(const core::Edges& e, int pixelsAcross, int pixelsUp) {
 
 }  // namespace
 
-View Kalvex::view() const { return {viewXMin, viewXMax, viewYMin, viewYMax, {tickX, tickY}, viewFramed}; }
+View Kalvex::view() const { return {frame.viewXMin, frame.viewXMax, frame.viewYMin, frame.viewYMax, {frame.tickX, frame.tickY}, frame.viewFramed}; }
 
 void Kalvex::setView(const View& v) {
-    viewXMin = v.xMin;
-    viewXMax = v.xMax;
-    viewYMin = v.yMin;
-    viewYMax = v.yMax;
-    tickX = v.ticks.x;
-    tickY = v.ticks.y;
-    viewFramed = v.framed;
+    frame.viewXMin = v.xMin;
+    frame.viewXMax = v.xMax;
+    frame.viewYMin = v.yMin;
+    frame.viewYMax = v.yMax;
+    frame.tickX = v.ticks.x;
+    frame.tickY = v.ticks.y;
+    frame.viewFramed = v.framed;
 }
 
 core::Edges Kalvex::edges() const {
     core::PlotView v;
-    v.xMin = viewXMin;
-    v.xMax = viewXMax;
-    v.yMin = viewYMin;
-    v.yMax = viewYMax;
-    v.tickX = tickX;
-    v.tickY = tickY;
-    v.framed = viewFramed;
+    v.xMin = frame.viewXMin;
+    v.xMax = frame.viewXMax;
+    v.yMin = frame.viewYMin;
+    v.yMax = frame.viewYMax;
+    v.tickX = frame.tickX;
+    v.tickY = frame.tickY;
+    v.framed = frame.viewFramed;
     return core::edgesOf(v);
 }
 
 void Kalvex::keep(const View& left, Gesture gesture) {
-    backViews.push_back(left);
-    forwardViews.clear();
-    lastGesture = gesture;
+    frame.backViews.push_back(left);
+    frame.forwardViews.clear();
+    frame.lastGesture = gesture;
 }
 
 void Kalvex::forgetViews() {
-    backViews.clear();
-    forwardViews.clear();
-    lastGesture = Gesture::none;
+    frame.backViews.clear();
+    frame.forwardViews.clear();
+    frame.lastGesture = Gesture::none;
 }
 
 PlotEnd Kalvex::moveTo(const View& left, const View& next, Gesture gesture, bool coalesce) {
-    const bool continues = coalesce && gesture != Gesture::none && gesture == lastGesture && !backViews.empty();
+    const bool continues = coalesce && gesture != Gesture::none && gesture == frame.lastGesture && !frame.backViews.empty();
     if (!continues) keep(left, gesture);
     setView(next);
     return plotGraph();
@@ -95,25 +95,25 @@ PlotEnd Kalvex::panBy(double dx, double dy, bool coalesce) {
     return moveTo(view(), framedView(to), Gesture::pan, coalesce);
 }
 
-bool Kalvex::canGoBack() const { return hasGraph() && !backViews.empty(); }
-bool Kalvex::canGoForward() const { return hasGraph() && !forwardViews.empty(); }
+bool Kalvex::canGoBack() const { return hasGraph() && !frame.backViews.empty(); }
+bool Kalvex::canGoForward() const { return hasGraph() && !frame.forwardViews.empty(); }
 
 bool Kalvex::back() {
     if (!canGoBack()) return false;
-    forwardViews.push_back(view());
-    setView(backViews.back());
-    backViews.pop_back();
-    lastGesture = Gesture::none;
+    frame.forwardViews.push_back(view());
+    setView(frame.backViews.back());
+    frame.backViews.pop_back();
+    frame.lastGesture = Gesture::none;
     plotGraph();
     return true;
 }
 
 bool Kalvex::forward() {
     if (!canGoForward()) return false;
-    backViews.push_back(view());
-    setView(forwardViews.back());
-    forwardViews.pop_back();
-    lastGesture = Gesture::none;
+    frame.backViews.push_back(view());
+    setView(frame.forwardViews.back());
+    frame.forwardViews.pop_back();
+    frame.lastGesture = Gesture::none;
     plotGraph();
     return true;
 }

@@ -211,7 +211,7 @@ TEST_F(Analysis, FailureInTheFinePassKeepsWhatWasListed) {
     EXPECT_EQ(list.shows, 1);
     EXPECT_NEAR(readNumber(list.texts[0]), -3, 0.11);
     EXPECT_EQ(list.texts.back(), "-3");  // the last hit, about -2.9022, cut down
-    EXPECT_LT(state(k).sweepX, 0.011);
+    EXPECT_LT(state(k).evalX, 0.011);  // the fine pass stopped at the failure
 }
 
 TEST_F(Analysis, EverySignChangeIsListedInGridOrder) {

@@ -35,7 +35,7 @@ protected:
 
     double at(double x) {
         state(k).evalX = x;
-        k.evaluateF();
+        KalvexProbe::evaluateF(k);
         return state(k).evalSum;
     }
     // A scan over [start, end] as the graph command does it.
@@ -43,7 +43,7 @@ protected:
         state(k).rangeStart = start;
         state(k).rangeEnd = end;
         state(k).evalFailed = 0;
-        plotted = k.scanRange();
+        plotted = KalvexProbe::scanRange(k);
     }
     PlotEnd plotted = PlotEnd::refused;  // by the last scan
 

@@ -15,11 +15,11 @@ protected:
     // Evaluations made by one refinement.
     // Counted by the core on the same bracket, then run by the module.
     long refine() {
-        const KalvexState& s = state(k);
+        const ProbeState s = state(k);
         core::TermValues values{};
         const core::Bracket b{s.bracketX1, s.bracketF1, s.bracketX2, s.bracketF2, s.refF1, s.refF2};
         const long made = core::refine(k.formula(), b, s.precision, values, s.evalFailed == 1).trace.evaluations;
-        k.refineRoot();
+        KalvexProbe::refineRoot(k);
         return made;
     }
 };
@@ -78,7 +78,7 @@ TEST_F(Refinement, FailureKeepsThePreviousEstimate) {
     add(log(1, 1, 1, 0));
     bracket(-1, -1, 1, 1, 0.001);
     state(k).rootEstimate = 7;
-    k.refineRoot();
+    KalvexProbe::refineRoot(k);
     EXPECT_EQ(state(k).rootEstimate, 7);
     EXPECT_EQ(state(k).evalFailed, 1);
     EXPECT_EQ(sink.shown, (std::vector<std::string>{messages::logArgument, messages::notComputableReached}));
@@ -88,7 +88,7 @@ TEST_F(Refinement, EqualHeightsAtBothEndsStopWithoutConverging) {
     add(power(1, 1));
     bracket(-1, 1, 1, 1, 0.001);
     state(k).rootEstimate = 7;
-    k.refineRoot();
+    KalvexProbe::refineRoot(k);
     EXPECT_EQ(sink.shown, std::vector<std::string>{messages::notConverged});
     EXPECT_EQ(state(k).evalFailed, 1);
     EXPECT_EQ(state(k).rootEstimate, 7);

@@ -90,7 +90,7 @@ TEST(EquationFile, EveryShapeComesBackExactlyAndRewritesToTheSameBytes) {
     // Loaded, the module shows what the setting screen would have shown.
     Kalvex fromFile, byHand;
     EXPECT_EQ(loadTerms(fromFile, *read.equation), nullptr);
-    for (const Term& t : written.terms) byHand.appendTerm(t);
+    byHand.replaceTerms(written.terms);
     EXPECT_EQ(fromFile.termTotal(), 7);
     EXPECT_EQ(fromFile.formulaLine(), byHand.formulaLine());
 }

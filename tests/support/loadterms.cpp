@@ -7,6 +7,8 @@ const char* loadTerms(Kalvex& k, const Equation& equation) {
             return refusal;
         ++count;
     }
-    for (const Term& term : equation.terms) k.appendTerm(term);
+    std::vector<Term> all = k.terms();
+    all.insert(all.end(), equation.terms.begin(), equation.terms.end());
+    k.replaceTerms(all);
     return nullptr;
 }

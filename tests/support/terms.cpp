@@ -44,7 +44,7 @@ double termCos(Kalvex& k, double x, double a, double b, double n, double c) {
 }
 
 bool termValueAt(Kalvex& kalvex, int i, double x, double& value) {
-    const KalvexState& k = state(kalvex);
+    const ProbeState k = state(kalvex);
     switch (k.shape[i]) {
     case 1: value = termPower(kalvex, x, k.coefB[i], k.expN[i]); return true;
     case 2: value = termExp(kalvex, x, k.coefA[i], k.coefB[i], k.expN[i], k.offsetC[i]); return true;

@@ -135,7 +135,7 @@ TEST_F(Mouse, ZoomThenHomeRestoresTheWholeRangeWithFreshTicks) {
     EXPECT_EQ(state(kalvex).viewXMax, 1);
     EXPECT_EQ(state(kalvex).viewYMin, -1);
     EXPECT_EQ(state(kalvex).viewYMax, 1);
-    EXPECT_NEAR(state(kalvex).plotLeft, -1.2, 1e-9);
+    EXPECT_NEAR(kalvex.edges().left, -1.2, 1e-9);
     EXPECT_EQ(state(kalvex).rangeStart, -3);
     // The curve now crosses the picture far more steeply.
     EXPECT_TRUE(colourNear(picture(), pixelOf(0.5, -1.75 + 1), ink()) == false);
@@ -146,7 +146,7 @@ TEST_F(Mouse, ZoomThenHomeRestoresTheWholeRangeWithFreshTicks) {
     EXPECT_EQ(state(kalvex).viewXMin, -3);
     EXPECT_EQ(state(kalvex).viewXMax, 3);
     EXPECT_EQ(state(kalvex).tickX, 0.1);
-    EXPECT_NEAR(state(kalvex).plotLeft, -3.2, 1e-9);
+    EXPECT_NEAR(kalvex.edges().left, -3.2, 1e-9);
     EXPECT_TRUE(colourNear(picture(), pixelOf(2.5, 4.25), ink()));
 }
 
@@ -234,7 +234,7 @@ TEST_F(Mouse, AFlagLeftFromEarlierStopsEachPressRedraw) {
 
 TEST_F(Mouse, ReadoutOnAMirroredScale) {
     graph("3", "-3");
-    ASSERT_GT(state(kalvex).plotLeft, state(kalvex).plotRight);
+    ASSERT_GT(kalvex.edges().left, kalvex.edges().right);
     // Left in user units is right on the screen.
     const QPoint from = pixelOf(2, 1), to = pixelOf(1.5, 2);
     ASSERT_GT(to.x(), from.x());

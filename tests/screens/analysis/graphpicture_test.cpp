@@ -67,7 +67,7 @@ TEST_F(Picture, GridLinesOnlyForTheAxesSwitchedOn) {
 
 TEST_F(Picture, ReversedRangeIsMirrored) {
     graph("3", "-3");
-    ASSERT_GT(state(kalvex).plotLeft, state(kalvex).plotRight);
+    ASSERT_GT(kalvex.edges().left, kalvex.edges().right);
     const QImage image = picture();
     EXPECT_LT(pixelOf(2, 2).x(), pixelOf(-2, 2).x());
     EXPECT_TRUE(colourNear(image, pixelOf(2, 2), box().foregroundColour()));

@@ -94,16 +94,19 @@ TEST_F(Export, SvgHoldsTheLinesInTheirColoursAndTheLabelsAsText) {
     std::vector<QPointF> ends;
     for (const QPolygonF& segment : lines.at("#000000")) ends.insert(ends.end(), segment.begin(), segment.end());
     int inView = 0;
-    for (int k = 1; k <= state(kalvex).sampleCount; ++k) {
+    // The samples: every sweep step from three ticks before the range to three past it.
+    const ProbeState s = state(kalvex);
+    core::TermValues values{};
+    for (double x = s.rangeStart - 3 * s.tickX; x <= 3 * s.tickX + s.rangeEnd; x += s.sweepStep) {
+        const double y = core::evaluate(kalvex.formula(), x, values).sum;
         // Lines of one pixel lie on pixel centres, as the raster draws them.
-        const QPointF at =
-            box().toPixels(toSingle(state(kalvex).sampleX[k]), toSingle(state(kalvex).sampleY[k])) + QPointF(0.5, 0.5);
+        const QPointF at = box().toPixels(toSingle(x), toSingle(y)) + QPointF(0.5, 0.5);
         if (!QRectF(box().rect()).contains(at)) continue;
         ++inView;
         const bool drawn = std::any_of(ends.begin(), ends.end(), [&](QPointF p) {
             return std::abs(p.x() - at.x()) <= 0.51 && std::abs(p.y() - at.y()) <= 0.51;
         });
-        EXPECT_TRUE(drawn) << "sample " << k;
+        EXPECT_TRUE(drawn) << "sample at " << x;
     }
     EXPECT_GT(inView, 50);
     EXPECT_TRUE(texts.contains("1.4142135"));

@@ -44,7 +44,7 @@ protected:
         state(kalvex).rangeEnd = end;
         state(kalvex).evalFailed = 0;
         state(kalvex).gridX = state(kalvex).gridY = true;
-        kalvex.scanRange();
+        KalvexProbe::scanRange(kalvex);
     }
 
     CalculationScreen& open() {

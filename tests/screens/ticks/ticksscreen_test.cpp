@@ -33,7 +33,7 @@ protected:
         state(kalvex).rangeStart = 0;
         state(kalvex).rangeEnd = 10;
         state(kalvex).evalFailed = 0;
-        kalvex.scanRange();
+        KalvexProbe::scanRange(kalvex);
     }
 
     TicksScreen& open() {
@@ -169,10 +169,10 @@ TEST_F(TicksScreenTest, NewStepsRedrawTheSameViewAndLeaveTheTickLabels) {
     EXPECT_EQ(state(kalvex).tickX, 0.5);
     EXPECT_EQ(state(kalvex).tickY, 2);
     EXPECT_EQ(state(kalvex).viewXMax, 10);  // no new scan: same view, steps kept
-    EXPECT_EQ(state(kalvex).plotLeft, -1);
-    EXPECT_EQ(state(kalvex).plotRight, 11);
-    EXPECT_EQ(state(kalvex).plotBottom, -4);
-    EXPECT_EQ(state(kalvex).plotTop, 102);
+    EXPECT_EQ(kalvex.edges().left, -1);
+    EXPECT_EQ(kalvex.edges().right, 11);
+    EXPECT_EQ(kalvex.edges().bottom, -4);
+    EXPECT_EQ(kalvex.edges().top, 102);
     EXPECT_EQ(state(kalvex).homeYMin, 42);
     for (int k = 1; k < 19; ++k) {
         EXPECT_TRUE(near(0.5 * k, 101, yellow)) << "x = " << 0.5 * k;
