@@ -64,8 +64,13 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 // The second press of a double click is no press: its release alone
-// arrives, and repeats the last drag's action.
-void PictureBox::mouseDoubleClickEvent(QMouseEvent*) {}
+// arrives, and repeats the last drag's action. The added buttons count
+// every press: two quick clicks of Back go back twice.
+void PictureBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    const Qt::MouseButton button = event->button();
+    if (button == Qt::MiddleButton || button == Qt::BackButton || button == Qt::ForwardButton)
+        mousePressEvent(event);
+}
 
 void PictureBox::wheelEvent(QWheelEvent* event) {
     // A notch is 120 eighths of a degree; a touchpad sends fractions of one,

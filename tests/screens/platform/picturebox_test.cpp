@@ -3,6 +3,7 @@
 #include <limits>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "fixture.h"
 #include "picturebox.h"
@@ -177,4 +178,42 @@ TEST(ScreenFit, TheLargestSizeThatFitsTheScreenAndStaysOnIt) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(fittedGeometry(c.inner, c.wanted, frame, screen), c.fitted) << c.inner.width();
+}
+
+// The added gestures arrive in doubles: the wheel about the cursor's user
+// point, keys about the centre and by a tenth of the view, side buttons
+// (a quick second click too) as history steps.
+TEST(PictureBox, GesturesArriveInUserUnits) {
+    Box b;
+    QSignalSpy zooms(&b.box, &PictureBox::zoomAsked);
+    QSignalSpy pans(&b.box, &PictureBox::panAsked);
+    QSignalSpy backs(&b.box, &PictureBox::backAsked);
+    QWheelEvent wheel(QPointF(150, 25), QPointF(150, 25), QPoint(), QPoint(0, -60), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&b.box, &wheel);
+    ASSERT_EQ(zooms.count(), 1);
+    EXPECT_EQ(zooms[0][0].toDouble(), 5);
+    EXPECT_EQ(zooms[0][1].toDouble(), 2.5);
+    EXPECT_DOUBLE_EQ(zooms[0][2].toDouble(), 1 / std::sqrt(1.25));  // half a notch out
+    const struct {
+        Qt::Key key;
+        double dx, dy, factor;
+    } keys[] = {{Qt::Key_Right, 2, 0, 0}, {Qt::Key_Up, 0, 1, 0}, {Qt::Key_Plus, 0, 0, 1.25}, {Qt::Key_Minus, 0, 0, 0.8}};
+    for (const auto& k : keys) {
+        zooms.clear();
+        pans.clear();
+        QTest::keyClick(&b.box, k.key);
+        if (k.factor != 0) {
+            ASSERT_EQ(zooms.count(), 1);
+            EXPECT_EQ(zooms[0][0].toDouble(), 0);
+            EXPECT_DOUBLE_EQ(zooms[0][2].toDouble(), k.factor);
+        } else {
+            ASSERT_EQ(pans.count(), 1);
+            EXPECT_DOUBLE_EQ(pans[0][0].toDouble(), k.dx);
+            EXPECT_DOUBLE_EQ(pans[0][1].toDouble(), k.dy);
+        }
+    }
+    QTest::mouseClick(&b.box, Qt::BackButton);
+    QTest::mouseDClick(&b.box, Qt::BackButton);
+    EXPECT_EQ(backs.count(), 2);
 }
