@@ -116,16 +116,16 @@
         <translation>The formula, range or precision changed, so the result was dropped.</translation>
     </message>
     <message>
-        <source>表示(&amp;V)</source>
-        <translation>&amp;View</translation>
+        <source>表示(&amp;W)</source>
+        <translation>Vie&amp;w</translation>
     </message>
     <message>
         <source>前の表示(&amp;B)</source>
-        <translation>Previous View</translation>
+        <translation>&amp;Previous View</translation>
     </message>
     <message>
         <source>次の表示(&amp;F)</source>
-        <translation>Next View</translation>
+        <translation>&amp;Next View</translation>
     </message>
     <message>
         <source>目盛の数値(&amp;T)</source>

@@ -18,7 +18,7 @@ constexpr qint64 wheelStepMs = 500;
 }  // namespace
 
 void AnalysisScreen::createViewMenu() {
-    QMenu* menu = menuBar()->addMenu(tr("表示(&V)"));
+    QMenu* menu = menuBar()->addMenu(tr("表示(&W)"));
     menu->setObjectName("表示");
     previousViewAction = menu->addAction(tr("前の表示(&B)"));
     previousViewAction->setObjectName("前の表示");

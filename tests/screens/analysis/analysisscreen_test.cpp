@@ -120,7 +120,7 @@ TEST_F(Layout, MenuHasTicksThenBackWithoutSubmenusThenThePictureMenu) {
     EXPECT_EQ(actions[3]->menu()->actions(), (QList<QAction*>{screen().certifiedAction}));
     EXPECT_EQ(screen().certifiedAction->shortcut(), QKeySequence("Ctrl+G"));
     // The views' history and the tick labels: not 戻る, which is the designed return.
-    EXPECT_EQ(actions[4]->text(), "表示(&V)");
+    EXPECT_EQ(actions[4]->text(), "表示(&W)");
     ASSERT_NE(actions[4]->menu(), nullptr);
     EXPECT_EQ(actions[4]->menu()->actions().size(), 4);
     EXPECT_EQ(screen().previousViewAction->text(), "前の表示(&B)");

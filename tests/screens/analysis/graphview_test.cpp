@@ -8,6 +8,7 @@
 
 #include "analysisfixture.h"
 #include "kalvexprobe.h"
+#include "pictureexport.h"
 
 using Strokes = std::vector<PictureBox::Stroke>;
 
@@ -110,6 +111,9 @@ TEST_F(Gestures, AResizeRePlotsAtTheNewSizeOverTheSameRange) {
     EXPECT_EQ(shown.size(), box().size() * box().devicePixelRatio());
     EXPECT_TRUE(colourNear(shown, QPoint(box().width() - 1, box().height() / 2), QColor(0, 0, 200), 0));
     EXPECT_FALSE(colourNear(shown, QPoint(box().width() - 2, box().height() / 2), QColor(0, 0, 200), 0));
+    // A saved picture is the view at the window's size, twice it for print.
+    EXPECT_EQ(pictureImage(box(), 1, false).size(), box().size());
+    EXPECT_EQ(pictureImage(box(), 2, false).size(), box().size() * 2);
 }
 
 TEST_F(Gestures, TickLabelsAreOffByDefaultAndNeverTouch) {
