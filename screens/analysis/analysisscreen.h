@@ -171,6 +171,7 @@ private:
     // Wheel notches within this time of the last make one step of the history.
     QElapsedTimer lastWheel;
     QTimer* resizeReplot = nullptr;
+    int stoppedReplot = -1;  // the picture whose re-plot for a new size stopped
     // What the last automatic analysis and the certified analysis under way ran on.
     std::optional<AnalysedOn> lastAutomatic, certifiedAsked;
 };

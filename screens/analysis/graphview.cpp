@@ -90,9 +90,15 @@ void AnalysisScreen::walkHistory(bool backwards) {
     keepingMarks([&] { backwards ? kalvex.back() : kalvex.forward(); });
 }
 
+// A picture whose re-plot stopped with a message is not plotted again for
+// each step of a resize: the user has been told once, and until a new
+// picture is drawn it is drawn again from what it holds.
 void AnalysisScreen::replotForSize() {
     if (!mouseActs() || 図->strokes().empty() || 図->size() == 図->pictureSize()) return;
-    keepingMarks([&] { kalvex.replotAtSize(); });
+    if (図->pictureCount() == stoppedReplot) return;
+    PlotEnd end = PlotEnd::refused;
+    keepingMarks([&] { end = kalvex.replotAtSize(); });
+    stoppedReplot = end == PlotEnd::stopped ? 図->pictureCount() : -1;
 }
 
 void AnalysisScreen::showTickLabelsIfAsked() {

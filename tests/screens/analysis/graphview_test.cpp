@@ -8,9 +8,11 @@
 
 #include "analysisfixture.h"
 #include "kalvexprobe.h"
+#include "messages.h"
 #include "pictureexport.h"
 
 using Strokes = std::vector<PictureBox::Stroke>;
+using Texts = std::vector<std::string>;
 
 class Gestures : public AnalysisTest {
 protected:
@@ -114,6 +116,18 @@ TEST_F(Gestures, AResizeRePlotsAtTheNewSizeOverTheSameRange) {
     // A saved picture is the view at the window's size, twice it for print.
     EXPECT_EQ(pictureImage(box(), 1, false).size(), box().size());
     EXPECT_EQ(pictureImage(box(), 2, false).size(), box().size() * 2);
+}
+
+// A re-plot that stops with a message says so once, not at every step of
+// the resize.
+TEST_F(Gestures, AResizeWhoseReplotStopsSaysSoOnce) {
+    screen().show();
+    state(kalvex).evalFailed = 1;  // a failure left from before stops every plot
+    for (int step = 1; step <= 3; ++step) {
+        screen().resize(screen().size() + QSize(40, 30));
+        QTest::qWait(5);
+    }
+    EXPECT_EQ(takeMessages(), Texts{messages::notComputableReached});
 }
 
 TEST_F(Gestures, TickLabelsAreOffByDefaultAndNeverTouch) {
