@@ -115,6 +115,22 @@
             <source>式か範囲か精度が変わったので、結果を捨てました。</source>
             <translation>The formula, range or precision changed, so the result was dropped.</translation>
         </message>
+        <message>
+            <source>表示(&amp;W)</source>
+            <translation>Vie&amp;w</translation>
+        </message>
+        <message>
+            <source>前の表示(&amp;B)</source>
+            <translation>&amp;Previous View</translation>
+        </message>
+        <message>
+            <source>次の表示(&amp;F)</source>
+            <translation>&amp;Next View</translation>
+        </message>
+        <message>
+            <source>目盛の数値(&amp;T)</source>
+            <translation>&amp;Tick Labels</translation>
+        </message>
     </context>
     <context>
         <name>CalculationScreen</name>

@@ -25,6 +25,7 @@
 #include "placing.h"
 #include "pictureexport.h"
 #include "resultlist.h"
+#include "screenfit.h"
 #include "twips.h"
 
 namespace {
@@ -58,6 +59,34 @@ private:
 
 QString numberText(double v) { return QString::fromStdString(generalNumberText(v)); }
 
+// Where 図 was designed, in twips; the picture takes whatever the window
+// grows by, while the controls above it keep their places.
+const QRect designedPicture(120, 1785, 14136, 8475);
+// The least picture worth a window, in pixels.
+constexpr int leastPictureWidth = 160, leastPictureHeight = 120;
+
+// The client area: the designed size unless the window is made larger or
+// the screen is smaller.
+class ClientArea : public QWidget {
+public:
+    explicit ClientArea(QWidget* parent) : QWidget(parent) {
+        const QRect picture = twipsRect(designedPicture.x(), designedPicture.y(), designedPicture.width(),
+                                        designedPicture.height());
+        setMinimumSize(picture.left() + leastPictureWidth, picture.top() + leastPictureHeight);
+    }
+    QSize sizeHint() const override { return {twipsToPixels(clientWidth), twipsToPixels(clientHeight)}; }
+    QWidget* picture = nullptr;
+
+protected:
+    void resizeEvent(QResizeEvent*) override {
+        if (!picture) return;
+        const QRect designed = twipsRect(designedPicture.x(), designedPicture.y(), designedPicture.width(),
+                                         designedPicture.height());
+        const QSize grown = size() - sizeHint();
+        picture->setGeometry(designed.adjusted(0, 0, grown.width(), grown.height()));
+    }
+};
+
 template <class Widget>
 Widget* named(Widget* widget, const char* name) {
     widget->setObjectName(QString::fromUtf8(name));
@@ -86,14 +115,18 @@ AnalysisScreen::AnalysisScreen(Kalvex& kalvex, AnalysisHost& host)
     setObjectName("解析画面");
     setWindowTitle(tr("解析画面"));
     setAttribute(Qt::WA_DeleteOnClose);
-    auto* client = new QWidget(this);
-    client->setFixedSize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
+    auto* client = new ClientArea(this);
+    client->resize(client->sizeHint());
     setCentralWidget(client);
     createControls(client);
+    client->picture = 図;
     createMenu();
     setFocusOrder();
     connectMouse();
+    connectGestures();
     move(twipsToPixels(formLeft), twipsToPixels(formTop));
+    resize(sizeHint());
+    fitToScreen(*this);
     load();
 }
 
@@ -163,7 +196,8 @@ void AnalysisScreen::createCommands(QWidget* client, const QFont& buttonFont) {
 
 void AnalysisScreen::createPicture(QWidget* client) {
     図 = named(new PictureBox(client), "図");
-    図->setGeometry(twipsRect(120, 1785, 14136, 8475));
+    図->setGeometry(twipsRect(designedPicture.x(), designedPicture.y(), designedPicture.width(),
+                              designedPicture.height()));
     yti = named(new QLabel(図), "yti");
     yti->setGeometry(twipsRect(1560, 6750, 60, 180));
     yti->hide();
@@ -232,6 +266,7 @@ void AnalysisScreen::createMenu() {
     exportMarksAction = named(picture->addAction(tr("検証の印も書き出す(&M)")), "検証の印も書き出す");
     exportMarksAction->setCheckable(true);
     createCertifiedMenu();
+    createViewMenu();
 }
 
 void AnalysisScreen::setFocusOrder() {

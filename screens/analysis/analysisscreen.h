@@ -2,6 +2,7 @@
 // and the mouse actions on the graph.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QString>
 #include <functional>
@@ -33,6 +34,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QComboBox;
+class QTimer;
 
 class AnalysisScreen : public QMainWindow {
     Q_OBJECT
@@ -92,6 +94,9 @@ public:
     QAction* b = nullptr;
     QAction* certifiedAction = nullptr;    // 保証付き解析
     QAction* exportMarksAction = nullptr;  // 検証の印も書き出す
+    QAction* previousViewAction = nullptr;  // 前の表示
+    QAction* nextViewAction = nullptr;      // 次の表示
+    QAction* tickLabelsAction = nullptr;    // 目盛の数値
     // The certified analysis's window, once the command has run.
     CertifiedWindow* certifiedWindow = nullptr;
     // Until the certified analysis under way has reported (or at once).
@@ -134,6 +139,19 @@ private:
     QString comparedWithList(const core::Certified& result, double precision) const;
     void markFindings(const core::Certified& result);
 
+    // The added gestures on 図 and the history of views (graphview.cpp).
+    void createViewMenu();
+    void connectGestures();
+    void zoomAbout(double x, double y, double factor);
+    void panBy(double dx, double dy, bool sameDrag);
+    void walkHistory(bool backwards);
+    // Runs a re-plot of the view, keeping what was drawn over the picture
+    // (leaders, the certified marks) and the labels on their user points.
+    template <class Replot>
+    void keepingMarks(Replot replot);
+    void replotForSize();
+    void showTickLabelsIfAsked();
+
     // Mouse actions on 図 (graphmouse.cpp).
     void connectMouse();
     bool mouseActs() const;
@@ -150,6 +168,10 @@ private:
     Kalvex& kalvex;
     AnalysisHost& host;
     CertifiedRun* certifiedRun = nullptr;
+    // Wheel notches within this time of the last make one step of the history.
+    QElapsedTimer lastWheel;
+    QTimer* resizeReplot = nullptr;
+    int stoppedReplot = -1;  // the picture whose re-plot for a new size stopped
     // What the last automatic analysis and the certified analysis under way ran on.
     std::optional<AnalysedOn> lastAutomatic, certifiedAsked;
 };

@@ -119,26 +119,29 @@ QString AnalysisScreen::comparedWithList(const core::Certified& result, double p
 }
 
 // The findings along the x axis of the graph on the picture (at its edge
-// when the axis is out of view); nothing without a graph.
+// when the axis is out of view); nothing without a graph. They are made
+// again from the view whenever it changes, so they stay on their x.
 void AnalysisScreen::markFindings(const core::Certified& result) {
     if (図->strokes().empty() || !kalvex.hasGraph()) return;
-    const int axis = std::clamp(static_cast<int>(std::lround(std::clamp(図->toPixels(0, 0).y(), -1e6, 1e6))),
-                                markSize + 1, 図->height() - markSize - 2);
-    auto pixel = [this](double x) {
-        return static_cast<int>(std::lround(std::clamp(図->toPixels(x, 0).x(), -10.0, 図->width() + 10.0)));
-    };
-    std::vector<Stroke> marks;
-    for (const core::Finding& g : result.findings) {
-        const int from = pixel(g.lo), to = pixel(g.hi);
-        switch (g.kind) {
-            case core::Finding::root: triangle(marks, pixel(core::rootValue(g)), axis, rootColour); break;
-            case core::Finding::multiple: triangle(marks, pixel(core::rootValue(g)), axis, multipleColour); break;
-            case core::Finding::pole: cross(marks, from, axis, poleColour); break;
-            case core::Finding::unresolved: bar(marks, from, to, axis, unresolvedColour); break;
-            case core::Finding::undefined: bar(marks, from, to, axis, undefinedColour); break;
+    図->setOverlaySource([box = 図, findings = result.findings] {
+        const int axis = std::clamp(static_cast<int>(std::lround(std::clamp(box->toPixels(0, 0).y(), -1e6, 1e6))),
+                                    markSize + 1, box->height() - markSize - 2);
+        auto pixel = [box](double x) {
+            return static_cast<int>(std::lround(std::clamp(box->toPixels(x, 0).x(), -10.0, box->width() + 10.0)));
+        };
+        std::vector<Stroke> marks;
+        for (const core::Finding& g : findings) {
+            const int from = pixel(g.lo), to = pixel(g.hi);
+            switch (g.kind) {
+                case core::Finding::root: triangle(marks, pixel(core::rootValue(g)), axis, rootColour); break;
+                case core::Finding::multiple: triangle(marks, pixel(core::rootValue(g)), axis, multipleColour); break;
+                case core::Finding::pole: cross(marks, from, axis, poleColour); break;
+                case core::Finding::unresolved: bar(marks, from, to, axis, unresolvedColour); break;
+                case core::Finding::undefined: bar(marks, from, to, axis, undefinedColour); break;
+            }
         }
-    }
-    図->setOverlay(std::move(marks));
+        return marks;
+    });
 }
 
 void AnalysisScreen::waitForCertified() { certifiedRun->wait(); }

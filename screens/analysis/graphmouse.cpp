@@ -32,15 +32,24 @@ void AnalysisScreen::pressOnGraph(float x, float y) {
     if (!mouseActs()) return;
     手動解->hide();
     itixy->hide();
+    // The band under way is laid over the picture, and its erasing in white
+    // takes it away instead of painting over the graph.
+    図->setBandMode(true);
     kalvex.pressGraph(x, y);
+    図->setBandMode(false);
 }
 
 void AnalysisScreen::moveOnGraph(float x, float y) {
-    if (mouseActs()) kalvex.dragGraph(x, y);
+    if (!mouseActs()) return;
+    図->setBandMode(true);
+    kalvex.dragGraph(x, y);
+    図->setBandMode(false);
 }
 
 void AnalysisScreen::releaseOnGraph(float x, float y) {
     if (!mouseActs()) return;
+    // The released band is drawn into the picture, as the drag ends it.
+    図->clearBand();
     const Drag drag = kalvex.releaseGraph(x, y);
     switch (drag.kind) {
         case Drag::zoom: kalvex.zoom(); break;

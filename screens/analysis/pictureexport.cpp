@@ -59,6 +59,7 @@ QImage pictureImage(PictureBox& box, int scale, bool withMarks) {
     QPainter painter(&image);
     painter.scale(scale, scale);
     box.paintStrokes(painter);
+    box.paintTickLabels(painter);
     if (withMarks) box.paintOverlay(painter);
     paintLabels(painter, box);
     painter.end();
@@ -76,6 +77,7 @@ QByteArray pictureSvg(PictureBox& box, bool withMarks) {
     QPainter painter(&svg);
     painter.fillRect(QRect(QPoint(0, 0), box.size()), box.backgroundColour());
     box.paintStrokes(painter, 0.5);
+    box.paintTickLabels(painter);
     if (withMarks) box.paintOverlay(painter, 0.5);
     paintLabels(painter, box);
     painter.end();

@@ -34,19 +34,47 @@ QColor PictureBox::backgroundColour() const { return palette().color(QPalette::B
 QImage& PictureBox::canvas() {
     // Sized lazily: a hidden widget gets no resize event, yet may be drawn on.
     const qreal ratio = devicePixelRatioF();
-    const QSize wanted = size() * ratio;
+    const QSize wanted = (size() * ratio).expandedTo(QSize(1, 1));
     if (image.size() != wanted || image.devicePixelRatio() != ratio) {
-        QImage fresh(wanted.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+        QImage fresh(wanted, QImage::Format_RGB32);
         fresh.setDevicePixelRatio(ratio);
-        fresh.fill(backgroundColour());
-        if (!image.isNull()) {
-            QPainter painter(&fresh);
-            painter.drawImage(0, 0, image);
-        }
-        image = fresh;
+        redraw(fresh);
     }
     return image;
 }
+
+void PictureBox::redraw(QImage& fresh) {
+    fresh.fill(backgroundColour());
+    image = fresh;
+    drawn.clear();
+    const View now = view();
+    const bool wasPixelScale = pixelScale;
+    {
+        QPainter painter(&image);
+        for (const UserOp& op : kept) perform(&painter, op);
+    }
+    scaleLeft = now.left;
+    scaleTop = now.top;
+    scaleRight = now.right;
+    scaleBottom = now.bottom;
+    pixelScale = wasPixelScale;
+}
+
+void PictureBox::perform(QPainter* painter, const UserOp& op) {
+    switch (op.kind) {
+        case UserOp::scale:
+            scaleLeft = op.x1;
+            scaleTop = op.y1;
+            scaleRight = op.x2;
+            scaleBottom = op.y2;
+            pixelScale = false;
+            break;
+        case UserOp::line: lineOn(*painter, op.x1, op.y1, op.x2, op.y2, op.colour); break;
+        case UserOp::fill: fillOn(*painter, op.x1, op.y1, op.x2, op.y2, op.colour); break;
+    }
+}
+
+void PictureBox::keep(UserOp op) { kept.push_back(std::move(op)); }
 
 QImage PictureBox::picture() { return canvas(); }
 
@@ -54,6 +82,12 @@ void PictureBox::clear() {
     canvas().fill(backgroundColour());
     drawn.clear();
     marks.clear();
+    marksSource = nullptr;
+    band.clear();
+    kept.clear();
+    // What follows is drawn at the scale in force now, unless it sets its own.
+    if (!pixelScale) keep({UserOp::scale, scaleLeft, scaleTop, scaleRight, scaleBottom, {}});
+    pictureEnd = kept.size();
     update();
 }
 
@@ -63,6 +97,7 @@ void PictureBox::setScale(double left, double top, double right, double bottom) 
     scaleRight = right;
     scaleBottom = bottom;
     pixelScale = false;
+    keep({UserOp::scale, left, top, right, bottom, {}});
 }
 
 bool PictureBox::scaleUsable() const {
@@ -99,6 +134,20 @@ void PictureBox::moveChildTo(QWidget* child, double x, double y) {
         return static_cast<int>(std::lround(std::clamp(v, -positionLimit, positionLimit)));
     };
     child->move(bounded(at.x()), bounded(at.y()));
+    const QPointF point(x, y);
+    for (auto& [widget, where] : placed) {
+        if (widget == child) {
+            where = point;
+            return;
+        }
+    }
+    placed.emplace_back(child, point);
+}
+
+void PictureBox::placeChildren() {
+    std::erase_if(placed, [](const auto& p) { return p.first.isNull(); });
+    const auto now = placed;
+    for (const auto& [child, where] : now) moveChildTo(child, where.x(), where.y());
 }
 
 QPoint PictureBox::nearestPixel(QPointF p) {
@@ -184,6 +233,7 @@ void PictureBox::paintStrokes(QPainter& painter, double lineShift) const { paint
 void PictureBox::paintOverlay(QPainter& painter, double lineShift) const { paintEach(painter, marks, lineShift); }
 
 void PictureBox::setOverlay(std::vector<Stroke> strokes) {
+    marksSource = nullptr;
     marks = std::move(strokes);
     update();
 }
@@ -210,9 +260,28 @@ void PictureBox::paintEach(QPainter& painter, const std::vector<Stroke>& strokes
     }
 }
 
+bool PictureBox::intoBand(UserOp op) {
+    if (!bandMode) return false;
+    if (op.colour == QColor(Qt::white)) {
+        band.clear();
+    } else {
+        band.push_back(std::move(op));
+    }
+    update();
+    return true;
+}
+
+void PictureBox::clearBand() {
+    band.clear();
+    update();
+}
+
 void PictureBox::drawLine(double x1, double y1, double x2, double y2, const QColor& colour) {
+    const UserOp op{UserOp::line, x1, y1, x2, y2, colour};
+    if (intoBand(op)) return;
     QPainter painter(&canvas());
     lineOn(painter, x1, y1, x2, y2, colour);
+    keep(op);
     update();
 }
 
@@ -220,6 +289,8 @@ void PictureBox::paint(const DisplayList& ops) {
     auto colourOf = [this](const Ink& ink) {
         return ink ? QColor(ink->red, ink->green, ink->blue) : foregroundColour();
     };
+    // A whole picture is never the band.
+    const bool wasBand = std::exchange(bandMode, false);
     std::optional<QPainter> painter;
     for (const DrawOp& op : ops) {
         // Clearing, scaling and filling go through their own calls; lines
@@ -231,13 +302,38 @@ void PictureBox::paint(const DisplayList& ops) {
             case DrawOp::Line:
                 if (!painter) painter.emplace(&canvas());
                 lineOn(*painter, op.x1, op.y1, op.x2, op.y2, colourOf(op.ink));
+                keep({UserOp::line, op.x1, op.y1, op.x2, op.y2, colourOf(op.ink)});
                 break;
             case DrawOp::Rectangle: drawRectangle(op.x1, op.y1, op.x2, op.y2, colourOf(op.ink)); break;
             case DrawOp::FilledRectangle: fillRectangle(op.x1, op.y1, op.x2, op.y2, colourOf(op.ink)); break;
             case DrawOp::Point: drawPoint(op.x1, op.y1, colourOf(op.ink)); break;
         }
     }
+    painter.reset();
+    bandMode = wasBand;
+    pictureEnd = kept.size();
+    sizeOfPicture = size();
+    ++pictureTotal;
     update();
+}
+
+std::vector<PictureBox::UserOp> PictureBox::drawnAfterPicture() const {
+    std::vector<UserOp> after;
+    for (std::size_t i = pictureEnd; i < kept.size(); ++i)
+        if (kept[i].kind != UserOp::scale) after.push_back(kept[i]);
+    return after;
+}
+
+void PictureBox::drawAgain(const std::vector<UserOp>& ops) {
+    const bool wasBand = std::exchange(bandMode, false);
+    for (const UserOp& op : ops) {
+        switch (op.kind) {
+            case UserOp::scale: break;  // drawn at the scale of the picture now
+            case UserOp::line: drawLine(op.x1, op.y1, op.x2, op.y2, op.colour); break;
+            case UserOp::fill: fillRectangle(op.x1, op.y1, op.x2, op.y2, op.colour); break;
+        }
+    }
+    bandMode = wasBand;
 }
 
 void PictureBox::drawRectangle(double x1, double y1, double x2, double y2, const QColor& colour) {
@@ -248,6 +344,15 @@ void PictureBox::drawRectangle(double x1, double y1, double x2, double y2, const
 }
 
 void PictureBox::fillRectangle(double x1, double y1, double x2, double y2, const QColor& colour) {
+    const UserOp op{UserOp::fill, x1, y1, x2, y2, colour};
+    if (intoBand(op)) return;
+    QPainter painter(&canvas());
+    fillOn(painter, x1, y1, x2, y2, colour);
+    keep(op);
+    update();
+}
+
+void PictureBox::fillOn(QPainter& painter, double x1, double y1, double x2, double y2, const QColor& colour) {
     if (!scaleUsable()) return;
     const QPointF a = toPixels(x1, y1), b = toPixels(x2, y2);
     if (!std::isfinite(a.x()) || !std::isfinite(a.y()) || !std::isfinite(b.x()) || !std::isfinite(b.y())) {
@@ -258,11 +363,9 @@ void PictureBox::fillRectangle(double x1, double y1, double x2, double y2, const
     const QPoint bottomRight =
         nearestPixel(QPointF(std::clamp(std::max(a.x(), b.x()), -2.0, width() + 2.0),
                              std::clamp(std::max(a.y(), b.y()), -2.0, height() + 2.0)));
-    QPainter painter(&canvas());
     // Inclusive of both corners, as the outline drawn over the same corners.
     painter.fillRect(QRect(topLeft, bottomRight), colour);
     drawn.push_back({Stroke::fill, QLine(topLeft, bottomRight), colour});
-    update();
 }
 
 void PictureBox::drawPoint(double x, double y, const QColor& colour) { drawLine(x, y, x, y, colour); }
@@ -271,35 +374,114 @@ void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(0, 0, canvas());
     if (overlayShown) paintOverlay(painter);
+    paintBand(painter);
+    paintTickLabels(painter);
 }
 
-// A mouse position is a pair of 32-bit floats. Beyond their range (a view
-// spanning 1E+300) it is the largest float of that sign, not an infinity
-// that would reach a readout or a zoomed view.
-std::pair<float, float> PictureBox::userPoint(QPointF pixels) const {
-    const QPointF at = toUser(pixels);
-    auto single = [](double v) {
-        if (std::isnan(v)) return 0.0f;
-        return toSingle(std::clamp(v, -double(FLT_MAX), double(FLT_MAX)));
+void PictureBox::paintBand(QPainter& painter) {
+    for (const UserOp& op : band) {
+        if (op.kind != UserOp::line) continue;
+        const std::optional<QLineF> segment = clipped(op.x1, op.y1, op.x2, op.y2);
+        if (!segment) continue;
+        const QLine pixels(nearestPixel(segment->p1()), nearestPixel(segment->p2()));
+        painter.setPen(QPen(op.colour, 1));
+        if (pixels.p1() == pixels.p2()) {
+            painter.drawPoint(pixels.p1());
+        } else {
+            painter.drawLine(pixels);
+        }
+    }
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeChildren();
+    rebuildOverlay();
+    emit resized();
+}
+
+void PictureBox::setOverlaySource(std::function<std::vector<Stroke>()> source) {
+    marksSource = std::move(source);
+    rebuildOverlay();
+}
+
+void PictureBox::rebuildOverlay() {
+    if (marksSource) marks = marksSource();
+    update();
+}
+
+void PictureBox::setTickLabels(std::function<QPointF()> steps) {
+    tickSteps = std::move(steps);
+    update();
+}
+
+namespace {
+
+// The first and last multiples of `step` in [from, to], as indices.
+std::pair<double, double> multiplesIn(double from, double to, double step) {
+    if (from > to) std::swap(from, to);
+    return {std::ceil(from / step), std::floor(to / step)};
+}
+
+// Room between two labels and from a label to the edge, in pixels.
+constexpr int labelGap = 6, edgeGap = 3;
+// More labels than a screen can hold means the step is far too small to label.
+constexpr double labelLimit = 2000;
+
+}  // namespace
+
+std::vector<PictureBox::TickLabel> PictureBox::tickLabels() const {
+    std::vector<TickLabel> labels;
+    if (!tickSteps || drawn.empty() || pixelScale || !scaleUsable() || width() < 1 || height() < 1) return labels;
+    const QPointF steps = tickSteps();
+    const QFontMetrics metrics(font());
+    const QRect inside = rect().adjusted(edgeGap, edgeGap, -edgeGap, -edgeGap);
+    auto text = [](double v) { return QString::fromStdString(generalNumberText(v == 0 ? 0 : v)); };
+    // Each axis's labels sit beside its line where it is in view, else
+    // along the edge of the picture.
+    auto label = [&](double stepValue, bool alongX) {
+        if (!(stepValue > 0) || !std::isfinite(stepValue)) return;
+        const auto [first, last] = alongX ? multiplesIn(scaleLeft, scaleRight, stepValue)
+                                          : multiplesIn(scaleBottom, scaleTop, stepValue);
+        if (!(last - first < labelLimit)) return;
+        const double pixelsPerStep = std::abs(alongX ? toPixels(stepValue, 0).x() - toPixels(0, 0).x()
+                                                     : toPixels(0, stepValue).y() - toPixels(0, 0).y());
+        // Counted in integers: far from 0 a double index would not advance.
+        const int count = static_cast<int>(last - first);
+        int widest = 0;
+        for (int n = 0; n <= count; ++n)
+            widest = std::max(widest, metrics.horizontalAdvance(text((first + n) * stepValue)));
+        const double room = alongX ? widest + labelGap : metrics.height() + labelGap;
+        // Every k-th multiple, so that no two labels touch.
+        const double every = std::max(1.0, std::ceil(room / std::max(pixelsPerStep, 1e-9)));
+        const QPointF origin = toPixels(0, 0);
+        const double start = std::ceil(first / every) * every;
+        for (int n = 0; start + n * every <= last && n <= count; ++n) {
+            const double value = (start + n * every) * stepValue;
+            if (value == 0) continue;  // the origin belongs to neither axis
+            const QString caption = text(value);
+            QRect box(QPoint(0, 0), QSize(metrics.horizontalAdvance(caption), metrics.height()));
+            if (alongX) {
+                const double y = std::clamp(origin.y() + edgeGap, double(inside.top()),
+                                            double(inside.bottom() - box.height()));
+                box.moveTo(int(std::lround(toPixels(value, 0).x() - box.width() / 2.0)), int(std::lround(y)));
+            } else {
+                const double x = std::clamp(origin.x() + edgeGap, double(inside.left()),
+                                            double(inside.right() - box.width()));
+                box.moveTo(int(std::lround(x)), int(std::lround(toPixels(0, value).y() - box.height() / 2.0)));
+            }
+            if (inside.contains(box)) labels.push_back({box, caption});
+        }
     };
-    return {single(at.x()), single(at.y())};
+    label(steps.x(), true);
+    label(steps.y(), false);
+    return labels;
 }
 
-void PictureBox::mousePressEvent(QMouseEvent* event) {
-    const auto [x, y] = userPoint(event->position());
-    emit pressed(x, y);
+void PictureBox::paintTickLabels(QPainter& painter) const {
+    const std::vector<TickLabel> labels = tickLabels();
+    if (labels.empty()) return;
+    painter.setPen(foregroundColour());
+    painter.setFont(font());
+    for (const TickLabel& label : labels) painter.drawText(label.at, Qt::AlignCenter, label.text);
 }
-
-void PictureBox::mouseMoveEvent(QMouseEvent* event) {
-    const auto [x, y] = userPoint(event->position());
-    emit moved(x, y);
-}
-
-void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    const auto [x, y] = userPoint(event->position());
-    emit released(x, y);
-}
-
-// The second press of a double click is no press: its release alone
-// arrives, and repeats the last drag's action.
-void PictureBox::mouseDoubleClickEvent(QMouseEvent*) {}

@@ -13,6 +13,7 @@
 #include "helpscreen.h"
 #include "picturebox.h"
 #include "picturefile.h"
+#include "screenfit.h"
 #include "settingscreen.h"
 #include "ticksscreen.h"
 #include "versionscreen.h"
@@ -49,7 +50,11 @@ SettingScreen& ScreenRegistry::setting() {
     const bool fresh = !settingScreen;
     SettingScreen& screen =
         obtain(settingScreen, document(), [this] { return new SettingScreen(kalvex, *this); });
-    if (fresh) connectSetting(screen);
+    if (fresh) {
+        // On a screen smaller than the form at this scale, its controls scroll.
+        scrollWhenTooLarge(screen);
+        connectSetting(screen);
+    }
     return screen;
 }
 

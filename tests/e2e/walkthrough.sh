@@ -5,7 +5,9 @@
 # graph (manual root, readout, zoom, home), sets tick steps with grid lines,
 # marks a point on the calculation screen, and opens the version and help
 # screens; saves the graph, runs 保証付き解析; saves and reopens the equation, then types x³ − 2x + 1 into
-# 式を入力 key by key, takes it back and brings it again, and solves it.
+# 式を入力 key by key, takes it back and brings it again, and solves it;
+# then makes the analysis window larger, zooms with the wheel, pans with
+# the middle button and goes back with Alt+Left.
 # Saves a screenshot after each step and checks what can be seen
 # from outside: the windows and their captions, the red axes, the blue
 # frame, the dark curve, the yellow grid.
@@ -376,6 +378,40 @@ if [ -n "$analysis" ]; then
     squareRows=$(rows "$shots/4-automatic-analysis.png")
     echo "root list text: ${typedRows:-none} pixels high for three roots, ${squareRows:-none} for two"
     check "x³ − 2x + 1 has one root more than x² − 2" test "${typedRows:-0}" -gt "$((${squareRows:-99} + 8))"
+fi
+
+# --- The graph grows with its window: resize, wheel, middle drag, Alt+Left --
+if [ -n "$analysis" ]; then
+    menuHeight=$(($(height "$analysis") - A))
+    xdotool windowsize --sync "$analysis" 1200 900
+    sleep 0.5
+    read -r ox oy < <(origin "$analysis")
+    # 図 sits at (8, 119) in the client and takes what the window grew by.
+    gx=$((ox + 8)); gy=$((oy + menuHeight + 119))
+    gw=$((942 + 1200 - 978)); gh=$((565 + 900 - menuHeight - A))
+    graphRegion() { convert "$shots/$1.png" -crop "${gw}x${gh}+$gx+$gy" +repage "$shots/region-$1.png"; }
+    differs() { [ "$(compare -metric AE "$shots/region-$1.png" "$shots/region-$2.png" null: 2>&1)" != "0" ]; }
+    sameRegion() { ! differs "$@"; }
+    shot 19-resized; graphRegion 19-resized
+    blue=$(colourColumns "$shots/19-resized.png" $((gy + gh / 2)) '#0000C8' | tail -n1)
+    check "the picture takes the new width: its frame's right edge is at the new edge" \
+        test "${blue:-0}" -ge $((gx + gw - 2))
+    xdotool mousemove $((gx + gw / 2)) $((gy + gh / 2))
+    xdotool click 4 click 4 click 4                # three notches within half a second
+    shot 20-wheel; graphRegion 20-wheel
+    check "the wheel zooms the graph" differs 19-resized 20-wheel
+    xdotool mousedown 2
+    for step in 1 2 3 4 5; do xdotool mousemove_relative -- 20 10; sleep 0.05; done
+    xdotool mouseup 2
+    shot 21-pan; graphRegion 21-pan
+    check "a middle drag pans the graph" differs 20-wheel 21-pan
+    xdotool windowfocus --sync "$analysis" 2>/dev/null
+    xdotool key alt+Left
+    shot 22-back-once; graphRegion 22-back-once
+    check "Alt+Left gives the zoomed view again, pixel for pixel" sameRegion 20-wheel 22-back-once
+    xdotool key alt+Left
+    shot 23-back-twice; graphRegion 23-back-twice
+    check "Alt+Left again gives the view before the wheel, pixel for pixel" sameRegion 19-resized 23-back-twice
 fi
 
 echo "$failures failed checks; screenshots in $shots"

@@ -105,7 +105,7 @@ TEST_F(Layout, Fonts) {
 TEST_F(Layout, MenuHasTicksThenBackWithoutSubmenusThenThePictureMenu) {
     QList<QAction*> actions = screen().menuBar()->actions();
     // The picture and check menus are added after the designed ones, which stay as they are.
-    ASSERT_EQ(actions.size(), 4);
+    ASSERT_EQ(actions.size(), 5);
     EXPECT_EQ(actions[2]->text(), "画像(&P)");
     ASSERT_NE(actions[2]->menu(), nullptr);
     const QList<QAction*> pictureItems = actions[2]->menu()->actions();
@@ -119,6 +119,15 @@ TEST_F(Layout, MenuHasTicksThenBackWithoutSubmenusThenThePictureMenu) {
     ASSERT_NE(actions[3]->menu(), nullptr);
     EXPECT_EQ(actions[3]->menu()->actions(), (QList<QAction*>{screen().certifiedAction}));
     EXPECT_EQ(screen().certifiedAction->shortcut(), QKeySequence("Ctrl+G"));
+    // The views' history and the tick labels: not 戻る, which is the designed return.
+    EXPECT_EQ(actions[4]->text(), "表示(&W)");
+    ASSERT_NE(actions[4]->menu(), nullptr);
+    EXPECT_EQ(actions[4]->menu()->actions().size(), 4);
+    EXPECT_EQ(screen().previousViewAction->text(), "前の表示(&B)");
+    EXPECT_EQ(screen().previousViewAction->shortcut(), QKeySequence(QKeySequence::Back));
+    EXPECT_EQ(screen().nextViewAction->shortcut(), QKeySequence(QKeySequence::Forward));
+    EXPECT_TRUE(screen().tickLabelsAction->isCheckable());
+    EXPECT_FALSE(screen().tickLabelsAction->isChecked());
     actions.resize(2);
     EXPECT_EQ(actions[0]->objectName(), "m");
     EXPECT_EQ(actions[0]->text(), "目盛");

@@ -3,9 +3,11 @@
 #include <limits>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "fixture.h"
 #include "picturebox.h"
+#include "screenfit.h"
 
 namespace {
 
@@ -117,4 +119,101 @@ TEST_F(Registry, OneInstancePerScreenUntilClosed) {
     QWidget* first = reinterpret_cast<QWidget*>(&registry->analysis());
     EXPECT_EQ(reinterpret_cast<QWidget*>(&registry->analysis()), first);
     EXPECT_NE(registry->analysisIfOpen(), nullptr);
+}
+
+// What is drawn is kept in user units: at a new size it is drawn again,
+// one pixel wide at its new place, not stretched from the old image.
+TEST(PictureBox, ANewSizeDrawsTheSamePictureAgainNotStretched) {
+    Box b;
+    b.box.drawLine(0, -5, 0, 5, Qt::red);
+    b.box.resize(400, 300);
+    const QImage picture = b.box.picture();
+    ASSERT_EQ(picture.size(), QSize(400, 300));
+    EXPECT_EQ(picture.pixelColor(200, 150), QColor(Qt::red));
+    EXPECT_NE(picture.pixelColor(201, 150), QColor(Qt::red));
+    EXPECT_NE(picture.pixelColor(199, 150), QColor(Qt::red));
+    ASSERT_EQ(b.box.strokes().size(), 1u);
+    EXPECT_EQ(b.box.strokes()[0].at, QLine(200, 299, 200, 0));
+}
+
+// The band is laid over the picture: its white erasing takes it away, and
+// the picture beneath is never painted over.
+TEST(PictureBox, TheBandIsAnOverlayAndItsErasingPaintsNothing) {
+    Box b;
+    b.box.drawLine(-10, 0, 10, 0, Qt::red);
+    const QImage graph = b.box.picture();
+    b.box.setBandMode(true);
+    b.box.drawRectangle(-5, 2.5, 5, -2.5, Qt::black);
+    EXPECT_TRUE(b.box.bandShown());
+    EXPECT_EQ(b.box.grab().toImage().pixelColor(50, 50), QColor(Qt::black));
+    b.box.drawRectangle(-5, 2.5, 5, -2.5, Qt::white);
+    b.box.fillRectangle(-10, 5, 10, -5, Qt::white);
+    b.box.setBandMode(false);
+    EXPECT_FALSE(b.box.bandShown());
+    EXPECT_EQ(b.box.picture(), graph);
+    EXPECT_EQ(b.box.grab().toImage().pixelColor(60, 50), QColor(Qt::red));
+}
+
+// Children placed in user units go back on their points after a resize.
+TEST(PictureBox, PlacedChildrenFollowANewSize) {
+    Box b;
+    QLabel label(&b.box);
+    b.box.moveChildTo(&label, 5, 2.5);
+    b.box.show();
+    b.box.resize(400, 200);
+    EXPECT_EQ(label.pos(), QPoint(300, 50));
+}
+
+TEST(ScreenFit, TheLargestSizeThatFitsTheScreenAndStaysOnIt) {
+    const QRect screen(0, 0, 800, 600);
+    const QSize frame(8, 30);
+    struct Case {
+        QSize inner;
+        QPoint wanted;
+        QRect fitted;
+    } cases[] = {
+        {{500, 400}, {10, 20}, {10, 20, 500, 400}},     // fits: as designed
+        {{978, 742}, {22, 58}, {0, 0, 792, 570}},       // too large both ways
+        {{500, 400}, {700, 500}, {292, 170, 500, 400}}, // pushed back onto the screen
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(fittedGeometry(c.inner, c.wanted, frame, screen), c.fitted) << c.inner.width();
+}
+
+// The added gestures arrive in doubles: the wheel about the cursor's user
+// point, keys about the centre and by a tenth of the view, side buttons
+// (a quick second click too) as history steps.
+TEST(PictureBox, GesturesArriveInUserUnits) {
+    Box b;
+    QSignalSpy zooms(&b.box, &PictureBox::zoomAsked);
+    QSignalSpy pans(&b.box, &PictureBox::panAsked);
+    QSignalSpy backs(&b.box, &PictureBox::backAsked);
+    QWheelEvent wheel(QPointF(150, 25), QPointF(150, 25), QPoint(), QPoint(0, -60), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&b.box, &wheel);
+    ASSERT_EQ(zooms.count(), 1);
+    EXPECT_EQ(zooms[0][0].toDouble(), 5);
+    EXPECT_EQ(zooms[0][1].toDouble(), 2.5);
+    EXPECT_DOUBLE_EQ(zooms[0][2].toDouble(), 1 / std::sqrt(1.25));  // half a notch out
+    const struct {
+        Qt::Key key;
+        double dx, dy, factor;
+    } keys[] = {{Qt::Key_Right, 2, 0, 0}, {Qt::Key_Up, 0, 1, 0}, {Qt::Key_Plus, 0, 0, 1.25}, {Qt::Key_Minus, 0, 0, 0.8}};
+    for (const auto& k : keys) {
+        zooms.clear();
+        pans.clear();
+        QTest::keyClick(&b.box, k.key);
+        if (k.factor != 0) {
+            ASSERT_EQ(zooms.count(), 1);
+            EXPECT_EQ(zooms[0][0].toDouble(), 0);
+            EXPECT_DOUBLE_EQ(zooms[0][2].toDouble(), k.factor);
+        } else {
+            ASSERT_EQ(pans.count(), 1);
+            EXPECT_DOUBLE_EQ(pans[0][0].toDouble(), k.dx);
+            EXPECT_DOUBLE_EQ(pans[0][1].toDouble(), k.dy);
+        }
+    }
+    QTest::mouseClick(&b.box, Qt::BackButton);
+    QTest::mouseDClick(&b.box, Qt::BackButton);
+    EXPECT_EQ(backs.count(), 2);
 }
