@@ -1,0 +1,43 @@
+// The exact path of the certified analysis: where F is a polynomial in x
+// and 1/x (power terms with integer exponents, and constants), its
+// coefficients are exact rationals, since every parameter is a 32-bit float.
+// Its real roots are then found exactly, touching ones and their
+// multiplicities included, which no evaluation over stretches can prove.
+// Used by the certified analysis only.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core.h"
+
+namespace core::exact {
+
+struct Root {
+    double lo = 0, hi = 0;  // neighbouring doubles around the root, or lo == hi: the root itself
+    int multiplicity = 1;
+    // The root to the requested significant digits, rounded to nearest;
+    // empty when none were asked for or they could not be proved in time.
+    std::string digits;
+};
+
+struct Analysis {
+    // F is 0 at every point of the range.
+    bool zeroEverywhere = false;
+    // 0 lies in the range and F has no value there (a power of 0 to a
+    // negative exponent); pole when F is also unbounded beside it.
+    bool noValueAtZero = false, poleAtZero = false;
+    std::vector<Root> roots;  // in x order; the only roots of F in the range
+};
+
+// Exponents further apart than this leave F to the general analysis: the
+// roots of a polynomial of high degree cost more than they are worth here.
+inline constexpr int maxDegree = 64;
+
+// The roots of F on [lo, hi] (lo <= hi, both finite), each to `digits`
+// significant digits as well when digits > 0; nothing when F is not such a
+// polynomial or its degree is above maxDegree.
+std::optional<Analysis> analyse(const Formula& f, double lo, double hi, int digits = 0);
+
+}  // namespace core::exact
