@@ -1,5 +1,7 @@
 #include "certified.h"
 
+#include "exactpolynomial.h"
+
 #include <arb.h>
 
 #include <algorithm>
@@ -1496,6 +1498,8 @@ private:
 }  // namespace
 
 Certified certify(const Formula& f, Range range, long budget, const std::atomic<bool>* cancel) {
+    // A polynomial's roots are found exactly, touching ones included.
+    if (std::optional<Certified> exact = exact::certified(f, range, cancel)) return *exact;
     return Certifier(f, budget, cancel).run(range);
 }
 

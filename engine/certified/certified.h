@@ -27,6 +27,9 @@ struct Finding {
     };
     Kind kind = root;
     double lo = 0, hi = 0;
+    // A root's multiplicity: 1 where F changes sign with F' away from 0,
+    // k where F is a polynomial and (x - root)^k divides it exactly.
+    int multiplicity = 1;
 };
 
 // About 100 000 evaluations end in a quarter of a second on one core.
@@ -37,6 +40,7 @@ struct Certified {
     std::vector<Finding> findings;   // in x order; everything between them is root-free
     long evaluations = 0;            // of F over a stretch or at a point
     bool complete = false;           // nothing unresolved
+    bool zeroEverywhere = false;     // F is 0 at every point of the range; no findings then
 };
 
 // The analysis of F on the range (its ends in either order), using at most

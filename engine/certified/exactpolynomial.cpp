@@ -102,8 +102,12 @@ void rationalOf(fmpq_t q, const arf_t x) {
     fmpq_set_fmpz_frac(q, m.v, den.v);
 }
 
+// Exact signs taken by the current analysis; each runs on one thread.
+thread_local long signsTaken = 0;
+
 // The sign of p at x, exactly.
 int signAt(const fmpz_poly_t p, const arf_t x) {
+    ++signsTaken;
     fmpq_t q, v;
     fmpq_init(q);
     fmpq_init(v);
@@ -268,6 +272,7 @@ void addFactorRoots(const fmpz_poly_t p, int multiplicity, double lo, double hi,
 }  // namespace
 
 std::optional<Analysis> analyse(const Formula& f, double lo, double hi, int digits) {
+    signsTaken = 0;
     Sparse s;
     if (!collect(f, s)) return std::nullopt;
     Analysis out;
@@ -293,6 +298,26 @@ std::optional<Analysis> analyse(const Formula& f, double lo, double hi, int digi
     fmpz_poly_factor_clear(factors);
     if (zeroInside && !s.negativePower && low > 0) out.roots.push_back({0, 0, static_cast<int>(low), digits > 0 ? "0" : ""});
     std::sort(out.roots.begin(), out.roots.end(), [](const Root& a, const Root& b) { return a.lo < b.lo; });
+    out.evaluations = signsTaken;
+    return out;
+}
+
+std::optional<Certified> certified(const Formula& f, Range range, const std::atomic<bool>* cancel) {
+    const double lo = std::min(range.start, range.end), hi = std::max(range.start, range.end);
+    if (!std::isfinite(lo) || !std::isfinite(hi) || (cancel && cancel->load())) return std::nullopt;
+    const std::optional<Analysis> a = analyse(f, lo, hi);
+    if (!a) return std::nullopt;
+    Certified out;
+    out.complete = true;
+    out.zeroEverywhere = a->zeroEverywhere;
+    out.evaluations = a->evaluations;
+    for (const Root& r : a->roots) out.findings.push_back({Finding::root, r.lo, r.hi, r.multiplicity});
+    if (a->noValueAtZero) {
+        const Finding atZero{a->poleAtZero ? Finding::pole : Finding::undefined, 0, 0, 1};
+        const auto after = std::find_if(out.findings.begin(), out.findings.end(),
+                                        [](const Finding& g) { return g.lo > 0; });
+        out.findings.insert(after, atZero);
+    }
     return out;
 }
 

@@ -6,10 +6,12 @@
 // Used by the certified analysis only.
 #pragma once
 
+#include <atomic>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "certified.h"
 #include "core.h"
 
 namespace core::exact {
@@ -29,6 +31,7 @@ struct Analysis {
     // negative exponent); pole when F is also unbounded beside it.
     bool noValueAtZero = false, poleAtZero = false;
     std::vector<Root> roots;  // in x order; the only roots of F in the range
+    long evaluations = 0;     // exact signs of F's polynomial at a point
 };
 
 // Exponents further apart than this leave F to the general analysis: the
@@ -39,5 +42,10 @@ inline constexpr int maxDegree = 64;
 // significant digits as well when digits > 0; nothing when F is not such a
 // polynomial or its degree is above maxDegree.
 std::optional<Analysis> analyse(const Formula& f, double lo, double hi, int digits = 0);
+
+// The certified analysis's answer where the exact path applies: complete,
+// every root proved with its multiplicity. Nothing for a range without
+// finite ends or work already cancelled, which the general analysis reports.
+std::optional<Certified> certified(const Formula& f, Range range, const std::atomic<bool>* cancel);
 
 }  // namespace core::exact
