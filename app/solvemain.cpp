@@ -124,7 +124,11 @@ std::string number(double v) { return generalNumberText(v); }
 std::string findingLine(const core::Finding& g, double precision) {
     const std::string lo = number(g.lo), hi = number(g.hi);
     switch (g.kind) {
-        case core::Finding::root: return core::listText(core::rootValue(g), precision);
+        case core::Finding::root: {
+            const std::string text = core::listText(core::rootValue(g), precision);
+            if (g.multiplicity == 1) return text;
+            return fillIn(utf8(KalvexSolve::tr("%1（重複度 %2）")), {text, std::to_string(g.multiplicity)});
+        }
         case core::Finding::pole: return fillIn(utf8(KalvexSolve::tr("極: %1")), {lo});
         case core::Finding::undefined:
             return fillIn(utf8(KalvexSolve::tr("値のない区間: %1 〜 %2")), {lo, hi});
@@ -143,13 +147,15 @@ std::string certifiedJson(const CertifiedOutcome& c) {
     for (const core::Finding& g : c.result.findings) {
         std::string item = "{\"lo\":" + jsonNumber(g.lo) + ",\"hi\":" + jsonNumber(g.hi);
         if (g.kind == core::Finding::root)
-            item += ",\"text\":" + jsonQuoted(core::listText(core::rootValue(g), c.precision));
+            item += ",\"text\":" + jsonQuoted(core::listText(core::rootValue(g), c.precision)) +
+                    ",\"multiplicity\":" + std::to_string(g.multiplicity);
         if (g.kind == core::Finding::multiple) item += ",\"width\":" + jsonNumber(g.hi - g.lo);
         lists[g.kind].push_back(item + "}");
     }
     const char* names[5] = {"roots", "poles", "undefined", "multiple", "unresolved"};
     std::string json = std::string("{\"complete\":") + (c.analysed && c.result.complete ? "true" : "false");
     for (int k = 0; k < 5; ++k) json += ",\"" + std::string(names[k]) + "\":" + jsonArray(lists[k], false);
+    json += std::string(",\"zero_everywhere\":") + (c.result.zeroEverywhere ? "true" : "false");
     return json + ",\"evaluations\":" + std::to_string(c.result.evaluations) + "}";
 }
 
@@ -205,6 +211,7 @@ Status solveCertified(const Equation& equation, const Boxes& boxes, const std::s
             ",\"messages\":" + jsonArray(messages, true) + "}\n");
     } else {
         for (const core::Finding& g : c.result.findings) out(findingLine(g, c.precision) + "\n");
+        if (c.result.zeroEverywhere) out(utf8(KalvexSolve::tr("F は変域のすべての点で 0 です。")) + "\n");
     }
     return c.analysed && c.result.complete ? ranToEnd : stopped;
 }

@@ -1,7 +1,9 @@
 // Random formulas and ranges through the certified analysis: every run ends
 // within its budget of evaluations, the findings lie in x order inside the
 // range, and no root is claimed where F, evaluated independently in long
-// double, keeps one clear sign across the enclosure.
+// double, keeps one clear sign across the enclosure. One input in four is a
+// polynomial in x and 1/x, which is solved exactly: there a multiple root
+// must hold F near 0, and "zero everywhere" must be so at sample points.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -67,14 +69,18 @@ bool clearlySigned(const Value& v) { return v.ok && std::fabs(v.sum) > 1e-9L * v
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Input in(data, size);
     core::Formula f;
-    f.count = in.take<std::uint8_t>() % (core::maxTerms + 1);
+    const std::uint8_t head = in.take<std::uint8_t>();
+    const bool polynomial = head % 4 == 0;
+    f.count = head / 4 % (core::maxTerms + 1);
     for (int s = 1; s <= f.count; ++s) {
         // Now and then a code without a rule, as only a hand-written table holds.
         const std::uint8_t code = in.take<std::uint8_t>();
         f.shape[s] = static_cast<std::int16_t>(code % 16 == 15 ? code : code % 7 + 1);
+        if (polynomial) f.shape[s] = code % 4 == 0 ? 7 : 1;
         f.a[s] = in.single();
         f.b[s] = in.single();
         f.n[s] = in.single();
+        if (polynomial) f.n[s] = static_cast<float>(code % 13) - 4;
         f.m[s] = in.single();
         f.c[s] = in.single();
         f.k[s] = in.single();
@@ -85,12 +91,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (r.evaluations > budget + budgetSlack) std::abort();
     if (!r.rangeUsable) return r.findings.empty() ? 0 : (std::abort(), 0);
     const double lo = std::fmin(range.start, range.end), hi = std::fmax(range.start, range.end);
+    if (r.zeroEverywhere) {
+        if (!r.findings.empty() || !r.complete) std::abort();
+        for (double x : {lo, hi, lo / 2 + hi / 2}) {
+            if (clearlySigned(valueAt(f, x))) std::abort();
+        }
+    }
     double previous = lo;
     for (const core::Finding& g : r.findings) {
         if (!(g.lo <= g.hi) || g.lo < previous || g.hi > hi) std::abort();
         previous = g.hi;
         if (g.kind != core::Finding::root) continue;
         const Value a = valueAt(f, g.lo), b = valueAt(f, g.hi);
+        if (g.multiplicity < 1 || (g.multiplicity > 1 && clearlySigned(a) && clearlySigned(b))) std::abort();
         if (g.lo == g.hi) {
             // A proved exact zero: long double sees F near 0 too.
             if (clearlySigned(a)) std::abort();

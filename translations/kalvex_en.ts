@@ -355,6 +355,14 @@ Exit status: 0 every analysis ran to its end, 1 one stopped with a message, 2 ba
         <source>自動解析の代わりに、解の場所を区間の計算で確かめる解析をします。見つけたものを x の順に一行にひとつずつ表示します。</source>
         <translation>Instead of the automatic analysis, prove where the roots are by interval arithmetic. Prints what it finds in x order, one a line.</translation>
     </message>
+    <message>
+        <source>%1（重複度 %2）</source>
+        <translation>%1 (multiplicity %2)</translation>
+    </message>
+    <message>
+        <source>F は変域のすべての点で 0 です。</source>
+        <translation>F is 0 at every point of the range.</translation>
+    </message>
 </context>
 <context>
     <name>Program</name>

@@ -207,19 +207,15 @@ TEST_F(Solve, CertifiedFindingsAndStatuses) {
         {{"--certified", "pole.kalvex"}, "極: 0\n6.6666664\n", "", 0},
         {{"--certified", "--precision", "0.01", "pole.kalvex"}, "極: 0\n6.66\n", "", 0},
         {{"--certified", "--range", "-1", "2", "ln.kalvex"}, "値のない区間: -1 〜 0\n1\n", "", 0},
-        {{"--certified", "squared.kalvex"}, "", "", 0},
+        {{"--certified", "squared.kalvex"}, "0（重複度 2）\n", "", 0},
+        {{"--certified", "-e", "x - x", "--range", "-1E308", "1E308"}, "F は変域のすべての点で 0 です。\n", "", 0},
         {{"--certified", "ln.kalvex", "--precision", "0"}, "", "精度には正の数値を入力してください。\n", 1},
         {{"--certified", "--evaluate", "1", "sq.kalvex"}, "", "--certified は --evaluate と一緒には使えません。\n", 2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
         const Ran r = run(c.arguments);
-        if (c.arguments.contains("squared.kalvex")) {
-            // x^2 touches 0 at 0: a possible multiple root a few 1E-12 wide around it.
-            EXPECT_EQ(r.out.rfind("重解の可能性: -", 0), 0u) << r.out;
-        } else {
-            EXPECT_EQ(r.out, c.out);
-        }
+        EXPECT_EQ(r.out, c.out);
         EXPECT_EQ(r.err.rfind(c.err, 0), 0u) << r.err;
         EXPECT_EQ(r.status, c.status);
     }
@@ -250,6 +246,8 @@ TEST_F(Solve, CertifiedJsonHoldsEveryKindAndExactEnds) {
     EXPECT_EQ(root["lo"].toDouble(), -1.4142135623730951);
     EXPECT_EQ(root["hi"].toDouble(), -1.414213562373095);
     EXPECT_EQ(root["text"].toString(), "-1.4142136");
+    EXPECT_EQ(root["multiplicity"], QJsonValue(1));
+    EXPECT_EQ(sq["zero_everywhere"], QJsonValue(false));
     EXPECT_GT(sq["evaluations"].toInt(), 0);
     EXPECT_EQ(sine["complete"], QJsonValue(false));
     EXPECT_FALSE(sine["unresolved"].toArray().isEmpty());
