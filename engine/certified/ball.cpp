@@ -1,0 +1,148 @@
+// Ball arithmetic with one-sided bounds, and the powers of x it is built on.
+#include <cmath>
+
+#include "certifiedunits.h"
+
+namespace core::cert {
+
+void Ext::set(const arb_t x, Reach r) {
+    arb_set(v.v, x);
+    reach = r;
+}
+
+void Ext::setDouble(double x, Reach r) {
+    arb_set_d(v.v, x);
+    reach = r;
+}
+
+void Ext::setWhole() {
+    arb_indeterminate(v.v);
+    reach = Reach::whole;
+}
+
+bool Ext::excludesZero() const {
+    switch (reach) {
+        case Reach::ball: return arb_is_finite(v.v) && !arb_contains_zero(v.v);
+        case Reach::above: return arb_is_positive(v.v);
+        case Reach::below: return arb_is_negative(v.v);
+        case Reach::whole: return false;
+    }
+    return false;
+}
+
+int Ext::sign() const {
+    if (reach == Reach::above) return 1;
+    if (reach == Reach::below) return -1;
+    return arb_is_positive(v.v) ? 1 : -1;
+}
+
+void Ext::scale(const arb_t s, slong prec) {
+    if (arb_is_zero(s)) {
+        arb_zero(v.v);
+        reach = Reach::ball;
+        return;
+    }
+    if (reach == Reach::ball) {
+        arb_mul(v.v, v.v, s, prec);
+        return;
+    }
+    if (reach == Reach::whole) return;
+    if (arb_is_positive(s)) {
+        arb_mul(v.v, v.v, s, prec);
+    } else if (arb_is_negative(s)) {
+        arb_mul(v.v, v.v, s, prec);
+        reach = reach == Reach::above ? Reach::below : Reach::above;
+    } else {
+        setWhole();
+    }
+}
+
+void Ext::scaleDouble(double s, slong prec) {
+    Ball b;
+    arb_set_d(b.v, s);
+    scale(b.v, prec);
+}
+
+void Ext::add(const Ext& x, slong prec) {
+    if (reach == Reach::whole || x.reach == Reach::whole ||
+        (reach != Reach::ball && x.reach != Reach::ball && reach != x.reach)) {
+        setWhole();
+        return;
+    }
+    arb_add(v.v, v.v, x.v.v, prec);
+    if (reach == Reach::ball) reach = x.reach;
+}
+
+void Ext::addDouble(double x, slong prec) {
+    if (reach == Reach::whole) return;
+    Ball b;
+    arb_set_d(b.v, x);
+    arb_add(v.v, v.v, b.v, prec);
+}
+
+// The upper end of a ball as an exact ball.
+void upperEnd(arb_t out, const arb_t x) {
+    arf_t u;
+    arf_init(u);
+    arb_get_ubound_arf(u, x, startBits);  // rounded up: still a bound, and never huge
+    arb_set_arf(out, u);
+    arf_clear(u);
+}
+
+// Every point of x is <= 0 (arb_is_nonpositive leaves out a ball that
+// only touches 0).
+bool atMostZero(const arb_t x) {
+    if (!arb_is_finite(x)) return false;
+    arf_t u;
+    arf_init(u);
+    arb_get_ubound_arf(u, x, startBits);  // rounded up: still a bound, and never huge
+    const bool result = arf_sgn(u) <= 0;
+    arf_clear(u);
+    return result;
+}
+
+bool isInteger(double n) { return std::trunc(n) == n; }
+
+void powerInteger(arb_t z, const arb_t x, double n, slong prec) {
+    fmpz_t e;
+    fmpz_init(e);
+    fmpz_set_d(e, n);
+    arb_pow_fmpz(z, x, e, prec);
+    fmpz_clear(e);
+}
+
+void powerReal(arb_t z, const arb_t x, double n, slong prec) {
+    if (isInteger(n)) {
+        powerInteger(z, x, n, prec);
+        return;
+    }
+    // A half-integer power through the square root, which is exact where
+    // the root is: 2.25^-1.5 is 8/27, and -2x^-1.5 + 3x^-2 is 0 at 2.25.
+    if (isInteger(2 * n)) {
+        arb_sqrt(z, x, prec);
+        powerInteger(z, z, 2 * n, prec);
+        return;
+    }
+    Ball e;
+    arb_set_d(e.v, n);
+    arb_pow(z, x, e.v, prec);
+}
+
+// n · x^(n-1) for a point or a ball x.
+void powerSlope(arb_t z, const arb_t x, double n, slong prec) {
+    Ball e;
+    if (isInteger(n)) {
+        fmpz_t k;
+        fmpz_init(k);
+        fmpz_set_d(k, n);
+        fmpz_sub_ui(k, k, 1);
+        arb_pow_fmpz(z, x, k, prec);
+        fmpz_clear(k);
+    } else {
+        powerReal(z, x, n - 1, prec);  // n - 1 is exact: |n| < 2^52 and not an integer
+    }
+    arb_set_d(e.v, n);
+    arb_mul(z, z, e.v, prec);
+}
+
+}  // namespace core::cert
