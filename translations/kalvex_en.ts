@@ -115,6 +115,10 @@
         <source>式か範囲か精度が変わったので、結果を捨てました。</source>
         <translation>The formula, range or precision changed, so the result was dropped.</translation>
     </message>
+    <message>
+        <source>式か変域か精度が変わったので、結果を消しました。</source>
+        <translation>F, the range or the precision changed, so the result was cleared.</translation>
+    </message>
 </context>
 <context>
     <name>CalculationScreen</name>
@@ -142,64 +146,68 @@
 <context>
     <name>CertifiedSummary</name>
     <message>
-        <source>証明済みの根 %1 個。範囲内のほかの点に根はありません。</source>
-        <translation>%1 proved root(s). There is no other root in the range.</translation>
-    </message>
-    <message>
-        <source>証明済みの根 %1 個。決まらない箇所があり、根がすべてとは言えません。</source>
-        <translation>%1 proved root(s). Some places could not be decided, so these may not be all the roots.</translation>
-    </message>
-    <message>
-        <source>極 %1、計算できない区間 %2、重根の可能性 %3、未解決の区間 %4</source>
-        <translation>poles %1, undefined stretches %2, possible multiple roots %3, unresolved stretches %4</translation>
-    </message>
-    <message>
-        <source>証明済みの根: %1</source>
-        <translation>proved roots: %1</translation>
-    </message>
-    <message>
-        <source>極: %1</source>
-        <translation>poles: %1</translation>
-    </message>
-    <message>
-        <source>範囲外: %1</source>
-        <translation>outside the range: %1</translation>
-    </message>
-    <message>
-        <source>根と確かめられない: %1</source>
-        <translation>not proved roots: %1</translation>
-    </message>
-    <message>
-        <source>一覧にない証明済みの根 %1 個</source>
-        <translation>proved roots missing from the list: %1</translation>
-    </message>
-    <message>
-        <source>自動解析の結果と比べて  %1</source>
-        <translation>Against the automatic analysis's list: %1</translation>
-    </message>
-    <message>
-        <source>、</source>
-        <translation>; </translation>
-    </message>
-    <message>
-        <source>根</source>
-        <translation>root</translation>
-    </message>
-    <message>
         <source>極</source>
         <translation>pole</translation>
     </message>
     <message>
-        <source>計算できない区間</source>
-        <translation>undefined</translation>
+        <source>未解決</source>
+        <translation>unresolved</translation>
     </message>
     <message>
-        <source>重根の可能性</source>
+        <source>証明済み: ここに解はない</source>
+        <translation>proved: no root here</translation>
+    </message>
+    <message>
+        <source>F は変域のすべての点で 0 です。</source>
+        <translation>F is 0 at every point of the range.</translation>
+    </message>
+    <message>
+        <source>証明済みの解 %1 個。未解決の区間があり、解がすべてとは言えません。</source>
+        <translation>%1 proved root(s). Some stretches are unresolved, so these may not be all the roots.</translation>
+    </message>
+    <message>
+        <source>証明済みの解 %1 個。範囲内のほかの点に解はありません。</source>
+        <translation>%1 proved root(s). There is no other root in the range.</translation>
+    </message>
+    <message>
+        <source>証明済みの解 %1 個。ほかの解は、あれば重解の可能性の区間の中です。</source>
+        <translation>%1 proved root(s). Any other root lies in a possible multiple root.</translation>
+    </message>
+    <message>
+        <source>極 %1、値のない区間 %2、重解の可能性 %3、未解決 %4</source>
+        <translation>poles %1, no value %2, possible multiple roots %3, unresolved %4</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;変域 %2 〜 %3&#x3000;精度 %4</source>
+        <translation>%1   range %2 to %3   precision %4</translation>
+    </message>
+    <message>
+        <source>解</source>
+        <translation>root</translation>
+    </message>
+    <message>
+        <source>重解の可能性</source>
         <translation>possible multiple root</translation>
     </message>
     <message>
-        <source>未解決</source>
-        <translation>unresolved</translation>
+        <source>値のない区間</source>
+        <translation>no value</translation>
+    </message>
+    <message>
+        <source>証明済みの解</source>
+        <translation>proved root</translation>
+    </message>
+    <message>
+        <source>変域の外</source>
+        <translation>outside the range</translation>
+    </message>
+    <message>
+        <source>極のそば</source>
+        <translation>beside a pole</translation>
+    </message>
+    <message>
+        <source>一覧にない証明済みの解</source>
+        <translation>proved root the list lacks</translation>
     </message>
 </context>
 <context>
@@ -215,6 +223,22 @@
     <message>
         <source>解析中...</source>
         <translation>Analysing...</translation>
+    </message>
+    <message>
+        <source>自動解析の解</source>
+        <translation>automatic analysis</translation>
+    </message>
+    <message>
+        <source>最も近い証明済みの解</source>
+        <translation>nearest proved root</translation>
+    </message>
+    <message>
+        <source>距離</source>
+        <translation>distance</translation>
+    </message>
+    <message>
+        <source>判定</source>
+        <translation>verdict</translation>
     </message>
 </context>
 <context>
@@ -242,6 +266,10 @@
     <message>
         <source>区間の上端</source>
         <translation>Interval to</translation>
+    </message>
+    <message>
+        <source>重複度</source>
+        <translation>multiplicity</translation>
     </message>
 </context>
 <context>

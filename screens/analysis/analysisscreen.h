@@ -25,6 +25,7 @@ class PictureBox;
 class ResultList;
 class CertifiedRun;
 class CertifiedWindow;
+struct ComparisonRow;
 class QAction;
 class QFont;
 class QGroupBox;
@@ -131,7 +132,9 @@ private:
     void certifiedAnalysis();
     void certifiedFinished(const core::Certified& result);
     void cancelCertified(const QString& why);
-    QString comparedWithList(const core::Certified& result, double precision) const;
+    std::vector<ComparisonRow> comparedWithList(const core::Certified& result, double precision) const;
+    // F, the range or the precision changed: a result shown of the old ones goes, marks and all.
+    void certifiedStale();
     void markFindings(const core::Certified& result);
 
     // Mouse actions on 図 (graphmouse.cpp).
@@ -151,5 +154,5 @@ private:
     AnalysisHost& host;
     CertifiedRun* certifiedRun = nullptr;
     // What the last automatic analysis and the certified analysis under way ran on.
-    std::optional<AnalysedOn> lastAutomatic, certifiedAsked;
+    std::optional<AnalysedOn> lastAutomatic, certifiedAsked, certifiedShown;
 };

@@ -14,6 +14,7 @@
 #include "certifiedsummary.h"
 #include "certifiedwindow.h"
 #include "core.h"
+#include "formula.h"
 #include "kalvex.h"
 #include "messages.h"
 #include "numbertext.h"
@@ -22,8 +23,6 @@
 
 namespace {
 
-const QColor rootColour(0, 160, 0), multipleColour(190, 150, 0), poleColour(220, 0, 220),
-    unresolvedColour(255, 140, 0), undefinedColour(128, 128, 128);
 constexpr int markSize = 5;  // pixels from a mark's centre to its edge
 
 using Stroke = PictureBox::Stroke;
@@ -63,6 +62,15 @@ void AnalysisScreen::createCertifiedMenu() {
     connect(certifiedAction, &QAction::triggered, this, &AnalysisScreen::certifiedAnalysis);
     certifiedRun = new CertifiedRun(this);
     connect(certifiedRun, &CertifiedRun::finished, this, &AnalysisScreen::certifiedFinished);
+    for (QLineEdit* box : 変域) connect(box, &QLineEdit::textChanged, this, &AnalysisScreen::certifiedStale);
+    connect(精度コンボ, &QComboBox::editTextChanged, this, &AnalysisScreen::certifiedStale);
+}
+
+void AnalysisScreen::certifiedStale() {
+    if (!certifiedShown || *certifiedShown == analysedOnNow()) return;
+    certifiedShown.reset();
+    図->setOverlay({});
+    if (certifiedWindow) certifiedWindow->showNothing(tr("式か変域か精度が変わったので、結果を消しました。"));
 }
 
 AnalysisScreen::AnalysedOn AnalysisScreen::analysedOnNow() const {
@@ -91,6 +99,7 @@ void AnalysisScreen::certifiedAnalysis() {
                 [this] { cancelCertified(tr("キャンセルしました。")); });
     }
     図->setOverlay({});
+    certifiedShown.reset();
     certifiedAsked = asked;
     certifiedWindow->showRunning();
     certifiedRun->start(asked.formula, range);
@@ -112,11 +121,16 @@ void AnalysisScreen::certifiedFinished(const core::Certified& result) {
     }
     const double precision = readNumber(asked->precision);
     const bool sameAsList = lastAutomatic && *lastAutomatic == *asked;
-    certifiedWindow->showResult(result, precision, sameAsList ? comparedWithList(result, precision) : QString());
+    const QString subject = certifiedSubject("F(x) = " + QString::fromStdString(writeFormula(kalvex.terms())), QString::fromStdString(asked->start),
+                                             QString::fromStdString(asked->end),
+                                             QString::fromStdString(asked->precision));
+    certifiedWindow->showResult(result, precision, subject,
+                                sameAsList ? comparedWithList(result, precision) : std::vector<ComparisonRow>{});
+    certifiedShown = asked;
     markFindings(result);
 }
 
-QString AnalysisScreen::comparedWithList(const core::Certified& result, double precision) const {
+std::vector<ComparisonRow> AnalysisScreen::comparedWithList(const core::Certified& result, double precision) const {
     std::vector<ListedRoot> listed;
     for (int row = 0; row < 解リスト->count(); ++row) listed.push_back({解リスト->text(row), 解リスト->listedValue(row)});
     const core::Range range{readNumber(lastAutomatic->start), readNumber(lastAutomatic->end)};
@@ -133,14 +147,23 @@ void AnalysisScreen::markFindings(const core::Certified& result) {
         return static_cast<int>(std::lround(std::clamp(図->toPixels(x, 0).x(), -10.0, 図->width() + 10.0)));
     };
     std::vector<Stroke> marks;
+    // F that is 0 everywhere: one root along the whole range.
+    if (result.zeroEverywhere && certifiedShown) {
+        bar(marks, pixel(readNumber(certifiedShown->start)), pixel(readNumber(certifiedShown->end)), axis,
+            markColours::root);
+    }
     for (const core::Finding& g : result.findings) {
         const int from = pixel(g.lo), to = pixel(g.hi);
         switch (g.kind) {
-            case core::Finding::root: triangle(marks, pixel(core::rootValue(g)), axis, rootColour); break;
-            case core::Finding::multiple: triangle(marks, pixel(core::rootValue(g)), axis, multipleColour); break;
-            case core::Finding::pole: cross(marks, from, axis, poleColour); break;
-            case core::Finding::unresolved: bar(marks, from, to, axis, unresolvedColour); break;
-            case core::Finding::undefined: bar(marks, from, to, axis, undefinedColour); break;
+            case core::Finding::root: triangle(marks, pixel(core::rootValue(g)), axis, markColours::root); break;
+            case core::Finding::multiple:
+                // A block wider than a mark is drawn across its extent.
+                if (std::abs(to - from) > 2 * markSize) bar(marks, from, to, axis, markColours::multiple);
+                else triangle(marks, pixel(core::rootValue(g)), axis, markColours::multiple);
+                break;
+            case core::Finding::pole: cross(marks, from, axis, markColours::pole); break;
+            case core::Finding::unresolved: bar(marks, from, to, axis, markColours::unresolved); break;
+            case core::Finding::undefined: bar(marks, from, to, axis, markColours::undefined); break;
         }
     }
     図->setOverlay(std::move(marks));

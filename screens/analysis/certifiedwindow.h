@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "certified.h"
+#include "certifiedsummary.h"
 
 class QAction;
 class QLabel;
@@ -43,15 +44,19 @@ public:
 
     // Work has begun: nothing of an earlier result stays.
     void showRunning();
-    // The findings, the summary, and the comparison with the automatic
-    // analysis's list (empty when that list is of something else).
-    void showResult(const core::Certified& result, double precision, const QString& comparison);
+    // The findings of F, range and precision named in `subject`, the
+    // summary, and the comparison with the automatic analysis's list (no
+    // rows when that list is of something else).
+    void showResult(const core::Certified& result, double precision, const QString& subject,
+                    const std::vector<ComparisonRow>& comparison);
     // The work was cancelled or its F is gone: nothing is shown.
     void showNothing(const QString& why);
 
+    QLabel* subject = nullptr;
     QLabel* summary = nullptr;
-    QLabel* comparison = nullptr;
+    QLabel* legend = nullptr;
     FindingTable* findings = nullptr;
+    QTableWidget* comparison = nullptr;
     QProgressBar* progress = nullptr;
     QPushButton* cancelButton = nullptr;
 
@@ -63,6 +68,7 @@ protected:
 
 private:
     void stopProgress();
+    void showComparison(const std::vector<ComparisonRow>& rows);
 
     QTimer* progressDelay = nullptr;
     bool running = false;
