@@ -80,16 +80,12 @@ QString certifiedSubject(const QString& formula, const QString& start, const QSt
     return QCoreApplication::translate("CertifiedSummary", "%1　変域 %2 〜 %3　精度 %4").arg(formula, start, end, precision);
 }
 
-QString certifiedLegend() {
-    const auto mark = [](const QColor& colour, const char* glyph, const QString& name) {
-        return QString("<span style=\"color:%1\">%2</span> %3").arg(colour.name(), QString::fromUtf8(glyph), name);
-    };
-    return QStringList{mark(markColours::root, "▲", QCoreApplication::translate("CertifiedSummary", "解")),
-                       mark(markColours::multiple, "▲", QCoreApplication::translate("CertifiedSummary", "重解の可能性")),
-                       mark(markColours::pole, "✕", QCoreApplication::translate("CertifiedSummary", "極")),
-                       mark(markColours::undefined, "▬", QCoreApplication::translate("CertifiedSummary", "値のない区間")),
-                       mark(markColours::unresolved, "▬", QCoreApplication::translate("CertifiedSummary", "未解決"))}
-        .join("　");
+std::vector<LegendEntry> certifiedLegend() {
+    return {{markColours::root, "▲", QCoreApplication::translate("CertifiedSummary", "解")},
+            {markColours::multiple, "▲", QCoreApplication::translate("CertifiedSummary", "重解の可能性")},
+            {markColours::pole, "✕", QCoreApplication::translate("CertifiedSummary", "極")},
+            {markColours::undefined, "▬", QCoreApplication::translate("CertifiedSummary", "値のない区間")},
+            {markColours::unresolved, "▬", QCoreApplication::translate("CertifiedSummary", "未解決")}};
 }
 
 std::vector<ComparisonRow> listComparison(const core::Certified& result, core::Range range, double precision,

@@ -22,8 +22,12 @@ QString certifiedSummary(const core::Certified& result);
 QString certifiedSubject(const QString& formula, const QString& start, const QString& end,
                          const QString& precision);
 
-// The marks on the graph and what each means, as rich text.
-QString certifiedLegend();
+// The marks on the graph and what each means.
+struct LegendEntry {
+    QColor colour;
+    QString glyph, name;
+};
+std::vector<LegendEntry> certifiedLegend();
 
 // One entry of the automatic analysis's list: its text and the value it says.
 struct ListedRoot {

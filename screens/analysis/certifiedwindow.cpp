@@ -92,8 +92,20 @@ CertifiedWindow::CertifiedWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     summary->setObjectName("要約");
     summary->setWordWrap(true);
     summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    legend = new QLabel(certifiedLegend(), this);
+    legend = new QWidget(this);
     legend->setObjectName("凡例");
+    auto* legendRow = new QHBoxLayout(legend);
+    legendRow->setContentsMargins(0, 0, 0, 0);
+    for (const LegendEntry& entry : certifiedLegend()) {
+        auto* mark = new QLabel(entry.glyph, legend);
+        QPalette palette = mark->palette();
+        palette.setColor(QPalette::WindowText, entry.colour);
+        mark->setPalette(palette);
+        legendRow->addWidget(mark);
+        legendRow->addWidget(new QLabel(entry.name, legend));
+        legendRow->addSpacing(8);
+    }
+    legendRow->addStretch(1);
     findings = new FindingTable(this);
     findings->setObjectName("所見");
     // A table scrolls however long the list is; the findings keep their room.

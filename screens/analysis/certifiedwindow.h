@@ -54,7 +54,7 @@ public:
 
     QLabel* subject = nullptr;
     QLabel* summary = nullptr;
-    QLabel* legend = nullptr;
+    QWidget* legend = nullptr;  // a coloured mark and its name for each kind
     FindingTable* findings = nullptr;
     QTableWidget* comparison = nullptr;
     QProgressBar* progress = nullptr;
