@@ -126,7 +126,7 @@ std::string findingLine(const core::Finding& g, double precision) {
     switch (g.kind) {
         case core::Finding::root: {
             const std::string text = core::listText(core::rootValue(g), precision);
-            if (g.multiplicity == 1) return text;
+            if (g.multiplicity <= 1) return text;
             return fillIn(utf8(KalvexSolve::tr("%1（重複度 %2）")), {text, std::to_string(g.multiplicity)});
         }
         case core::Finding::pole: return fillIn(utf8(KalvexSolve::tr("極: %1")), {lo});
@@ -148,7 +148,7 @@ std::string certifiedJson(const CertifiedOutcome& c) {
         std::string item = "{\"lo\":" + jsonNumber(g.lo) + ",\"hi\":" + jsonNumber(g.hi);
         if (g.kind == core::Finding::root)
             item += ",\"text\":" + jsonQuoted(core::listText(core::rootValue(g), c.precision)) +
-                    ",\"multiplicity\":" + std::to_string(g.multiplicity);
+                    ",\"multiplicity\":" + (g.multiplicity > 0 ? std::to_string(g.multiplicity) : "null");
         if (g.kind == core::Finding::multiple) item += ",\"width\":" + jsonNumber(g.hi - g.lo);
         lists[g.kind].push_back(item + "}");
     }

@@ -103,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         previous = g.hi;
         if (g.kind != core::Finding::root) continue;
         const Value a = valueAt(f, g.lo), b = valueAt(f, g.hi);
-        if (g.multiplicity < 1 || (g.multiplicity > 1 && clearlySigned(a) && clearlySigned(b))) std::abort();
+        if (g.multiplicity < 0 || (g.multiplicity > 1 && clearlySigned(a) && clearlySigned(b))) std::abort();
         if (g.lo == g.hi) {
             // A proved exact zero: long double sees F near 0 too.
             if (clearlySigned(a)) std::abort();

@@ -226,19 +226,19 @@
     </message>
     <message>
         <source>自動解析の解</source>
-        <translation>automatic analysis</translation>
+        <translation>Automatic analysis</translation>
     </message>
     <message>
         <source>最も近い証明済みの解</source>
-        <translation>nearest proved root</translation>
+        <translation>Nearest proved root</translation>
     </message>
     <message>
         <source>距離</source>
-        <translation>distance</translation>
+        <translation>Distance</translation>
     </message>
     <message>
         <source>判定</source>
-        <translation>verdict</translation>
+        <translation>Verdict</translation>
     </message>
 </context>
 <context>
@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>重複度</source>
-        <translation>multiplicity</translation>
+        <translation>Multiplicity</translation>
     </message>
 </context>
 <context>

@@ -136,7 +136,8 @@ QString findingValueText(const core::Finding& finding, double precision) {
 }
 
 QString multiplicityText(const core::Finding& finding) {
-    return finding.kind == core::Finding::root ? QString::number(finding.multiplicity) : QString();
+    return finding.kind == core::Finding::root && finding.multiplicity > 0 ? QString::number(finding.multiplicity)
+                                                                           : QString();
 }
 
 QString intervalEndText(double v) { return QString::number(v, 'g', 17); }
