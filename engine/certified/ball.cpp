@@ -1,5 +1,6 @@
 // Ball arithmetic with one-sided bounds, and the powers of x it is built on.
 #include <cmath>
+#include <initializer_list>
 
 #include "certifiedunits.h"
 
@@ -8,19 +9,23 @@ namespace core::cert {
 void Ext::set(const arb_t x, Reach r) {
     arb_set(v.v, x);
     reach = r;
+    strict = weak = 0;
 }
 
 void Ext::setDouble(double x, Reach r) {
     arb_set_d(v.v, x);
     reach = r;
+    strict = weak = 0;
 }
 
 void Ext::setWhole() {
     arb_indeterminate(v.v);
     reach = Reach::whole;
+    strict = weak = 0;
 }
 
 bool Ext::excludesZero() const {
+    if (strict != 0) return true;
     switch (reach) {
         case Reach::ball: return arb_is_finite(v.v) && !arb_contains_zero(v.v);
         case Reach::above: return arb_is_positive(v.v);
@@ -31,12 +36,20 @@ bool Ext::excludesZero() const {
 }
 
 int Ext::sign() const {
+    if (strict != 0) return strict;
     if (reach == Reach::above) return 1;
     if (reach == Reach::below) return -1;
     return arb_is_positive(v.v) ? 1 : -1;
 }
 
 void Ext::scale(const arb_t s, slong prec) {
+    const int by = arb_is_finite(s) && !arb_contains_zero(s) ? (arb_is_positive(s) ? 1 : -1) : 0;
+    const int keptStrict = strict * by, keptWeak = weak * by;
+    scaleBounds(s, prec);
+    if (reach != Reach::whole) strict = keptStrict, weak = keptWeak;
+}
+
+void Ext::scaleBounds(const arb_t s, slong prec) {
     if (arb_is_zero(s)) {
         arb_zero(v.v);
         reach = Reach::ball;
@@ -63,7 +76,42 @@ void Ext::scaleDouble(double s, slong prec) {
     scale(b.v, prec);
 }
 
+namespace {
+
+// 2·s when every value of e has the sign s; s when every value has it or is
+// 0; 3 for an exact 0; otherwise 0.
+int signOfAll(const Ext& e) {
+    if (e.isZero()) return 3;
+    if (e.excludesZero()) return 2 * e.sign();
+    if (e.weak != 0) return e.weak;
+    if (e.reach != Reach::below && arb_is_finite(e.v.v) && arb_is_nonnegative(e.v.v)) return 1;
+    if (e.reach != Reach::above && arb_is_finite(e.v.v) && arb_is_nonpositive(e.v.v)) return -1;
+    return 0;
+}
+
+// A sum has every value of one sign when one part has and the other has
+// that sign or 0.
+int strictSum(int mine, int theirs) {
+    for (int s : {1, -1}) {
+        const auto atLeastWeak = [s](int t) { return t == 3 || t == s || t == 2 * s; };
+        if ((mine == 2 * s && atLeastWeak(theirs)) || (theirs == 2 * s && atLeastWeak(mine))) return s;
+    }
+    return 0;
+}
+
+}  // namespace
+
 void Ext::add(const Ext& x, slong prec) {
+    const int mine = signOfAll(*this), theirs = signOfAll(x);
+    addBounds(x, prec);
+    strict = strictSum(mine, theirs);
+    // Both of one sign or 0, or one of them exactly 0.
+    const auto weakOf = [](int t) { return t == 3 ? 3 : (t > 0 ? 1 : (t < 0 ? -1 : 0)); };
+    const int a = weakOf(mine), b = weakOf(theirs);
+    weak = a == 3 ? (b == 3 ? 0 : b) : (b == 3 || b == a ? a : 0);
+}
+
+void Ext::addBounds(const Ext& x, slong prec) {
     if (reach == Reach::whole || x.reach == Reach::whole ||
         (reach != Reach::ball && x.reach != Reach::ball && reach != x.reach)) {
         setWhole();
@@ -75,6 +123,8 @@ void Ext::add(const Ext& x, slong prec) {
 
 void Ext::addDouble(double x, slong prec) {
     if (reach == Reach::whole) return;
+    if (x != 0 && (x > 0 ? 1 : -1) != strict) strict = 0;
+    if (x != 0 && (x > 0 ? 1 : -1) != weak) weak = 0;
     Ball b;
     arb_set_d(b.v, x);
     arb_add(v.v, v.v, b.v, prec);

@@ -13,6 +13,7 @@
 
 #include "certifiedunits.h"
 #include "exactpolynomial.h"
+#include "numbertext.h"
 
 namespace core {
 
@@ -77,12 +78,19 @@ namespace {
 class Certifier {
 public:
     Certifier(const Formula& f, long budget, const std::atomic<bool>* cancel)
-        : eval(f), budget(budget), cancel(cancel) {}
+        : eval(f), budget(budget), cancel(cancel) {
+        double bits = 0;
+        for (const TermParams& p : eval.params()) {
+            if (p.shape != constantShape && p.n != 0) bits += std::max(0.0, std::log2(std::fabs(p.n)) - 8);
+        }
+        weight = std::max(1.0, bits / 16);
+    }
 
     Certified run(Range range) {
         Certified out;
         const double lo = std::min(range.start, range.end), hi = std::max(range.start, range.end);
-        if (!std::isfinite(lo) || !std::isfinite(hi)) {
+        // A range of one point is refused as the automatic analysis refuses it.
+        if (!std::isfinite(lo) || !std::isfinite(hi) || lo == hi) {
             out.rangeUsable = false;
             return out;
         }
@@ -99,19 +107,33 @@ public:
         bisect(cuts);
         out.findings = ordered(std::move(findings));
         out.evaluations = used;
-        out.complete = std::none_of(out.findings.begin(), out.findings.end(),
-                                    [](const Finding& g) { return g.kind == Finding::unresolved; });
+        // F exactly 0 on every block: that sentence says it all.
+        out.zeroEverywhere = zeroEverywhere && out.findings.size() == 1 && out.findings[0].lo == lo &&
+                             out.findings[0].hi == hi && out.findings[0].kind == Finding::multiple;
+        if (out.zeroEverywhere) out.findings.clear();
+        out.complete =
+            !possibleMultiple && std::none_of(out.findings.begin(), out.findings.end(),
+                                              [](const Finding& g) { return g.kind == Finding::unresolved; });
         return out;
     }
 
 private:
-    bool spent() const { return used >= budget || (cancel && cancel->load(std::memory_order_relaxed)); }
+    bool spent() const {
+        return work >= static_cast<double>(budget) || (cancel && cancel->load(std::memory_order_relaxed));
+    }
 
-    void add(Finding::Kind kind, double lo, double hi) { findings.push_back({kind, lo, hi}); }
+    // Every finding but a block where F is exactly 0, or a point where it is,
+    // says F is not 0 everywhere; those blocks must also cover the range.
+    void add(Finding::Kind kind, double lo, double hi) {
+        if (kind != Finding::root || lo != hi) zeroEverywhere = false;
+        if (kind == Finding::multiple) possibleMultiple = true;
+        findings.push_back({kind, lo, hi});
+    }
 
     // F beside 0: a pole where it is unbounded on a side the range holds,
     // and the sign it tends to on each side.
     void classifyZero(double lo, double hi) {
+        if (lo > 0 || hi < 0) return;  // only the ends of blocks at 0 ask
         Ball limit;
         const NearZero up = nearZero(eval.params(), 1, limit.v);
         towardsUp = towards(up, limit.v);
@@ -170,6 +192,7 @@ private:
 
     void evaluate(double lo, double hi, slong prec, BlockValue& v) {
         ++used;
+        work += static_cast<double>(prec / startBits) * weight;
         eval.evaluate(lo, hi, prec, v);
     }
 
@@ -262,7 +285,9 @@ private:
                 return Outcome::settled;
             }
             if (v.status.partial && ((v.f.reach == Reach::ball && arb_is_zero(v.f.v.v)) || v.zeroButJumps)) {
-                add(Finding::multiple, a, b);  // 0 wherever it has a value
+                // 0 wherever it has a value: every root is in the block.
+                zeroEverywhere = false;
+                findings.push_back({Finding::multiple, a, b});
                 return Outcome::settled;
             }
             if (v.status.partial) {
@@ -270,8 +295,10 @@ private:
                 // and keeps a sign. A sliver that cannot be split joins the
                 // stretch without a value, whose end it holds.
                 if (v.offZero) {
+                    // Root-free, but where the values end is still to be
+                    // told, unless it lies within the width limit.
                     if (last) add(Finding::undefined, a, b);
-                    return Outcome::settled;
+                    return atLimit ? Outcome::settled : Outcome::split;
                 }
                 if (v.status.edgeLimit != 0 && beside(a, b, v)) return Outcome::settled;
                 // Where the argument is about 0 at an end, more bits may tell its sign.
@@ -282,14 +309,15 @@ private:
                 }
                 return Outcome::split;  // down to neighbouring doubles: a root may sit at the edge
             }
-            if (v.f.reach == Reach::ball && arb_is_zero(v.f.v.v)) {
+            if (v.f.isZero()) {
                 // F is 0 at every point of the block: every one is a root,
                 // which the list can only give as a stretch.
-                add(Finding::multiple, a, b);
+                findings.push_back({Finding::multiple, a, b});
                 return Outcome::settled;
             }
             if (v.zeroButJumps) {
-                add(Finding::multiple, a, b);
+                zeroEverywhere = false;
+                findings.push_back({Finding::multiple, a, b});
                 return Outcome::settled;
             }
             if (v.offZero && !v.f.excludesZero()) return Outcome::settled;  // no root, but no one sign
@@ -300,6 +328,8 @@ private:
                 return Outcome::settled;
             }
             if (v.df.excludesZero()) return monotone(a, b, atLimit);
+            // Beside a pole: root-free where the pole's terms outweigh the rest.
+            if ((a == 0 || b == 0) && eval.signBesidePole(a, b, prec) != 0) return Outcome::settled;
             if (!atLimit) return Outcome::split;
             if (prec >= blockBitLimit || spent()) break;
         }
@@ -418,6 +448,16 @@ private:
     long budget;
     const std::atomic<bool>* cancel;
     long used = 0;
+    // The budget counts work: an evaluation at twice the bits costs twice,
+    // so that signs no precision decides cannot hold the user for minutes.
+    double work = 0;
+    // Powers of x with exponents of many bits cost about that many
+    // multiplications of big exponents in every evaluation.
+    double weight = 1;
+    bool zeroEverywhere = true;
+    // A block at the width limit where F and F' may both be 0 leaves the
+    // count of roots open; a block where F is exactly 0 does not.
+    bool possibleMultiple = false;
     bool pole = false;  // F is unbounded at 0 by a negative power
     // What F tends to just above and just below 0 where it has no value there.
     PointSign towardsUp = PointSign::undefined, towardsDown = PointSign::undefined;
@@ -439,5 +479,11 @@ Certified certify(const Formula& f, Range range, long budget, const std::atomic<
 void releaseThreadCaches() { flint_cleanup(); }
 
 double rootValue(const Finding& root) { return root.lo + (root.hi - root.lo) / 2; }
+
+std::string rootText(const Finding& root, double precision) {
+    const double middle = rootValue(root);
+    const double rounded = std::nearbyint(middle / precision) * precision;
+    return generalNumberText(std::isfinite(rounded) && precision > 0 ? rounded : middle);
+}
 
 }  // namespace core

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <atomic>
+#include <string>
 #include <vector>
 
 #include "core.h"
@@ -33,19 +34,25 @@ struct Finding {
     int multiplicity = 1;
 };
 
-// About 100 000 evaluations end in a quarter of a second on one core.
+// The budget in units of work: an evaluation at the starting 64 bits is one,
+// at 128 bits two, and so on. About 100 000 end in a quarter of a second on
+// one core.
 inline constexpr long certifiedBudget = 100000;
 
 struct Certified {
-    bool rangeUsable = true;         // false for an end that is not finite: nothing was analysed
-    std::vector<Finding> findings;   // in x order; everything between them is root-free
-    long evaluations = 0;            // of F over a stretch or at a point
-    bool complete = false;           // nothing unresolved
-    bool zeroEverywhere = false;     // F is 0 at every point of the range; no findings then
+    bool rangeUsable = true;        // false for an end that is not finite, or a range of one point:
+                                    // nothing was analysed
+    std::vector<Finding> findings;  // in x order; everything between them is root-free
+    long evaluations = 0;           // of F over a stretch or at a point
+    // Every root lies in a listed root or a listed possible multiple root,
+    // and nothing is unresolved: a possible multiple root leaves the count
+    // of roots open, so it is not complete.
+    bool complete = false;
+    bool zeroEverywhere = false;  // F is exactly 0 on the whole range: no findings are listed
 };
 
 // The analysis of F on the range (its ends in either order), using at most
-// about `budget` evaluations. Deterministic: no clock, no shared state.
+// about `budget` units of work. Deterministic: no clock, no shared state.
 // A set cancel flag, read between evaluations, ends the work as a spent
 // budget does: what is left is unresolved.
 Certified certify(const Formula& f, Range range, long budget = certifiedBudget,
@@ -56,8 +63,11 @@ Certified certify(const Formula& f, Range range, long budget = certifiedBudget,
 // those caches are lost with the thread.
 void releaseThreadCaches();
 
-// The text a root is listed with: the double nearest its middle, cut to the
-// precision as the automatic analysis cuts its roots.
+// The double nearest a root's middle.
 double rootValue(const Finding& root);
+
+// The text a root is listed with: its middle rounded to the nearest multiple
+// of the precision, so that it lies within half the precision of the root.
+std::string rootText(const Finding& root, double precision);
 
 }  // namespace core

@@ -39,6 +39,13 @@ enum class Reach { ball, above, below, whole };
 struct Ext {
     Ball v;
     Reach reach = Reach::ball;
+    // +1 or -1 when every value is known to have that sign though the
+    // bounds may not show it: e^w over a wide block, whose ball must reach
+    // down to 0, or x^n far from 0.
+    int strict = 0;
+    // +1 or -1 when every value has that sign or is 0: x^n on a block
+    // that ends at 0.
+    int weak = 0;
 
     void set(const arb_t x, Reach r = Reach::ball);
     void setDouble(double x, Reach r = Reach::ball);
@@ -52,6 +59,9 @@ struct Ext {
     void scaleDouble(double s, slong prec);
     void add(const Ext& x, slong prec);
     void addDouble(double x, slong prec);
+    // The same, leaving `strict` as it is.
+    void scaleBounds(const arb_t s, slong prec);
+    void addBounds(const Ext& x, slong prec);
     bool isZero() const { return reach == Reach::ball && arb_is_zero(v.v); }
     bool bounded() const { return reach == Reach::ball && arb_is_finite(v.v); }
 };
@@ -140,6 +150,11 @@ public:
     // sqrt(x) is rational. A sign that no working precision decides is an
     // exact 0 when this says so. False for F of another kind.
     bool exactlyZero(double x) const;
+
+    // On a block that ends at 0, where negative powers of x outgrow the
+    // rest: the sign of F, read from x^k·F(x) with k the highest order of
+    // the pole, which stays bounded there; 0 when that cannot be said.
+    int signBesidePole(double lo, double hi, slong prec) const;
 
 private:
     void include(TermParams p);

@@ -1,4 +1,5 @@
 // F and F' over a block or at a point: each term's enclosure, summed.
+#include <algorithm>
 #include <cmath>
 
 #include "certifiedunits.h"
@@ -62,6 +63,8 @@ void scaledPower(const TermParams& p, double lo, double hi, const arb_t x, const
         u.reach = Reach::ball;
     } else {
         u.set(t.v.v, t.reach);
+        u.strict = t.strict;
+        u.weak = t.weak;
         u.scaleDouble(p.b, prec);
     }
 }
@@ -151,6 +154,7 @@ void chainSlope(const TermParams& p, const Outer& o, const Ext& dt, const arb_t 
     arb_set_d(bb.v, p.b);
     arb_mul(factor.v, factor.v, bb.v, prec);
     dv.set(dt.v.v, dt.reach);
+    dv.strict = dt.strict;
     dv.scale(factor.v, prec);
 }
 
@@ -167,7 +171,10 @@ void term(const TermParams& p, double lo, double hi, const arb_t x, slong prec, 
     scaledPower(p, lo, hi, x, t, prec, u);
     if (p.shape == powerShape) {
         v.set(u.v.v, u.reach);
+        v.strict = u.strict;
+        v.weak = u.weak;
         dv.set(dt.v.v, dt.reach);
+        dv.strict = dt.strict;
         dv.scaleDouble(p.b, prec);
         return;
     }
@@ -271,6 +278,7 @@ bool Evaluator::sumTerms(double lo, double hi, const arb_t x, slong prec, BlockV
     Ball lnCoefficient;
     for (const TermParams& p : terms) {
         const int edges = out.status.edges;
+        v.strict = dv.strict = v.weak = dv.weak = 0;  // each term's enclosure says its own
         // At a point, ln(b·x^n) itself: ln 2 + ln 0.5 is no exact 0.
         if (powerLog(p) && lo != hi) {
             if (!powerLogTerm(p, lo, hi, prec, v, lnCoefficient.v)) {
@@ -287,6 +295,7 @@ bool Evaluator::sumTerms(double lo, double hi, const arb_t x, slong prec, BlockV
         out.df.add(dv, prec);
     }
     if (!arb_is_zero(lnCoefficient.v)) {
+        v.strict = dv.strict = v.weak = dv.weak = 0;
         logOfX(lo, hi, prec, v, dv);
         v.scale(lnCoefficient.v, prec);
         dv.scale(lnCoefficient.v, prec);
@@ -321,6 +330,7 @@ void Evaluator::evaluate(double lo, double hi, slong prec, BlockValue& out) cons
 
 // takes in every value the jumps can add. True when no value is 0.
 bool Evaluator::withJumps(Ext& f, const std::vector<double>& jumps, slong prec) {
+    f.strict = f.weak = 0;  // the jumps' values need not keep the sum's sign
     if (f.reach == Reach::whole) return false;
     Ext other;
     other.set(f.v.v, f.reach);
@@ -350,5 +360,35 @@ bool Evaluator::withJumps(Ext& f, const std::vector<double>& jumps, slong prec) 
 // F(x) in exact rational arithmetic, where every term is rational at x:
 // constants, and b·x^n for an integer n, or a half-integer one where
 // sqrt(x) is rational. A sign that no working precision decides is an
+
+int Evaluator::signBesidePole(double lo, double hi, slong prec) const {
+    double k = 0;  // the pole's order: the most negative power
+    for (const TermParams& p : terms) {
+        if (p.shape == powerShape && p.b != 0 && p.n < 0) k = std::max(k, -p.n);
+    }
+    if (k == 0 || (hi <= 0 && !isInteger(k)) || (lo < 0 && hi > 0) || lo == hi) return 0;
+    Ball x;
+    blockBall(x.v, lo, hi, prec);
+    // x^k·F(x): each power's exponent raised by k, every other term times x^k.
+    Ext xk, slope, sum, v, dv;
+    Status s;
+    powerOn(lo, hi, x.v, k, prec, xk, slope, s);
+    if (s.undefinedAll || s.partial || !xk.bounded()) return 0;
+    for (const TermParams& p : terms) {
+        if (p.shape == powerShape && p.b != 0) {
+            powerOn(lo, hi, x.v, p.n + k, prec, v, slope, s);
+            v.scaleDouble(p.b, prec);
+        } else {
+            term(p, lo, hi, x.v, prec, v, dv, s);
+            if (!v.bounded()) return 0;
+            v.scale(xk.v.v, prec);
+        }
+        if (s.undefinedAll || s.partial || powerLog(p)) return 0;
+        sum.add(v, prec);
+    }
+    if (!sum.excludesZero()) return 0;
+    const int odd = hi <= 0 && std::fmod(k, 2) != 0 ? -1 : 1;
+    return sum.sign() * odd;
+}
 
 }  // namespace core::cert

@@ -304,7 +304,8 @@ std::optional<Analysis> analyse(const Formula& f, double lo, double hi, int digi
 
 std::optional<Certified> certified(const Formula& f, Range range, const std::atomic<bool>* cancel) {
     const double lo = std::min(range.start, range.end), hi = std::max(range.start, range.end);
-    if (!std::isfinite(lo) || !std::isfinite(hi) || (cancel && cancel->load())) return std::nullopt;
+    // A range of one point, or without finite ends, is refused by the general analysis.
+    if (!std::isfinite(lo) || !std::isfinite(hi) || lo == hi || (cancel && cancel->load())) return std::nullopt;
     const std::optional<Analysis> a = analyse(f, lo, hi);
     if (!a) return std::nullopt;
     Certified out;

@@ -94,8 +94,8 @@ void realPowerOn(double lo, double hi, const arb_t x, double n, slong prec, Ext&
 
 // e^w over a wide ball w: the ball of arb_exp reaches below 0 once w's
 // radius passes ln 2, yet e^w > 0. The ends of w give a ball that stays
-// positive while they are less than about 2^30 apart; beyond that only
-// the lower bound is kept.
+// positive while they are less than about 2^30 apart; beyond that the
+// bound that says more.
 void positiveExp(const arb_t w, slong prec, Ext& v) {
     if (!arb_is_finite(w)) {
         arb_zero(v.v.v);
@@ -116,7 +116,16 @@ void positiveExp(const arb_t w, slong prec, Ext& v) {
     arb_get_ubound_arf(h, high.v, prec);
     arb_set_interval_arf(v.v.v, l, h, prec);
     v.reach = Reach::ball;
-    if (!arb_is_positive(v.v.v)) v.set(low.v, Reach::above);
+    if (!arb_is_positive(v.v.v)) {
+        // e^w > 0 all the same: where its lower end is tiny, the ball from 0
+        // to the upper end keeps the upper bound, which decides more sums.
+        if (arf_cmp_2exp_si(l, -20) < 0) {
+            arf_zero(l);
+            arb_set_interval_arf(v.v.v, l, h, prec);
+        } else {
+            v.set(low.v, Reach::above);
+        }
+    }
     arf_clear(l);
     arf_clear(h);
 }
@@ -136,6 +145,18 @@ void powerOn(double lo, double hi, const arb_t x, double n, slong prec, Ext& t, 
         integerPowerOn(lo, hi, x, n, prec, t, dt, s);
     else
         realPowerOn(lo, hi, x, n, prec, t, dt, s);
+    if (s.undefinedAll || s.partial) return;
+    if (lo == 0 || hi == 0) {
+        // x^n for n > 0 on a block that ends at 0 keeps a sign but for 0.
+        if (n > 0 && lo != hi) t.weak = hi == 0 && std::fmod(n, 2) != 0 ? -1 : 1;
+        return;
+    }
+    if (lo < 0 && hi > 0) return;
+    // Away from 0, x^n and n·x^(n-1) keep their signs, which a wide block's
+    // balls may not show.
+    const int odd = hi < 0 && std::fmod(n, 2) != 0 ? -1 : 1;
+    t.strict = odd;
+    dt.strict = (n > 0 ? 1 : -1) * (hi < 0 ? -odd : 1);
 }
 
 // b·x^n + c at lo and at hi, when both are finite and the block lies on
@@ -188,6 +209,7 @@ void exponential(const Ext& w, const arb_t lnm, slong prec, Ext& v, arb_t slope)
             v.reach = Reach::above;
             break;
     }
+    v.strict = 1;
 }
 
 namespace {
@@ -250,6 +272,24 @@ bool powerOfNegativeBase(const TermParams& p, slong prec, Ext& v, Status& s) {
     return false;
 }
 
+// m^k for an argument that is exactly a small integer k: exact where the
+// power of the float m is, so 2^(0·x + 1) - 2 is exactly 0.
+bool wholePower(double m, const Ext& u, slong prec, Ext& v) {
+    if (u.reach != Reach::ball || !arb_is_exact(u.v.v) || !arb_is_int(u.v.v)) return false;
+    fmpz_t k;
+    fmpz_init(k);
+    const bool small = arb_get_unique_fmpz(k, u.v.v) && fmpz_bits(k) <= 6;
+    if (small) {
+        Ball base;
+        arb_set_d(base.v, m);
+        arb_pow_fmpz(v.v.v, base.v, k, prec);
+        v.reach = Reach::ball;
+        v.strict = 1;
+    }
+    fmpz_clear(k);
+    return small;
+}
+
 }  // namespace
 
 bool powerOfBase(const TermParams& p, const Ext& u, double lo, double hi, slong prec, Ext& v, arb_t slope,
@@ -259,6 +299,7 @@ bool powerOfBase(const TermParams& p, const Ext& u, double lo, double hi, slong 
         v.setDouble(1);
         return true;
     }
+    if (p.m > 0 && wholePower(p.m, u, prec, v)) return true;
     if (p.m > 0) {
         Ball lnm;
         arb_set_d(lnm.v, p.m);
