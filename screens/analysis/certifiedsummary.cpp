@@ -64,15 +64,16 @@ QString certifiedSummary(const core::Certified& result) {
     if (result.zeroEverywhere) return QCoreApplication::translate("CertifiedSummary", "F は変域のすべての点で 0 です。");
     const int roots = countOf(result, core::Finding::root);
     const int multiple = countOf(result, core::Finding::multiple);
-    QString text = !result.complete ? QCoreApplication::translate("CertifiedSummary", "証明済みの解 %1 個。未解決の区間があり、解がすべてとは言えません。")
-                   : multiple == 0  ? QCoreApplication::translate("CertifiedSummary", "証明済みの解 %1 個。範囲内のほかの点に解はありません。")
-                                    : QCoreApplication::translate("CertifiedSummary", "証明済みの解 %1 個。ほかの解は、あれば重解の可能性の区間の中です。");
+    const int unresolved = countOf(result, core::Finding::unresolved);
+    QString text = unresolved > 0 ? QCoreApplication::translate("CertifiedSummary", "証明済みの解 %1 個。未解決の区間があり、解がすべてとは言えません。")
+                   : multiple > 0 ? QCoreApplication::translate("CertifiedSummary", "証明済みの解 %1 個。ほかの解は、あれば重解の可能性の区間の中です。")
+                                  : QCoreApplication::translate("CertifiedSummary", "証明済みの解 %1 個。範囲内のほかの点に解はありません。");
     return text.arg(roots) + "\n" +
            QCoreApplication::translate("CertifiedSummary", "極 %1、値のない区間 %2、重解の可能性 %3、未解決 %4")
                .arg(countOf(result, core::Finding::pole))
                .arg(countOf(result, core::Finding::undefined))
                .arg(multiple)
-               .arg(countOf(result, core::Finding::unresolved));
+               .arg(unresolved);
 }
 
 QString certifiedSubject(const QString& formula, const QString& start, const QString& end,

@@ -204,6 +204,18 @@ TEST_F(Certified, MultiplicityAndLegend) {
         EXPECT_TRUE(names.contains(QString::fromUtf8(word))) << word;
 }
 
+// F that is 0 everywhere: one sentence, no rows, and a root's mark along the range.
+TEST_F(Certified, ZeroEverywhereIsOneSentenceAndAMarkAlongTheRange) {
+    addTerm(1, 0, 1, 1, 0);
+    addTerm(1, 0, -1, 1, 0);
+    graph("-3", "3");
+    certify();
+    EXPECT_EQ(window().summary->text(), "F は変域のすべての点で 0 です。");
+    EXPECT_EQ(window().findings->rowCount(), 0);
+    EXPECT_TRUE(colourNear(box().grab().toImage(), pixelOf(-2.5, 0), markGreen, 2));
+    EXPECT_TRUE(colourNear(box().grab().toImage(), pixelOf(2.5, 0), markGreen, 2));
+}
+
 // Each listed entry beside its nearest proved root; then the proved roots
 // the list lacks.
 TEST(CertifiedComparison, EachEntryBesideItsNearestProvedRoot) {
