@@ -125,7 +125,7 @@ std::string findingLine(const core::Finding& g, double precision) {
     const std::string lo = number(g.lo), hi = number(g.hi);
     switch (g.kind) {
         case core::Finding::root: {
-            const std::string text = core::listText(core::rootValue(g), precision);
+            const std::string text = core::rootText(g, precision);
             if (g.multiplicity <= 1) return text;
             return fillIn(utf8(KalvexSolve::tr("%1（重複度 %2）")), {text, std::to_string(g.multiplicity)});
         }
@@ -141,21 +141,34 @@ std::string findingLine(const core::Finding& g, double precision) {
     return {};
 }
 
+// The last line of the certified findings: whether they hold every root.
+std::string certifiedSummary(const core::Certified& c) {
+    if (c.zeroEverywhere) return utf8(KalvexSolve::tr("F は変域のすべての点で 0 です。"));
+    int count[5] = {};
+    for (const core::Finding& g : c.findings) ++count[g.kind];
+    const std::string roots = std::to_string(count[core::Finding::root]);
+    if (c.complete) return fillIn(utf8(KalvexSolve::tr("解はこれですべてです（解 %1 個）。")), {roots});
+    return fillIn(utf8(KalvexSolve::tr(
+                      "解がすべてとは言えません（解 %1 個、重解の可能性 %2 個、未解決の区間 %3 個）。")),
+                  {roots, std::to_string(count[core::Finding::multiple]),
+                   std::to_string(count[core::Finding::unresolved])});
+}
+
 // The certified findings as one JSON object: every kind's list, always present.
 std::string certifiedJson(const CertifiedOutcome& c) {
     std::vector<std::string> lists[5];
     for (const core::Finding& g : c.result.findings) {
         std::string item = "{\"lo\":" + jsonNumber(g.lo) + ",\"hi\":" + jsonNumber(g.hi);
         if (g.kind == core::Finding::root)
-            item += ",\"text\":" + jsonQuoted(core::listText(core::rootValue(g), c.precision)) +
+            item += ",\"text\":" + jsonQuoted(core::rootText(g, c.precision)) +
                     ",\"multiplicity\":" + (g.multiplicity > 0 ? std::to_string(g.multiplicity) : "null");
         if (g.kind == core::Finding::multiple) item += ",\"width\":" + jsonNumber(g.hi - g.lo);
         lists[g.kind].push_back(item + "}");
     }
     const char* names[5] = {"roots", "poles", "undefined", "multiple", "unresolved"};
     std::string json = std::string("{\"complete\":") + (c.analysed && c.result.complete ? "true" : "false");
-    for (int k = 0; k < 5; ++k) json += ",\"" + std::string(names[k]) + "\":" + jsonArray(lists[k], false);
     json += std::string(",\"zero_everywhere\":") + (c.result.zeroEverywhere ? "true" : "false");
+    for (int k = 0; k < 5; ++k) json += ",\"" + std::string(names[k]) + "\":" + jsonArray(lists[k], false);
     return json + ",\"evaluations\":" + std::to_string(c.result.evaluations) + "}";
 }
 
@@ -211,7 +224,7 @@ Status solveCertified(const Equation& equation, const Boxes& boxes, const std::s
             ",\"messages\":" + jsonArray(messages, true) + "}\n");
     } else {
         for (const core::Finding& g : c.result.findings) out(findingLine(g, c.precision) + "\n");
-        if (c.result.zeroEverywhere) out(utf8(KalvexSolve::tr("F は変域のすべての点で 0 です。")) + "\n");
+        if (c.analysed) out(certifiedSummary(c.result) + "\n");
     }
     return c.analysed && c.result.complete ? ranToEnd : stopped;
 }

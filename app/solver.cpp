@@ -1,5 +1,6 @@
 #include "solver.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "core.h"
@@ -91,6 +92,10 @@ CertifiedOutcome certifiedAnalyse(const Equation& equation, std::string_view sta
         return outcome;
     }
     outcome.analysed = true;
-    if (!outcome.result.complete) outcome.messages.push_back(messages::files::certifiedIncomplete);
+    // A possible multiple root is said in the summary line; this is for work left undone.
+    const auto& found = outcome.result.findings;
+    if (std::any_of(found.begin(), found.end(),
+                    [](const core::Finding& g) { return g.kind == core::Finding::unresolved; }))
+        outcome.messages.push_back(messages::files::certifiedIncomplete);
     return outcome;
 }

@@ -391,6 +391,14 @@ Exit status: 0 every analysis ran to its end, 1 one stopped with a message, 2 ba
         <source>F は変域のすべての点で 0 です。</source>
         <translation>F is 0 at every point of the range.</translation>
     </message>
+    <message>
+        <source>解はこれですべてです（解 %1 個）。</source>
+        <translation>Every root is listed: %1 in all.</translation>
+    </message>
+    <message>
+        <source>解がすべてとは言えません（解 %1 個、重解の可能性 %2 個、未解決の区間 %3 個）。</source>
+        <translation>Not every root is proved: %1 roots, %2 possible multiple roots, %3 unresolved stretches.</translation>
+    </message>
 </context>
 <context>
     <name>Program</name>

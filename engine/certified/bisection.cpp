@@ -73,6 +73,25 @@ std::vector<Finding> ordered(std::vector<Finding> findings) {
     return out;
 }
 
+std::vector<Finding> withExactZeros(std::vector<Finding> findings, const std::vector<double>& zeros) {
+    std::vector<Finding> out;
+    for (const Finding& g : findings) {
+        Finding rest = g;
+        if (g.kind == Finding::multiple) {
+            for (double x : zeros) {
+                if (x < rest.lo || x > rest.hi) continue;
+                if (x > rest.lo) out.push_back({Finding::multiple, rest.lo, x});
+                if (out.empty() || out.back().kind != Finding::root || out.back().lo != x)
+                    out.push_back({Finding::root, x, x});
+                rest.lo = x;
+            }
+            if (rest.lo == rest.hi && !out.empty() && out.back().lo == rest.lo) continue;
+        }
+        out.push_back(rest);
+    }
+    return out;
+}
+
 namespace {
 
 class Certifier {
@@ -105,12 +124,19 @@ public:
         const std::set<double> cuts = pieces(lo, hi);
         for (double cut : cuts) boundary(cut);
         bisect(cuts);
+        std::vector<double> zeros;
+        for (const Finding& g : findings) {
+            if (g.kind == Finding::root && g.lo == g.hi) zeros.push_back(g.lo);
+        }
+        std::sort(zeros.begin(), zeros.end());
         out.findings = ordered(std::move(findings));
         out.evaluations = used;
         // F exactly 0 on every block: that sentence says it all.
         out.zeroEverywhere = zeroEverywhere && out.findings.size() == 1 && out.findings[0].lo == lo &&
                              out.findings[0].hi == hi && out.findings[0].kind == Finding::multiple;
         if (out.zeroEverywhere) out.findings.clear();
+        // A polynomial's touching roots are the exact path's to prove, with their multiplicity.
+        if (!polynomial()) out.findings = withExactZeros(std::move(out.findings), zeros);
         out.complete =
             !possibleMultiple && std::none_of(out.findings.begin(), out.findings.end(),
                                               [](const Finding& g) { return g.kind == Finding::unresolved; });
@@ -118,6 +144,12 @@ public:
     }
 
 private:
+    bool polynomial() const {
+        return std::all_of(eval.params().begin(), eval.params().end(), [](const TermParams& p) {
+            return p.shape == constantShape || (p.shape == powerShape && isInteger(p.n));
+        });
+    }
+
     bool spent() const {
         return work >= static_cast<double>(budget) || (cancel && cancel->load(std::memory_order_relaxed));
     }
@@ -284,30 +316,9 @@ private:
                 add(Finding::undefined, a, b);
                 return Outcome::settled;
             }
-            if (v.status.partial && ((v.f.reach == Reach::ball && arb_is_zero(v.f.v.v)) || v.zeroButJumps)) {
-                // 0 wherever it has a value: every root is in the block.
-                zeroEverywhere = false;
-                findings.push_back({Finding::multiple, a, b});
-                return Outcome::settled;
-            }
             if (v.status.partial) {
-                // Some points may have no value: root-free where F has one
-                // and keeps a sign. A sliver that cannot be split joins the
-                // stretch without a value, whose end it holds.
-                if (v.offZero) {
-                    // Root-free, but where the values end is still to be
-                    // told, unless it lies within the width limit.
-                    if (last) add(Finding::undefined, a, b);
-                    return atLimit ? Outcome::settled : Outcome::split;
-                }
-                if (v.status.edgeLimit != 0 && beside(a, b, v)) return Outcome::settled;
-                // Where the argument is about 0 at an end, more bits may tell its sign.
-                if (last && prec < blockBitLimit && !spent()) continue;
-                if (last) {
-                    add(Finding::unresolved, a, b);
-                    return Outcome::settled;
-                }
-                return Outcome::split;  // down to neighbouring doubles: a root may sit at the edge
+                if (const auto o = partly(a, b, v, prec, last, atLimit)) return *o;
+                continue;  // where the argument is about 0 at an end, more bits may tell its sign
             }
             if (v.f.isZero()) {
                 // F is 0 at every point of the block: every one is a root,
@@ -334,7 +345,37 @@ private:
             if (prec >= blockBitLimit || spent()) break;
         }
         add(Finding::multiple, a, b);
+        // An exact zero at an end is a root, whatever the rest of the block holds.
+        for (double end : {a, b}) {
+            if (!spent() && signAt(end) == PointSign::zero) add(Finding::root, end, end);
+        }
         return Outcome::settled;
+    }
+
+    // A block where some points may have no value: root-free where F has one
+    // and keeps a sign. A sliver that cannot be split joins the stretch
+    // without a value, whose end it holds. Empty when more bits may tell.
+    std::optional<Outcome> partly(double a, double b, const BlockValue& v, slong prec, bool last,
+                                  bool atLimit) {
+        if (v.f.isZero() || v.zeroButJumps) {
+            // 0 wherever it has a value: every root is in the block.
+            zeroEverywhere = false;
+            findings.push_back({Finding::multiple, a, b});
+            return Outcome::settled;
+        }
+        if (v.offZero) {
+            // Root-free, but where the values end is still to be told,
+            // unless it lies within the width limit.
+            if (last) add(Finding::undefined, a, b);
+            return atLimit ? Outcome::settled : Outcome::split;
+        }
+        if (v.status.edgeLimit != 0 && beside(a, b, v)) return Outcome::settled;
+        if (last && prec < blockBitLimit && !spent()) return std::nullopt;
+        if (last) {
+            add(Finding::unresolved, a, b);
+            return Outcome::settled;
+        }
+        return Outcome::split;  // down to neighbouring doubles: a root may sit at the edge
     }
 
     static bool decided(PointSign s) {

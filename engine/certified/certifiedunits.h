@@ -204,5 +204,8 @@ bool analysable(const TermParams& p);
 // The findings in x order. Stretches of one kind that touch become one;
 // an exact zero inside a possible multiple root is part of it.
 std::vector<Finding> ordered(std::vector<Finding> findings);
+// The exact zeros (in x order) that lie in possible multiple roots listed
+// as roots of their own, each block split around them.
+std::vector<Finding> withExactZeros(std::vector<Finding> findings, const std::vector<double>& zeros);
 
 }  // namespace core::cert

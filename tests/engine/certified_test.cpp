@@ -1,4 +1,5 @@
 #include "certified.h"
+#include "certifiedunits.h"
 
 #include <gtest/gtest.h>
 #include <mpfr.h>
@@ -497,4 +498,22 @@ TEST(Certified, RootTextsAreRounded) {
     for (const auto& c : cases) {
         EXPECT_EQ(core::rootText({core::Finding::root, c.lo, c.hi}, c.precision), c.text) << c.lo;
     }
+}
+
+// Outside polynomials, a point where F is exactly 0 is a root even where F
+// also only touches 0 around it; the rest of the block stays possible.
+TEST(Certified, ExactZerosInsidePossibleMultipleRoots) {
+    const std::vector<T> terms{{7, 0, 0, 0, 0, 0, 1}, {6, -1, 1, 1, 0, 0}};  // 1 - cos(x)
+    const core::Certified r = core::certify(formulaOf(terms), {-1, 1});
+    ASSERT_EQ(kinds(r), "mrm");
+    EXPECT_EQ(r.findings[1].lo, 0);
+    EXPECT_EQ(r.findings[1].hi, 0);
+    EXPECT_FALSE(r.complete);
+    checkWellFormed(terms, r);
+    const std::vector<core::Finding> split = core::cert::withExactZeros(
+        {{core::Finding::root, -2, -2}, {core::Finding::multiple, -1, 1}, {core::Finding::multiple, 2, 3}},
+        {-2, -1, 0.5, 3});
+    std::string shown;
+    for (const core::Finding& g : split) shown += letter(g.kind) + std::to_string(g.lo) + " ";
+    EXPECT_EQ(shown, "r-2.000000 r-1.000000 m-1.000000 r0.500000 m0.500000 m2.000000 r3.000000 ");
 }
