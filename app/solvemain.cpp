@@ -79,6 +79,7 @@ struct Request {
     // Names that Qt could not decode as given, with how a message shows them.
     QHash<QString, std::string> undecodable;
     bool certified = false;
+    int digits = 0;  // --digits: each root to this many correct digits
 };
 
 // --range takes two values, which QCommandLineParser cannot express: the
@@ -119,13 +120,13 @@ int usageError(const std::string& message) {
 
 std::string number(double v) { return generalNumberText(v); }
 
-// One finding of the certified analysis as a line: a root as the list of the
-// automatic analysis shows it, the others named, with their ends.
-std::string findingLine(const core::Finding& g, double precision) {
+// One finding of the certified analysis as a line: a root rounded to the
+// precision, or its digits when asked for; the others named, with their ends.
+std::string findingLine(const core::Finding& g, double precision, const std::string& digits) {
     const std::string lo = number(g.lo), hi = number(g.hi);
     switch (g.kind) {
         case core::Finding::root: {
-            const std::string text = core::rootText(g, precision);
+            const std::string text = digits.empty() ? core::rootText(g, precision) : digits;
             if (g.multiplicity <= 1) return text;
             return fillIn(utf8(KalvexSolve::tr("%1（重複度 %2）")), {text, std::to_string(g.multiplicity)});
         }
@@ -159,9 +160,14 @@ std::string certifiedJson(const CertifiedOutcome& c) {
     std::vector<std::string> lists[5];
     for (const core::Finding& g : c.result.findings) {
         std::string item = "{\"lo\":" + jsonNumber(g.lo) + ",\"hi\":" + jsonNumber(g.hi);
-        if (g.kind == core::Finding::root)
+        if (g.kind == core::Finding::root) {
             item += ",\"text\":" + jsonQuoted(core::rootText(g, c.precision)) +
                     ",\"multiplicity\":" + (g.multiplicity > 0 ? std::to_string(g.multiplicity) : "null");
+            if (!c.digits.empty()) {
+                const std::string& d = c.digits[lists[0].size()];
+                item += ",\"digits\":" + (d.empty() ? std::string("null") : jsonQuoted(d));
+            }
+        }
         if (g.kind == core::Finding::multiple) item += ",\"width\":" + jsonNumber(g.hi - g.lo);
         lists[g.kind].push_back(item + "}");
     }
@@ -215,7 +221,8 @@ Boxes boxesFor(const Equation& equation, const Request& request) {
 
 Status solveCertified(const Equation& equation, const Boxes& boxes, const std::string& name,
                       const Request& request) {
-    const CertifiedOutcome c = certifiedAnalyse(equation, boxes.start, boxes.end, boxes.precision);
+    const CertifiedOutcome c =
+        certifiedAnalyse(equation, boxes.start, boxes.end, boxes.precision, request.digits);
     std::vector<std::string> messages;
     for (const std::string& message : c.messages) messages.push_back(said(message));
     for (const std::string& message : messages) err(message);
@@ -223,7 +230,11 @@ Status solveCertified(const Equation& equation, const Boxes& boxes, const std::s
         out("{\"file\":" + jsonQuoted(name) + ",\"certified\":" + certifiedJson(c) +
             ",\"messages\":" + jsonArray(messages, true) + "}\n");
     } else {
-        for (const core::Finding& g : c.result.findings) out(findingLine(g, c.precision) + "\n");
+        std::size_t root = 0;
+        for (const core::Finding& g : c.result.findings) {
+            const bool digits = g.kind == core::Finding::root && root < c.digits.size();
+            out(findingLine(g, c.precision, digits ? c.digits[root++] : std::string()) + "\n");
+        }
         if (c.analysed) out(certifiedSummary(c.result) + "\n");
     }
     return c.analysed && c.result.complete ? ranToEnd : stopped;
@@ -316,6 +327,8 @@ struct CommandLine {
     const QCommandLineOption certified{
         "certified", KalvexSolve::tr("自動解析の代わりに、解の場所を区間の計算で確かめる解析をします。"
                                      "見つけたものを x の順に一行にひとつずつ表示します。")};
+    const QCommandLineOption digits{
+        "digits", KalvexSolve::tr("--certified の解を、正しい有効数字 N 桁（1 〜 1000）で表示します。"), "N"};
 };
 
 CommandLine::CommandLine() {
@@ -324,7 +337,7 @@ CommandLine::CommandLine() {
         "一行にひとつずつ表示します。\n"
         "メッセージは標準エラーに出ます。\n"
         "終了状態: 0 すべて最後まで解析した、1 メッセージで止まった、2 使い方かファイルの誤り。"));
-    parser.addOptions({help, version, range, precision, x, formula, json, certified});
+    parser.addOptions({help, version, range, precision, x, formula, json, certified, digits});
     parser.addPositionalArgument("FILE", KalvexSolve::tr("方程式のファイル"), "FILE...");
 }
 
@@ -361,6 +374,12 @@ std::optional<int> readRequest(int argc, char* argv[], CommandLine& line, Reques
     }
     if (request.files.isEmpty()) return usageError(fm::noFiles);
     if (request.x && request.certified) return usageError(fm::certifiedAlone);
+    if (parser.isSet(line.digits)) {
+        bool number = false;
+        request.digits = parser.value(line.digits).toInt(&number);
+        if (!number || request.digits < 1 || request.digits > 1000 || !request.certified)
+            return usageError(fm::digitsNeedCertified);
+    }
     if (request.x && (request.start || request.precision)) return usageError(fm::evaluateAlone);
     return std::nullopt;
 }

@@ -74,7 +74,7 @@ Outcome evaluate(const Equation& equation, std::string_view xText) {
 }
 
 CertifiedOutcome certifiedAnalyse(const Equation& equation, std::string_view start, std::string_view end,
-                                  std::string_view precision) {
+                                  std::string_view precision, int digits) {
     CertifiedOutcome outcome;
     const std::optional<core::Formula> formula = analysable(equation, outcome.messages);
     if (!formula) return outcome;
@@ -97,5 +97,9 @@ CertifiedOutcome certifiedAnalyse(const Equation& equation, std::string_view sta
     if (std::any_of(found.begin(), found.end(),
                     [](const core::Finding& g) { return g.kind == core::Finding::unresolved; }))
         outcome.messages.push_back(messages::files::certifiedIncomplete);
+    for (const core::Finding& g : found) {
+        if (digits > 0 && g.kind == core::Finding::root)
+            outcome.digits.push_back(core::rootDigits(f, g, digits));
+    }
     return outcome;
 }

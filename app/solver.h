@@ -33,6 +33,9 @@ struct CertifiedOutcome {
     core::Certified result;
     double precision = 0.1;
     std::vector<std::string> messages;
+    // With digits asked for: each root's text to that many correct digits,
+    // in the order of the roots; empty where they could not be told.
+    std::vector<std::string> digits;
 };
 CertifiedOutcome certifiedAnalyse(const Equation& equation, std::string_view start, std::string_view end,
-                                  std::string_view precision);
+                                  std::string_view precision, int digits = 0);

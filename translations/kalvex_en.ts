@@ -399,6 +399,10 @@ Exit status: 0 every analysis ran to its end, 1 one stopped with a message, 2 ba
         <source>解がすべてとは言えません（解 %1 個、重解の可能性 %2 個、未解決の区間 %3 個）。</source>
         <translation>Not every root is proved: %1 roots, %2 possible multiple roots, %3 unresolved stretches.</translation>
     </message>
+    <message>
+        <source>--certified の解を、正しい有効数字 N 桁（1 〜 1000）で表示します。</source>
+        <translation>Show the roots of --certified to N correct significant digits (1 to 1000).</translation>
+    </message>
 </context>
 <context>
     <name>Program</name>
@@ -973,6 +977,10 @@ Opens the window that solves an equation in one variable; FILE (.kalvex) opens t
     <message>
         <source>使い方は %1 --help で表示されます。</source>
         <translation>Run %1 --help for usage.</translation>
+    </message>
+    <message>
+        <source>--digits には --certified と、1 から 1000 までの整数が要ります。</source>
+        <translation>--digits needs --certified and a whole number from 1 to 1000.</translation>
     </message>
 </context>
 </TS>

@@ -70,4 +70,10 @@ double rootValue(const Finding& root);
 // of the precision, so that it lies within half the precision of the root.
 std::string rootText(const Finding& root, double precision);
 
+// A root of F to `digits` significant decimal digits, every one correct
+// (rounded to the nearest), found by narrowing its enclosure in ball
+// arithmetic. Empty when it cannot be told within about `budget` units of
+// work (a root beside a logarithm's edge, say).
+std::string rootDigits(const Formula& f, const Finding& root, int digits, long budget = 4 * certifiedBudget);
+
 }  // namespace core

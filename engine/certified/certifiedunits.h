@@ -139,6 +139,9 @@ public:
     const std::vector<TermParams>& params() const { return terms; }
 
     void evaluate(double lo, double hi, slong prec, BlockValue& out) const;
+    // F at a point x between two neighbouring doubles, one of them `near`,
+    // on the same side of 0 and of every domain edge: finer than a double.
+    void evaluatePoint(const arb_t x, double near, slong prec, BlockValue& out) const;
 
     // F where the powers of 0 jump: at such a point F is the sum plus the
     // jump. One jump keeps F's sign when both values have it; otherwise F
@@ -158,6 +161,7 @@ public:
 
 private:
     void include(TermParams p);
+    void evaluateWith(const arb_t x, double lo, double hi, slong prec, BlockValue& out) const;
     bool sumTerms(double lo, double hi, const arb_t x, slong prec, BlockValue& out,
                   bool& othersBounded) const;
 

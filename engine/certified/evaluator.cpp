@@ -309,11 +309,19 @@ bool Evaluator::sumTerms(double lo, double hi, const arb_t x, slong prec, BlockV
 void Evaluator::evaluate(double lo, double hi, slong prec, BlockValue& out) const {
     Ball x;
     blockBall(x.v, lo, hi, prec);
+    evaluateWith(x.v, lo, hi, prec, out);
+}
+
+void Evaluator::evaluatePoint(const arb_t x, double near, slong prec, BlockValue& out) const {
+    evaluateWith(x, near, near, prec, out);
+}
+
+void Evaluator::evaluateWith(const arb_t x, double lo, double hi, slong prec, BlockValue& out) const {
     out.status = {};
     out.f.setDouble(0);
     out.df.setDouble(0);
     bool othersBounded = true;  // every term but those with an edge
-    if (!sumTerms(lo, hi, x.v, prec, out, othersBounded)) return;
+    if (!sumTerms(lo, hi, x, prec, out, othersBounded)) return;
     // The slope holds where F has a value only beside a single edge.
     const bool single =
         out.status.edges == 1 && !out.status.partial && othersBounded && out.status.jumps.empty();

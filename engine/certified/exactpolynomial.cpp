@@ -193,39 +193,24 @@ std::vector<Bracket> realBrackets(const fmpz_poly_t p, double lo, double hi, slo
     return out;
 }
 
-// x rounded to nearest at `digits` significant digits, as "-1.2345E-7" or "0.0012345".
-std::string decimalText(const arf_t x, int digits) {
-    if (arf_is_zero(x)) return "0";
+// x rounded to nearest at `digits` significant digits.
+Decimal decimalOf(const arf_t x, int digits) {
     mpfr_t m;
     mpfr_init2(m, std::max<slong>(arf_bits(x), 2));
     arf_get_mpfr(m, x, MPFR_RNDN);  // exact: enough bits
     mpfr_exp_t e = 0;
     char* raw = mpfr_get_str(nullptr, &e, 10, static_cast<std::size_t>(digits), m, MPFR_RNDN);
-    std::string s(raw);
+    Decimal out{raw, static_cast<long>(e)};
     mpfr_free_str(raw);
     mpfr_clear(m);
-    std::string sign;
-    if (s[0] == '-') {
-        sign = "-";
-        s.erase(0, 1);
-    }
-    const long point = static_cast<long>(e);  // the value is 0.s × 10^point
-    if (point > 0 && point <= digits) {
-        std::string out = s.substr(0, static_cast<std::size_t>(point));
-        if (static_cast<std::size_t>(point) < s.size()) out += "." + s.substr(static_cast<std::size_t>(point));
-        return sign + out;
-    }
-    if (point <= 0 && point > -4) return sign + "0." + std::string(static_cast<std::size_t>(-point), '0') + s;
-    std::string out = s.substr(0, 1);
-    if (s.size() > 1) out += "." + s.substr(1);
-    return sign + out + "E" + std::to_string(point - 1);
+    return out;
 }
 
 // The root in b to `digits` significant digits: both ends of a bracket
 // narrowed by Newton steps in Arb round to the same text. Empty when the
 // root sits too near the middle of two texts to be told.
-std::string rootDigits(const fmpz_poly_t p, Bracket b, int digits) {
-    if (b.signLo == 0 || b.signHi == 0) return decimalText(b.signLo == 0 ? b.lo.v : b.hi.v, digits);
+Decimal rootDigits(const fmpz_poly_t p, Bracket b, int digits) {
+    if (b.signLo == 0 || b.signHi == 0) return decimalOf(b.signLo == 0 ? b.lo.v : b.hi.v, digits);
     const slong prec = static_cast<slong>(digits * 3.33) + 64;
     const double a = arf_get_d(b.lo.v, ARF_RND_FLOOR), c = arf_get_d(b.hi.v, ARF_RND_CEIL);
     for (const Bracket& fine : realBrackets(p, a, c, prec)) {
@@ -238,7 +223,7 @@ std::string rootDigits(const fmpz_poly_t p, Bracket b, int digits) {
         if (n.signLo != 0 && n.signLo == n.signHi) continue;
         for (int step = 0; step < 64; ++step) {
             if (n.signLo == 0 || n.signHi == 0) return rootDigits(p, n, digits);
-            const std::string l = decimalText(n.lo.v, digits), h = decimalText(n.hi.v, digits);
+            const Decimal l = decimalOf(n.lo.v, digits), h = decimalOf(n.hi.v, digits);
             if (l == h) return l;
             Dyadic mid;
             arf_add(mid.v, n.lo.v, n.hi.v, ARF_PREC_EXACT, ARF_RND_DOWN);
@@ -296,7 +281,11 @@ std::optional<Analysis> analyse(const Formula& f, double lo, double hi, int digi
     for (slong i = 0; i < factors->num; ++i)
         addFactorRoots(factors->p + i, static_cast<int>(factors->exp[i]), lo, hi, digits, out.roots);
     fmpz_poly_factor_clear(factors);
-    if (zeroInside && !s.negativePower && low > 0) out.roots.push_back({0, 0, static_cast<int>(low), digits > 0 ? "0" : ""});
+    if (zeroInside && !s.negativePower && low > 0) {
+        Root zero{0, 0, static_cast<int>(low), {}};
+        if (digits > 0) zero.digits = decimalOf(Dyadic(0.0).v, digits);
+        out.roots.push_back(zero);
+    }
     std::sort(out.roots.begin(), out.roots.end(), [](const Root& a, const Root& b) { return a.lo < b.lo; });
     out.evaluations = signsTaken;
     return out;

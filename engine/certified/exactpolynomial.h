@@ -16,12 +16,19 @@
 
 namespace core::exact {
 
+// A decimal number rounded to some significant digits: 0.d1d2... × 10^exponent,
+// the sign before the digits; no digits when none were asked for or they
+// could not be proved.
+struct Decimal {
+    std::string digits;
+    long exponent = 0;
+    bool operator==(const Decimal&) const = default;
+};
+
 struct Root {
     double lo = 0, hi = 0;  // neighbouring doubles around the root, or lo == hi: the root itself
     int multiplicity = 1;
-    // The root to the requested significant digits, rounded to nearest;
-    // empty when none were asked for or they could not be proved in time.
-    std::string digits;
+    Decimal digits;  // the root rounded to nearest at the requested digits
 };
 
 struct Analysis {

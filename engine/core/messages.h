@@ -126,6 +126,8 @@ inline constexpr const char* certifiedIncomplete = QT_TRANSLATE_NOOP(
     "messages", "確かめきれない区間が残りました（評価の回数の上限か、決められない符号）。");
 inline constexpr const char* certifiedAlone =
     QT_TRANSLATE_NOOP("messages", "--certified は --evaluate と一緒には使えません。");
+inline constexpr const char* digitsNeedCertified =
+    QT_TRANSLATE_NOOP("messages", "--digits には --certified と、1 から 1000 までの整数が要ります。");
 inline constexpr const char* seeHelp =
     QT_TRANSLATE_NOOP("messages", "使い方は kalvex-solve --help で表示されます。");
 

@@ -258,6 +258,25 @@ TEST_F(Solve, CertifiedJsonHoldsEveryKindAndExactEnds) {
     EXPECT_LE(sine["evaluations"].toInt(), 100010);
 }
 
+// --digits: each root to that many correct digits, in the text and in JSON;
+// a count out of 1 .. 1000, or without --certified, is a usage error.
+TEST_F(Solve, CertifiedRootsToManyDigits) {
+    const Ran r = run({"--certified", "--digits", "30", "-e", "x^2 - 2", "--range", "0", "3"});
+    EXPECT_EQ(r.out, "1.41421356237309504880168872421\n解はこれですべてです（解 1 個）。\n");
+    EXPECT_EQ(r.status, 0);
+    const Ran json = run({"--certified", "--json", "--digits", "3", "pole.kalvex"});
+    const QJsonObject c = QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object()["certified"].toObject();
+    EXPECT_EQ(c["roots"][0].toObject()["digits"].toString(), "6.67");
+    for (const QStringList& bad : {QStringList{"--certified", "--digits", "0", "sq.kalvex"},
+                                   QStringList{"--certified", "--digits", "1001", "sq.kalvex"},
+                                   QStringList{"--digits", "5", "sq.kalvex"}}) {
+        const Ran refused = run(bad);
+        EXPECT_EQ(refused.status, 2) << bad.join(' ').toStdString();
+        EXPECT_EQ(refused.err.rfind("--digits には --certified と、1 から 1000 までの整数が要ります。\n", 0),
+                  0u);
+    }
+}
+
 TEST_F(Solve, HelpAndVersion) {
     const Ran help = run({"--help"});
     EXPECT_EQ(help.status, 0);

@@ -521,3 +521,39 @@ TEST(Certified, ExactZerosInsidePossibleMultipleRoots) {
     for (const core::Finding& g : split) shown += letter(g.kind) + std::to_string(g.lo) + " ";
     EXPECT_EQ(shown, "r-2.000000 r-1.000000 m-1.000000 r0.500000 m0.500000 m2.000000 r3.000000 ");
 }
+
+// --digits: every digit correct, against MPFR at thousands of bits.
+TEST(Certified, RootsToManyDigits) {
+    mpfr_t r;
+    mpfr_init2(r, 8000);
+    const auto digitsOf = [&](int n) {
+        mpfr_exp_t e = 0;
+        char* text = mpfr_get_str(nullptr, &e, 10, static_cast<std::size_t>(n), r, MPFR_RNDN);
+        std::string s = text;
+        mpfr_free_str(text);
+        return s.substr(0, 1) + "." + s.substr(1);  // the roots below lie in [1, 10)
+    };
+    // x^2 - 2: sqrt 2.
+    mpfr_set_ui(r, 2, MPFR_RNDN);
+    mpfr_sqrt(r, r, MPFR_RNDN);
+    const core::Certified sq = core::certify(formulaOf({{1, 0, 1, 2}, {7, 0, 0, 0, 0, 0, -2}}), {0, 3});
+    ASSERT_EQ(kinds(sq), "r");
+    for (int n : {1, 2, 17, 300, 1000}) {
+        EXPECT_EQ(core::rootDigits(formulaOf({{1, 0, 1, 2}, {7, 0, 0, 0, 0, 0, -2}}), sq.findings[0], n),
+                  n == 1 ? "1" : digitsOf(n))
+            << n;
+    }
+    // sin(x) near 3: pi, through the sine's own argument reduction.
+    mpfr_const_pi(r, MPFR_RNDN);
+    const std::vector<T> sine{{5, 1, 1, 1, 0, 0}};
+    const core::Certified s = core::certify(formulaOf(sine), {3, 4});
+    ASSERT_EQ(kinds(s), "r");
+    EXPECT_EQ(core::rootDigits(formulaOf(sine), s.findings[0], 500), digitsOf(500));
+    // An exact zero at a double, and a root whose digits round up: x - 1, 0.15x - 1.
+    EXPECT_EQ(core::rootDigits(formulaOf({{1, 0, 1, 1}, {7, 0, 0, 0, 0, 0, -1}}), {core::Finding::root, 1, 1}, 5),
+              "1.0000");
+    const std::vector<T> pole{{1, 0, f015, 1}, {7, 0, 0, 0, 0, 0, -1}};
+    const core::Certified p = core::certify(formulaOf(pole), {1, 10});
+    EXPECT_EQ(core::rootDigits(formulaOf(pole), p.findings[0], 3), "6.67");
+    mpfr_clear(r);
+}

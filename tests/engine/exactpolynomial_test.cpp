@@ -116,35 +116,39 @@ TEST(ExactPolynomial, ZeroEverywhereAndWhatItLeavesAlone) {
     EXPECT_FALSE(core::exact::analyse(sine, 0, 2).has_value());
 }
 
-// Digits on request, against square roots rounded by MPFR at thousands of bits.
+// √2 rounded by MPFR at 4000 bits: 0.digits × 10^1.
+std::string sqrtTwo(int sign, int digits) {
+    mpfr_t r;
+    mpfr_init2(r, 4000);
+    mpfr_sqrt_ui(r, 2, MPFR_RNDN);
+    mpfr_mul_si(r, r, sign, MPFR_RNDN);
+    mpfr_exp_t e = 0;
+    char* raw = mpfr_get_str(nullptr, &e, 10, static_cast<std::size_t>(digits), r, MPFR_RNDN);
+    std::string s(raw);
+    mpfr_free_str(raw);
+    mpfr_clear(r);
+    return s;
+}
+
+// Digits on request, simple and touching roots alike.
 TEST(ExactPolynomial, DigitsRoundedToNearest) {
-    const auto text = [](int sign, int digits) {
-        mpfr_t r;
-        mpfr_init2(r, 4000);
-        mpfr_sqrt_ui(r, 2, MPFR_RNDN);
-        mpfr_mul_si(r, r, sign, MPFR_RNDN);
-        mpfr_exp_t e = 0;
-        char* raw = mpfr_get_str(nullptr, &e, 10, static_cast<std::size_t>(digits), r, MPFR_RNDN);
-        std::string s(raw);
-        mpfr_free_str(raw);
-        mpfr_clear(r);
-        return s.insert(sign < 0 ? 2 : 1, ".");
-    };
-    for (int digits : {2, 17, 50, 1000}) {
+    const core::Formula simple = formulaOf({{1, 2}, {-2}}), touching = formulaOf({{1, 4}, {-4, 2}, {4}});
+    for (int digits : {1, 17, 50, 1000}) {
         SCOPED_TRACE(digits);
-        const auto simple = core::exact::analyse(formulaOf({{1, 2}, {-2}}), -2, 2, digits);
-        const auto touching = core::exact::analyse(formulaOf({{1, 4}, {-4, 2}, {4}}), -2, 2, digits);
-        ASSERT_TRUE(simple && touching);
-        ASSERT_EQ(simple->roots.size(), 2u);
-        ASSERT_EQ(touching->roots.size(), 2u);
-        EXPECT_EQ(simple->roots[0].digits, text(-1, digits));
-        EXPECT_EQ(simple->roots[1].digits, text(1, digits));
-        EXPECT_EQ(touching->roots[1].digits, text(1, digits));
-        EXPECT_EQ(touching->roots[1].multiplicity, 2);
+        const auto s = core::exact::analyse(simple, -2, 2, digits);
+        const auto t = core::exact::analyse(touching, -2, 2, digits);
+        ASSERT_TRUE(s && t);
+        ASSERT_EQ(s->roots.size(), 2u);
+        ASSERT_EQ(t->roots.size(), 2u);
+        EXPECT_EQ(s->roots[0].digits, (core::exact::Decimal{sqrtTwo(-1, digits), 1}));
+        EXPECT_EQ(s->roots[1].digits, (core::exact::Decimal{sqrtTwo(1, digits), 1}));
+        EXPECT_EQ(t->roots[1].digits, (core::exact::Decimal{sqrtTwo(1, digits), 1}));
+        EXPECT_EQ(t->roots[1].multiplicity, 2);
     }
     const auto quarter = core::exact::analyse(formulaOf({{1, 1}, {-0.25f}}), 0, 1, 3);
-    ASSERT_TRUE(quarter);
-    EXPECT_EQ(quarter->roots.at(0).digits, "0.250");
-    const auto big = core::exact::analyse(formulaOf({{1, 1}, {-123456.0f}}), 0, 1e6, 3);
-    EXPECT_EQ(big->roots.at(0).digits, "1.23E5");
+    EXPECT_EQ(quarter->roots.at(0).digits, (core::exact::Decimal{"250", 0}));
+    // A touching root has no sign change to narrow: its digits still come out right.
+    const core::Certified c = core::certify(touching, {0, 2});
+    ASSERT_EQ(c.findings.size(), 1u);
+    EXPECT_EQ(core::rootDigits(touching, c.findings[0], 40), sqrtTwo(1, 40).insert(1, "."));
 }
