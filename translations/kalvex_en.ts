@@ -240,6 +240,18 @@
         <source>判定</source>
         <translation>Verdict</translation>
     </message>
+    <message>
+        <source>精度で丸める</source>
+        <translation>as the precision</translation>
+    </message>
+    <message>
+        <source> 桁</source>
+        <translation> digits</translation>
+    </message>
+    <message>
+        <source>有効数字:</source>
+        <translation>Significant digits:</translation>
+    </message>
 </context>
 <context>
     <name>FindingTable</name>

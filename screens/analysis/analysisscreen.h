@@ -24,6 +24,7 @@ struct Drag;
 class PictureBox;
 class ResultList;
 class CertifiedRun;
+struct CertifiedAnswer;
 class CertifiedWindow;
 struct ComparisonRow;
 class QAction;
@@ -130,7 +131,7 @@ private:
     AnalysedOn analysedOnNow() const;
     void createCertifiedMenu();
     void certifiedAnalysis();
-    void certifiedFinished(const core::Certified& result);
+    void certifiedFinished(const CertifiedAnswer& answer);
     void cancelCertified(const QString& why);
     std::vector<ComparisonRow> comparedWithList(const core::Certified& result, double precision) const;
     // F, the range or the precision changed: a result shown of the old ones goes, marks and all.

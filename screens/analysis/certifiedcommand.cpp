@@ -89,7 +89,8 @@ void AnalysisScreen::certifiedAnalysis() {
     const core::Range range{readNumber(asked.start), readNumber(asked.end)};
     // Two empty boxes give no range: not the single point 0.
     const bool noRange = asked.start.empty() && asked.end.empty();
-    if (noRange || !std::isfinite(range.start) || !std::isfinite(range.end)) {
+    // A range of one point is refused as the automatic analysis refuses it.
+    if (noRange || !std::isfinite(range.start) || !std::isfinite(range.end) || range.start == range.end) {
         kalvex.showMessage(messages::rangeOrDivisions);
         return;
     }
@@ -97,12 +98,16 @@ void AnalysisScreen::certifiedAnalysis() {
         certifiedWindow = new CertifiedWindow(this);
         connect(certifiedWindow, &CertifiedWindow::cancelRequested, this,
                 [this] { cancelCertified(tr("キャンセルしました。")); });
+        // New digits for the result shown: the same analysis again, with them.
+        connect(certifiedWindow, &CertifiedWindow::digitsChanged, this, [this] {
+            if (certifiedShown) certifiedAnalysis();
+        });
     }
     図->setOverlay({});
     certifiedShown.reset();
     certifiedAsked = asked;
     certifiedWindow->showRunning();
-    certifiedRun->start(asked.formula, range);
+    certifiedRun->start(asked.formula, range, certifiedWindow->digits());
 }
 
 void AnalysisScreen::cancelCertified(const QString& why) {
@@ -111,7 +116,8 @@ void AnalysisScreen::cancelCertified(const QString& why) {
     if (certifiedWindow) certifiedWindow->showNothing(why);
 }
 
-void AnalysisScreen::certifiedFinished(const core::Certified& result) {
+void AnalysisScreen::certifiedFinished(const CertifiedAnswer& answer) {
+    const core::Certified& result = answer.result;
     const std::optional<AnalysedOn> asked = std::exchange(certifiedAsked, std::nullopt);
     // F, the range or the precision changed while the work ran: its result
     // would speak of something no longer on the screen.
@@ -121,11 +127,12 @@ void AnalysisScreen::certifiedFinished(const core::Certified& result) {
     }
     const double precision = readNumber(asked->precision);
     const bool sameAsList = lastAutomatic && *lastAutomatic == *asked;
-    const QString subject = certifiedSubject("F(x) = " + QString::fromStdString(writeFormula(kalvex.terms())), QString::fromStdString(asked->start),
-                                             QString::fromStdString(asked->end),
+    const QString subject = certifiedSubject("F(x) = " + QString::fromStdString(writeFormula(kalvex.terms())),
+                                             QString::fromStdString(asked->start), QString::fromStdString(asked->end),
                                              QString::fromStdString(asked->precision));
     certifiedWindow->showResult(result, precision, subject,
-                                sameAsList ? comparedWithList(result, precision) : std::vector<ComparisonRow>{});
+                                sameAsList ? comparedWithList(result, precision) : std::vector<ComparisonRow>{},
+                                answer.digits);
     certifiedShown = asked;
     markFindings(result);
 }

@@ -133,7 +133,8 @@ QString findingKindText(core::Finding::Kind kind) {
 }
 
 QString findingValueText(const core::Finding& finding, double precision) {
-    return finding.kind == core::Finding::root ? listedText(core::rootValue(finding), precision) : QString();
+    // Rounded, not cut as the list cuts: the text lies within half the precision of the root.
+    return finding.kind == core::Finding::root ? QString::fromStdString(core::rootText(finding, precision)) : QString();
 }
 
 QString multiplicityText(const core::Finding& finding) {

@@ -46,7 +46,7 @@ struct ComparisonRow {
 std::vector<ComparisonRow> listComparison(const core::Certified& result, core::Range range, double precision,
                                           const std::vector<ListedRoot>& listed);
 
-// A finding's kind, its value at the precision (a root's only) and its
+// A finding's kind, its value rounded to the precision (a root's only) and its
 // multiplicity (a root's only).
 QString findingKindText(core::Finding::Kind kind);
 QString findingValueText(const core::Finding& finding, double precision);

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -21,6 +22,7 @@ namespace {
 
 // Short work shows no progress at all; longer work shows it after this.
 constexpr int progressDelayMs = 200;
+constexpr int maxDigits = 1000;
 
 // Texts in rows and columns, read only, sized to their contents.
 void prepareTable(QTableWidget* table, const QStringList& headers) {
@@ -88,6 +90,14 @@ CertifiedWindow::CertifiedWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     subject = new QLabel(this);
     subject->setObjectName("対象");
     subject->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    digitsBox = new QSpinBox(this);
+    digitsBox->setObjectName("桁数");
+    digitsBox->setRange(0, maxDigits);
+    digitsBox->setSpecialValueText(tr("精度で丸める"));
+    digitsBox->setSuffix(tr(" 桁"));
+    // A typed number counts once it is whole, not at each keystroke.
+    digitsBox->setKeyboardTracking(false);
+    connect(digitsBox, &QSpinBox::valueChanged, this, &CertifiedWindow::digitsChanged);
     summary = new QLabel(this);
     summary->setObjectName("要約");
     summary->setWordWrap(true);
@@ -121,7 +131,11 @@ CertifiedWindow::CertifiedWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     progressRow->addWidget(progress, 1);
     progressRow->addWidget(cancelButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(subject);
+    auto* subjectRow = new QHBoxLayout;
+    subjectRow->addWidget(subject, 1);
+    subjectRow->addWidget(new QLabel(tr("有効数字:"), this));
+    subjectRow->addWidget(digitsBox);
+    layout->addLayout(subjectRow);
     layout->addWidget(summary);
     layout->addWidget(legend);
     layout->addWidget(findings, 2);
@@ -166,14 +180,20 @@ void CertifiedWindow::showRunning() {
     raise();
 }
 
+int CertifiedWindow::digits() const { return digitsBox->value(); }
+
 void CertifiedWindow::showResult(const core::Certified& result, double precision, const QString& about,
-                                 const std::vector<ComparisonRow>& against) {
+                                 const std::vector<ComparisonRow>& against, const std::vector<std::string>& digits) {
     stopProgress();
     findings->setRowCount(static_cast<int>(result.findings.size()));
-    int row = 0;
-    for (const core::Finding& g : result.findings) {
-        setRow(findings, row++, {findingKindText(g.kind), findingValueText(g, precision), multiplicityText(g),
-                                 intervalEndText(g.lo), intervalEndText(g.hi)});
+    for (int row = 0; row < findings->rowCount(); ++row) {
+        const core::Finding& g = result.findings[static_cast<std::size_t>(row)];
+        const std::size_t i = static_cast<std::size_t>(row);
+        // A root whose digits could not be told keeps its rounding to the precision.
+        const QString value = i < digits.size() && !digits[i].empty() ? QString::fromStdString(digits[i])
+                                                                      : findingValueText(g, precision);
+        setRow(findings, row, {findingKindText(g.kind), value, multiplicityText(g), intervalEndText(g.lo),
+                               intervalEndText(g.hi)});
     }
     subject->setText(about);
     summary->setText(certifiedSummary(result));

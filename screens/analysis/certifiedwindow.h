@@ -13,6 +13,7 @@ class QAction;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QSpinBox;
 class QTimer;
 
 // Rows are chosen several at a time and copied as tab-separated lines,
@@ -47,8 +48,11 @@ public:
     // The findings of F, range and precision named in `subject`, the
     // summary, and the comparison with the automatic analysis's list (no
     // rows when that list is of something else).
+    // `digits` holds each finding's digits when they were asked for.
     void showResult(const core::Certified& result, double precision, const QString& subject,
-                    const std::vector<ComparisonRow>& comparison);
+                    const std::vector<ComparisonRow>& comparison, const std::vector<std::string>& digits = {});
+    // The significant digits asked of each root; 0 for the precision's rounding.
+    int digits() const;
     // The work was cancelled or its F is gone: nothing is shown.
     void showNothing(const QString& why);
 
@@ -57,11 +61,13 @@ public:
     QWidget* legend = nullptr;  // a coloured mark and its name for each kind
     FindingTable* findings = nullptr;
     QTableWidget* comparison = nullptr;
+    QSpinBox* digitsBox = nullptr;  // 桁数
     QProgressBar* progress = nullptr;
     QPushButton* cancelButton = nullptr;
 
 signals:
     void cancelRequested();
+    void digitsChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
