@@ -39,6 +39,36 @@ void setRow(QTableWidget* table, int row, const QStringList& cells) {
     for (int column = 0; column < cells.size(); ++column) table->setItem(row, column, new QTableWidgetItem(cells[column]));
 }
 
+// A coloured mark and its name for each kind of finding, in a row.
+QWidget* legendOf(QWidget* parent) {
+    auto* legend = new QWidget(parent);
+    legend->setObjectName("凡例");
+    auto* row = new QHBoxLayout(legend);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (const LegendEntry& entry : certifiedLegend()) {
+        auto* mark = new QLabel(entry.glyph, legend);
+        QPalette palette = mark->palette();
+        palette.setColor(QPalette::WindowText, entry.colour);
+        mark->setPalette(palette);
+        row->addWidget(mark);
+        row->addWidget(new QLabel(entry.name, legend));
+        row->addSpacing(8);
+    }
+    row->addStretch(1);
+    return legend;
+}
+
+QSpinBox* digitsControl(QWidget* parent) {
+    auto* box = new QSpinBox(parent);
+    box->setObjectName("桁数");
+    box->setRange(0, maxDigits);
+    box->setSpecialValueText(CertifiedWindow::tr("精度で丸める"));
+    box->setSuffix(CertifiedWindow::tr(" 桁"));
+    // A typed number counts once it is whole, not at each keystroke.
+    box->setKeyboardTracking(false);
+    return box;
+}
+
 }  // namespace
 
 FindingTable::FindingTable(QWidget* parent)
@@ -90,32 +120,13 @@ CertifiedWindow::CertifiedWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     subject = new QLabel(this);
     subject->setObjectName("対象");
     subject->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    digitsBox = new QSpinBox(this);
-    digitsBox->setObjectName("桁数");
-    digitsBox->setRange(0, maxDigits);
-    digitsBox->setSpecialValueText(tr("精度で丸める"));
-    digitsBox->setSuffix(tr(" 桁"));
-    // A typed number counts once it is whole, not at each keystroke.
-    digitsBox->setKeyboardTracking(false);
+    digitsBox = digitsControl(this);
     connect(digitsBox, &QSpinBox::valueChanged, this, &CertifiedWindow::digitsChanged);
     summary = new QLabel(this);
     summary->setObjectName("要約");
     summary->setWordWrap(true);
     summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    legend = new QWidget(this);
-    legend->setObjectName("凡例");
-    auto* legendRow = new QHBoxLayout(legend);
-    legendRow->setContentsMargins(0, 0, 0, 0);
-    for (const LegendEntry& entry : certifiedLegend()) {
-        auto* mark = new QLabel(entry.glyph, legend);
-        QPalette palette = mark->palette();
-        palette.setColor(QPalette::WindowText, entry.colour);
-        mark->setPalette(palette);
-        legendRow->addWidget(mark);
-        legendRow->addWidget(new QLabel(entry.name, legend));
-        legendRow->addSpacing(8);
-    }
-    legendRow->addStretch(1);
+    legend = legendOf(this);
     findings = new FindingTable(this);
     findings->setObjectName("所見");
     // A table scrolls however long the list is; the findings keep their room.
