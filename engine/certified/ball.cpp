@@ -102,6 +102,11 @@ int strictSum(int mine, int theirs) {
 }  // namespace
 
 void Ext::add(const Ext& x, slong prec) {
+    // Without a sign known beyond the bounds, the bounds say all.
+    if (strict == 0 && weak == 0 && x.strict == 0 && x.weak == 0) {
+        addBounds(x, prec);
+        return;
+    }
     const int mine = signOfAll(*this), theirs = signOfAll(x);
     addBounds(x, prec);
     strict = strictSum(mine, theirs);

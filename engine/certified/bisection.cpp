@@ -185,7 +185,9 @@ private:
         const NearZero down = nearZero(eval.params(), -1, limit.v);
         towardsDown = towards(down, limit.v);
         const auto poleOf = [](const NearZero& z) { return z.kind == NearZero::unbounded && z.order > 0; };
-        pole = (hi > 0 && poleOf(up)) || (lo < 0 && poleOf(down));
+        poleAbove = hi > 0 && poleOf(up);
+        poleBelow = lo < 0 && poleOf(down);
+        pole = poleAbove || poleBelow;
     }
 
     static PointSign towards(const NearZero& z, const arb_t limit) {
@@ -353,7 +355,8 @@ private:
             }
             if (v.df.excludesZero()) return monotone(a, b, atLimit);
             // Beside a pole: root-free where the pole's terms outweigh the rest.
-            if ((a == 0 || b == 0) && eval.signBesidePole(a, b, prec) != 0) return Outcome::settled;
+            if (((a == 0 && poleAbove) || (b == 0 && poleBelow)) && eval.signBesidePole(a, b, prec) != 0)
+                return Outcome::settled;
             if (!atLimit) return Outcome::split;
             if (prec >= blockBitLimit || spent()) break;
         }
@@ -377,10 +380,13 @@ private:
             return Outcome::settled;
         }
         if (v.offZero) {
-            // Root-free, but where the values end is still to be told,
-            // unless it lies within the width limit.
+            // Root-free, but where the values end is still to be told.
             if (last) add(Finding::undefined, a, b);
-            return atLimit ? Outcome::settled : Outcome::split;
+            if (atLimit) return Outcome::settled;
+            // Values that end at one end of the block, a domain's edge, end
+            // there; otherwise the stretch without them is inside, or all of it.
+            const bool oneEdge = (signAt(a) == PointSign::undefined) != (signAt(b) == PointSign::undefined);
+            return oneEdge ? Outcome::settled : Outcome::split;
         }
         if (v.status.edgeLimit != 0 && beside(a, b, v)) return Outcome::settled;
         if (last && prec < blockBitLimit && !spent()) return std::nullopt;
@@ -512,7 +518,7 @@ private:
     // A block at the width limit where F and F' may both be 0 leaves the
     // count of roots open; a block where F is exactly 0 does not.
     bool possibleMultiple = false;
-    bool pole = false;  // F is unbounded at 0 by a negative power
+    bool pole = false, poleAbove = false, poleBelow = false;  // F is unbounded at 0 by a negative power
     // What F tends to just above and just below 0 where it has no value there.
     PointSign towardsUp = PointSign::undefined, towardsDown = PointSign::undefined;
     std::vector<Finding> findings;
