@@ -127,7 +127,11 @@ std::string number(double v) { return generalNumberText(v); }
 std::string findingLine(const core::Finding& g, double precision, const std::string& digits) {
     const std::string lo = number(g.lo), hi = number(g.hi);
     switch (g.kind) {
-        case core::Finding::root: return digits.empty() ? core::rootText(g, precision) : digits;
+        case core::Finding::root: {
+            const std::string text = digits.empty() ? core::rootText(g, precision) : digits;
+            if (g.multiplicity <= 1) return text;
+            return fillIn(utf8(KalvexSolve::tr("%1（重複度 %2）")), {text, std::to_string(g.multiplicity)});
+        }
         case core::Finding::pole: return fillIn(utf8(KalvexSolve::tr("極: %1")), {lo});
         case core::Finding::undefined:
             return fillIn(utf8(KalvexSolve::tr("値のない区間: %1 〜 %2")), {lo, hi});
@@ -159,7 +163,8 @@ std::string certifiedJson(const CertifiedOutcome& c) {
     for (const core::Finding& g : c.result.findings) {
         std::string item = "{\"lo\":" + jsonNumber(g.lo) + ",\"hi\":" + jsonNumber(g.hi);
         if (g.kind == core::Finding::root) {
-            item += ",\"text\":" + jsonQuoted(core::rootText(g, c.precision));
+            item += ",\"text\":" + jsonQuoted(core::rootText(g, c.precision)) +
+                    ",\"multiplicity\":" + (g.multiplicity > 0 ? std::to_string(g.multiplicity) : "null");
             if (!c.digits.empty()) {
                 const std::string& d = c.digits[lists[0].size()];
                 item += ",\"digits\":" + (d.empty() ? std::string("null") : jsonQuoted(d));

@@ -1,7 +1,9 @@
 // Random formulas and ranges through the certified analysis: every run ends
 // within its budget of evaluations, the findings lie in x order inside the
 // range, and no root is claimed where F, evaluated independently in long
-// double, keeps one clear sign across the enclosure.
+// double, keeps one clear sign across the enclosure. One input in four is a
+// polynomial in x and 1/x, which is solved exactly: there a multiple root
+// must hold F near 0, and "zero everywhere" must be so at sample points.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -55,8 +57,11 @@ Value valueAt(const core::Formula& f, long double x) {
         }
         v.sum += t;
         v.scale += std::fabs(t) + std::fabs(a * u) + std::fabs(b * p);
+        // x^n that underflows or overflows where x is not 0 (267^-131996)
+        // leaves long double no true value to judge by: 0^(x^n) is 0, not 1.
+        if (f.shape[s] != 7 && x != 0 && (p == 0 || std::isinf(p))) v.ok = false;
     }
-    v.ok = std::isfinite(v.sum) && std::isfinite(v.scale);
+    v.ok = v.ok && std::isfinite(v.sum) && std::isfinite(v.scale);
     return v;
 }
 
@@ -67,14 +72,18 @@ bool clearlySigned(const Value& v) { return v.ok && std::fabs(v.sum) > 1e-9L * v
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Input in(data, size);
     core::Formula f;
-    f.count = in.take<std::uint8_t>() % (core::maxTerms + 1);
+    const std::uint8_t head = in.take<std::uint8_t>();
+    const bool polynomial = head % 4 == 0;
+    f.count = head / 4 % (core::maxTerms + 1);
     for (int s = 1; s <= f.count; ++s) {
         // Now and then a code without a rule, as only a hand-written table holds.
         const std::uint8_t code = in.take<std::uint8_t>();
         f.shape[s] = static_cast<std::int16_t>(code % 16 == 15 ? code : code % 7 + 1);
+        if (polynomial) f.shape[s] = code % 4 == 0 ? 7 : 1;
         f.a[s] = in.single();
         f.b[s] = in.single();
         f.n[s] = in.single();
+        if (polynomial) f.n[s] = static_cast<float>(code % 13) - 4;
         f.m[s] = in.single();
         f.c[s] = in.single();
         f.k[s] = in.single();
@@ -85,12 +94,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (r.evaluations > budget + budgetSlack) std::abort();
     if (!r.rangeUsable) return r.findings.empty() ? 0 : (std::abort(), 0);
     const double lo = std::fmin(range.start, range.end), hi = std::fmax(range.start, range.end);
+    if (r.zeroEverywhere && (!r.findings.empty() || !r.complete)) std::abort();
+    // Long double sees a polynomial's values truly; elsewhere a power that
+    // underflows (0^(x^1E38) at x = 0.5) may make it see 1 where F is 0.
+    if (r.zeroEverywhere && polynomial) {
+        for (double x : {lo, hi, lo / 2 + hi / 2}) {
+            if (clearlySigned(valueAt(f, x))) std::abort();
+        }
+    }
     double previous = lo;
     for (const core::Finding& g : r.findings) {
         if (!(g.lo <= g.hi) || g.lo < previous || g.hi > hi) std::abort();
         previous = g.hi;
         if (g.kind != core::Finding::root) continue;
         const Value a = valueAt(f, g.lo), b = valueAt(f, g.hi);
+        if (g.multiplicity < 0 || (g.multiplicity > 1 && clearlySigned(a) && clearlySigned(b))) std::abort();
         if (g.lo == g.hi) {
             // A proved exact zero: long double sees F near 0 too.
             if (clearlySigned(a)) std::abort();

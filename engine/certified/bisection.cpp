@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "certifiedunits.h"
+#include "exactpolynomial.h"
 #include "numbertext.h"
 
 namespace core {
@@ -139,7 +140,20 @@ public:
         out.complete =
             !possibleMultiple && std::none_of(out.findings.begin(), out.findings.end(),
                                               [](const Finding& g) { return g.kind == Finding::unresolved; });
+        pointMultiplicities(out.findings);
+        out.evaluations = used;
         return out;
+    }
+
+    // An exact zero is a simple root only where F' is proved away from 0
+    // there; elsewhere its multiplicity is not known.
+    void pointMultiplicities(std::vector<Finding>& found) {
+        for (Finding& g : found) {
+            if (g.kind != Finding::root || g.lo != g.hi) continue;
+            BlockValue v;
+            evaluate(g.lo, g.lo, 2 * startBits, v);
+            if (!v.df.excludesZero()) g.multiplicity = 0;
+        }
     }
 
 private:
@@ -517,6 +531,8 @@ private:
 }  // namespace cert
 
 Certified certify(const Formula& f, Range range, long budget, const std::atomic<bool>* cancel) {
+    // A polynomial's roots are found exactly, touching ones included.
+    if (std::optional<Certified> exact = exact::certified(f, range, cancel)) return *exact;
     return cert::Certifier(f, budget, cancel).run(range);
 }
 

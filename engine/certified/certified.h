@@ -28,6 +28,10 @@ struct Finding {
     };
     Kind kind = root;
     double lo = 0, hi = 0;
+    // A root's multiplicity: 1 where F changes sign with F' away from 0,
+    // k where F is a polynomial and (x - root)^k divides it exactly; 0 where
+    // it is not known (an exact zero where F' may vanish too).
+    int multiplicity = 1;
 };
 
 // The budget in units of work: an evaluation at the starting 64 bits is one,

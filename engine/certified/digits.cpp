@@ -3,9 +3,11 @@
 #include <mpfr.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "certifiedunits.h"
+#include "exactpolynomial.h"
 
 namespace core {
 
@@ -110,6 +112,12 @@ private:
 std::string rootDigits(const Formula& f, const Finding& root, int digits, long budget) {
     if (root.kind != Finding::root || digits < 1 || !std::isfinite(root.lo) || !std::isfinite(root.hi))
         return {};
+    // A polynomial's roots come from the exact path: a touching root has no
+    // sign change to narrow by.
+    if (const std::optional<exact::Analysis> a = exact::analyse(f, root.lo, root.hi, digits)) {
+        if (a->roots.size() != 1 || a->roots[0].digits.digits.empty()) return {};
+        return numberText(a->roots[0].digits.digits, a->roots[0].digits.exponent);
+    }
     // Both ends on one side of 0: the sign of x decides the terms' domains.
     if (root.lo < 0 && root.hi > 0) return {};
     return Narrowing(f, budget).digitsOf(root, digits);

@@ -24,7 +24,9 @@ CertifiedBoxes certifiedBoxes(std::string_view start, std::string_view end, std:
     boxes.range = {readNumber(start), readNumber(end)};
     // Two empty boxes give no range: not the single point 0.
     const bool noRange = start.empty() && end.empty();
-    if (noRange || !std::isfinite(boxes.range.start) || !std::isfinite(boxes.range.end))
+    // A range of one point is refused as the automatic analysis refuses it.
+    if (noRange || !std::isfinite(boxes.range.start) || !std::isfinite(boxes.range.end) ||
+        boxes.range.start == boxes.range.end)
         boxes.refusal = messages::rangeOrDivisions;
     return boxes;
 }

@@ -296,6 +296,7 @@ void AnalysisScreen::setAnalysisTexts(const AnalysisTexts& from) {
 
 void AnalysisScreen::formulaChanged(const QString& formula) {
     if (certifiedAsked) cancelCertified(tr("式が変わったので、保証付き解析を取りやめました。"));
+    certifiedStale();
     図->clear();
     解リスト->clear();
     lastAutomatic.reset();

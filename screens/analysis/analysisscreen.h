@@ -25,7 +25,9 @@ struct Drag;
 class PictureBox;
 class ResultList;
 class CertifiedRun;
+struct CertifiedAnswer;
 class CertifiedWindow;
+struct ComparisonRow;
 class QAction;
 class QFont;
 class QGroupBox;
@@ -134,9 +136,11 @@ private:
     AnalysedOn analysedOnNow() const;
     void createCertifiedMenu();
     void certifiedAnalysis();
-    void certifiedFinished(const core::Certified& result);
+    void certifiedFinished(const CertifiedAnswer& answer);
     void cancelCertified(const QString& why);
-    QString comparedWithList(const core::Certified& result, double precision) const;
+    std::vector<ComparisonRow> comparedWithList(const core::Certified& result, double precision) const;
+    // F, the range or the precision changed: a result shown of the old ones goes, marks and all.
+    void certifiedStale();
     void markFindings(const core::Certified& result);
 
     // The added gestures on 図 and the history of views (graphview.cpp).
@@ -173,5 +177,5 @@ private:
     QTimer* resizeReplot = nullptr;
     int stoppedReplot = -1;  // the picture whose re-plot for a new size stopped
     // What the last automatic analysis and the certified analysis under way ran on.
-    std::optional<AnalysedOn> lastAutomatic, certifiedAsked;
+    std::optional<AnalysedOn> lastAutomatic, certifiedAsked, certifiedShown;
 };

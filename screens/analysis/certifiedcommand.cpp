@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 #include "analysisscreen.h"
 #include "certifiedrun.h"
@@ -15,6 +17,7 @@
 #include "certifiedwindow.h"
 #include "analysisrules.h"
 #include "core.h"
+#include "formula.h"
 #include "kalvex.h"
 #include "messages.h"
 #include "numbertext.h"
@@ -23,8 +26,6 @@
 
 namespace {
 
-const QColor rootColour(0, 160, 0), multipleColour(190, 150, 0), poleColour(220, 0, 220),
-    unresolvedColour(255, 140, 0), undefinedColour(128, 128, 128);
 constexpr int markSize = 5;  // pixels from a mark's centre to its edge
 
 using Stroke = PictureBox::Stroke;
@@ -64,6 +65,15 @@ void AnalysisScreen::createCertifiedMenu() {
     connect(certifiedAction, &QAction::triggered, this, &AnalysisScreen::certifiedAnalysis);
     certifiedRun = new CertifiedRun(this);
     connect(certifiedRun, &CertifiedRun::finished, this, &AnalysisScreen::certifiedFinished);
+    for (QLineEdit* box : 変域) connect(box, &QLineEdit::textChanged, this, &AnalysisScreen::certifiedStale);
+    connect(精度コンボ, &QComboBox::editTextChanged, this, &AnalysisScreen::certifiedStale);
+}
+
+void AnalysisScreen::certifiedStale() {
+    if (!certifiedShown || *certifiedShown == analysedOnNow()) return;
+    certifiedShown.reset();
+    図->setOverlay({});
+    if (certifiedWindow) certifiedWindow->showNothing(tr("式か変域か精度が変わったので、結果を消しました。"));
 }
 
 AnalysisScreen::AnalysedOn AnalysisScreen::analysedOnNow() const {
@@ -84,11 +94,16 @@ void AnalysisScreen::certifiedAnalysis() {
         certifiedWindow = new CertifiedWindow(this);
         connect(certifiedWindow, &CertifiedWindow::cancelRequested, this,
                 [this] { cancelCertified(tr("キャンセルしました。")); });
+        // New digits for the result shown: the same analysis again, with them.
+        connect(certifiedWindow, &CertifiedWindow::digitsChanged, this, [this] {
+            if (certifiedShown) certifiedAnalysis();
+        });
     }
     図->setOverlay({});
+    certifiedShown.reset();
     certifiedAsked = asked;
     certifiedWindow->showRunning();
-    certifiedRun->start(asked.formula, range);
+    certifiedRun->start(asked.formula, range, certifiedWindow->digits());
 }
 
 void AnalysisScreen::cancelCertified(const QString& why) {
@@ -97,7 +112,8 @@ void AnalysisScreen::cancelCertified(const QString& why) {
     if (certifiedWindow) certifiedWindow->showNothing(why);
 }
 
-void AnalysisScreen::certifiedFinished(const core::Certified& result) {
+void AnalysisScreen::certifiedFinished(const CertifiedAnswer& answer) {
+    const core::Certified& result = answer.result;
     const std::optional<AnalysedOn> asked = std::exchange(certifiedAsked, std::nullopt);
     // F, the range or the precision changed while the work ran: its result
     // would speak of something no longer on the screen.
@@ -107,11 +123,17 @@ void AnalysisScreen::certifiedFinished(const core::Certified& result) {
     }
     const double precision = readNumber(asked->precision);
     const bool sameAsList = lastAutomatic && *lastAutomatic == *asked;
-    certifiedWindow->showResult(result, precision, sameAsList ? comparedWithList(result, precision) : QString());
+    const QString subject = certifiedSubject("F(x) = " + QString::fromStdString(writeFormula(kalvex.terms())),
+                                             QString::fromStdString(asked->start), QString::fromStdString(asked->end),
+                                             QString::fromStdString(asked->precision));
+    certifiedWindow->showResult(result, precision, subject,
+                                sameAsList ? comparedWithList(result, precision) : std::vector<ComparisonRow>{},
+                                answer.digits);
+    certifiedShown = asked;
     markFindings(result);
 }
 
-QString AnalysisScreen::comparedWithList(const core::Certified& result, double precision) const {
+std::vector<ComparisonRow> AnalysisScreen::comparedWithList(const core::Certified& result, double precision) const {
     std::vector<ListedRoot> listed;
     for (int row = 0; row < 解リスト->count(); ++row) listed.push_back({解リスト->text(row), 解リスト->listedValue(row)});
     const core::Range range{readNumber(lastAutomatic->start), readNumber(lastAutomatic->end)};
@@ -123,21 +145,30 @@ QString AnalysisScreen::comparedWithList(const core::Certified& result, double p
 // again from the view whenever it changes, so they stay on their x.
 void AnalysisScreen::markFindings(const core::Certified& result) {
     if (図->strokes().empty() || !kalvex.hasGraph()) return;
-    図->setOverlaySource([box = 図, findings = result.findings] {
+    // F that is 0 everywhere: one root along the whole range.
+    std::optional<std::pair<double, double>> everywhere;
+    if (result.zeroEverywhere && certifiedShown)
+        everywhere = {readNumber(certifiedShown->start), readNumber(certifiedShown->end)};
+    図->setOverlaySource([box = 図, findings = result.findings, everywhere] {
         const int axis = std::clamp(static_cast<int>(std::lround(std::clamp(box->toPixels(0, 0).y(), -1e6, 1e6))),
                                     markSize + 1, box->height() - markSize - 2);
         auto pixel = [box](double x) {
             return static_cast<int>(std::lround(std::clamp(box->toPixels(x, 0).x(), -10.0, box->width() + 10.0)));
         };
         std::vector<Stroke> marks;
+        if (everywhere) bar(marks, pixel(everywhere->first), pixel(everywhere->second), axis, markColours::root);
         for (const core::Finding& g : findings) {
             const int from = pixel(g.lo), to = pixel(g.hi);
             switch (g.kind) {
-                case core::Finding::root: triangle(marks, pixel(core::rootValue(g)), axis, rootColour); break;
-                case core::Finding::multiple: triangle(marks, pixel(core::rootValue(g)), axis, multipleColour); break;
-                case core::Finding::pole: cross(marks, from, axis, poleColour); break;
-                case core::Finding::unresolved: bar(marks, from, to, axis, unresolvedColour); break;
-                case core::Finding::undefined: bar(marks, from, to, axis, undefinedColour); break;
+                case core::Finding::root: triangle(marks, pixel(core::rootValue(g)), axis, markColours::root); break;
+                case core::Finding::multiple:
+                    // A block wider than a mark is drawn across its extent.
+                    if (std::abs(to - from) > 2 * markSize) bar(marks, from, to, axis, markColours::multiple);
+                    else triangle(marks, pixel(core::rootValue(g)), axis, markColours::multiple);
+                    break;
+                case core::Finding::pole: cross(marks, from, axis, markColours::pole); break;
+                case core::Finding::unresolved: bar(marks, from, to, axis, markColours::unresolved); break;
+                case core::Finding::undefined: bar(marks, from, to, axis, markColours::undefined); break;
             }
         }
         return marks;

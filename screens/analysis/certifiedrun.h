@@ -7,9 +7,18 @@
 #include <QObject>
 #include <atomic>
 #include <memory>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "certified.h"
+
+// What a run found, and each finding's digits when they were asked for
+// (empty for all but roots, and for a root whose digits could not be told).
+struct CertifiedAnswer {
+    core::Certified result;
+    std::vector<std::string> digits;
+};
 
 class CertifiedRun : public QObject {
     Q_OBJECT
@@ -18,8 +27,9 @@ public:
     explicit CertifiedRun(QObject* parent = nullptr) : QObject(parent) {}
     ~CertifiedRun() override;
 
-    // Starts the analysis, cancelling one still under way.
-    void start(const core::Formula& f, core::Range range);
+    // Starts the analysis, cancelling one still under way; with digits > 0
+    // each root is also given to that many significant digits.
+    void start(const core::Formula& f, core::Range range, int digits = 0);
     void cancel();
     bool running() const { return busy; }
     // Blocks until the work under way has ended and its result, if any, has
@@ -27,11 +37,11 @@ public:
     void wait();
 
 signals:
-    void finished(const core::Certified& result);
+    void finished(const CertifiedAnswer& answer);
 
 private:
     void stopWorker();
-    void deliver(unsigned long generation, const core::Certified& result);
+    void deliver(unsigned long generation, const CertifiedAnswer& answer);
 
     std::thread worker;
     std::shared_ptr<std::atomic<bool>> cancelFlag;

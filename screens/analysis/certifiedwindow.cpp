@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -21,19 +22,60 @@ namespace {
 
 // Short work shows no progress at all; longer work shows it after this.
 constexpr int progressDelayMs = 200;
+constexpr int maxDigits = 1000;
+
+// Texts in rows and columns, read only, sized to their contents.
+void prepareTable(QTableWidget* table, const QStringList& headers) {
+    table->setColumnCount(static_cast<int>(headers.size()));
+    table->setHorizontalHeaderLabels(headers);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+}
+
+void setRow(QTableWidget* table, int row, const QStringList& cells) {
+    for (int column = 0; column < cells.size(); ++column) table->setItem(row, column, new QTableWidgetItem(cells[column]));
+}
+
+// A coloured mark and its name for each kind of finding, in a row.
+QWidget* legendOf(QWidget* parent) {
+    auto* legend = new QWidget(parent);
+    legend->setObjectName("凡例");
+    auto* row = new QHBoxLayout(legend);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (const LegendEntry& entry : certifiedLegend()) {
+        auto* mark = new QLabel(entry.glyph, legend);
+        QPalette palette = mark->palette();
+        palette.setColor(QPalette::WindowText, entry.colour);
+        mark->setPalette(palette);
+        row->addWidget(mark);
+        row->addWidget(new QLabel(entry.name, legend));
+        row->addSpacing(8);
+    }
+    row->addStretch(1);
+    return legend;
+}
+
+QSpinBox* digitsControl(QWidget* parent) {
+    auto* box = new QSpinBox(parent);
+    box->setObjectName("桁数");
+    box->setRange(0, maxDigits);
+    box->setSpecialValueText(CertifiedWindow::tr("精度で丸める"));
+    box->setSuffix(CertifiedWindow::tr(" 桁"));
+    // A typed number counts once it is whole, not at each keystroke.
+    box->setKeyboardTracking(false);
+    return box;
+}
 
 }  // namespace
 
 FindingTable::FindingTable(QWidget* parent)
-    : QTableWidget(0, 4, parent),
+    : QTableWidget(0, 5, parent),
       copyAction(new QAction(tr("コピー"), this)),
       copyAllAction(new QAction(tr("すべてコピー"), this)) {
-    setHorizontalHeaderLabels({tr("種類"), tr("値"), tr("区間の下端"), tr("区間の上端")});
-    horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    horizontalHeader()->setStretchLastSection(true);
-    verticalHeader()->hide();
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
+    prepareTable(this, {tr("種類"), tr("値"), tr("重複度"), tr("区間の下端"), tr("区間の上端")});
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     copyAction->setObjectName("コピー");
     copyAllAction->setObjectName("すべてコピー");
@@ -75,16 +117,22 @@ void FindingTable::contextMenuEvent(QContextMenuEvent* event) {
 CertifiedWindow::CertifiedWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     setObjectName("保証付き解析結果");
     setWindowTitle(tr("保証付き解析"));
+    subject = new QLabel(this);
+    subject->setObjectName("対象");
+    subject->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    digitsBox = digitsControl(this);
+    connect(digitsBox, &QSpinBox::valueChanged, this, &CertifiedWindow::digitsChanged);
     summary = new QLabel(this);
     summary->setObjectName("要約");
     summary->setWordWrap(true);
     summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    comparison = new QLabel(this);
-    comparison->setObjectName("比較");
-    comparison->setWordWrap(true);
-    comparison->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    legend = legendOf(this);
     findings = new FindingTable(this);
     findings->setObjectName("所見");
+    // A table scrolls however long the list is; the findings keep their room.
+    comparison = new QTableWidget(0, 4, this);
+    comparison->setObjectName("比較");
+    prepareTable(comparison, {tr("自動解析の解"), tr("最も近い証明済みの解"), tr("距離"), tr("判定")});
     progress = new QProgressBar(this);
     progress->setRange(0, 0);  // no measure of how far it is: only that it runs
     cancelButton = new QPushButton(tr("キャンセル"), this);
@@ -99,9 +147,15 @@ CertifiedWindow::CertifiedWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     progressRow->addStretch();
     progressRow->addWidget(closeButton);
     auto* layout = new QVBoxLayout(this);
+    auto* subjectRow = new QHBoxLayout;
+    subjectRow->addWidget(subject, 1);
+    subjectRow->addWidget(new QLabel(tr("有効数字:"), this));
+    subjectRow->addWidget(digitsBox);
+    layout->addLayout(subjectRow);
     layout->addWidget(summary);
-    layout->addWidget(comparison);
-    layout->addWidget(findings, 1);
+    layout->addWidget(legend);
+    layout->addWidget(findings, 2);
+    layout->addWidget(comparison, 1);
     layout->addLayout(progressRow);
     progressDelay = new QTimer(this);
     progressDelay->setSingleShot(true);
@@ -111,7 +165,8 @@ CertifiedWindow::CertifiedWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
         cancelButton->show();
     });
     stopProgress();
-    resize(560, 320);
+    showComparison({});
+    resize(600, 420);
 }
 
 void CertifiedWindow::stopProgress() {
@@ -121,38 +176,52 @@ void CertifiedWindow::stopProgress() {
     cancelButton->hide();
 }
 
+void CertifiedWindow::showComparison(const std::vector<ComparisonRow>& rows) {
+    comparison->setRowCount(static_cast<int>(rows.size()));
+    for (int row = 0; row < comparison->rowCount(); ++row) {
+        const ComparisonRow& r = rows[static_cast<std::size_t>(row)];
+        setRow(comparison, row, {r.entry, r.nearest, r.distance, r.verdict});
+    }
+    comparison->setVisible(!rows.empty());
+}
+
 void CertifiedWindow::showRunning() {
     findings->setRowCount(0);
+    subject->clear();
     summary->setText(tr("解析中..."));
-    comparison->clear();
-    comparison->hide();
+    showComparison({});
     running = true;
     progressDelay->start();
     show();
     raise();
 }
 
-void CertifiedWindow::showResult(const core::Certified& result, double precision, const QString& against) {
+int CertifiedWindow::digits() const { return digitsBox->value(); }
+
+void CertifiedWindow::showResult(const core::Certified& result, double precision, const QString& about,
+                                 const std::vector<ComparisonRow>& against, const std::vector<std::string>& digits) {
     stopProgress();
     findings->setRowCount(static_cast<int>(result.findings.size()));
-    int row = 0;
-    for (const core::Finding& g : result.findings) {
-        const QString cells[] = {findingKindText(g.kind), findingValueText(g, precision), intervalEndText(g.lo),
-                                 intervalEndText(g.hi)};
-        for (int column = 0; column < 4; ++column) findings->setItem(row, column, new QTableWidgetItem(cells[column]));
-        ++row;
+    for (int row = 0; row < findings->rowCount(); ++row) {
+        const core::Finding& g = result.findings[static_cast<std::size_t>(row)];
+        const std::size_t i = static_cast<std::size_t>(row);
+        // A root whose digits could not be told keeps its rounding to the precision.
+        const QString value = i < digits.size() && !digits[i].empty() ? QString::fromStdString(digits[i])
+                                                                      : findingValueText(g, precision);
+        setRow(findings, row, {findingKindText(g.kind), value, multiplicityText(g), intervalEndText(g.lo),
+                               intervalEndText(g.hi)});
     }
+    subject->setText(about);
     summary->setText(certifiedSummary(result));
-    comparison->setText(against);
-    comparison->setVisible(!against.isEmpty());
+    showComparison(against);
 }
 
 void CertifiedWindow::showNothing(const QString& why) {
     stopProgress();
     findings->setRowCount(0);
+    subject->clear();
     summary->setText(why);
-    comparison->clear();
-    comparison->hide();
+    showComparison({});
 }
 
 // Closing the window while the work runs cancels it; the window only hides

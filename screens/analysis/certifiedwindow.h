@@ -7,11 +7,13 @@
 #include <QWidget>
 
 #include "certified.h"
+#include "certifiedsummary.h"
 
 class QAction;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QSpinBox;
 class QTimer;
 
 // Rows are chosen several at a time and copied as tab-separated lines,
@@ -43,21 +45,30 @@ public:
 
     // Work has begun: nothing of an earlier result stays.
     void showRunning();
-    // The findings, the summary, and the comparison with the automatic
-    // analysis's list (empty when that list is of something else).
-    void showResult(const core::Certified& result, double precision, const QString& comparison);
+    // The findings of F, range and precision named in `subject`, the
+    // summary, and the comparison with the automatic analysis's list (no
+    // rows when that list is of something else).
+    // `digits` holds each finding's digits when they were asked for.
+    void showResult(const core::Certified& result, double precision, const QString& subject,
+                    const std::vector<ComparisonRow>& comparison, const std::vector<std::string>& digits = {});
+    // The significant digits asked of each root; 0 for the precision's rounding.
+    int digits() const;
     // The work was cancelled or its F is gone: nothing is shown.
     void showNothing(const QString& why);
 
+    QLabel* subject = nullptr;
     QLabel* summary = nullptr;
-    QLabel* comparison = nullptr;
+    QWidget* legend = nullptr;  // a coloured mark and its name for each kind
     FindingTable* findings = nullptr;
+    QTableWidget* comparison = nullptr;
+    QSpinBox* digitsBox = nullptr;  // 桁数
     QProgressBar* progress = nullptr;
     QPushButton* cancelButton = nullptr;
     QPushButton* closeButton = nullptr;
 
 signals:
     void cancelRequested();
+    void digitsChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -66,6 +77,7 @@ protected:
 
 private:
     void stopProgress();
+    void showComparison(const std::vector<ComparisonRow>& rows);
 
     QTimer* progressDelay = nullptr;
     bool running = false;

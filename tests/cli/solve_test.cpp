@@ -211,23 +211,14 @@ TEST_F(Solve, CertifiedFindingsAndStatuses) {
         {{"--certified", "--range", "-1", "2", "ln.kalvex"}, "値のない区間: -1 〜 0\n1\n" + all + "1 個）。\n", "", 0},
         {{"--certified", "--range", "1", "1", "ln.kalvex"}, "", "変域あるいは、分割数を確認してください。\n", 1},
         {{"--certified", "-e", "x - x", "--range", "-1E308", "1E308"}, "F は変域のすべての点で 0 です。\n", "", 0},
-        {{"--certified", "squared.kalvex"}, "", "", 1},
+        {{"--certified", "squared.kalvex"}, "0（重複度 2）\n" + all + "1 個）。\n", "", 0},
         {{"--certified", "ln.kalvex", "--precision", "0"}, "", "精度には正の数値を入力してください。\n", 1},
         {{"--certified", "--evaluate", "1", "sq.kalvex"}, "", "--certified は --evaluate と一緒には使えません。\n", 2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
         const Ran r = run(c.arguments);
-        if (c.arguments.contains("squared.kalvex")) {
-            // x^2 touches 0 at 0: a possible multiple root a few 1E-12 wide
-            // around it, which leaves the count of roots open.
-            EXPECT_EQ(r.out.rfind("重解の可能性: -", 0), 0u) << r.out;
-            EXPECT_NE(r.out.find("\n解がすべてとは言えません（解 0 個、重解の可能性 1 個、未解決の区間 0 個）。\n"),
-                      std::string::npos)
-                << r.out;
-        } else {
-            EXPECT_EQ(r.out, c.out);
-        }
+        EXPECT_EQ(r.out, c.out);
         EXPECT_EQ(r.err.rfind(c.err, 0), 0u) << r.err;
         EXPECT_EQ(r.status, c.status);
     }
@@ -259,6 +250,8 @@ TEST_F(Solve, CertifiedJsonHoldsEveryKindAndExactEnds) {
     EXPECT_EQ(root["lo"].toDouble(), -1.4142135623730951);
     EXPECT_EQ(root["hi"].toDouble(), -1.414213562373095);
     EXPECT_EQ(root["text"].toString(), "-1.4142136");
+    EXPECT_EQ(root["multiplicity"], QJsonValue(1));
+    EXPECT_EQ(sq["zero_everywhere"], QJsonValue(false));
     EXPECT_GT(sq["evaluations"].toInt(), 0);
     EXPECT_EQ(sine["complete"], QJsonValue(false));
     EXPECT_FALSE(sine["unresolved"].toArray().isEmpty());

@@ -303,9 +303,6 @@ TEST(Certified, TouchingRootsArePossibleMultipleRoots) {
         double start, end;
         std::vector<double> touching;
     } cases[] = {
-        // x^2 on -1..1: F(0) = 0 exactly, but F' = 0 there too, so no
-        // stretch around 0 is monotone: it stays a possible multiple root.
-        {"x^2", {{1, 0, 1, 2}}, -1, 1, {0}},
         {"1 - cos(x^3 + 0.4)", {{7, 0, 0, 0, 0, 0, 1}, {6, -1, 1, 3, 0, 0.4f}}, 0, 6, {}},
     };
     for (const auto& c : cases) {
@@ -323,6 +320,43 @@ TEST(Certified, TouchingRootsArePossibleMultipleRoots) {
             EXPECT_GE(r.findings[i].hi, touching[i]);
             EXPECT_LT(r.findings[i].hi - r.findings[i].lo, 1e-10);
         }
+    }
+}
+
+// Polynomials in x and 1/x are solved exactly: touching roots are proved
+// with their multiplicity, and F that is 0 everywhere is said to be so.
+TEST(Certified, PolynomialsExactlyAndMultiplicities) {
+    const struct {
+        const char* name;
+        std::vector<T> terms;
+        double start, end;
+        std::string kinds;
+        std::vector<int> multiplicities;  // of the roots, in order
+        bool zeroEverywhere = false;
+    } cases[] = {
+        {"(x - 1)^2 written out", {{1, 0, 1, 2}, {1, 0, -2, 1}, {7, 0, 0, 0, 0, 0, 1}}, -3, 3, "r", {2}},
+        {"x^3", {{1, 0, 1, 3}}, -1, 1, "r", {3}},
+        {"x^2", {{1, 0, 1, 2}}, -1, 1, "r", {2}},
+        {"x^4 - 2x^2 + 1", {{1, 0, 1, 4}, {1, 0, -2, 2}, {7, 0, 0, 0, 0, 0, 1}}, -2, 2, "rr", {2, 2}},
+        {"x^-2 - 2x^-1 + 1 with its pole", {{1, 0, 1, -2}, {1, 0, -2, -1}, {7, 0, 0, 0, 0, 0, 1}}, -1, 3, "pr", {2}},
+        {"1/x - 1/x^3: the pole between", {{1, 0, 1, -1}, {1, 0, -1, -3}}, -2, 2, "rpr", {1, 1}},
+        {"x - x", {{1, 0, 1, 1}, {1, 0, -1, 1}}, -1e308, 1e308, "0", {}, true},
+        // Outside polynomials an exact zero is simple only where F' is proved not 0.
+        {"sin(x)", {{5, 1, 1, 1, 0, 0}}, -1, 1, "r", {1}},
+        {"1 - cos(x): 0 where F' is 0 too, its multiplicity unknown", {{7, 0, 0, 0, 0, 0, 1}, {6, -1, 1, 1, 0, 0}},
+         -1, 1, "mrm", {0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const core::Certified r = core::certify(formulaOf(c.terms), {c.start, c.end});
+        EXPECT_EQ(r.complete, c.kinds.find('m') == std::string::npos);
+        EXPECT_EQ(r.zeroEverywhere, c.zeroEverywhere);
+        EXPECT_EQ(kinds(r), c.kinds);
+        std::vector<int> multiplicities;
+        for (const core::Finding& g : r.findings) {
+            if (g.kind == core::Finding::root) multiplicities.push_back(g.multiplicity);
+        }
+        EXPECT_EQ(multiplicities, c.multiplicities);
     }
 }
 

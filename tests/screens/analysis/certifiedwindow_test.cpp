@@ -7,9 +7,11 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <functional>
 
 #include "analysisfixture.h"
+#include "certifiedsummary.h"
 #include "certifiedwindow.h"
 #include "messages.h"
 #include "pictureexport.h"
@@ -41,7 +43,7 @@ protected:
     }
 };
 
-TEST_F(Certified, ListsTheProvedRootsWithTheListsDigitsAndLeavesTheDesignedResultsAlone) {
+TEST_F(Certified, ListsTheProvedRootsAndLeavesTheDesignedResultsAlone) {
     squareMinusTwo();
     analyse("-3", "3", "1E-07");
     takeMessages();
@@ -52,12 +54,17 @@ TEST_F(Certified, ListsTheProvedRootsWithTheListsDigitsAndLeavesTheDesignedResul
     EXPECT_EQ(box().picture(), picture);
     EXPECT_TRUE(takeMessages().empty());
     EXPECT_TRUE(window().isVisible());
-    EXPECT_EQ(column(0), (QStringList{"根", "根"}));
-    EXPECT_EQ(column(1), list);
-    EXPECT_EQ(column(2)[1], "1.4142135623730949");
-    EXPECT_TRUE(window().summary->text().startsWith("証明済みの根 2 個。範囲内のほかの点に根はありません。"));
-    EXPECT_TRUE(window().comparison->text().contains("証明済みの根: -1.4142136, 1.4142135"));
-    EXPECT_TRUE(window().comparison->text().contains("一覧にない証明済みの根 0 個"));
+    EXPECT_EQ(column(0), (QStringList{"解", "解"}));
+    // Rounded to the precision, where the list cuts: 1.41421356... is 1.4142136.
+    EXPECT_EQ(list, (QStringList{"-1.4142136", "1.4142135"}));
+    EXPECT_EQ(column(1), (QStringList{"-1.4142136", "1.4142136"}));
+    EXPECT_EQ(column(2), (QStringList{"1", "1"}));
+    EXPECT_EQ(column(3)[1], "1.4142135623730949");
+    EXPECT_TRUE(window().summary->text().startsWith("証明済みの解 2 個。範囲内のほかの点に解はありません。"));
+    EXPECT_EQ(window().subject->text(), "F(x) = x^2 - 2　変域 -3 〜 3　精度 1E-07");
+    ASSERT_EQ(window().comparison->rowCount(), 2);
+    EXPECT_EQ(window().comparison->item(1, 0)->text(), "1.4142135");
+    EXPECT_EQ(window().comparison->item(1, 3)->text(), "証明済みの解");
     EXPECT_FALSE(window().progress->isVisible());
 }
 
@@ -66,19 +73,21 @@ TEST_F(Certified, NamesTheListsSignChangeAtThePoleAsAPole) {
     analyse("-1", "10", "1E-07");
     ASSERT_TRUE(listed().contains("-4E-07"));
     certify();
-    EXPECT_EQ(column(0), (QStringList{"極", "根"}));
+    EXPECT_EQ(column(0), (QStringList{"極", "解"}));
     EXPECT_TRUE(window().summary->text().contains("極 1、"));
-    EXPECT_TRUE(window().comparison->text().contains("極: -4E-07")) << window().comparison->text().toStdString();
+    const auto rows = window().comparison->findItems("-4E-07", Qt::MatchExactly);
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(window().comparison->item(rows[0]->row(), 3)->text(), "極のそば");
     // Over another range than the list's, or after the list went with its F,
     // the lists are not held against each other.
     typeRange("-1", "9");
     certify();
-    EXPECT_TRUE(window().comparison->text().isEmpty());
+    EXPECT_EQ(window().comparison->rowCount(), 0);
     typeRange("-1", "10");
     screen().formulaChanged("F(x)=");
     certify();
-    EXPECT_EQ(column(0), (QStringList{"極", "根"}));
-    EXPECT_TRUE(window().comparison->text().isEmpty());
+    EXPECT_EQ(column(0), (QStringList{"極", "解"}));
+    EXPECT_EQ(window().comparison->rowCount(), 0);
 }
 
 TEST_F(Certified, RefusesWhatTheAnalysisRefuses) {
@@ -90,6 +99,7 @@ TEST_F(Certified, RefusesWhatTheAnalysisRefuses) {
         {true, "-3", "3", "0", messages::precisionPositive},
         {true, "-3", "1e999", "1E-07", messages::rangeOrDivisions},
         {true, "", "", "1E-07", messages::rangeOrDivisions},
+        {true, "1", "1", "1E-07", messages::rangeOrDivisions},
     };
     for (const auto& c : cases) {
         if (c.terms && kalvex.termTotal() == 0) squareMinusTwo();
@@ -173,6 +183,101 @@ TEST_F(Certified, EscapeAndTheCloseButtonCloseTheWindow) {
     }
 }
 
+// A result shown goes, with its marks, the moment its F, range or
+// precision changes; typing the same texts again keeps it.
+TEST_F(Certified, AResultShownGoesWhenWhatItSpeaksOfChanges) {
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"same range typed again", [&] { typeRange("-3", "3"); }},
+        {"range typed", [&] { typeRange("-3", "4"); }},
+        {"precision typed", [&] { typePrecision("0.01"); }},
+        {"F changed", [&] {
+             addTerm(7, 0, 0, 0, 0, 1);
+             screen().formulaChanged("F(x)=");
+         }},
+    };
+    for (const auto& [what, change] : changes) {
+        kalvex.replaceTerms({});
+        squareMinusTwo();
+        typePrecision("1E-07");
+        graph("-3", "3");
+        certify();
+        ASSERT_EQ(window().findings->rowCount(), 2) << what;
+        ASSERT_FALSE(box().overlay().empty()) << what;
+        change();
+        const bool kept = std::string(what).starts_with("same");
+        EXPECT_EQ(window().findings->rowCount(), kept ? 2 : 0) << what;
+        EXPECT_EQ(box().overlay().empty(), !kept) << what;
+        EXPECT_EQ(window().subject->text().isEmpty(), !kept) << what;
+    }
+}
+
+// A touching root is proved, with its multiplicity in its own column; the
+// legend names every mark.
+TEST_F(Certified, MultiplicityAndLegend) {
+    addTerm(1, 0, 1, 2, 0);
+    typeRange("-1", "1");
+    certify();
+    EXPECT_EQ(column(0), QStringList{"解"});
+    EXPECT_EQ(column(2), QStringList{"2"});
+    EXPECT_TRUE(window().summary->text().startsWith("証明済みの解 1 個。範囲内のほかの点に解はありません。"));
+    QStringList names;
+    for (const QLabel* label : window().legend->findChildren<QLabel*>()) names << label->text();
+    for (const char* word : {"解", "重解の可能性", "極", "値のない区間", "未解決"})
+        EXPECT_TRUE(names.contains(QString::fromUtf8(word))) << word;
+}
+
+// Digits on request, the touching root's too; changing them runs the analysis again.
+TEST_F(Certified, DigitsOnRequest) {
+    addTerm(1, 0, 1, 4, 0);
+    addTerm(1, 0, -4, 2, 0);
+    addTerm(7, 0, 0, 0, 0, 4);
+    typeRange("0", "2");
+    certify();
+    EXPECT_EQ(column(1), QStringList{"1.4142136"});
+    window().digitsBox->setValue(30);
+    screen().waitForCertified();
+    EXPECT_EQ(column(1), QStringList{"1.41421356237309504880168872421"});
+    EXPECT_EQ(column(2), QStringList{"2"});
+}
+
+// F that is 0 everywhere: one sentence, no rows, and a root's mark along the range.
+TEST_F(Certified, ZeroEverywhereIsOneSentenceAndAMarkAlongTheRange) {
+    addTerm(1, 0, 1, 1, 0);
+    addTerm(1, 0, -1, 1, 0);
+    graph("-3", "3");
+    certify();
+    EXPECT_EQ(window().summary->text(), "F は変域のすべての点で 0 です。");
+    EXPECT_EQ(window().findings->rowCount(), 0);
+    EXPECT_TRUE(colourNear(box().grab().toImage(), pixelOf(-2.5, 0), markGreen, 2));
+    EXPECT_TRUE(colourNear(box().grab().toImage(), pixelOf(2.5, 0), markGreen, 2));
+}
+
+// Each listed entry beside its nearest proved root; then the proved roots
+// the list lacks.
+TEST(CertifiedComparison, EachEntryBesideItsNearestProvedRoot) {
+    core::Certified result;
+    result.complete = true;
+    result.findings = {{core::Finding::multiple, -0.5, -0.4999}, {core::Finding::root, 1, 1},
+                       {core::Finding::root, 6.283185307179586, 6.2831853071795871},
+                       {core::Finding::root, 8, 8}};
+    const std::vector<ListedRoot> listed{
+        {"1", 1}, {"6.2831852", 6.2831852}, {"3", 3}, {"-0.49995", -0.49995}, {"12", 12}};
+    const std::vector<ComparisonRow> rows = listComparison(result, {-1, 10}, 1e-7, listed);
+    const std::vector<std::vector<QString>> expected{
+        {"1", "1", "0", "証明済みの解"},
+        {"6.2831852", "6.2831853", "1.07e-07", "証明済みの解"},
+        {"3", "1", "2", "証明済み: ここに解はない"},
+        {"-0.49995", "1", "1.5", "重解の可能性"},
+        {"12", "8", "4", "変域の外"},
+        {"", "8", "", "一覧にない証明済みの解"},
+    };
+    ASSERT_EQ(rows.size(), expected.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ((std::vector<QString>{rows[i].entry, rows[i].nearest, rows[i].distance, rows[i].verdict}),
+                  expected[i]) << i;
+    }
+}
+
 TEST_F(Certified, RowsCopyAsTabSeparatedLines) {
     squareMinusTwo();
     typeRange("-3", "3");
@@ -183,10 +288,10 @@ TEST_F(Certified, RowsCopyAsTabSeparatedLines) {
     EXPECT_EQ(QApplication::clipboard()->text(), "before");
     table.selectRow(1);
     QTest::keyClick(&table, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), "根\t1.4142135\t1.4142135623730949\t1.4142135623730951");
+    EXPECT_EQ(QApplication::clipboard()->text(), "解\t1.4142136\t1\t1.4142135623730949\t1.4142135623730951");
     table.copyAllAction->trigger();
     EXPECT_EQ(QApplication::clipboard()->text().split('\n').size(), 2);
-    EXPECT_TRUE(QApplication::clipboard()->text().startsWith("根\t-1.4142136\t"));
+    EXPECT_TRUE(QApplication::clipboard()->text().startsWith("解\t-1.4142136\t"));
 }
 
 // The screen is deleted on close: work under way ends with it and never

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QInputMethodEvent>
@@ -203,7 +204,10 @@ private:
 
     std::string typeText() {
         QList<QWidget*> boxes;
-        for (QLineEdit* e : visible<QLineEdit>()) boxes.append(e);
+        // A spin box's editor holds only what it accepts: not a box of free text.
+        for (QLineEdit* e : visible<QLineEdit>()) {
+            if (!qobject_cast<QAbstractSpinBox*>(e->parentWidget())) boxes.append(e);
+        }
         for (QComboBox* c : visible<QComboBox>()) boxes.append(c);
         QWidget* box = pickFrom(boxes);
         if (!box) return "no box";
