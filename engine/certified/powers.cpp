@@ -276,6 +276,9 @@ bool powerOfNegativeBase(const TermParams& p, slong prec, Ext& v, Status& s) {
 // power of the float m is, so 2^(0·x + 1) - 2 is exactly 0.
 bool wholePower(double m, const Ext& u, slong prec, Ext& v) {
     if (u.reach != Reach::ball || !arb_is_exact(u.v.v) || !arb_is_int(u.v.v)) return false;
+    // Only small exponents are wanted: an exact integer of 2^(10^17) would
+    // not even fit in memory as an fmpz.
+    if (arf_cmpabs_2exp_si(arb_midref(u.v.v), 7) >= 0) return false;
     fmpz_t k;
     fmpz_init(k);
     const bool small = arb_get_unique_fmpz(k, u.v.v) && fmpz_bits(k) <= 6;
