@@ -1,5 +1,8 @@
 #include "formulatokens.h"
 
+#include <algorithm>
+#include <numeric>
+
 #include <cstdint>
 
 #include "numbertext.h"
@@ -57,6 +60,15 @@ std::size_t PlainLine::lineOffset(std::string_view line, std::size_t plain) cons
 
 PlainLine plainLine(std::string_view line) {
     PlainLine plain;
+    // A line of plain ASCII, the usual one, is its own plain text.
+    if (std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        plain.text.assign(line);
+        plain.from.resize(line.size());
+        plain.to.resize(line.size());
+        std::iota(plain.from.begin(), plain.from.end(), std::size_t{0});
+        std::iota(plain.to.begin(), plain.to.end(), std::size_t{1});
+        return plain;
+    }
     bool raised = false;  // the character before was a superscript
     auto add = [&](std::string_view bytes, std::size_t begin, std::size_t end) {
         plain.text += bytes;

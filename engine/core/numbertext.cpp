@@ -62,6 +62,7 @@ namespace {
 
 // The text without its blanks, as the boxes read it.
 std::string packed(std::string_view text) {
+    if (text.find_first_of(" \t\n") == std::string_view::npos) return std::string(text);
     std::string out;
     out.reserve(text.size());
     for (char ch : text) {
@@ -76,6 +77,13 @@ double readNumber(std::string_view text) {
     const std::string all = packed(text);
     std::string number = all.substr(0, numberLength(all));
     if (number.empty()) return 0;
+    // from_chars rounds as strtod does, knows no locale and is quick; it
+    // leaves out-of-range values to strtod, which gives them as infinities
+    // or as what is left of them below the smallest double.
+    const std::size_t sign = number[0] == '+' ? 1 : 0;
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.data() + sign, number.data() + number.size(), value);
+    if (error == std::errc() && end == number.data() + number.size()) return value;
     // strtod follows the C locale's decimal point, which a GUI may have set.
     const char* point = std::localeconv()->decimal_point;
     if (point && std::strcmp(point, ".") != 0) {
@@ -106,5 +114,9 @@ bool tooSmallForSingle(std::string_view text) {
     // "1e-400" is no zero even where the double has run out.
     const std::size_t exponent = number.find_first_of("eE");
     const bool zero = number.substr(0, exponent).find_first_of("123456789") == std::string_view::npos;
-    return !zero && toSingle(readNumber(number)) == 0;
+    if (zero) return false;
+    // Without an exponent, 44 characters cannot write a value below 1E-44,
+    // which a float still holds: no need to read it.
+    if (exponent == std::string_view::npos && number.size() <= 44) return false;
+    return toSingle(readNumber(number)) == 0;
 }
