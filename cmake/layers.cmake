@@ -27,7 +27,7 @@ set(kalvex_layer_helpers kalvex_warnings kalvex_i18n kalvex_version)
 # Widgets (and Svg where pictures are written).
 set(kalvex_layer_qt
   "kalvex_core:"
-  "kalvex_module:"
+  "kalvex_module:kalvex_core"
   "kalvex_certified:"
   "kalvex_files:Core"
   "kalvex_i18n:Core"
@@ -70,13 +70,20 @@ function(kalvex_qt_modules target out)
   set(${out} "${found}" PARENT_SCOPE)
 endfunction()
 
+# "target:a,b" as the target and the list of what it may use.
+function(kalvex_layer_rule rule target_out allowed_out)
+  string(FIND "${rule}" ":" colon)
+  string(SUBSTRING "${rule}" 0 ${colon} target)
+  math(EXPR after "${colon} + 1")
+  string(SUBSTRING "${rule}" ${after} -1 allowed)
+  string(REPLACE "," ";" allowed "${allowed}")
+  set(${target_out} "${target}" PARENT_SCOPE)
+  set(${allowed_out} "${allowed}" PARENT_SCOPE)
+endfunction()
+
 function(kalvex_check_layers)
   foreach(rule IN LISTS kalvex_layer_rules)
-    string(FIND "${rule}" ":" colon)
-    string(SUBSTRING "${rule}" 0 ${colon} target)
-    math(EXPR after "${colon} + 1")
-    string(SUBSTRING "${rule}" ${after} -1 allowed)
-    string(REPLACE "," ";" allowed "${allowed}")
+    kalvex_layer_rule("${rule}" target allowed)
     if(NOT TARGET ${target})
       continue()
     endif()
@@ -94,11 +101,7 @@ function(kalvex_check_layers)
     endforeach()
   endforeach()
   foreach(rule IN LISTS kalvex_layer_qt)
-    string(FIND "${rule}" ":" colon)
-    string(SUBSTRING "${rule}" 0 ${colon} target)
-    math(EXPR after "${colon} + 1")
-    string(SUBSTRING "${rule}" ${after} -1 allowed)
-    string(REPLACE "," ";" allowed "${allowed}")
+    kalvex_layer_rule("${rule}" target allowed)
     if(NOT TARGET ${target})
       continue()
     endif()
