@@ -17,6 +17,7 @@
 
 #include "certifiedsummary.h"
 #include "rowcopy.h"
+#include "screenfit.h"
 
 namespace {
 
@@ -192,7 +193,10 @@ void CertifiedWindow::showRunning() {
     showComparison({});
     running = true;
     progressDelay->start();
+    const bool opening = !isVisible();
     show();
+    // Where it first opens, it opens on the screen whole.
+    if (opening) fitToScreen(*this);
     raise();
 }
 
