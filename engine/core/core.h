@@ -105,7 +105,10 @@ struct PlotView {
     int pixelWidth = 1, pixelHeight = 1;  // lines closer than a pixel are drawn once
     // The picture's edges are xMin..xMax and yMin..yMax exactly, instead of
     // two ticks beyond them on tick multiples: a view moved by a gesture
-    // must keep the point under the mouse where it was.
+    // must keep the point under the mouse where it was. Such a view is
+    // sampled across its own edges at its pixel width, not over the range at
+    // the sweep step, so it is drawn right however deep it goes; points
+    // without a value leave gaps, told by no message.
     bool framed = false;
 };
 
