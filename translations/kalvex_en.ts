@@ -367,12 +367,21 @@
             <source>自動解析の代わりに、
 解の場所を区間の計算で確かめる解析をします。
 見つけた解、極、値のない区間、重解の可能性、
-未解決の区間を、x の順に一行にひとつずつ表示します。
-未解決の区間が残ると、終了状態は 1 です。</source>
+未解決の区間を、x の順に一行にひとつずつ表示し、
+最後にまとめの一行を表示します。
+未解決の区間か重解の可能性が残ると、
+終了状態は 1 です。</source>
             <translation>Instead of the automatic analysis, proves where the roots are by interval arithmetic.
 Prints each root, pole, stretch without a value, possible multiple root
-and unresolved stretch it finds in x order, one a line.
-The exit status is 1 when an unresolved stretch remains.</translation>
+and unresolved stretch it finds in x order, one a line,
+then a closing line that sums them up.
+The exit status is 1 when an unresolved stretch or a possible multiple root remains.</translation>
+        </message>
+        <message>
+            <source>--certified の解を、
+正しい有効数字 N 桁（1 〜 1000）で表示します。</source>
+            <translation>Prints the roots of --certified
+to N correct significant digits (1 to 1000).</translation>
         </message>
         <message>
             <source>方程式のファイル (.kalvex) の解を、
