@@ -5,7 +5,6 @@
 
 #include "messages.h"
 #include "numbertext.h"
-#include "viewcurve.h"
 
 namespace core {
 

@@ -1,4 +1,4 @@
-#include "viewcurve.h"
+#include "core.h"
 
 #include <algorithm>
 #include <cmath>
