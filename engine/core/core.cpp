@@ -323,11 +323,15 @@ bool sample(const Formula& f, const PlotView& v, TermValues& values, Plot& p) {
     return true;
 }
 
+void drawAxes(const Frame& r, DisplayList& ops) {
+    ops.push_back({DrawOp::Line, 0, r.bottomF, 0, r.topF, colours::axes});
+    ops.push_back({DrawOp::Line, r.leftF, 0, r.rightF, 0, colours::axes});
+}
+
 // The axes, then the curve through the samples.
 void drawCurve(const Frame& r, Plot& p) {
     DisplayList& ops = p.ops;
-    ops.push_back({DrawOp::Line, 0, r.bottomF, 0, r.topF, colours::axes});
-    ops.push_back({DrawOp::Line, r.leftF, 0, r.rightF, 0, colours::axes});
+    drawAxes(r, ops);
     const std::size_t n = p.sampleX.size();
     ops.reserve(ops.size() + n);
     for (std::size_t i = 0; i + 1 < n; ++i) {
@@ -358,8 +362,18 @@ Plot plot(const Formula& f, const PlotView& v, TermValues& values, bool failed) 
         p.messages.push_back(messages::rangeOrDivisions);
         return p;
     }
-    if (!sample(f, v, values, p)) return p;
-    drawCurve(r, p);
+    if (v.framed) {
+        // A gesture's view: F across the picture itself, at its pixel width.
+        const Edges e{r.left, r.right, r.top, r.bottom};
+        const bool whole = sampleAcross(f, e, v.pixelWidth, values, p);
+        if (!whole && p.sampleX.empty()) return p;
+        drawAxes(r, p.ops);
+        drawAcross(e, p);
+        if (!whole) return p;
+    } else {
+        if (!sample(f, v, values, p)) return p;
+        drawCurve(r, p);
+    }
     p.end = PlotEnd::completed;
     return p;
 }

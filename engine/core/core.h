@@ -105,7 +105,10 @@ struct PlotView {
     int pixelWidth = 1, pixelHeight = 1;  // lines closer than a pixel are drawn once
     // The picture's edges are xMin..xMax and yMin..yMax exactly, instead of
     // two ticks beyond them on tick multiples: a view moved by a gesture
-    // must keep the point under the mouse where it was.
+    // must keep the point under the mouse where it was. Such a view is
+    // sampled across its own edges at its pixel width, not over the range at
+    // the sweep step, so it is drawn right however deep it goes; points
+    // without a value leave gaps, told by no message.
     bool framed = false;
 };
 
@@ -139,6 +142,23 @@ struct Plot {
 };
 // `failed` as for the scan: the first sample then stops the plot.
 Plot plot(const Formula& f, const PlotView& view, TermValues& values, bool failed);
+
+// The curve of a view moved by a gesture (`framed`): F sampled across the
+// picture's own edges at its pixel width, so a deep zoom still draws F
+// itself rather than a chord between the range's sweep steps.
+//
+// Samples F from `edges.left` to `edges.right`, one sample a pixel across
+// `pixelWidth` pixels, into p.sampleX and p.sampleY; a point where F has no
+// value is kept as NaN, a gap in the curve, without a message. False when a
+// failure left from before stops the plot (its message said) or the step
+// cannot advance x any further (the samples taken so far stay).
+bool sampleAcross(const Formula& f, const Edges& edges, int pixelWidth, TermValues& values, Plot& p);
+
+// The lines through the samples, skipping gaps and cut to the picture's
+// height and as much again above and below, so that a value far beyond the
+// picture neither overflows the floats it is drawn in nor bends the part
+// that shows.
+void drawAcross(const Edges& edges, Plot& p);
 
 // False position on a bracket whose ends differ in sign.
 struct Bracket {

@@ -13,6 +13,7 @@
 #include "numbertext.h"
 #include "picturebox.h"
 #include "placing.h"
+#include "screenfit.h"
 #include "twips.h"
 
 namespace {
@@ -33,6 +34,7 @@ CalculationScreen::CalculationScreen(Kalvex& kalvex, CalculationHost& host)
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twipsToPixels(3648), twipsToPixels(2184));
     createControls();
+    fitFixedWindow(*this);
 }
 
 void CalculationScreen::createControls() {

@@ -6,6 +6,7 @@
 #include "infolabel.h"
 #include "maker.h"
 #include "look.h"
+#include "screenfit.h"
 #include "twips.h"
 
 namespace {
@@ -22,6 +23,7 @@ HelpScreen::HelpScreen() : QWidget(nullptr) {
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
     createControls();
+    fitFixedWindow(*this);
 }
 
 void HelpScreen::createControls() {

@@ -10,6 +10,7 @@
 #include "programicon.h"
 #include "designframe.h"
 #include "look.h"
+#include "screenfit.h"
 #include "twips.h"
 
 namespace {
@@ -31,6 +32,7 @@ VersionScreen::VersionScreen()
     setFixedSize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
     move(twipsToPixels(windowLeft), twipsToPixels(windowTop));
     createControls();
+    fitFixedWindow(*this);
 }
 
 void VersionScreen::createControls() {

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
+#include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
@@ -61,4 +62,60 @@ void scrollWhenTooLarge(QMainWindow& window) {
     scroll->setWidget(window.takeCentralWidget());
     window.setCentralWidget(scroll);
     window.resize(fitted.size());
+}
+
+namespace {
+
+// The widgets the Tab key reaches, in the window's order.
+QList<QWidget*> focusChain(QWidget& window) {
+    QList<QWidget*> chain;
+    for (QWidget* w = window.nextInFocusChain(); w && w != &window; w = w->nextInFocusChain()) {
+        if (chain.contains(w)) break;
+        if (w->focusPolicy() & Qt::TabFocus) chain.append(w);
+    }
+    return chain;
+}
+
+// The window's direct children moved onto `content`, as they were placed.
+void moveChildren(QWidget& window, QWidget* content) {
+    for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child == content || child->isWindow()) continue;
+        const bool shown = !child->isHidden() || !child->testAttribute(Qt::WA_WState_ExplicitShowHide);
+        const QRect placed = child->geometry();
+        child->setParent(content);
+        child->setGeometry(placed);
+        if (shown) child->show();
+    }
+}
+
+}  // namespace
+
+void fitFixedWindow(QWidget& window) {
+    const QRect available = availableFor(window);
+    if (!available.isEmpty()) fitFixedWindow(window, available);
+}
+
+void fitFixedWindow(QWidget& window, const QRect& available) {
+    if (window.findChild<QScrollArea*>("scroll", Qt::FindDirectChildrenOnly)) return;
+    const QSize inner = window.size();
+    const QRect fitted = fittedGeometry(inner, window.pos(), frameAllowance(window), available);
+    if (fitted.size() == inner) {
+        if (window.testAttribute(Qt::WA_Moved)) window.move(fitted.topLeft());
+        return;
+    }
+    const QList<QWidget*> chain = focusChain(window);
+    auto* content = new QWidget;
+    content->setObjectName("client");
+    content->setFixedSize(inner);
+    moveChildren(window, content);
+    auto* scroll = new QScrollArea(&window);
+    scroll->setObjectName("scroll");
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(content);
+    auto* layout = new QVBoxLayout(&window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+    for (qsizetype i = 0; i + 1 < chain.size(); ++i) QWidget::setTabOrder(chain[i], chain[i + 1]);
+    window.setFixedSize(fitted.size());
+    window.move(fitted.topLeft());
 }

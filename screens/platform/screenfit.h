@@ -20,3 +20,11 @@ void fitToScreen(QWidget& window);
 // A window whose client has a fixed size: where it does not fit, the client
 // goes into a scroll area, so every control stays reachable.
 void scrollWhenTooLarge(QMainWindow& window);
+
+// A fixed-size window whose controls sit on the window itself: where it
+// does not fit, they move into a scroll area that fills the window at the
+// largest size that fits, keeping their places and their focus order. A
+// window that fits stays where it was put, or where the window system puts it.
+void fitFixedWindow(QWidget& window);
+// The same on a given free area of a screen.
+void fitFixedWindow(QWidget& window, const QRect& available);

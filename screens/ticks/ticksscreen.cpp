@@ -15,6 +15,7 @@
 #include "numbertext.h"
 #include "picturebox.h"
 #include "placing.h"
+#include "screenfit.h"
 #include "twips.h"
 
 namespace {
@@ -49,6 +50,7 @@ TicksScreen::TicksScreen(Kalvex& kalvex, TicksHost& host) : QWidget(nullptr), ka
     setFixedSize(twipsToPixels(4920), twipsToPixels(2760));
     move(twipsToPixels(designedLeft), twipsToPixels(designedTop));
     createControls();
+    fitFixedWindow(*this);
     load();
 }
 

@@ -161,3 +161,56 @@ TEST_F(ViewTest, ANewGraphStartsAFreshHistory) {
     k.graph("0", "5", "0.1");
     EXPECT_FALSE(k.canGoBack());
 }
+
+// Thirty wheel notches deep (1.25^30, about 800 times) about a point on a
+// fast-varying curve, the picture still shows F itself: a vertex a pixel
+// or so apart, each on F, and each line's middle on F to within a pixel.
+TEST_F(ViewTest, ThirtyNotchesDeepTheCurveIsStillF) {
+    const struct {
+        const char* what;
+        std::vector<Term> terms;
+        double start, end, x;
+        double (*f)(double);
+    } cases[] = {
+        {"sin(50x) at its crest", {{5, 1, 50, 1, 0, 0}}, -1, 1, 0.0314, [](double x) { return std::sin(50 * x); }},
+        {"x^3 - 2x + 1 at its root 1", {power(1, 3), power(-2, 1), constant(1)}, -3, 3, 1,
+         [](double x) { return x * x * x - 2 * x + 1; }},
+    };
+    for (const auto& c : cases) {
+        k.replaceTerms({});
+        for (const Term& t : c.terms) add(t);
+        ASSERT_EQ(k.graph(exactText(c.start), exactText(c.end), "0.1").plot, PlotEnd::completed) << c.what;
+        for (int notch = 0; notch < 29; ++notch)
+            ASSERT_EQ(k.zoomAbout(c.x, c.f(c.x), 1.25, true), PlotEnd::completed) << c.what << notch;
+        const DisplayList ops = drawn([&] { EXPECT_EQ(k.zoomAbout(c.x, c.f(c.x), 1.25, true), PlotEnd::completed); });
+        const core::Edges e = k.edges();
+        const double pixelUp = (e.top - e.bottom) / canvas.height;
+        const auto inView = [&](double x, double y) {
+            return x >= e.left && x <= e.right && y >= e.bottom && y <= e.top;
+        };
+        int shown = 0;
+        for (const DrawOp& op : ops) {
+            if (op.kind != DrawOp::Line || op.ink) continue;
+            const double x1 = op.x1, y1 = op.y1, x2 = op.x2, y2 = op.y2;
+            if (!inView(x1, y1) || !inView(x2, y2)) continue;
+            ++shown;
+            EXPECT_NEAR(y1, c.f(x1), pixelUp) << c.what << " at " << x1;
+            EXPECT_NEAR((y1 + y2) / 2, c.f((x1 + x2) / 2), pixelUp) << c.what << " between " << x1 << " and " << x2;
+        }
+        EXPECT_GE(shown, canvas.width / 4) << c.what;  // the curve crosses a good part of the picture
+        EXPECT_TRUE(sink.shown.empty()) << c.what;
+    }
+}
+
+// Panned off where F has a value, the view draws what it can, says nothing
+// and leaves no failure behind to stop the next plot.
+TEST_F(ViewTest, AGestureViewBeyondWhereFHasAValueLeavesAGapQuietly) {
+    add(log(1, 1, 1, 0));
+    ASSERT_EQ(k.graph("1", "5", "0.1").plot, PlotEnd::completed);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(k.panBy(-2, 0), PlotEnd::completed);
+    EXPECT_LT(k.edges().left, 0);
+    EXPECT_TRUE(sink.shown.empty());
+    EXPECT_EQ(k.plotGraph(), PlotEnd::completed);
+    EXPECT_EQ(k.home(), PlotEnd::completed);
+    EXPECT_TRUE(sink.shown.empty());
+}

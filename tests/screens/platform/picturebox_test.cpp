@@ -1,4 +1,8 @@
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <memory>
 #include <cmath>
 #include <limits>
 #include <QSignalSpy>
@@ -171,13 +175,69 @@ TEST(ScreenFit, TheLargestSizeThatFitsTheScreenAndStaysOnIt) {
         QSize inner;
         QPoint wanted;
         QRect fitted;
+        QRect on = QRect(0, 0, 800, 600);
     } cases[] = {
         {{500, 400}, {10, 20}, {10, 20, 500, 400}},     // fits: as designed
         {{978, 742}, {22, 58}, {0, 0, 792, 570}},       // too large both ways
         {{500, 400}, {700, 500}, {292, 170, 500, 400}}, // pushed back onto the screen
+        {{900, 300}, {22, 58}, {0, 58, 792, 300}},      // too wide only: its height stays
+        {{500, 700}, {10, -40}, {10, 0, 500, 570}},     // too tall only, asked above the screen
+        {{978, 742}, {1500, 58}, {1600, 58, 978, 742}, {1600, 0, 1280, 1024}},  // a second screen it fits
+        {{656, 368}, {-5, 0}, {1600, 20, 656, 368}, {1600, 20, 1280, 1024}},    // below a panel
     };
     for (const Case& c : cases)
-        EXPECT_EQ(fittedGeometry(c.inner, c.wanted, frame, screen), c.fitted) << c.inner.width();
+        EXPECT_EQ(fittedGeometry(c.inner, c.wanted, frame, c.on), c.fitted) << c.inner.width();
+    EXPECT_EQ(screen, cases[0].on);
+}
+
+// A fixed window whose controls sit on it: too large for the screen, it
+// scrolls them, each at its place and in its Tab order; one that fits is
+// left as it is.
+TEST(ScreenFit, AFixedWindowTooLargeScrollsItsControls) {
+    const auto make = [] {
+        auto w = std::make_unique<QWidget>();
+        w->setFixedSize(600, 400);
+        auto* first = new QLineEdit(w.get());
+        first->setObjectName("first");
+        first->setGeometry(10, 10, 100, 20);
+        auto* middle = new QLineEdit(w.get());
+        middle->setObjectName("middle");
+        middle->setGeometry(10, 40, 100, 20);
+        auto* last = new QPushButton("OK", w.get());
+        last->setObjectName("last");
+        last->setGeometry(480, 360, 100, 30);
+        (new QLabel("-", w.get()))->hide();
+        QWidget::setTabOrder(first, last);  // not the order they were made in
+        return w;
+    };
+    const auto tabOrder = [](QWidget& window) {
+        QStringList names;
+        for (QWidget* w = window.nextInFocusChain(); w != &window; w = w->nextInFocusChain())
+            if (w->focusPolicy() & Qt::TabFocus && !w->objectName().isEmpty()) names << w->objectName();
+        return names;
+    };
+    const auto fits = make();
+    fitFixedWindow(*fits, QRect(0, 0, 800, 600));
+    EXPECT_EQ(fits->size(), QSize(600, 400));
+    EXPECT_EQ(fits->findChild<QWidget*>("last")->parentWidget(), fits.get());
+    EXPECT_FALSE(fits->findChild<QScrollArea*>());
+
+    const auto small = make();
+    fitFixedWindow(*small, QRect(0, 0, 320, 240));
+    fitFixedWindow(*small, QRect(0, 0, 320, 240));  // a second fit changes nothing more
+    EXPECT_LT(small->width(), 320);
+    EXPECT_LT(small->height(), 240);
+    auto* scroll = small->findChild<QScrollArea*>("scroll");
+    ASSERT_TRUE(scroll);
+    auto* last = small->findChild<QPushButton*>("last");
+    EXPECT_EQ(last->pos(), QPoint(480, 360));
+    EXPECT_EQ(tabOrder(*small), (QStringList{"scroll", "first", "last", "middle"}));
+    EXPECT_TRUE(small->findChild<QLabel*>()->isHidden());
+    small->show();
+    scroll->ensureWidgetVisible(last, 0, 0);
+    const QRect shown(last->mapTo(scroll->viewport(), QPoint()), last->size());
+    EXPECT_TRUE(scroll->viewport()->rect().contains(shown)) << shown.x() << "," << shown.y();
+    EXPECT_TRUE(last->isVisible());
 }
 
 // The added gestures arrive in doubles: the wheel about the cursor's user
