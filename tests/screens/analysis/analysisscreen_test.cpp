@@ -272,7 +272,7 @@ TEST_F(Graph, TypedPrecisionIsUsedAndARefusedOneKeepsTheLastGoodOne) {
     EXPECT_EQ(state(kalvex).precision, 0.5);
     for (const char* refused : {"0", "-1", "abc", "1e-400"}) {
         typePrecision(refused);
-        state(kalvex).tickX = 0;
+        kalvex.setTickSteps({0, kalvex.tickSteps().y});
         graph("-3", "3");
         EXPECT_EQ(state(kalvex).precision, 0.5) << refused;
         EXPECT_TRUE(kalvex.hasGraph()) << refused;  // drawn all the same

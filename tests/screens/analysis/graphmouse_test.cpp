@@ -62,7 +62,7 @@ TEST_F(Mouse, ManualRootIsLabelledAtThePressPoint) {
     const QSizeF size = box().userSize(label);
     const double bottom = 0.5f - size.height();
     EXPECT_GT(size.height(), 0);
-    EXPECT_TRUE(colourNear(picture(), pixelOf((state(kalvex).rootEstimate + 1.6f) / 2, bottom / 2), ink()));
+    EXPECT_TRUE(colourNear(picture(), pixelOf((label->text().toDouble() + 1.6f) / 2, bottom / 2), ink()));
     EXPECT_TRUE(colourNear(picture(), pixelOf(1.6f + size.width() / 2, bottom), ink(), 0));
     EXPECT_EQ(pixelOf(1.6f, bottom).y(), label->geometry().bottom() + 1);  // beside the label, not under it
 
