@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QWheelEvent>
+#include <cstdlib>
 #include <ctime>
 #include <clocale>
 
@@ -85,6 +86,14 @@ double evaluationsPerAnalysis(const Kalvex& k, const char* start, const char* en
     return static_cast<double>(n);
 }
 
+// A control of the screen by its designed object name, found before any timing.
+template <class T>
+T& control(AnalysisScreen& screen, const char* name) {
+    T* found = screen.findChild<T*>(QString::fromUtf8(name));
+    if (!found) std::abort();
+    return *found;
+}
+
 void runAnalysis(benchmark::State& state, void (*fill)(Kalvex&), const char* start, const char* end,
                  const char* precision) {
     Kalvex k;
@@ -96,9 +105,10 @@ void runAnalysis(benchmark::State& state, void (*fill)(Kalvex&), const char* sta
 
     AnalysisScreen& screen = registry.analysis();
     ScreenRegistry::present(screen);
-    screen.変域[0]->setText(start);
-    screen.変域[1]->setText(end);
-    screen.精度コンボ->setEditText(precision);
+    control<QLineEdit>(screen, "変域(0)").setText(start);
+    control<QLineEdit>(screen, "変域(1)").setText(end);
+    control<QComboBox>(screen, "精度コンボ").setEditText(precision);
+    QPushButton& analyse = control<QPushButton>(screen, "解析");
     QApplication::processEvents();
 
     // The engine's run alternates with the window's, so both meet the same
@@ -106,16 +116,16 @@ void runAnalysis(benchmark::State& state, void (*fill)(Kalvex&), const char* sta
     double window = 0, engine = 0;
     for (auto _ : state) {
         const double began = threadNanoseconds();
-        screen.解析->click();
+        analyse.click();
         screen.repaint();  // graph and list painted before the click returns to the user
         window += threadNanoseconds() - began;
         state.PauseTiming();
-        engine += engineNanoseconds(k, start, end, precision, screen.図->size(), 1);
+        engine += engineNanoseconds(k, start, end, precision, screen.picture().size(), 1);
         state.ResumeTiming();
     }
     const double runs = static_cast<double>(state.iterations());
     state.counters["evaluations"] = evaluationsPerAnalysis(k, start, end, precision);
-    state.counters["entries"] = screen.解リスト->count();
+    state.counters["entries"] = control<ResultList>(screen, "解リスト").count();
     state.counters["window_ms"] = window / runs / 1e6;
     state.counters["engine_ms"] = engine / runs / 1e6;
     state.counters["ratio"] = window / engine;
@@ -143,23 +153,24 @@ void wheelStepAtFullHd(benchmark::State& state) {
     fillMixed(k);
     AnalysisScreen& screen = registry.analysis();
     ScreenRegistry::present(screen);
-    screen.resize(screen.size() + QSize(1920, 1080) - screen.図->size());
+    PictureBox& picture = screen.picture();
+    screen.resize(screen.size() + QSize(1920, 1080) - picture.size());
     QApplication::processEvents();
-    screen.変域[0]->setText("0.5");
-    screen.変域[1]->setText("3");
-    screen.グラフ->click();
+    control<QLineEdit>(screen, "変域(0)").setText("0.5");
+    control<QLineEdit>(screen, "変域(1)").setText("3");
+    control<QPushButton>(screen, "グラフ").click();
     QApplication::processEvents();
-    const QPointF centre(screen.図->width() / 2.0, screen.図->height() / 2.0);
+    const QPointF centre(picture.width() / 2.0, picture.height() / 2.0);
     int notch = 120;
     for (auto _ : state) {
-        QWheelEvent wheel(centre, screen.図->mapToGlobal(centre), QPoint(), QPoint(0, notch), Qt::NoButton,
+        QWheelEvent wheel(centre, picture.mapToGlobal(centre), QPoint(), QPoint(0, notch), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(screen.図, &wheel);
-        screen.図->repaint();
+        QApplication::sendEvent(&picture, &wheel);
+        picture.repaint();
         notch = -notch;
     }
-    state.counters["width"] = screen.図->width();
-    state.counters["height"] = screen.図->height();
+    state.counters["width"] = picture.width();
+    state.counters["height"] = picture.height();
     if (!messages.shown.empty()) state.SkipWithError(messages.shown.front().c_str());
 }
 BENCHMARK(wheelStepAtFullHd)->Unit(benchmark::kMillisecond);

@@ -245,10 +245,10 @@ void AnalysisScreen::createRangeAndFormula(QWidget* client, const QFont& labelFo
 }
 
 void AnalysisScreen::createMenu() {
-    m = named(menuBar()->addAction(tr("目盛")), "m");
-    connect(m, &QAction::triggered, this, &AnalysisScreen::tickSettings);
-    b = named(menuBar()->addAction(tr("戻る")), "b");
-    connect(b, &QAction::triggered, this, &AnalysisScreen::backToSetting);
+    ticksAction = named(menuBar()->addAction(tr("目盛")), "m");
+    connect(ticksAction, &QAction::triggered, this, &AnalysisScreen::tickSettings);
+    returnAction = named(menuBar()->addAction(tr("戻る")), "b");
+    connect(returnAction, &QAction::triggered, this, &AnalysisScreen::backToSetting);
 
     // Beside the designed menus: the graph taken out of the program.
     QMenu* picture = menuBar()->addMenu(tr("画像(&P)"));

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "analysishost.h"
 #include "certified.h"
@@ -61,7 +62,16 @@ public:
     // as a fresh load leaves them; the boxes keep what was typed.
     void formulaChanged(const QString& formula);
 
-    // The controls; only this screen and the tests touch them.
+    // Tests answer the save dialog through this instead of the user.
+    void answerPictureTargetWith(std::function<PictureTarget()> asker) { pictureTargetAsker = std::move(asker); }
+    // Until the certified analysis under way has reported (or at once).
+    void waitForCertified();
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    // The controls, found by tests through their designed object names.
     QGroupBox* 軸幅枠 = nullptr;
     QLabel* 軸幅[2] = {};
     QLabel* Label2 = nullptr;
@@ -73,7 +83,6 @@ public:
     QAction* copyManualRoot = nullptr;
     QAction* savePictureAction = nullptr;
     QAction* copyPictureAction = nullptr;
-    // Tests answer the save dialog here.
     std::function<PictureTarget()> pictureTargetAsker;
     QLabel* itixy = nullptr;
 
@@ -92,8 +101,8 @@ public:
     QLabel* 式ラベル = nullptr;
 
     // Menu items.
-    QAction* m = nullptr;
-    QAction* b = nullptr;
+    QAction* ticksAction = nullptr;   // 目盛
+    QAction* returnAction = nullptr;  // 戻る
     QAction* certifiedAction = nullptr;    // 保証付き解析
     QAction* exportMarksAction = nullptr;  // 検証の印も書き出す
     QAction* previousViewAction = nullptr;  // 前の表示
@@ -101,13 +110,7 @@ public:
     QAction* tickLabelsAction = nullptr;    // 目盛の数値
     // The certified analysis's window, once the command has run.
     CertifiedWindow* certifiedWindow = nullptr;
-    // Until the certified analysis under way has reported (or at once).
-    void waitForCertified();
 
-protected:
-    bool event(QEvent* event) override;
-
-private:
     void createControls(QWidget* client);
     void createTickFrame(QWidget* client, const QFont& labelFont);
     void createCommands(QWidget* client, const QFont& buttonFont);

@@ -171,12 +171,14 @@ TEST_F(EnglishScreens, EveryCaptionFitsItsDesignedControl) {
     // The certified analysis of x² − 2 over −3..3 beside the automatic one.
     kalvex.replaceTerms({{Shape::power, 0, 1, 2}, {Shape::constant, 0, 0, 0, 0, 0, -2}});
     AnalysisScreen& analysis = registry->analysis();
-    analysis.変域[0]->setText("-3");
-    analysis.変域[1]->setText("3");
-    analysis.解析->click();
-    analysis.certifiedAction->trigger();
+    find<QLineEdit>(&analysis, QString::fromUtf8("変域(0)"))->setText("-3");
+    find<QLineEdit>(&analysis, QString::fromUtf8("変域(1)"))->setText("3");
+    find<QPushButton>(&analysis, QString::fromUtf8("解析"))->click();
+    find<QAction>(&analysis, QString::fromUtf8("保証付き解析"))->trigger();
     analysis.waitForCertified();
-    CertifiedWindow& certified = *analysis.certifiedWindow;
+    auto* shown = analysis.findChild<CertifiedWindow*>();
+    ASSERT_NE(shown, nullptr);
+    CertifiedWindow& certified = *shown;
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&certified));
     saveShot(&certified, "certified");
     saveShot(&analysis, "analysis-certified");

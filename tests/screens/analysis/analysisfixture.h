@@ -1,6 +1,7 @@
 // A fresh program with its analysis screen, and the user's steps on it.
 #pragma once
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,10 +11,10 @@
 #include <ostream>
 
 #include "analysisscreen.h"
+#include "certifiedwindow.h"
 #include "resultlist.h"
 #include "fixture.h"
 #include "picturebox.h"
-#include "kalvexprobe.h"
 
 // Readable failures for Qt texts.
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
@@ -21,16 +22,18 @@ inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.
 class AnalysisTest : public ScreenTest {
 protected:
     AnalysisScreen& screen() { return registry->analysis(); }
-    PictureBox& box() { return *screen().図; }
+    PictureBox& box() { return screen().picture(); }
+    // A control or menu item of the screen, by its designed object name.
+    template <class T = QWidget>
+    T* control(const char* name) { return find<T>(&screen(), QString::fromUtf8(name)); }
+    QAction* action(const char* name) { return control<QAction>(name); }
+    // The certified analysis's window, or null before the command has run.
+    CertifiedWindow* certifiedWindow() { return screen().findChild<CertifiedWindow*>(); }
 
     void addTerm(int shape, float a, float b, float n, float c, float k = 0) {
-        const int s = ++state(kalvex).termCount;
-        state(kalvex).shape[s] = static_cast<std::int16_t>(shape);
-        state(kalvex).coefA[s] = a;
-        state(kalvex).coefB[s] = b;
-        state(kalvex).expN[s] = n;
-        state(kalvex).offsetC[s] = c;
-        state(kalvex).constK[s] = k;
+        std::vector<Term> terms = kalvex.terms();
+        terms.push_back({static_cast<Shape>(shape), a, b, n, 0, c, k, {}});
+        kalvex.replaceTerms(terms);
     }
     // F(x) = x² − 2: b = 1, n = 2 of shape 1 and k = −2 of shape 7.
     void squareMinusTwo() {
@@ -39,25 +42,26 @@ protected:
     }
 
     void typeRange(const QString& start, const QString& end) {
-        screen().変域[0]->setText(start);
-        screen().変域[1]->setText(end);
+        control<QLineEdit>("変域(0)")->setText(start);
+        control<QLineEdit>("変域(1)")->setText(end);
     }
-    void typePrecision(const QString& text) { screen().精度コンボ->setEditText(text); }
+    void typePrecision(const QString& text) { control<QComboBox>("精度コンボ")->setEditText(text); }
     void click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
     void graph(const QString& start, const QString& end) {
         typeRange(start, end);
-        click(screen().グラフ);
+        click(control<QPushButton>("グラフ"));
     }
     void analyse(const QString& start, const QString& end, const QString& precision) {
         typeRange(start, end);
         typePrecision(precision);
-        click(screen().解析);
+        click(control<QPushButton>("解析"));
     }
 
     QStringList listed() {
         QStringList texts;
-        for (int i = 0; i < screen().解リスト->count(); ++i) texts << screen().解リスト->text(i);
+        const ResultList* list = control<ResultList>("解リスト");
+        for (int i = 0; i < list->count(); ++i) texts << list->text(i);
         return texts;
     }
 

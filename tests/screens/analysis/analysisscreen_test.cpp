@@ -75,12 +75,12 @@ TEST_F(Layout, ControlsCaptionsPositionsAndWhatIsHidden) {
         EXPECT_EQ(w->isHidden(), r.hidden) << r.name;
     }
     // Containment: the range boxes in their frames, the labels on the graph.
-    EXPECT_EQ(screen().変域[0]->parentWidget()->objectName(), "Frame2(0)");
-    EXPECT_EQ(screen().Frame2[0]->parentWidget()->objectName(), "Frame1");
-    EXPECT_EQ(screen().精度コンボ->parentWidget()->objectName(), "Frame3");
-    for (QLabel* label : {screen().xti, screen().yti, screen().手動解, screen().itixy})
-        EXPECT_EQ(label->parentWidget(), screen().図);
-    EXPECT_EQ(screen().軸幅[0]->parentWidget(), screen().軸幅枠);
+    EXPECT_EQ(control<QLineEdit>("変域(0)")->parentWidget()->objectName(), "Frame2(0)");
+    EXPECT_EQ(control<QGroupBox>("Frame2(0)")->parentWidget()->objectName(), "Frame1");
+    EXPECT_EQ(control<QComboBox>("精度コンボ")->parentWidget()->objectName(), "Frame3");
+    for (QLabel* label : {control<QLabel>("xti"), control<QLabel>("yti"), control<QLabel>("手動解"), control<QLabel>("itixy")})
+        EXPECT_EQ(label->parentWidget(), control<PictureBox>("図"));
+    EXPECT_EQ(control<QLabel>("軸幅(0)")->parentWidget(), control<QGroupBox>("軸幅枠"));
 
     EXPECT_EQ(screen().windowTitle(), "解析画面");
     EXPECT_EQ(screen().centralWidget()->size(), QSize(twipsToPixels(14664), twipsToPixels(10860)));
@@ -91,15 +91,15 @@ TEST_F(Layout, Fonts) {
     const struct {
         QWidget* w;
         double size;
-    } designed[] = {{screen().軸幅[0], 11.4},  {screen().軸幅[1], 11.4}, {screen().式ラベル, 11.4},
-                    {screen().計算, 10.8},     {screen().式, 10.8},      {screen().解析, 10.8},
-                    {screen().精度コンボ, 9.6}};
+    } designed[] = {{control<QLabel>("軸幅(0)"), 11.4},  {control<QLabel>("軸幅(1)"), 11.4}, {control<QLabel>("式ラベル"), 11.4},
+                    {control<QPushButton>("計算"), 10.8},     {control<QPushButton>("式"), 10.8},      {control<QPushButton>("解析"), 10.8},
+                    {control<QComboBox>("精度コンボ"), 9.6}};
     for (const auto& d : designed) {
         EXPECT_EQ(d.w->font().family(), "ＭＳ Ｐゴシック") << d.w->objectName().toStdString();
         EXPECT_DOUBLE_EQ(d.w->font().pointSizeF(), d.size) << d.w->objectName().toStdString();
     }
-    EXPECT_EQ(screen().グラフ->font(), screen().font());
-    EXPECT_EQ(screen().Label1->font(), screen().font());
+    EXPECT_EQ(control<QPushButton>("グラフ")->font(), screen().font());
+    EXPECT_EQ(control<QLabel>("Label1")->font(), screen().font());
 }
 
 TEST_F(Layout, MenuHasTicksThenBackWithoutSubmenusThenThePictureMenu) {
@@ -110,24 +110,24 @@ TEST_F(Layout, MenuHasTicksThenBackWithoutSubmenusThenThePictureMenu) {
     ASSERT_NE(actions[2]->menu(), nullptr);
     const QList<QAction*> pictureItems = actions[2]->menu()->actions();
     ASSERT_EQ(pictureItems.size(), 4);
-    EXPECT_EQ(pictureItems.mid(0, 2), (QList<QAction*>{screen().savePictureAction, screen().copyPictureAction}));
+    EXPECT_EQ(pictureItems.mid(0, 2), (QList<QAction*>{action("画像として保存"), action("画像をコピー")}));
     EXPECT_TRUE(pictureItems[2]->isSeparator());
-    EXPECT_EQ(pictureItems[3], screen().exportMarksAction);
+    EXPECT_EQ(pictureItems[3], action("検証の印も書き出す"));
     EXPECT_TRUE(pictureItems[3]->isCheckable());
     EXPECT_FALSE(pictureItems[3]->isChecked());
     EXPECT_EQ(actions[3]->text(), "検証(&V)");
     ASSERT_NE(actions[3]->menu(), nullptr);
-    EXPECT_EQ(actions[3]->menu()->actions(), (QList<QAction*>{screen().certifiedAction}));
-    EXPECT_EQ(screen().certifiedAction->shortcut(), QKeySequence("Ctrl+G"));
+    EXPECT_EQ(actions[3]->menu()->actions(), (QList<QAction*>{action("保証付き解析")}));
+    EXPECT_EQ(action("保証付き解析")->shortcut(), QKeySequence("Ctrl+G"));
     // The views' history and the tick labels: not 戻る, which is the designed return.
     EXPECT_EQ(actions[4]->text(), "表示(&W)");
     ASSERT_NE(actions[4]->menu(), nullptr);
     EXPECT_EQ(actions[4]->menu()->actions().size(), 4);
-    EXPECT_EQ(screen().previousViewAction->text(), "前の表示(&B)");
-    EXPECT_EQ(screen().previousViewAction->shortcut(), QKeySequence(QKeySequence::Back));
-    EXPECT_EQ(screen().nextViewAction->shortcut(), QKeySequence(QKeySequence::Forward));
-    EXPECT_TRUE(screen().tickLabelsAction->isCheckable());
-    EXPECT_FALSE(screen().tickLabelsAction->isChecked());
+    EXPECT_EQ(action("前の表示")->text(), "前の表示(&B)");
+    EXPECT_EQ(action("前の表示")->shortcut(), QKeySequence(QKeySequence::Back));
+    EXPECT_EQ(action("次の表示")->shortcut(), QKeySequence(QKeySequence::Forward));
+    EXPECT_TRUE(action("目盛の数値")->isCheckable());
+    EXPECT_FALSE(action("目盛の数値")->isChecked());
     actions.resize(2);
     EXPECT_EQ(actions[0]->objectName(), "m");
     EXPECT_EQ(actions[0]->text(), "目盛");
@@ -142,7 +142,7 @@ TEST_F(Layout, MenuHasTicksThenBackWithoutSubmenusThenThePictureMenu) {
 TEST_F(Layout, FocusStartsInTheStartBoxAndFollowsTheDesignedOrder) {
     ScreenRegistry::present(screen());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&screen()));
-    ASSERT_EQ(QApplication::focusWidget(), screen().変域[0]);
+    ASSERT_EQ(QApplication::focusWidget(), control<QLineEdit>("変域(0)"));
     auto order = [&] {
         QStringList names;
         for (int i = 0; i < 9; ++i) {
@@ -154,38 +154,38 @@ TEST_F(Layout, FocusStartsInTheStartBoxAndFollowsTheDesignedOrder) {
     // The hidden list takes no focus.
     EXPECT_EQ(order(), QStringList({"変域(0)", "変域(1)", "図", "解析", "式", "精度コンボ", "計算", "グラフ",
                                     "変域(0)"}));
-    screen().解リスト->show();
-    screen().変域[0]->setFocus();
+    control<ResultList>("解リスト")->show();
+    control<QLineEdit>("変域(0)")->setFocus();
     EXPECT_EQ(order(), QStringList({"変域(0)", "変域(1)", "図", "解析", "式", "精度コンボ", "計算",
                                     "解リスト", "グラフ"}));
 }
 
 TEST_F(Layout, LoadSetsPrecisionAndFillsTheCombo) {
     state(kalvex).precision = 0.5;
-    AnalysisScreen& s = screen();
+    screen();  // the first use opens and loads it
     EXPECT_EQ(state(kalvex).precision, 0.1);
-    ASSERT_EQ(s.精度コンボ->count(), 20);
-    EXPECT_EQ(s.精度コンボ->itemText(0), "0.01");
-    EXPECT_EQ(s.精度コンボ->itemText(1), "0.001");
-    EXPECT_EQ(s.精度コンボ->itemText(2), "0.0001");
-    EXPECT_EQ(s.精度コンボ->itemText(3), "1E-05");
-    EXPECT_EQ(s.精度コンボ->itemText(19), "1E-21");
+    ASSERT_EQ(control<QComboBox>("精度コンボ")->count(), 20);
+    EXPECT_EQ(control<QComboBox>("精度コンボ")->itemText(0), "0.01");
+    EXPECT_EQ(control<QComboBox>("精度コンボ")->itemText(1), "0.001");
+    EXPECT_EQ(control<QComboBox>("精度コンボ")->itemText(2), "0.0001");
+    EXPECT_EQ(control<QComboBox>("精度コンボ")->itemText(3), "1E-05");
+    EXPECT_EQ(control<QComboBox>("精度コンボ")->itemText(19), "1E-21");
     for (int i = 0; i < 20; ++i)
-        EXPECT_TRUE(s.精度コンボ->itemText(i).contains(QRegularExpression("^(0\\.0*1|1E-\\d\\d)$")));
-    EXPECT_EQ(s.精度コンボ->currentText(), "1E-07");
-    EXPECT_TRUE(s.精度コンボ->isEditable());
-    EXPECT_TRUE(s.変域[0]->text().isEmpty());
-    EXPECT_TRUE(s.変域[1]->text().isEmpty());
+        EXPECT_TRUE(control<QComboBox>("精度コンボ")->itemText(i).contains(QRegularExpression("^(0\\.0*1|1E-\\d\\d)$")));
+    EXPECT_EQ(control<QComboBox>("精度コンボ")->currentText(), "1E-07");
+    EXPECT_TRUE(control<QComboBox>("精度コンボ")->isEditable());
+    EXPECT_TRUE(control<QLineEdit>("変域(0)")->text().isEmpty());
+    EXPECT_TRUE(control<QLineEdit>("変域(1)")->text().isEmpty());
 }
 
 TEST_F(Layout, ClosingUnloadsAndTheNextShowLoadsAgain) {
-    screen().変域[0]->setText("4");
+    control<QLineEdit>("変域(0)")->setText("4");
     screen().close();
     QApplication::processEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(registry->analysisIfOpen(), nullptr);
     state(kalvex).precision = 0.5;
-    EXPECT_TRUE(screen().変域[0]->text().isEmpty());
+    EXPECT_TRUE(control<QLineEdit>("変域(0)")->text().isEmpty());
     EXPECT_EQ(state(kalvex).precision, 0.1);
 }
 
@@ -193,17 +193,17 @@ TEST_F(Layout, EveryActivationCopiesTheFormula) {
     find<QLabel>(&registry->setting(), QString::fromUtf8("siki"))->setText("F(x)=1･X^2");
     ScreenRegistry::present(screen());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&screen()));
-    EXPECT_EQ(screen().式ラベル->text(), "F(x)=1･X^2");
-    EXPECT_GT(screen().式ラベル->width(), twipsToPixels(135));  // sized to its text
+    EXPECT_EQ(control<QLabel>("式ラベル")->text(), "F(x)=1･X^2");
+    EXPECT_GT(control<QLabel>("式ラベル")->width(), twipsToPixels(135));  // sized to its text
 
     find<QLabel>(&registry->setting(), QString::fromUtf8("siki"))->setText("F(x)=-2");
     ScreenRegistry::present(registry->setting());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&registry->setting()));
-    EXPECT_EQ(screen().式ラベル->text(), "F(x)=1･X^2");
+    EXPECT_EQ(control<QLabel>("式ラベル")->text(), "F(x)=1･X^2");
     ScreenRegistry::present(screen());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&screen()));
-    EXPECT_EQ(screen().式ラベル->text(), "F(x)=-2");
-    EXPECT_TRUE(screen().式ラベル->toolTip().isEmpty());
+    EXPECT_EQ(control<QLabel>("式ラベル")->text(), "F(x)=-2");
+    EXPECT_TRUE(control<QLabel>("式ラベル")->toolTip().isEmpty());
 
     // Twenty terms do not fit: the label ends in "…" inside the window,
     // where it was designed, and the whole F is its tool tip.
@@ -211,7 +211,7 @@ TEST_F(Layout, EveryActivationCopiesTheFormula) {
     for (int i = 1; i <= 20; ++i) twenty += QString("+%1.25･Sin(%1･X^3+0.5)").arg(i);
     find<QLabel>(&registry->setting(), QString::fromUtf8("siki"))->setText(twenty);
     screen().formulaChanged(twenty);
-    const QLabel& label = *screen().式ラベル;
+    const QLabel& label = *control<QLabel>("式ラベル");
     EXPECT_TRUE(label.text().endsWith(QChar(0x2026)));
     EXPECT_TRUE(twenty.startsWith(label.text().chopped(1)));
     EXPECT_EQ(label.toolTip(), twenty);
@@ -225,8 +225,8 @@ TEST_F(Graph, EmptyStartCountsAsZeroAndTheTicksAreShown) {
     EXPECT_EQ(state(kalvex).rangeStart, 0);
     EXPECT_EQ(state(kalvex).rangeEnd, 5);
     EXPECT_EQ(state(kalvex).precision, 1e-7);  // the combo is read by the graph command
-    EXPECT_EQ(screen().軸幅[0]->text(), "0.1");
-    EXPECT_EQ(screen().軸幅[1]->text(), "1");  // F runs from -2 to 23
+    EXPECT_EQ(control<QLabel>("軸幅(0)")->text(), "0.1");
+    EXPECT_EQ(control<QLabel>("軸幅(1)")->text(), "1");  // F runs from -2 to 23
     EXPECT_TRUE(screen().isVisible());
     EXPECT_TRUE(kalvex.hasGraph());
     EXPECT_TRUE(takeMessages().empty());
@@ -243,7 +243,7 @@ TEST_F(Graph, BothBoxesEmptyDoNothingButStoreZeroes) {
     EXPECT_EQ(state(kalvex).rangeEnd, 0);
     EXPECT_EQ(state(kalvex).precision, 1e-7);
     EXPECT_EQ(state(kalvex).evalX, 12.5);
-    EXPECT_EQ(screen().軸幅[0]->text(), "0.1");
+    EXPECT_EQ(control<QLabel>("軸幅(0)")->text(), "0.1");
     EXPECT_TRUE(takeMessages().empty());
 }
 
@@ -251,18 +251,18 @@ TEST_F(Graph, ZeroRangeShowsTheMessageAndStillWritesTheTickLabels) {
     squareMinusTwo();
     graph("3", "3");
     EXPECT_EQ(takeMessages(), Texts{messages::rangeOrDivisions});
-    EXPECT_EQ(screen().軸幅[0]->text(), "0");
-    EXPECT_EQ(screen().軸幅[1]->text(), "0");
+    EXPECT_EQ(control<QLabel>("軸幅(0)")->text(), "0");
+    EXPECT_EQ(control<QLabel>("軸幅(1)")->text(), "0");
     EXPECT_FALSE(kalvex.hasGraph());
 }
 
 TEST_F(Graph, FailingScanKeepsTheLastTicksInTheLabels) {
     addTerm(4, 1, 1, 1, 5);  // ln(x + 5)
     graph("1", "100");
-    EXPECT_EQ(screen().軸幅[0]->text(), "1");
+    EXPECT_EQ(control<QLabel>("軸幅(0)")->text(), "1");
     graph("-10", "1");
     EXPECT_EQ(takeMessages(), Texts{messages::logArgument});
-    EXPECT_EQ(screen().軸幅[0]->text(), "1");
+    EXPECT_EQ(control<QLabel>("軸幅(0)")->text(), "1");
 }
 
 TEST_F(Graph, TypedPrecisionIsUsedAndARefusedOneKeepsTheLastGoodOne) {
@@ -272,7 +272,7 @@ TEST_F(Graph, TypedPrecisionIsUsedAndARefusedOneKeepsTheLastGoodOne) {
     EXPECT_EQ(state(kalvex).precision, 0.5);
     for (const char* refused : {"0", "-1", "abc", "1e-400"}) {
         typePrecision(refused);
-        state(kalvex).tickX = 0;
+        kalvex.setTickSteps({0, kalvex.tickSteps().y});
         graph("-3", "3");
         EXPECT_EQ(state(kalvex).precision, 0.5) << refused;
         EXPECT_TRUE(kalvex.hasGraph()) << refused;  // drawn all the same
@@ -284,7 +284,7 @@ TEST_F(Graph, TypedPrecisionIsUsedAndARefusedOneKeepsTheLastGoodOne) {
 TEST_F(AutoAnalysis, PrecisionBoxHoldsExactlyWhatIsTyped) {
     squareMinusTwo();
     ScreenRegistry::present(screen());
-    QComboBox* combo = screen().精度コンボ;
+    QComboBox* combo = control<QComboBox>("精度コンボ");
     struct Case {
         const char* typed;
         QStringList roots;  // the first two entries
@@ -300,13 +300,13 @@ TEST_F(AutoAnalysis, PrecisionBoxHoldsExactlyWhatIsTyped) {
     QApplication::setActiveWindow(&screen());
     ASSERT_TRUE(QTest::qWaitForWindowActive(&screen()));  // completion needs the focus
     for (const Case& c : cases) {
-        screen().解リスト->clear();
+        control<ResultList>("解リスト")->clear();
         combo->setFocus();
         combo->lineEdit()->selectAll();
         QTest::keyClick(combo, Qt::Key_Backspace);
         QTest::keyClicks(combo, c.typed);
         EXPECT_EQ(combo->currentText(), c.typed);
-        click(screen().解析);
+        click(control<QPushButton>("解析"));
         EXPECT_EQ(combo->currentText(), c.typed) << "after the click";
         EXPECT_EQ(takeMessages(), c.messages) << c.typed;
         EXPECT_EQ(listed().mid(0, 2), c.roots) << c.typed;
@@ -340,11 +340,11 @@ TEST_F(AutoAnalysis, SquareMinusTwoListsBothRootsAndShowsTheList) {
     squareMinusTwo();
     analyse("-3", "3", "1E-07");
     EXPECT_EQ(listed(), QStringList({"-1.4142136", "1.4142135"}));
-    EXPECT_FALSE(screen().解リスト->isHidden());
-    EXPECT_FALSE(screen().Label1->isHidden());
+    EXPECT_FALSE(control<ResultList>("解リスト")->isHidden());
+    EXPECT_FALSE(control<QLabel>("Label1")->isHidden());
     EXPECT_TRUE(takeMessages().empty());
     // The graph command alone writes the tick labels.
-    EXPECT_EQ(screen().軸幅[0]->text(), "");
+    EXPECT_EQ(control<QLabel>("軸幅(0)")->text(), "");
 
     analyse("3", "-3", "1E-07");
     EXPECT_EQ(listed(), QStringList({"1.4142135", "-1.4142136"}));
@@ -371,16 +371,16 @@ TEST_F(AutoAnalysis, TenThousandFineHitsFillTheListQuickly) {
     analyse("0", "1", "0.1");
     QApplication::processEvents();
     EXPECT_LT(timer.elapsed(), 3000);
-    EXPECT_GE(screen().解リスト->count(), 10000);
-    EXPECT_EQ(screen().解リスト->text(0), "0");
-    EXPECT_EQ(screen().解リスト->text(screen().解リスト->count() - 1), "0.9");
+    EXPECT_GE(control<ResultList>("解リスト")->count(), 10000);
+    EXPECT_EQ(control<ResultList>("解リスト")->text(0), "0");
+    EXPECT_EQ(control<ResultList>("解リスト")->text(control<ResultList>("解リスト")->count() - 1), "0.9");
 }
 
 TEST_F(AutoAnalysis, ChosenEntriesAndTheManualRootAreCopiedAsListed) {
     squareMinusTwo();
     ScreenRegistry::present(screen());
     analyse("-3", "3", "0.1");
-    ResultList* list = screen().解リスト;
+    ResultList* list = control<ResultList>("解リスト");
     ASSERT_EQ(list->count(), 238);
     QClipboard* clipboard = QApplication::clipboard();
     auto rowCentre = [&](int row) { return list->visualRect(list->model()->index(row, 0)).center(); };
@@ -408,8 +408,8 @@ TEST_F(AutoAnalysis, ChosenEntriesAndTheManualRootAreCopiedAsListed) {
     QTest::keySequence(list, QKeySequence::Copy);
     EXPECT_EQ(clipboard->text(), "kept");
 
-    screen().手動解->setText("1.4142135");
-    screen().copyManualRoot->trigger();
+    control<QLabel>("手動解")->setText("1.4142135");
+    action("手動解コピー")->trigger();
     EXPECT_EQ(clipboard->text(), "1.4142135");
 }
 
@@ -417,7 +417,7 @@ TEST_F(AutoAnalysis, FailuresKeepTheListAsTheirStepLeavesIt) {
     squareMinusTwo();
     analyse("-3", "3", "1E-07");
     ASSERT_EQ(listed().size(), 2);
-    state(kalvex).termCount = 0;
+    kalvex.replaceTerms({});
 
     // In the scan: the list stays, with its old entries.
     addTerm(4, 1, 1, 1, 0);  // ln x
@@ -438,15 +438,15 @@ TEST_F(AutoAnalysis, RefusedPrecisionSaysSoAndDrawsNothing) {
     EXPECT_EQ(takeMessages(), Texts{messages::precisionPositive});
     EXPECT_EQ(state(kalvex).precision, 0.1);
     EXPECT_FALSE(kalvex.hasGraph());
-    EXPECT_TRUE(screen().解リスト->isHidden());
+    EXPECT_TRUE(control<ResultList>("解リスト")->isHidden());
 }
 
 TEST_F(Navigation, CalculationHidesTheResultsThenOpensItsScreen) {
     squareMinusTwo();
     analyse("-3", "3", "1E-07");
-    click(screen().計算);
-    EXPECT_TRUE(screen().解リスト->isHidden());
-    EXPECT_TRUE(screen().Label1->isHidden());
+    click(control<QPushButton>("計算"));
+    EXPECT_TRUE(control<ResultList>("解リスト")->isHidden());
+    EXPECT_TRUE(control<QLabel>("Label1")->isHidden());
     ASSERT_NE(registry->calculationIfOpen(), nullptr);
     EXPECT_TRUE(registry->calculationIfOpen()->isVisible());
 }
@@ -454,15 +454,15 @@ TEST_F(Navigation, CalculationHidesTheResultsThenOpensItsScreen) {
 TEST_F(Navigation, BackAndTicks) {
     squareMinusTwo();
     ScreenRegistry::present(screen());
-    click(screen().式);
+    click(control<QPushButton>("式"));
     ASSERT_NE(registry->settingIfOpen(), nullptr);
     EXPECT_TRUE(registry->settingIfOpen()->isVisible());
     registry->settingIfOpen()->hide();
-    screen().b->trigger();
+    action("b")->trigger();
     EXPECT_TRUE(registry->settingIfOpen()->isVisible());
     EXPECT_TRUE(screen().isVisible());  // going back never closes this screen
 
-    screen().m->trigger();
+    action("m")->trigger();
     ASSERT_NE(registry->ticksIfOpen(), nullptr);
 }
 
@@ -470,18 +470,18 @@ TEST_F(Navigation, PictureCommandsWithoutAGraphSaySoAndWriteNothing) {
     squareMinusTwo();
     ScreenRegistry::present(screen());
     int asked = 0;
-    screen().pictureTargetAsker = [&] {
+    screen().answerPictureTargetWith([&] {
         ++asked;
         return PictureTarget{};
-    };
+    });
     QApplication::clipboard()->setText("kept");
-    screen().savePictureAction->trigger();
-    screen().copyPictureAction->trigger();
+    action("画像として保存")->trigger();
+    action("画像をコピー")->trigger();
     EXPECT_EQ(takeMessages(), (Texts{messages::files::noGraphYet, messages::files::noGraphYet}));
     EXPECT_EQ(asked, 0);
     EXPECT_EQ(QApplication::clipboard()->text(), "kept");
     graph("-3", "3");
-    screen().savePictureAction->trigger();
+    action("画像として保存")->trigger();
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(takeMessages().empty());
 }

@@ -26,10 +26,10 @@ protected:
 
     // The command, run to its end.
     void certify() {
-        screen().certifiedAction->trigger();
+        action("保証付き解析")->trigger();
         screen().waitForCertified();
     }
-    CertifiedWindow& window() { return *screen().certifiedWindow; }
+    CertifiedWindow& window() { return *certifiedWindow(); }
     QStringList column(int c) {
         QStringList texts;
         for (int row = 0; row < window().findings->rowCount(); ++row) texts << window().findings->item(row, c)->text();
@@ -107,7 +107,7 @@ TEST_F(Certified, RefusesWhatTheAnalysisRefuses) {
         typePrecision(c.precision);
         certify();
         EXPECT_EQ(takeMessages(), std::vector<std::string>{c.message}) << c.precision;
-        EXPECT_EQ(screen().certifiedWindow, nullptr);
+        EXPECT_EQ(certifiedWindow(), nullptr);
     }
 }
 
@@ -126,8 +126,8 @@ TEST_F(Certified, MarksGoWithTheNextGraphAndLeaveTheDefaultPictureAsItWas) {
     EXPECT_GT(countColour(pictureImage(box(), 2, true), markGreen), 10);
 
     const std::pair<const char*, std::function<void()>> redraws[] = {
-        {"graph", [&] { click(screen().グラフ); }},
-        {"automatic analysis", [&] { click(screen().解析); }},
+        {"graph", [&] { click(control<QPushButton>("グラフ")); }},
+        {"automatic analysis", [&] { click(control<QPushButton>("解析")); }},
         {"zoom", [&] { kalvex.zoom(); }},
         {"F changing", [&] { screen().formulaChanged("F(x)="); }},
     };
@@ -157,7 +157,7 @@ TEST_F(Certified, DropsAResultWhoseFormulaOrRangeChangedAndShowsNothingWhenCance
     };
     for (const auto& [what, interrupt] : interruptions) {
         graph("-3", "3");
-        screen().certifiedAction->trigger();
+        action("保証付き解析")->trigger();
         interrupt();
         screen().waitForCertified();
         EXPECT_EQ(window().findings->rowCount(), 0) << what;
@@ -300,7 +300,7 @@ TEST_F(Certified, ClosingTheScreenWhileTheWorkRunsEndsTheWork) {
     squareMinusTwo();
     typeRange("-3", "3");
     QPointer<AnalysisScreen> closing = &screen();
-    closing->certifiedAction->trigger();
+    action("保証付き解析")->trigger();
     closing->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QApplication::processEvents();

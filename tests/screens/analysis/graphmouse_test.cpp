@@ -36,7 +36,7 @@ TEST_F(Mouse, IgnoredUntilAGraphExists) {
     ScreenRegistry otherRegistry(fresh);
     QtCanvas otherCanvas(otherRegistry);
     fresh.attach(&sink, &otherRegistry, &otherCanvas);
-    PictureBox& other = *otherRegistry.analysis().図;
+    PictureBox& other = otherRegistry.analysis().picture();
     const QImage blank = other.picture();
     emit other.pressed(1, 1);
     emit other.moved(2, 0);
@@ -50,7 +50,7 @@ TEST_F(Mouse, IgnoredUntilAGraphExists) {
 
 TEST_F(Mouse, ManualRootIsLabelledAtThePressPoint) {
     drag(1.6f, 0.5f, 1.2f, -0.5f);
-    QLabel* label = screen().手動解;
+    QLabel* label = control<QLabel>("手動解");
     ASSERT_TRUE(label->isVisible());
     EXPECT_EQ(label->text(), "1.4142135");
     EXPECT_EQ(label->pos(), pixelOf(1.6f, 0.5f));
@@ -62,7 +62,7 @@ TEST_F(Mouse, ManualRootIsLabelledAtThePressPoint) {
     const QSizeF size = box().userSize(label);
     const double bottom = 0.5f - size.height();
     EXPECT_GT(size.height(), 0);
-    EXPECT_TRUE(colourNear(picture(), pixelOf((state(kalvex).rootEstimate + 1.6f) / 2, bottom / 2), ink()));
+    EXPECT_TRUE(colourNear(picture(), pixelOf((label->text().toDouble() + 1.6f) / 2, bottom / 2), ink()));
     EXPECT_TRUE(colourNear(picture(), pixelOf(1.6f + size.width() / 2, bottom), ink(), 0));
     EXPECT_EQ(pixelOf(1.6f, bottom).y(), label->geometry().bottom() + 1);  // beside the label, not under it
 
@@ -76,14 +76,14 @@ TEST_F(Mouse, ManualRootThroughRealPixels) {
     QTest::mousePress(&box(), Qt::LeftButton, Qt::NoModifier, pixelOf(1.6, 0.5));
     QTest::mouseMove(&box(), pixelOf(1.4, 0));
     QTest::mouseRelease(&box(), Qt::LeftButton, Qt::NoModifier, pixelOf(1.2, -0.5));
-    EXPECT_EQ(screen().手動解->text(), "1.4142135");
-    EXPECT_TRUE(screen().手動解->isVisible());
+    EXPECT_EQ(control<QLabel>("手動解")->text(), "1.4142135");
+    EXPECT_TRUE(control<QLabel>("手動解")->isVisible());
 }
 
 TEST_F(Mouse, ManualRootCutsWithTheStoredPrecisionNotTheCombo) {
     typePrecision("0.1");
     drag(1.6f, 0.5f, 1.2f, -0.5f);
-    EXPECT_EQ(screen().手動解->text(), "1.4142135");
+    EXPECT_EQ(control<QLabel>("手動解")->text(), "1.4142135");
     EXPECT_EQ(state(kalvex).precision, 1e-7);
 }
 
@@ -109,13 +109,13 @@ TEST_F(Mouse, PressWhitesOutTheLastDragThenRedrawsAndMarksThePoint) {
 
 TEST_F(Mouse, ManualRootWithoutAChangeOfSignShowsNothing) {
     drag(1.6f, 0.5f, 1.5f, -0.5f);
-    EXPECT_FALSE(screen().手動解->isVisible());
+    EXPECT_FALSE(control<QLabel>("手動解")->isVisible());
     EXPECT_TRUE(takeMessages().empty());
 }
 
 TEST_F(Mouse, ReadoutShowsTheRoundedPressPointAtTheRelease) {
     drag(1.234f, -0.5f, 1.0f, 0.5f);
-    QLabel* label = screen().itixy;
+    QLabel* label = control<QLabel>("itixy");
     ASSERT_TRUE(label->isVisible());
     EXPECT_EQ(label->text(), "X = 1.23 Y = -0.5");
     EXPECT_EQ(label->pos(), pixelOf(1.0f, 0.5f));
@@ -131,21 +131,21 @@ TEST_F(Mouse, ReadoutShowsTheRoundedPressPointAtTheRelease) {
 
 TEST_F(Mouse, ZoomThenHomeRestoresTheWholeRangeWithFreshTicks) {
     drag(-1, 1, 1, -1);
-    EXPECT_EQ(state(kalvex).viewXMin, -1);
-    EXPECT_EQ(state(kalvex).viewXMax, 1);
-    EXPECT_EQ(state(kalvex).viewYMin, -1);
-    EXPECT_EQ(state(kalvex).viewYMax, 1);
+    EXPECT_EQ(kalvex.view().xMin, -1);
+    EXPECT_EQ(kalvex.view().xMax, 1);
+    EXPECT_EQ(kalvex.view().yMin, -1);
+    EXPECT_EQ(kalvex.view().yMax, 1);
     EXPECT_NEAR(kalvex.edges().left, -1.2, 1e-9);
     EXPECT_EQ(state(kalvex).rangeStart, -3);
     // The curve now crosses the picture far more steeply.
     EXPECT_TRUE(colourNear(picture(), pixelOf(0.5, -1.75 + 1), ink()) == false);
     EXPECT_TRUE(colourNear(picture(), pixelOf(1.2, 1.2 * 1.2 - 2), ink(), 2));
 
-    state(kalvex).tickX = 0.5;  // as the tick settings screen may leave it
+    kalvex.setTickSteps({0.5, kalvex.tickSteps().y});  // as the tick settings screen may leave it
     drag(-0.5f, -0.5f, 0.5f, 0.5f);
-    EXPECT_EQ(state(kalvex).viewXMin, -3);
-    EXPECT_EQ(state(kalvex).viewXMax, 3);
-    EXPECT_EQ(state(kalvex).tickX, 0.1);
+    EXPECT_EQ(kalvex.view().xMin, -3);
+    EXPECT_EQ(kalvex.view().xMax, 3);
+    EXPECT_EQ(kalvex.tickSteps().x, 0.1);
     EXPECT_NEAR(kalvex.edges().left, -3.2, 1e-9);
     EXPECT_TRUE(colourNear(picture(), pixelOf(2.5, 4.25), ink()));
 }
@@ -155,8 +155,8 @@ TEST_F(Mouse, TheSecondReleaseOfADoubleClickRepeatsTheLastAction) {
     state(kalvex).viewXMin = -3;
     state(kalvex).viewXMax = 3;
     release(2, 2);  // no press before it
-    EXPECT_EQ(state(kalvex).viewXMin, -1);
-    EXPECT_EQ(state(kalvex).viewXMax, 1);
+    EXPECT_EQ(kalvex.view().xMin, -1);
+    EXPECT_EQ(kalvex.view().xMax, 1);
     EXPECT_EQ(state(kalvex).releaseX, 1);  // the stored points are the drag's
 
     // As the window system delivers it: the double click's press is no press.
@@ -164,12 +164,12 @@ TEST_F(Mouse, TheSecondReleaseOfADoubleClickRepeatsTheLastAction) {
     QTest::mousePress(&box(), Qt::LeftButton, Qt::NoModifier, a);
     QTest::mouseMove(&box(), b);
     QTest::mouseRelease(&box(), Qt::LeftButton, Qt::NoModifier, b);
-    const double zoomedLeft = state(kalvex).viewXMin;
+    const double zoomedLeft = kalvex.view().xMin;
     EXPECT_NEAR(zoomedLeft, -2, 0.01);
     state(kalvex).viewXMin = -3;
     QTest::mouseEvent(QTest::MouseDClick, &box(), Qt::LeftButton, Qt::NoModifier, b);
     QTest::mouseRelease(&box(), Qt::LeftButton, Qt::NoModifier, b);
-    EXPECT_EQ(state(kalvex).viewXMin, zoomedLeft);
+    EXPECT_EQ(kalvex.view().xMin, zoomedLeft);
 }
 
 // The band is laid over the picture: it follows the mouse on the screen,
@@ -192,7 +192,7 @@ TEST_F(Mouse, RubberBandFollowsTheMouseOverThePicture) {
     EXPECT_EQ(picture(), graphAlone);  // nothing was painted over the graph
     release(-3, 5);                    // the readout redraws the picture
     EXPECT_FALSE(box().bandShown());
-    EXPECT_TRUE(screen().itixy->isVisible());
+    EXPECT_TRUE(control<QLabel>("itixy")->isVisible());
 }
 
 TEST_F(Mouse, MovesWithoutAPressDrawNothing) {
@@ -219,9 +219,9 @@ TEST_F(Mouse, ADragWhoseReleaseWasLostFollowsTheMouseWithoutAButton) {
 TEST_F(Mouse, PressAndReleaseAtOnePointDoNothingButLeaveTheDot) {
     press(-2, 4);
     release(-2, 4);
-    EXPECT_EQ(state(kalvex).viewXMin, -3);
-    EXPECT_FALSE(screen().手動解->isVisible());
-    EXPECT_FALSE(screen().itixy->isVisible());
+    EXPECT_EQ(kalvex.view().xMin, -3);
+    EXPECT_FALSE(control<QLabel>("手動解")->isVisible());
+    EXPECT_FALSE(control<QLabel>("itixy")->isVisible());
     EXPECT_TRUE(colourNear(picture(), pixelOf(-2, 4), ink(), 0));
 }
 
@@ -241,10 +241,10 @@ TEST_F(Mouse, ReadoutOnAMirroredScale) {
     QTest::mousePress(&box(), Qt::LeftButton, Qt::NoModifier, from);
     QTest::mouseMove(&box(), to);
     QTest::mouseRelease(&box(), Qt::LeftButton, Qt::NoModifier, to);
-    ASSERT_TRUE(screen().itixy->isVisible());
+    ASSERT_TRUE(control<QLabel>("itixy")->isVisible());
     const QRegularExpressionMatch m =
-        QRegularExpression("^X = (\\S+) Y = (\\S+)$").match(screen().itixy->text());
-    ASSERT_TRUE(m.hasMatch()) << screen().itixy->text().toStdString();
+        QRegularExpression("^X = (\\S+) Y = (\\S+)$").match(control<QLabel>("itixy")->text());
+    ASSERT_TRUE(m.hasMatch()) << control<QLabel>("itixy")->text().toStdString();
     EXPECT_NEAR(m.captured(1).toDouble(), 2, 0.011);
     EXPECT_NEAR(m.captured(2).toDouble(), 1, 0.021);
 }

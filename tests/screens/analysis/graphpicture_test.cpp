@@ -1,6 +1,5 @@
 // The graph checked as the user sees it: pixels of 図 after the graph command.
 #include "analysisfixture.h"
-#include "kalvexprobe.h"
 
 namespace {
 
@@ -47,20 +46,20 @@ TEST_F(Picture, RedAxesBlueFrameAndTheBlackCurve) {
 
 TEST_F(Picture, GridLinesOnlyForTheAxesSwitchedOn) {
     // x = -2.5 is a tick, -2.45 lies between two; likewise y = 3 and 3.05.
-    state(kalvex).gridX = true;
+    kalvex.setGridX(true);
     graph("-3", "3");
     QImage image = picture();
     EXPECT_TRUE(colourNear(image, pixelOf(-2.5, 3.05), yellow));
     EXPECT_FALSE(colourNear(image, pixelOf(-2.45, 3.0), yellow));
 
-    state(kalvex).gridX = false;
-    state(kalvex).gridY = true;
+    kalvex.setGridX(false);
+    kalvex.setGridY(true);
     graph("-3", "3");
     image = picture();
     EXPECT_FALSE(colourNear(image, pixelOf(-2.5, 3.05), yellow));
     EXPECT_TRUE(colourNear(image, pixelOf(-2.45, 3.0), yellow));
 
-    state(kalvex).gridY = false;
+    kalvex.setGridY(false);
     graph("-3", "3");
     EXPECT_EQ(countColour(picture(), yellow), 0);
 }
@@ -81,7 +80,7 @@ TEST_F(Picture, ReversedRangeIsMirrored) {
 
 TEST_F(Picture, FailedScanLeavesThePictureAsItWas) {
     const QImage before = picture();
-    state(kalvex).termCount = 0;
+    kalvex.replaceTerms({});
     addTerm(4, 1, 1, 1, 0);  // ln x fails at the first sweep point
     graph("-1", "1");
     EXPECT_EQ(picture(), before);

@@ -63,7 +63,7 @@ TEST_F(Gestures, ThirtyNotchesDeepTheViewIsExact) {
     QTest::mousePress(&box(), Qt::LeftButton, Qt::NoModifier, from.toPoint());
     QTest::mouseMove(&box(), to.toPoint());
     QTest::mouseRelease(&box(), Qt::LeftButton, Qt::NoModifier, to.toPoint());
-    EXPECT_EQ(screen().itixy->text(), "X = 1.41 Y = 0");
+    EXPECT_EQ(control<QLabel>("itixy")->text(), "X = 1.41 Y = 0");
 }
 
 TEST_F(Gestures, MiddleDragPansWithTheMouse) {
@@ -84,11 +84,11 @@ TEST_F(Gestures, BackAndForwardGiveThePicturesAgain) {
     ASSERT_NE(zoomed, first);
     middleDrag(QPoint(100, 100), QPoint(160, 130));
     const Strokes panned = strokes();
-    screen().previousViewAction->trigger();
+    action("前の表示")->trigger();
     EXPECT_EQ(strokes(), zoomed);
-    screen().previousViewAction->trigger();
+    action("前の表示")->trigger();
     EXPECT_EQ(strokes(), first);
-    screen().nextViewAction->trigger();
+    action("次の表示")->trigger();
     EXPECT_EQ(strokes(), zoomed);
     QTest::mouseClick(&box(), Qt::ForwardButton, Qt::NoModifier, QPoint(5, 5));
     EXPECT_EQ(strokes(), panned);
@@ -98,16 +98,16 @@ TEST_F(Gestures, BackAndForwardGiveThePicturesAgain) {
 // graph is plotted again for the new size over the same range.
 TEST_F(Gestures, AResizeRePlotsAtTheNewSizeOverTheSameRange) {
     screen().show();
-    const QRect button = screen().グラフ->geometry();
+    const QRect button = control<QPushButton>("グラフ")->geometry();
     const QSize before = box().size();
-    const double left = state(kalvex).viewXMin, right = state(kalvex).viewXMax;
+    const double left = kalvex.view().xMin, right = kalvex.view().xMax;
     screen().resize(screen().size() + QSize(300, 200));
     QTest::qWait(20);
     EXPECT_EQ(box().size(), before + QSize(300, 200));
     EXPECT_EQ(box().pictureSize(), box().size());
-    EXPECT_EQ(screen().グラフ->geometry(), button);
-    EXPECT_EQ(state(kalvex).viewXMin, left);
-    EXPECT_EQ(state(kalvex).viewXMax, right);
+    EXPECT_EQ(control<QPushButton>("グラフ")->geometry(), button);
+    EXPECT_EQ(kalvex.view().xMin, left);
+    EXPECT_EQ(kalvex.view().xMax, right);
     // The frame runs along the new edges, one pixel wide, not stretched.
     const QImage shown = picture();
     EXPECT_EQ(shown.size(), box().size() * box().devicePixelRatio());
@@ -132,7 +132,7 @@ TEST_F(Gestures, AResizeWhoseReplotStopsSaysSoOnce) {
 
 TEST_F(Gestures, TickLabelsAreOffByDefaultAndNeverTouch) {
     EXPECT_TRUE(box().tickLabels().empty());
-    screen().tickLabelsAction->setChecked(true);
+    action("目盛の数値")->setChecked(true);
     for (double notches : {0.0, -4.0, 9.0}) {
         wheel(QPointF(250, 180), notches);
         const auto labels = box().tickLabels();

@@ -51,14 +51,14 @@ class Export : public AnalysisTest {
 protected:
     void SetUp() override {
         squareMinusTwo();
-        state(kalvex).gridX = true;
+        kalvex.setGridX(true);
         ScreenRegistry::present(screen());
         graph("-3", "3");
         ASSERT_TRUE(kalvex.hasGraph());
-        screen().手動解->setText("1.4142135");
-        screen().手動解->adjustSize();
-        box().moveChildTo(screen().手動解, 1.5, 3);
-        screen().手動解->show();
+        control<QLabel>("手動解")->setText("1.4142135");
+        control<QLabel>("手動解")->adjustSize();
+        box().moveChildTo(control<QLabel>("手動解"), 1.5, 3);
+        control<QLabel>("手動解")->show();
     }
     QString path(const char* name) { return dir.filePath(name); }
     QTemporaryDir dir;
@@ -76,7 +76,7 @@ TEST_F(Export, PngIsThePictureOnTheScreenAndTwiceItForPrint) {
     const QPoint on = pixelOf(2, 2) * 2;
     EXPECT_TRUE(colourNear(print, on, box().foregroundColour(), 3));
 
-    screen().copyPictureAction->trigger();
+    action("画像をコピー")->trigger();
     EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), shown);
 }
 
@@ -120,12 +120,12 @@ TEST_F(Export, AFailedSaveSaysSoAndWritesNothing) {
     EXPECT_FALSE(QFile::exists(missing));
 
     // Through the menu: the message box says it.
-    screen().pictureTargetAsker = [&] { return PictureTarget{missing, PictureFormat::svg}; };
-    screen().savePictureAction->trigger();
+    screen().answerPictureTargetWith([&] { return PictureTarget{missing, PictureFormat::svg}; });
+    action("画像として保存")->trigger();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(QString::fromStdString(messages.shown[0]), *failure);
     // A cancelled dialog does nothing.
-    screen().pictureTargetAsker = [] { return PictureTarget{}; };
-    screen().savePictureAction->trigger();
+    screen().answerPictureTargetWith([] { return PictureTarget{}; });
+    action("画像として保存")->trigger();
     EXPECT_EQ(messages.shown.size(), 1u);
 }

@@ -72,11 +72,13 @@ TEST_F(FrameLook, ControlsLieInsideTheirFramesAndCaptionsFit) {
 TEST_F(FrameLook, RangeBoxesSitBelowTheirCaptions) {
     AnalysisScreen& analysis = registry->analysis();
     for (int i = 0; i < 2; ++i) {
-        auto* frame = qobject_cast<DesignFrame*>(analysis.Frame2[i]);
+        auto* frame = find<DesignFrame>(&analysis, QString::fromUtf8("Frame2(%1)").arg(i));
+        QLineEdit* box = find<QLineEdit>(&analysis, QString::fromUtf8("変域(%1)").arg(i));
         ASSERT_NE(frame, nullptr);
-        EXPECT_EQ(analysis.変域[i]->parentWidget(), frame);
-        EXPECT_GT(analysis.変域[i]->y(), frame->captionRect().bottom());
-        EXPECT_LT(analysis.変域[i]->geometry().bottom(), frame->borderRect().bottom());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->parentWidget(), frame);
+        EXPECT_GT(box->y(), frame->captionRect().bottom());
+        EXPECT_LT(box->geometry().bottom(), frame->borderRect().bottom());
     }
 }
 

@@ -331,8 +331,8 @@ private:
         Kalvex& k = program->kalvex;
         // Marks of the certified analysis never outlive the graph they were put on.
         if (AnalysisScreen* analysis = program->registry.analysisIfOpen()) {
-            if (analysis->図->strokes().empty()) {
-                ASSERT_TRUE(analysis->図->overlay().empty());
+            if (analysis->picture().strokes().empty()) {
+                ASSERT_TRUE(analysis->picture().overlay().empty());
             }
         }
         ASSERT_GE(state(k).termCount, 0);

@@ -35,9 +35,9 @@ protected:
         add(6, {{"定数", "-2"}});
         add(3, {{"頭", "0.5"}, {"入力(0)", "3"}, {"入力(1)", "1"}, {"入力(2)", "-1"}});
         AnalysisScreen& analysis = registry->analysis();
-        analysis.変域[0]->setText("-3");
-        analysis.変域[1]->setText("3");
-        analysis.精度コンボ->setEditText("0.5");
+        find<QLineEdit>(&analysis, QString::fromUtf8("変域(0)"))->setText("-3");
+        find<QLineEdit>(&analysis, QString::fromUtf8("変域(1)"))->setText("3");
+        find<QComboBox>(&analysis, QString::fromUtf8("精度コンボ"))->setEditText("0.5");
     }
     // What the screens show of the equation.
     Texts shown() {
@@ -78,9 +78,9 @@ TEST_F(DocumentTest, SavedAndOpenedAgainTheScreensAreAsTyped) {
     EXPECT_EQ(shown(), typed);
     EXPECT_EQ(kalvex.terms(), terms);
     AnalysisScreen& analysis = registry->analysis();  // loads now, with the file's texts
-    EXPECT_EQ(analysis.変域[0]->text(), "-3");
-    EXPECT_EQ(analysis.変域[1]->text(), "3");
-    EXPECT_EQ(analysis.精度コンボ->currentText(), "0.5");
+    EXPECT_EQ(find<QLineEdit>(&analysis, QString::fromUtf8("変域(0)"))->text(), "-3");
+    EXPECT_EQ(find<QLineEdit>(&analysis, QString::fromUtf8("変域(1)"))->text(), "3");
+    EXPECT_EQ(find<QComboBox>(&analysis, QString::fromUtf8("精度コンボ"))->currentText(), "0.5");
     EXPECT_FALSE(document.modified());
     EXPECT_EQ(document.recentFiles().value(0), file("square.kalvex"));
     EXPECT_NE(screen.findChild<QAction*>("recent(0)"), nullptr);
@@ -229,16 +229,16 @@ TEST_F(DocumentTest, AFilesRangeOutlivesTheAnalysisScreen) {
     registry->analysis().close();
     closeAnalysis();
     AnalysisScreen& again = registry->analysis();
-    EXPECT_EQ(again.変域[0]->text(), "-3");
-    EXPECT_EQ(again.変域[1]->text(), "3");
-    EXPECT_EQ(again.精度コンボ->currentText(), "0.5");
+    EXPECT_EQ(find<QLineEdit>(&again, QString::fromUtf8("変域(0)"))->text(), "-3");
+    EXPECT_EQ(find<QLineEdit>(&again, QString::fromUtf8("変域(1)"))->text(), "3");
+    EXPECT_EQ(find<QComboBox>(&again, QString::fromUtf8("精度コンボ"))->currentText(), "0.5");
     EXPECT_FALSE(document.modified());
     find<QAction>(&screen, QString::fromUtf8("新規作成"))->trigger();  // nothing changed: no question
     EXPECT_EQ(questions, 0);
 
     // A new end typed, then the screen closed: still a change to ask about.
     ASSERT_TRUE(document.open(file("range.kalvex")));
-    registry->analysis().変域[1]->setText("5");
+    find<QLineEdit>(&registry->analysis(), QString::fromUtf8("変域(1)"))->setText("5");
     registry->analysis().close();
     closeAnalysis();
     EXPECT_TRUE(document.modified());
@@ -277,29 +277,29 @@ TEST_F(DocumentTest, NoResultStaysUnderAnotherFormula) {
         add(0, {{"入力(0)", "1"}, {"入力(1)", "2"}});
         add(6, {{"定数", "-2"}});
         AnalysisScreen& analysis = registry->analysis();
-        analysis.変域[0]->setText("-3");
-        analysis.変域[1]->setText("3");
+        find<QLineEdit>(&analysis, QString::fromUtf8("変域(0)"))->setText("-3");
+        find<QLineEdit>(&analysis, QString::fromUtf8("変域(1)"))->setText("3");
         ScreenRegistry::present(analysis);
-        QTest::mouseClick(analysis.グラフ, Qt::LeftButton);
-        QTest::mouseClick(analysis.解析, Qt::LeftButton);
-        ASSERT_FALSE(analysis.図->strokes().empty());
-        ASSERT_TRUE(analysis.解リスト->isVisibleTo(&analysis));
+        QTest::mouseClick(find<QPushButton>(&analysis, QString::fromUtf8("グラフ")), Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>(&analysis, QString::fromUtf8("解析")), Qt::LeftButton);
+        ASSERT_FALSE(analysis.picture().strokes().empty());
+        ASSERT_TRUE(find<QWidget>(&analysis, QString::fromUtf8("解リスト"))->isVisibleTo(&analysis));
         change.make();
-        EXPECT_TRUE(analysis.図->strokes().empty()) << change.what;
-        EXPECT_FALSE(analysis.解リスト->isVisibleTo(&analysis)) << change.what;
-        EXPECT_FALSE(analysis.Label1->isVisibleTo(&analysis)) << change.what;
-        EXPECT_EQ(analysis.式ラベル->text().toStdString(), formula()) << change.what;
-        EXPECT_EQ(analysis.変域[0]->text(), "-3") << change.what;  // the boxes keep what was typed
+        EXPECT_TRUE(analysis.picture().strokes().empty()) << change.what;
+        EXPECT_FALSE(find<QWidget>(&analysis, QString::fromUtf8("解リスト"))->isVisibleTo(&analysis)) << change.what;
+        EXPECT_FALSE(find<QLabel>(&analysis, QString::fromUtf8("Label1"))->isVisibleTo(&analysis)) << change.what;
+        EXPECT_EQ(find<QLabel>(&analysis, QString::fromUtf8("式ラベル"))->text().toStdString(), formula()) << change.what;
+        EXPECT_EQ(find<QLineEdit>(&analysis, QString::fromUtf8("変域(0)"))->text(), "-3") << change.what;  // the boxes keep what was typed
         takeMessages();
     }
     // No terms at all: the analysis screen's commands say so, as 解法 does.
     AnalysisScreen& analysis = registry->analysis();
     ASSERT_EQ(kalvex.termTotal(), 0);
-    QTest::mouseClick(analysis.グラフ, Qt::LeftButton);
-    QTest::mouseClick(analysis.解析, Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(&analysis, QString::fromUtf8("グラフ")), Qt::LeftButton);
+    QTest::mouseClick(find<QPushButton>(&analysis, QString::fromUtf8("解析")), Qt::LeftButton);
     EXPECT_EQ(takeMessages(), (Texts{messages::enterFormula, messages::enterFormula}));
-    EXPECT_TRUE(analysis.図->strokes().empty());
-    EXPECT_FALSE(analysis.解リスト->isVisibleTo(&analysis));
+    EXPECT_TRUE(analysis.picture().strokes().empty());
+    EXPECT_FALSE(find<QWidget>(&analysis, QString::fromUtf8("解リスト"))->isVisibleTo(&analysis));
 }
 
 TEST_F(DocumentTest, RecentFilesAreToldApartAndAFailedOneLeaves) {
@@ -364,13 +364,13 @@ TEST_F(DocumentTest, APictureNeverReplacesTheEquationItWasDrawnFrom) {
     own.close();
     AnalysisScreen& analysis = registry->analysis();
     ScreenRegistry::present(analysis);
-    analysis.変域[0]->setText("-3");
-    analysis.変域[1]->setText("3");
-    QTest::mouseClick(analysis.グラフ, Qt::LeftButton);
+    find<QLineEdit>(&analysis, QString::fromUtf8("変域(0)"))->setText("-3");
+    find<QLineEdit>(&analysis, QString::fromUtf8("変域(1)"))->setText("3");
+    QTest::mouseClick(find<QPushButton>(&analysis, QString::fromUtf8("グラフ")), Qt::LeftButton);
     takeMessages();
     // Through another spelling of the same path, too.
-    analysis.pictureTargetAsker = [&] { return PictureTarget{dir.path() + "/./own.kalvex", PictureFormat::png}; };
-    analysis.savePictureAction->trigger();
+    analysis.answerPictureTargetWith([&] { return PictureTarget{dir.path() + "/./own.kalvex", PictureFormat::png}; });
+    find<QAction>(&analysis, QString::fromUtf8("画像として保存"))->trigger();
     EXPECT_EQ(takeMessages().size(), 1u);
     ASSERT_TRUE(own.open(QIODevice::ReadOnly));
     EXPECT_EQ(own.readAll(), before);
@@ -448,7 +448,7 @@ TEST_F(DocumentTest, UndoAcrossOpenGivesBackTheFileAndItsSavedState) {
     // A range typed is a change of the equation too.
     find<QAction>(&screen, QString::fromUtf8("やり直し"))->trigger();
     EXPECT_FALSE(document.modified());
-    registry->analysis().変域[1]->setText("9");
+    find<QLineEdit>(&registry->analysis(), QString::fromUtf8("変域(1)"))->setText("9");
     EXPECT_EQ(shownTitle(screen), "mine.kalvex* - " + caption);
     EXPECT_TRUE(takeMessages().empty());
 }

@@ -131,7 +131,7 @@ TEST_F(FormulaLineTest, UndoAndRedoShowEveryStepExactly) {
         find<QAction>(&screen, QString::fromUtf8("元に戻す"))->trigger();
         EXPECT_EQ(shown(), steps[to]);
         // No result stays on show under a formula it does not belong to.
-        EXPECT_EQ(analysis.式ラベル->text(), find<QLabel>(&screen, QString::fromUtf8("siki"))->text());
+        EXPECT_EQ(find<QLabel>(&analysis, QString::fromUtf8("式ラベル"))->text(), find<QLabel>(&screen, QString::fromUtf8("siki"))->text());
     };
     for (std::size_t to = steps.size() - 1; to-- > 1;) stepBack(to);
     // Back through the adding, one term a step.
