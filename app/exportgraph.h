@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `Kalvex FILE --export OUT.png|OUT.svg [--size WxH]`: the graph that the
 // analysis screen's グラフ draws for an equation file, written to a picture
 // file without opening a window.

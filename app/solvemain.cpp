@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kalvex-solve: the automatic analysis (or the estimate panel's value) of
 // equation files, from the command line. Qt Core only.
 #include <QCommandLineParser>

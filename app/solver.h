@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One equation through the automatic analysis or the estimate panel's
 // evaluation, as a freshly opened window runs them, without any window:
 // the list texts and the messages are collected instead of shown.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The automatic analysis end to end, as the user's click runs it: scan and
 // plot, both passes, the refinements, the list filling and the repaint of
 // the screen, under the offscreen platform. The counter ratio is the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The certified analysis on a thousand generated equations in one process,
 // beside the designed automatic analysis on the same ones:
 // ./bench/certified_bench [count] [seed]

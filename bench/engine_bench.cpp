@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one evaluation of a full F costs, against the bare term functions,
 // what a scan with its plot costs, and what reading F typed as one line costs.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Equations as the random-action test makes them: each box of a term gets
 // one of the texts that test types, the shape is any of the seven, and a term
 // is kept only when the checks of adding one let it in. Seeded, so every run

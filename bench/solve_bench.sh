@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times kalvex-solve --json over many generated equation files in one
 # process: bench/solve_bench.sh build/app/kalvex-solve [count] [runs]
 # The equations are varied (one to six terms of every shape, several ranges

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The arrows between the layers: each library may link only the layers
 # named after it (and the helpers every layer may use). Any other arrow
 # stops the configuration, naming it, so a screen that links another

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program's drawing to the PNG sizes of the icon theme at build
 // time, so that the installed bitmaps always match the installed SVG.
 //   kalvex-render-icon DRAWING.svg OUT_DIR NAME SIZE...

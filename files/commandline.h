@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The usage errors of a command line read with QCommandLineParser, in our
 // own words and each naming its option as a message shows it: the parser's
 // own texts would echo what was typed raw and cannot be translated with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One equation with its analysis settings in a small UTF-8 JSON file
 // (.kalvex). Values are kept as the texts the user typed into the boxes,
 // so the term texts and the 32-bit parameters come back exactly; a term is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Why a file could not be read or written, before any translation: a text
 // of messages.h and the values for its %1, %2 ..., each a plain text (a
 // file's name, a line number, the system's reason) or again such a message,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing the files a user names, without harm to anything the
 // name might point at: only regular files are read, and never by blocking
 // on a pipe; a write replaces a regular file whole or not at all, keeps its

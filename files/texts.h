@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small text tools shared by the equation files and the command line:
 // message patterns, JSON strings and numbers. No Qt.
 #pragma once

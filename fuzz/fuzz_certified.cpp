@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random formulas and ranges through the certified analysis: every run ends
 // within its budget of evaluations, the findings lie in x order inside the
 // range, and no root is claimed where F, evaluated independently in long

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random term tables, ranges, precisions and tick steps through the scan,
 // the plot and the refinement: every run ends, without a crash, a hang or
 // a sanitizer report, and nothing is drawn with coordinates it should not.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as an equation file: the reader never crashes, a refusal names
 // the file, and an accepted file writes, reads back and writes again to the
 // same bytes, with the same terms, and loads into a module as 追加 would.

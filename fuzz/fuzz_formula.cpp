@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any line reads without failing, stopping inside the line with a short
 // piece that holds nothing raw; every line that reads writes back to a line
 // that reads to the same terms, bit for bit, and that line writes back to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a name from the command line and as a target to write: a
 // name is used only when it is the name given, a message shows no control
 // character and no long text, and no write ever changes the equation, a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text reads without failing; the general text of any finite double
 // reads back to the same 15 significant digits.
 #include <cmath>

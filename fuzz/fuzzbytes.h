@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fuzzer's bytes read as values, front to back; past the end every
 // value reads as zero, so any input is a whole run.
 #pragma once

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the hand-drawn pictures in svg/ to the PNGs that the program compiles
 # in (toolbar/, icon/) and to the Windows icon. Run it after editing a drawing:
 # the outputs are committed, so a build needs no renderer.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that the build and the tests need, and only
 # those that are missing. Never waits for input.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a finished build folder and checks it: the
 # files it holds are exactly those that cmake --install puts in place, and
 # lintian finds no error. Prints lintian's findings, warnings included.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Kalvex and walks through every screen in a real X window (Xvfb),
 # saving a screenshot of each step in shots/. This is how to check the look.
 # Then the windows maximized and at QT_SCALE_FACTOR=2 (shots/fit-*.png).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Production files over 600 lines and functions over 60 lines, measured by
 # Universal Ctags' line ranges (Debian universal-ctags). Prints each one and
 # exits 1 when there is any; tests, benchmarks and fuzz targets are not

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds from scratch in its own folders with
 # warnings as errors, and runs every test headless: the plain build (its
 # installed tree checked in a prefix of its own), the Debian package checked

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails, naming the texts, when a message of TS_FILE has no finished,
 # non-empty translation. Run by the build on a copy that lupdate has
 # brought up to date with the sources.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language of the user interface: the designed Japanese, or English.
 // Qt Core only, so the command-line solver can use it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How F behaves beside 0, term by term, and where the arguments of
 // logarithms reach 0.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ball arithmetic with one-sided bounds, and the powers of x it is built on.
 #include <cmath>
 #include <initializer_list>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bisection: blocks of the range decided by F's enclosure, or split;
 // each root refined to neighbouring doubles.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The certified analysis: where the roots of F are, proved. F is the real
 // function the terms define, each parameter exactly the 32-bit value the table
 // stores; it is bounded over whole stretches of x in ball arithmetic, so what

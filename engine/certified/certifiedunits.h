@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The certified analysis's units, shared by its sources only: ball
 // arithmetic with one-sided bounds, the enclosure of each term over a block,
 // like terms and exact rational zeros, F's behaviour beside 0, and the

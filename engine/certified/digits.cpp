@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A root to as many correct significant digits as asked: its enclosure of
 // neighbouring doubles narrowed by bisection at points finer than a double.
 #include <mpfr.h>

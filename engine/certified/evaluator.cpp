@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // F and F' over a block or at a point: each term's enclosure, summed.
 #include <algorithm>
 #include <cmath>

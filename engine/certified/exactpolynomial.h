@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exact path of the certified analysis: where F is a polynomial in x
 // and 1/x (power terms with integer exponents, and constants), its
 // coefficients are exact rationals, since every parameter is a 32-bit float.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Like terms summed, and F's exact value in rationals where every term is
 // rational at a point.
 #include <cmath>

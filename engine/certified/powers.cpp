@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The enclosures of x^n, of exponentials and powers of a base, over a
 // block or at a point.
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The analysis screen's rules in one place, for its window and for the
 // command line that runs its analyses and its graph without one.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numerics as functions over values: no shared state, no I/O. Each
 // function takes what it works on and returns what it found, with the
 // messages it has for the user in the order they arise; the module, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture as data: the drawing operations in order, in user units as
 // 32-bit floats. The plot is built as one; the picture box paints it, and
 // anything else (a file, a test) can replay it.

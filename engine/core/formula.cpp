@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the formula line's faults say, and where.
 #include "formula.h"
 

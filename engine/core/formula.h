@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // F as one line of text, the second way to enter it beside the shapes and
 // their boxes: "x^3 - 2x + 1", "3sin(2x+1) - 0.5", "1.5*2^(x) - 6".
 // Reading turns each written term into the boxes a user would have typed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the formula line: a small recursive reader over the tokens of
 // the line's plain text. Positions and pieces of faults are given back in
 // the line as it was typed.

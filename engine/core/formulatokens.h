@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formula line's characters and tokens, private to its reader. What
 // keyboards and word processors give (full-width forms, dashes, dots,
 // superscripts) is read as the plain ASCII it stands for, remembering where

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the formula line: the terms as a line that reads back to them,
 // with the numbers as typed wherever the typed text is a plain number of
 // the same 32-bit value.

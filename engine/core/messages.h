@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text the program shows in a message box, in one place. The texts
 // are marked for Qt's translation tools and translated where they are shown;
 // the engine itself has no Qt, so the marker falls back to the bare text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How numbers are written for and read from the user. Locale-independent.
 #pragma once
 

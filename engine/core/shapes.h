@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seven shapes a term can take, described once: what a file calls each,
 // which boxes of the setting screen its term reads, how 追加 checks them,
 // how the term is evaluated and how its text is written. Everything that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text from a file, a command line or the formula line as a message shows
 // it, so nothing a user typed reaches a terminal or a label raw. No Qt.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One term of F as a value: its shape, the 32-bit parameters that the term
 // table stores, and the texts it was typed as. The setting screen's 追加 and
 // the equation files make terms the same way, with the same checks.

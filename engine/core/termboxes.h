@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parameter boxes of the setting screen, as typed: what a term is made
 // from and what its text is written with.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The six term functions and what they report: each gives a term's value
 // at x, or 0 with the reason it has none. Plain functions of numbers, so
 // that the shapes and the core can both use them.

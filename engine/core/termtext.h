@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a term and the formula are written for the user. The texts are built
 // from the boxes as typed, not from the numbers, so that what the user wrote
 // is what the formula shows; numbers only decide where a sign is added.

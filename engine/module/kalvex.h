@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The module: all state that more than one screen shares, and the numerical
 // procedures that work on it. One instance per process; a test makes its own.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The module's graph and analysis commands: the analysis screen hands over
 // the texts of its boxes (and a list to fill); the core computes, and these
 // write the module's fields and show what was found in the order the user

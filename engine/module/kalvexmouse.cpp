@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The module's part of the mouse on the graph: a press redraws and starts
 // a rubber band, moves drag it, and the direction of the release from the
 // press chooses zoom, home, coordinate readout or manual root. The screen

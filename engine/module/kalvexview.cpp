@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view of the graph and its history: the gestures added beside the
 // designed zoom and home (zoom about a point, pan), and back and forward
 // through every view the picture has shown since the last graph.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three seams through which the engine reaches the screens. The Qt side
 // implements them; tests replace any one of them alone.
 #pragma once

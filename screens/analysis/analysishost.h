@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the analysis screen asks of the rest of the program: the registry,
 // which creates every screen, answers. The screen knows no other screen.
 #pragma once

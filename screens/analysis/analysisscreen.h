@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The analysis screen 解析画面: range, precision, graph, automatic analysis
 // and the mouse actions on the graph.
 #pragma once

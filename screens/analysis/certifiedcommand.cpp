@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 検証 > 保証付き解析: the certified analysis of the range in the boxes, off
 // the interface thread, in a window of its own and as marks on the graph.
 // The designed list, picture and messages stay as they are.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One certified analysis at a time, off the interface thread. The result
 // comes back on the interface thread as a signal; a cancelled or replaced
 // run never reports. Destroying the runner cancels and waits, so the work

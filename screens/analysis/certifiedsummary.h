@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the certified analysis found, said in a line, and the automatic
 // analysis's list held against it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The certified analysis's window: the findings in x order, a summary,
 // and while the work runs a progress bar with キャンセル. It belongs to the
 // analysis screen and goes with it.

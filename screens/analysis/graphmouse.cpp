@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mouse actions on the graph 図: a press redraws and starts a rubber
 // band, moves drag it, and the direction of the release from the press
 // chooses zoom, home, coordinate readout or manual root.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The gestures added beside the designed mouse actions on 図: the wheel and
 // + and - zoom about a point, the middle button and the arrow keys pan, and
 // the history of views is walked back and forward. They work in doubles.

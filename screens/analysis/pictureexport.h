@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The graph as the analysis screen shows it — grid, frame, axes, curve and
 // the labels in view — written out as a PNG (at the picture's size, or
 // twice it for print) or as an SVG of vector lines and real text.

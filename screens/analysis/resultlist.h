@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 解リスト: the automatic analysis's results. Ten thousand fine-pass hits
 // must list at once, so the list keeps the numbers and writes an entry's
 // text only when it is shown, in rows of one height.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the result list and the certified findings share when their rows
 // are copied: the chosen rows in row order, every row, and the context menu.
 #pragma once

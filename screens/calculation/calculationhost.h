@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the calculation screen asks of the screen that shows the graph.
 #pragma once
 

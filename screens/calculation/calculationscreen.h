@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation screen 計算画面: F at one typed x, shown here and marked on
 // the graph of the analysis screen with guide lines and two labels.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help screen ヘルプ: where the operating manual is to be found. Modeless;
 // its button and its close box close it.
 #pragma once

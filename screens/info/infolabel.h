@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Controls as the information screens lay them out.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The maker's lines on the version and help screens. They name no real
 // maker: example.jp is reserved for examples and reaches nobody.
 #pragma once

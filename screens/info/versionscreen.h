@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The version screen バージョン表示画面: the program's name, version, dates
 // and the maker's lines, with the program icon. Modeless; its button and its
 // close box close it.

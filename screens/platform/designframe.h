@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A frame as the forms are designed: a group box drawn with its caption on
 // the border line, whose border can be switched off while the caption
 // stays, and which reports a click on its own background (not on the

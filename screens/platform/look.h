@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fonts and the application-wide look shared by every screen.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture box: a widget with a user coordinate system (y up when the
 // top edge is given the greater y), and mouse events in user units. What is
 // drawn is kept in user units and painted at the widget's current size and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture box's input: the designed mouse events as 32-bit floats in
 // user units, and the added gestures (wheel, middle-button pan, keys, the
 // mouse's side buttons) in doubles.

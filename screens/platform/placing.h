@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Controls placed as the forms were designed: each named for its designed
 // control, at a rectangle given in twips.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows that fit the screen they open on: at the designed size nothing
 // changes; where the design at the current scale is larger than the
 // screen's free area, the window opens at the largest size that fits.

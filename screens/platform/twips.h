@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The forms are designed in twips (1/1440 inch); one helper converts them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The equation as a file: which file it is tied to, what was last read from
 // or written to it, and the commands of the ファイル menu. Unsaved work is
 // asked about before it goes: a file's changes always, the terms of an

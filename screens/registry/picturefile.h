@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The graph's picture written to a file, for the window and the export
 // alike: whole or not at all, never over the equation it was drawn from or
 // anything that is not a regular file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One instance of each screen per process, created (and so loaded) on first
 // use, hidden until shown. The screens know none of each other: each asks
 // its host, and the registry, which creates every screen, answers, asking

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 式を入力…: F typed as one line. Beneath the line it shows, as the user
 // types, the terms as the term list would show them, or the first fault
 // with a mark under the character where reading stopped. Only a line that

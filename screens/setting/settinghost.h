@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the setting screen asks of the rest of the program: the other
 // screens and the equation as a file. The registry answers.
 #pragma once

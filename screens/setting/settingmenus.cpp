@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menu bar, the toolbar's commands, the file menu with its recent
 // files, and the title that names the file.
 #include <QClipboard>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The equation setting screen 方程式: the main window. The user picks a
 // term shape, types its parameters into the formula row, adds and deletes
 // terms, evaluates F at one x, and opens the other screens.

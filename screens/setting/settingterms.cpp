@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The term table as the screen shows it, and every change of it as one
 // step that 元に戻す takes back, with the file the equation belonged to.
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tick settings screen 目盛設定画面: the user's own tick steps and grid
 // switches, applied to the graph of the analysis screen without a new scan.
 #pragma once

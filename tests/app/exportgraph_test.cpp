@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The graph of an equation as the export draws it, against what グラフ
 // draws and says on a fresh analysis screen given the same terms and range.
 #include "exportgraph.h"

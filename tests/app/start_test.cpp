@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the program starts with, a typed F or an equation file, as main()
 // asks the registry for it: the terms are there and 元に戻す has no step.
 #include <QAction>

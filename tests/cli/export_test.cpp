@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kalvex --export as a script runs it, with no display at all: the pictures
 // it writes against a picture box painted with the same graph, and what it
 // says and leaves behind for files and usage it refuses.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kalvex-solve as a user runs it: the lists, messages and exit statuses of
 // the window's own cases, the file name lines, JSON Lines and usage errors.
 #include <gtest/gtest.h>

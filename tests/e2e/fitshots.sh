@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots of the windows fitting their screen: the analysis window
 # maximized (made as large as the screen, as a window manager would) on a
 # 1280 × 1024 screen, and both windows at QT_SCALE_FACTOR=2 on a 1600 × 1200

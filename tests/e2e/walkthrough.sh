@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Drives the real program in a real X window as a user would, with xdotool
 # only: composes F(x) = x² − 2 on the setting screen, opens the analysis
 # screen, types the range −3 to 3, clicks グラフ and 自動解析, drags on the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The analysis screen's rules that the window and the command line share.
 #include "analysisrules.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The core's functions on values alone: no module, no platform.
 #include "core.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formula line: what each text reads as (the boxes 追加 would have
 // been given) or where and why it stops, and that writing the terms gives
 // a line that reads back to them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of shapes against what depends on it: the names files use, the
 // boxes a term's text and value read, and the checks of 追加 as F is built.
 #include <gtest/gtest.h>

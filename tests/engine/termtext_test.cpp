@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules that turn the boxes as typed into term texts and formulas.
 #include "termtext.h"
 

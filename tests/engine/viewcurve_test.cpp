@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The curve of a view moved by a gesture, sampled across its own edges.
 #include <gtest/gtest.h>
 

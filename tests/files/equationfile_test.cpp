@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Equation files: what is written reads back exactly, every fault is refused
 // with a message naming the file and the term, and a failed save leaves the
 // old file as it was.

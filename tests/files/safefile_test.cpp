@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files named by a user: what may be written over, what may be read, and
 // what a message shows of a name or a text.
 #include "safefile.h"

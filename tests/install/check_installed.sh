@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a fresh prefix and checks the tree as a desktop and
 # a distribution would: exactly the expected files, a valid desktop entry,
 # AppStream metainfo and MIME definition, every icon at its size, manual

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # No include circles: a file and its header are one unit, every quoted
 # #include of another unit an arrow between units, and tsort reports any
 # loop among the arrows (printing the units on it).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds each probe: a forbidden include must fail for want of the header,
 # an allowed one must build.
 string(REPLACE "," ";" probes "${PROBES}")

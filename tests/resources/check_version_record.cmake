@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiles one version record with windres and reads the compiled resource
 # back: the fixed part, the Japanese translation, the strings and the icon.
 if(NOT WINDRES OR NOT EXISTS "${WINDRES}")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The module's private records, for the few tests that set them up by hand
 // or check what a procedure wrote: the program itself reaches them only
 // through the module's procedures.

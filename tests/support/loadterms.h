@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An equation file's terms put into a module as 追加 would put them, for
 // tests and fuzzing; the program itself replaces the table whole.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "recording.h"
 
 std::vector<DrawOp> RecordingCanvas::of(DrawOp::Kind kind) const {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Platform implementations that record instead of showing or drawing.
 #pragma once
 

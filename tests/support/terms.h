@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The six term functions. Each takes the module (for the failure flag and
 // the message box), then x and the parameters of one slot in the order in
 // which every caller passes them. A value that is not computable shows a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screens in English: the captions read in English, and every caption,
 // button, option and menu fits the designed geometry. With KALVEX_SHOTS_DIR
 // set, a picture of each screen is saved there for a look.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The choice of language from the locale, and the English translation file
 // against its Japanese sources: every placeholder kept, no Japanese left.
 #include "language.h"

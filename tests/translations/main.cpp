@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screens in English, or in Japanese with KALVEX_SHOTS_LANGUAGE=ja to
 // take the same pictures of the designed forms for comparison.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fresh program with its analysis screen, and the user's steps on it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 検証 > 保証付き解析: its window, its marks on the graph, and what it leaves
 // alone — the designed list, picture and messages.
 #include <QAction>

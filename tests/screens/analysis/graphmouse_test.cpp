@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mouse actions on 図. Exact user points go through the picture box's
 // signals, as it delivers them; drags through real pixels where ±½ pixel
 // does not matter.

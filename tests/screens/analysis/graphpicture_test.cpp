@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The graph checked as the user sees it: pixels of 図 after the graph command.
 #include "analysisfixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The gestures added on 図 and the window that grows: wheel and middle
 // drag in doubles, the history of views, a resize, the tick labels.
 #include <QAction>

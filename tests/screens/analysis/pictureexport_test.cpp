@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The graph taken out of the program: PNG as on the screen, SVG as vectors
 // and text, the clipboard, and a save that fails.
 #include "pictureexport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fresh program for every test: its own module, registry and canvas, with
 // message boxes recorded and acknowledged at once and the ending of the
 // process recorded instead of done.

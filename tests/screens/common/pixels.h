@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Looking at what the picture box drew, as pixels.
 #pragma once
 

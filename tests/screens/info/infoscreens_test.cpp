@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The version and help screens: their design, their one button, and their
 // life as modeless windows of which there is at most one each.
 #include <QFontMetrics>

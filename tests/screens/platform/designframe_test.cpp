@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every frame of every form drawn as designed: the caption on the border
 // line and inside the frame, each control inside its frame's border and
 // clear of the caption, and no control cut off by its own designed size.

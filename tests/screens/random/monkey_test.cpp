@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random user actions across every screen, from a printed seed. After each
 // action the program must still agree with itself, and no action may hang.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The estimate panel, the toolbar and the menu bar.
 #include <QHelpEvent>
 #include <QMenuBar>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The equation as a file, through the ファイル menu's commands.
 #include <QComboBox>
 #include <QDir>

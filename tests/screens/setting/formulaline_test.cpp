@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 編集 menu: F typed as one line gives the terms that adding each with
 // the boxes gives; every change of the terms is one step back and forth.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The form as loaded, and what every shape choice does to the formula row.
 #include <QAccessible>
 #include <QMenuBar>

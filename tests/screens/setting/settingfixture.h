@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The setting screen, shown, with helpers that act as a user would: click
 // an option, type into the boxes by name, click 追加.
 #pragma once

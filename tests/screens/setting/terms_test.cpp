@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Adding terms (checks, storage, texts) and deleting them.
 #include "terms.h"
 
