@@ -216,7 +216,7 @@ PlotEnd Kalvex::scanRange() {
     return plotGraph();
 }
 
-core::PlotView Kalvex::plotView() {
+core::PlotView Kalvex::frameView() const {
     core::PlotView v;
     v.xMin = frame.viewXMin;
     v.xMax = frame.viewXMax;
@@ -230,6 +230,11 @@ core::PlotView Kalvex::plotView() {
     v.rangeEnd = frame.rangeEnd;
     v.sweepStep = frame.sweepStep;
     v.framed = frame.viewFramed;
+    return v;
+}
+
+core::PlotView Kalvex::plotView() {
+    core::PlotView v = frameView();
     // Asked only for a view that can be drawn: the picture box may have to
     // be created for it.
     if (core::plottable(v)) {

@@ -283,6 +283,8 @@ private:
     void takeAnalysis(const core::Analysis& analysis, RootList& list);
     // The view that plotGraph draws, from the fields.
     core::PlotView plotView();
+    // The view as the frame holds it, without the picture's size.
+    core::PlotView frameView() const;
     void setView(const View& v);
     // Puts `next` in force and plots it, keeping `left` behind unless the
     // step continues the last one.

@@ -47,17 +47,7 @@ void Kalvex::setView(const View& v) {
     frame.viewFramed = v.framed;
 }
 
-core::Edges Kalvex::edges() const {
-    core::PlotView v;
-    v.xMin = frame.viewXMin;
-    v.xMax = frame.viewXMax;
-    v.yMin = frame.viewYMin;
-    v.yMax = frame.viewYMax;
-    v.tickX = frame.tickX;
-    v.tickY = frame.tickY;
-    v.framed = frame.viewFramed;
-    return core::edgesOf(v);
-}
+core::Edges Kalvex::edges() const { return core::edgesOf(frameView()); }
 
 void Kalvex::keep(const View& left, Gesture gesture) {
     frame.backViews.push_back(left);
