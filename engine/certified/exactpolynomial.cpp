@@ -19,7 +19,7 @@ namespace core::exact {
 
 namespace {
 
-constexpr int powerShape = 1, constantShape = 7;
+constexpr int powerShape = 1, baseShape = 3, logShape = 4, sinShape = 5, constantShape = 7;
 // Every float is a 24-bit integer times 2^e with e >= -172: scaling every
 // coefficient by 2^172 makes them integers without changing the roots.
 constexpr long floatScale = 172;
@@ -71,12 +71,44 @@ void addScaled(Sparse& s, long exponent, float value) {
     fmpz_add(s.coefficients[exponent].v, s.coefficients[exponent].v, term.v);
 }
 
+bool wholeAndNotNegative(double n) { return std::isfinite(n) && n >= 0 && std::trunc(n) == n; }
+
+// A term of another shape that is, exactly, a constant with a value at
+// every x: one whose coefficient is 0, or whose argument is a constant
+// that gives an exact value (e^0, m^0 and cos 0 are 1; sin 0 and ln 1 are
+// 0). False when it is none of these.
+bool exactConstantTerm(const Formula& f, int i, float& value) {
+    const int shape = f.shape[i];
+    const double a = f.a[i], b = f.b[i], n = f.n[i], c = f.c[i];
+    if (!std::isfinite(a) || !std::isfinite(b) || !std::isfinite(c)) return false;
+    if (shape == baseShape && !(f.m[i] > 0 && std::isfinite(f.m[i]))) return false;
+    // b·x^n + c without x: x^0 is 1 everywhere, 0·x^n is 0 for a whole n.
+    const bool constantArgument = n == 0 || (b == 0 && wholeAndNotNegative(n));
+    const double argument = n == 0 ? b + c : c;
+    value = 0;
+    if (shape == logShape) {
+        if (!constantArgument || !(argument > 0)) return false;
+        return argument == 1 || a == 0;
+    }
+    if (!wholeAndNotNegative(n) && !constantArgument) return false;
+    if (a == 0) return true;
+    if (!constantArgument || argument != 0) return false;
+    if (shape != sinShape) value = f.a[i];
+    return true;
+}
+
 // False when a term is not a power with an integer exponent or a constant.
 bool collect(const Formula& f, Sparse& s) {
     for (int i = 1; i <= f.count; ++i) {
         if (f.shape[i] == constantShape) {
             if (!std::isfinite(f.k[i])) return false;
             addScaled(s, 0, f.k[i]);
+            continue;
+        }
+        if (f.shape[i] != powerShape) {
+            float value = 0;
+            if (!exactConstantTerm(f, i, value)) return false;
+            if (value != 0) addScaled(s, 0, value);
             continue;
         }
         const double n = f.n[i];

@@ -114,7 +114,53 @@ TEST(ExactPolynomial, ZeroEverywhereAndWhatItLeavesAlone) {
     EXPECT_FALSE(core::exact::analyse(formulaOf({{1, 65}, {-1}}), 0, 2).has_value());
     core::Formula sine = xMinusX;
     sine.shape[1] = 5;
+    sine.a[1] = 1;
     EXPECT_FALSE(core::exact::analyse(sine, 0, 2).has_value());
+}
+
+// Terms of other shapes that are exactly a constant with a value everywhere
+// join the polynomial; those that are not keep F to the general analysis.
+TEST(ExactPolynomial, ExactConstantsOfOtherShapes) {
+    struct Term {
+        int shape;
+        float a, b, n, m, c;
+    };
+    const struct {
+        const char* name;
+        Term other;
+        bool polynomial;
+        int multiplicity;  // of the root 0 of 3x^2 + the term (+ k)
+        float k = 0;
+    } cases[] = {
+        {"0·cos(0.1x + 1.2)", {6, 0, 0.1f, 1, 0, 1.2f}, true, 2},
+        {"-3·sin(0·x^0 + 0)", {5, -3, 0, 0, 0, 0}, true, 2},
+        {"2·cos(x^0 - 1) - 2", {6, 2, 1, 0, 0, -1}, true, 2, -2},
+        {"5·ln(0·x + 1)", {4, 5, 0, 1, 0, 1}, true, 2},
+        {"4·2^(0·x^2) - 4", {3, 4, 0, 2, 2, 0}, true, 2, -4},
+        {"0·exp(x^-1): no value at 0", {2, 0, 1, -1, 0, 0}, false, 0},
+        {"0·ln(0·x - 1): no value anywhere", {4, 0, 0, 1, 0, -1}, false, 0},
+        {"0·ln(x)", {4, 0, 1, 1, 0, 0}, false, 0},
+        {"2·exp(0·x + 1.5): not a rational", {2, 2, 0, 1, 0, 1.5f}, false, 0},
+        {"0·(-2)^x", {3, 0, 1, 1, -2, 0}, false, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        core::Formula f = formulaOf({{3, 2}});
+        const int s = ++f.count;
+        f.shape[s] = static_cast<std::int16_t>(c.other.shape);
+        f.a[s] = c.other.a, f.b[s] = c.other.b, f.n[s] = c.other.n, f.m[s] = c.other.m, f.c[s] = c.other.c;
+        if (c.k != 0) {
+            const int t = ++f.count;
+            f.shape[t] = 7;
+            f.k[t] = c.k;
+        }
+        const auto a = core::exact::analyse(f, -1, 1);
+        ASSERT_EQ(a.has_value(), c.polynomial);
+        if (!a) continue;
+        ASSERT_EQ(a->roots.size(), 1u);
+        EXPECT_EQ(a->roots[0].lo, 0);
+        EXPECT_EQ(a->roots[0].multiplicity, c.multiplicity);
+    }
 }
 
 // √2 rounded by MPFR at 4000 bits: 0.digits × 10^1.
