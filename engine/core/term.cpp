@@ -2,6 +2,7 @@
 #include "term.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "messages.h"
 #include "numbertext.h"
@@ -16,8 +17,10 @@ TermFault termFault(int code, const TermBoxes& boxes, int count) {
     if (known) {
         const ShapeRule& rule = shapeRule(shape);
         if ((boxes.*rule.required).empty())
-            return rule.whenEmpty == messages::nothingEntered ? TermFault::nothingEntered
-                                                              : TermFault::coefficientRequired;
+            // The texts, not their addresses: a literal need not be one
+            // object in every file that names it.
+            return std::strcmp(rule.whenEmpty, messages::nothingEntered) == 0 ? TermFault::nothingEntered
+                                                                               : TermFault::coefficientRequired;
     } else if (boxes.a.empty()) {
         // Without a shape the coefficient's check still comes first.
         return TermFault::coefficientRequired;

@@ -462,7 +462,8 @@ TEST(Certified, HugeExponentsEndInTime) {
     std::vector<T> sines, powers;
     for (int i = 1; i <= 20; ++i) {
         sines.push_back({5, 1, 1, 1e38f * (1 + i / 100.0f)});
-        powers.push_back({1, 0, 1, 1e38f * (1 + i / 100.0f)});
+        // Nineteen, with the constant twenty terms: what the table holds.
+        if (i < 20) powers.push_back({1, 0, 1, 1e38f * (1 + i / 100.0f)});
     }
     powers.push_back({7, 0, 0, 0, 0, 0, -1});
     const struct {
@@ -473,7 +474,7 @@ TEST(Certified, HugeExponentsEndInTime) {
     } cases[] = {
         {"sin(x^1e38)", {{5, 1, 1, 1e38f}}, -10, 10, 15000},
         {"twenty sin(x^n), n near 1e38", sines, -10, 10, 1000},
-        {"twenty x^n - 1, n near 1e38", powers, -2, 2, 1000},
+        {"nineteen x^n - 1, n near 1e38", powers, -2, 2, 1000},
         {"x^3.4e38 - 1", {{1, 0, 1, 3.4e38f}, {7, 0, 0, 0, 0, 0, -1}}, -2, 2, 1000},
         // At x = 8 the exponent is an exact integer near 2^(2.4e18): once an
         // abort in GMP, found by the fuzz target.
