@@ -22,7 +22,9 @@ TEST(AnalysisRules, CertifiedBoxesAreCheckedPrecisionFirst) {
         SCOPED_TRACE(std::string(c.start) + " " + c.end + " " + c.precision);
         const core::CertifiedBoxes boxes = core::certifiedBoxes(c.start, c.end, c.precision);
         EXPECT_EQ(boxes.refusal == nullptr, c.refusal == nullptr);
-        if (boxes.refusal && c.refusal) EXPECT_STREQ(boxes.refusal, c.refusal);
+        if (boxes.refusal && c.refusal) {
+            EXPECT_STREQ(boxes.refusal, c.refusal);
+        }
     }
     const core::CertifiedBoxes read = core::certifiedBoxes("3", "-1", "0.01");
     EXPECT_EQ(read.range.start, 3.0);
