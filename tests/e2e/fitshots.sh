@@ -28,22 +28,8 @@ cat >"$equation" <<'JSON'
   "analysis": {"start": "-3", "end": "3", "precision": "1E-07"}
 }
 JSON
-failures=0
+. "$(dirname "$0")/xhelpers.sh"
 menuHeight=22
-check() {
-    local what="$1"
-    shift
-    if "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
-}
-window() {
-    local id=""
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)
-        [ -n "$id" ] && break
-        sleep 0.1
-    done
-    echo "$id"
-}
 geometry() { xdotool getwindowgeometry --shell "$1" | awk -F= '{v[$1]=$2} END{print v["X"], v["Y"], v["WIDTH"], v["HEIGHT"]}'; }
 onScreen() {  # onScreen window screen-width screen-height
     read -r x y w h < <(geometry "$1")

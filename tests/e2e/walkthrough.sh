@@ -66,22 +66,7 @@ xdotool getmouselocation >/dev/null 2>&1 || { echo "FAIL: no connection to Xvfb 
 QT_QPA_PLATFORM=xcb "$program" >"$shots/program.log" 2>&1 &
 app=$!
 
-failures=0
-check() {  # check "what" command...
-    local what="$1"
-    shift
-    if "$@"; then echo "ok   $what"; else echo "FAIL $what"; failures=$((failures + 1)); fi
-}
-
-window() {  # the visible window whose name matches, waited for
-    local id=""
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)
-        [ -n "$id" ] && break
-        sleep 0.1
-    done
-    echo "$id"
-}
+. "$(dirname "$0")/xhelpers.sh"
 origin() { xdotool getwindowgeometry --shell "$1" | awk -F= '/^X=/{x=$2} /^Y=/{y=$2} END{print x, y}'; }
 height() { xdotool getwindowgeometry --shell "$1" | awk -F= '/^HEIGHT=/{print $2}'; }
 # The client area lies below the menu bar: the window's height less the
